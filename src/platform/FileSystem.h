@@ -1,0 +1,113 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace morva::platform {
+
+// The gateway's file object knows its open modes by number; the numbers are
+// part of the interface (record files, lock file and signal files use them).
+//   1, 7  read        share read+write  open existing   at start
+//   2     read/write  share none        open existing   at start
+//   3     read/write  share read        open existing   at start
+//   4     read/write  share none        create always (truncate)
+//   5     read/write  share read        open always     at end (append)
+//   9     read/write  share none        create new (fails if present)
+//   10    read/write  share read        create always
+// Sharing follows the Windows rule across every open of the file, in this
+// process and in others: an open fails at once (SharingViolation) when its
+// access is denied by an existing open's share mode, or an existing open's
+// access is denied by the new open's share mode.
+using OpenMode = int;
+
+enum class FileError {
+    None,
+    NotFound,
+    AccessDenied,
+    SharingViolation,
+    AlreadyExists,
+    IsDirectory,
+    NoSpace,
+    InvalidMode,
+    Io,
+};
+
+const char* fileErrorName(FileError error);
+
+struct FileStat {
+    bool exists = false;
+    bool isDirectory = false;
+    std::uint64_t size = 0;
+    std::int64_t lastWriteNs = 0;  // last-write time as the file system reports it
+};
+
+// One open file. Not thread-safe; owned by whoever opened it. Destroying an
+// open File closes it (ignoring the result: call close() to know).
+class File
+{
+public:
+    virtual ~File() = default;
+
+    // Reads up to `length` bytes at `offset`; *got receives the count (less
+    // than length only at end of file). False on an I/O error.
+    virtual bool readAt(std::uint64_t offset, void* buffer, std::size_t length,
+                        std::size_t* got) = 0;
+    // Writes all `length` bytes at `offset` (looping on short writes); false
+    // when not every byte was written.
+    virtual bool writeAt(std::uint64_t offset, const void* buffer, std::size_t length) = 0;
+    // Current size in bytes; false on error.
+    virtual bool size(std::uint64_t* bytes) = 0;
+    // Forces written data to stable storage (fsync / FlushFileBuffers).
+    virtual bool sync() = 0;
+    // Releases the handle and its share locks; false when the close failed.
+    virtual bool close() = 0;
+    virtual bool isOpen() const = 0;
+    // Error of the last failed operation on this file.
+    virtual FileError lastError() const = 0;
+};
+
+// The file system seam. Paths are 8-bit texts as the configuration holds them;
+// a Windows backend converts them at the system-call boundary only.
+class FileSystem
+{
+public:
+    virtual ~FileSystem() = default;
+
+    // Opens `path` in one of the numbered modes. Any other mode opens nothing:
+    // returns nullptr with InvalidMode.
+    virtual std::unique_ptr<File> open(const std::string& path, OpenMode mode,
+                                       FileError* error = nullptr) = 0;
+    virtual FileStat stat(const std::string& path) = 0;
+    // Names (not paths) of the regular files in `directory` matching a
+    // wildcard pattern such as "*.pem" (ASCII case-insensitive, like a
+    // directory search), sorted.
+    virtual std::vector<std::string> list(const std::string& directory,
+                                          std::string_view pattern) = 0;
+    virtual bool remove(const std::string& path, FileError* error = nullptr) = 0;
+    // Renames `from` over `to`, replacing it.
+    virtual bool rename(const std::string& from, const std::string& to,
+                        FileError* error = nullptr) = 0;
+
+    // Pieces of the atomic replace (see AtomicReplace.h).
+    // Creates a new file exclusively in `directory` with a unique name that
+    // starts with `prefix`; *path receives its full path.
+    virtual std::unique_ptr<File> createTemporary(const std::string& directory,
+                                                  std::string_view prefix, std::string* path,
+                                                  FileError* error = nullptr) = 0;
+    // Gives `to` the permissions and owner (POSIX) or security descriptor
+    // (Windows) of `from`.
+    virtual bool copyAttributes(const std::string& from, const std::string& to,
+                                FileError* error = nullptr) = 0;
+    // Makes a rename inside `directory` durable (fsync of the directory; a
+    // no-op where the system has no such call).
+    virtual bool syncDirectory(const std::string& directory, FileError* error = nullptr) = 0;
+
+    // The native directory separator of this backend ('/' or '\\').
+    virtual char separator() const = 0;
+};
+
+}  // namespace morva::platform

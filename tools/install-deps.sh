@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the tests and the demo need,
+# only those that are missing. Run as root (or with sudo available).
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  clang libclang-rt-14-dev llvm
+  libinih-dev libsimpleini-dev
+  xvfb xauth imagemagick fonts-dejavu-core
+  g++-mingw-w64-x86-64-posix wine wine64
+)
+if [ "${1:-}" = "--no-windows" ]; then
+  packages=("${packages[@]/g++-mingw-w64-x86-64-posix}")
+  packages=("${packages[@]/wine64}")
+  packages=("${packages[@]/wine}")
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  [ -n "$p" ] || continue
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+echo "Installing: ${missing[*]}"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
