@@ -1,6 +1,9 @@
 #include "config/ConfigStore.h"
 
 #include <cassert>
+#include <utility>
+
+#include "config/ConfigLine.h"
 
 #include "config/IntegerText.h"
 #include "config/TextListCodec.h"
