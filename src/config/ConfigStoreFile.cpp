@@ -59,7 +59,7 @@ public:
 
 private:
     void processLine(std::string_view rawLine, std::vector<std::string>& pending);
-    void include(std::string_view name);
+    bool include(std::string_view name);
     void apply(ConfigEntry& entry, std::string_view line, ConfigLine parsed);
 
     ConfigStore& m_store;
@@ -170,7 +170,10 @@ void ConfigStore::Reader::processLine(std::string_view rawLine, std::vector<std:
     std::size_t index = m_lastEntry;
     if (index >= entries.size() || entries[index].name != parsed.key) {
         if (equalsIgnoringAsciiCase(parsed.key, "Include")) {
-            include(parsed.value);
+            // An include that could not be read stays in the file: it is kept
+            // like an unknown line, so a save writes it back in its place.
+            if (!include(parsed.value))
+                pending.emplace_back(line);
             return;
         }
         const auto found = m_store.m_index.find(parsed.key);
@@ -221,7 +224,7 @@ void ConfigStore::Reader::apply(ConfigEntry& entry, std::string_view line, Confi
     }
 }
 
-void ConfigStore::Reader::include(std::string_view name)
+bool ConfigStore::Reader::include(std::string_view name)
 {
     const std::string target(name);
     m_lock.unlock();
@@ -243,6 +246,7 @@ void ConfigStore::Reader::include(std::string_view name)
         m_store.m_includesOk = false;
         m_store.m_missingIncludes.push_back(resolved);
     }
+    return read;
 }
 
 bool ConfigStore::load()
