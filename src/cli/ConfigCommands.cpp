@@ -1,9 +1,5 @@
 // morvactl schema / morvactl config ...: the configuration store from the
 // command line, for scripts and for checking a configuration without the GUI.
-#include <memory>
-#include <ostream>
-#include <unordered_map>
-
 #include "cli/Commands.h"
 #include "config/ConfigLine.h"
 #include "config/ConfigStore.h"
@@ -11,6 +7,10 @@
 #include "config/Schema.h"
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
+
+#include <memory>
+#include <ostream>
+#include <unordered_map>
 
 namespace morva::cli {
 
@@ -204,7 +204,7 @@ int configCheck(Context& context, LoadedConfig& config)
     return problems ? kExitFailure : kExitOk;
 }
 
-}  // namespace
+} // namespace
 
 int runSchemaCommand(Context& context)
 {
@@ -248,4 +248,4 @@ int runConfigCommand(Context& context)
     return configCheck(context, config);
 }
 
-}  // namespace morva::cli
+} // namespace morva::cli
