@@ -9,6 +9,7 @@
 #include "service/ServiceFeedback.h"
 #include "service/ServiceName.h"
 #include "service/ServiceState.h"
+#include "service/SignalFiles.h"
 #include "stats/Statistics.h"
 
 #include <memory>
@@ -131,7 +132,7 @@ int runStatsCommand(Context& context)
     stats::Statistics statistics(*fileSystem, clock, context.programDir);
     switch (statistics.refresh()) {
     case stats::RefreshOutcome::SignalFailed:
-        context.err << "morvactl: " << text("service.signalFailed", English) << "\n";
+        context.err << "morvactl: " << service::signalFailedText(English) << "\n";
         return kExitFailure;
     case stats::RefreshOutcome::NoStatistics:
         context.err << "morvactl: the gateway wrote no statistics (CONST-A.dat) in time\n";

@@ -1,6 +1,7 @@
 #include "stats/Cwm_StatListDlg.h"
 
 #include "resources/Texts.h"
+#include "service/SignalFiles.h"
 #include "stats/StatTableModel.h"
 #include "stats/Statistics.h"
 
@@ -16,10 +17,14 @@ namespace morva::stats {
 
 namespace {
 
+QString toQString(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
 QString qText(std::string_view id, int language)
 {
-    const std::string_view utf8 = text(id, language);
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    return toQString(text(id, language));
 }
 
 } // namespace
@@ -85,7 +90,7 @@ void Cwm_StatListDlg::refresh()
     m_close->setEnabled(true);
     m_busy = false;
     if (outcome == RefreshOutcome::SignalFailed && m_reportFailure)
-        m_reportFailure(this, qText("service.signalFailed", m_language));
+        m_reportFailure(this, toQString(service::signalFailedText(m_language)));
     fill();
 }
 
