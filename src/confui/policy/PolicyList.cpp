@@ -10,14 +10,14 @@ namespace {
 // Inbound actions in the order the action combos show them.
 std::vector<PolicyChoice> inboundActions()
 {
-    return {{"0", "confui.pol.act0"}, {"4", "confui.pol.act4"}, {"5", "confui.pol.act5"},
-            {"7", "confui.pol.act7"}, {"1", "confui.pol.act1"}, {"6", "confui.pol.act6"},
-            {"2", "confui.pol.act2"}, {"3", "confui.pol.act3"}, {"8", "confui.pol.act8"}};
+    return {{"0", "confui.action.0"}, {"4", "confui.action.4"}, {"5", "confui.action.5"},
+            {"7", "confui.action.7"}, {"1", "confui.action.1"}, {"6", "confui.action.6"},
+            {"2", "confui.action.2"}, {"3", "confui.action.3"}, {"8", "confui.action.8"}};
 }
 
 std::vector<PolicyChoice> outboundActions()
 {
-    return {{"0", "confui.pol.act0"}, {"1", "confui.pol.act1"}, {"2", "confui.pol.act4"}};
+    return {{"0", "confui.outAction.0"}, {"1", "confui.outAction.1"}, {"2", "confui.outAction.2"}};
 }
 
 std::vector<PolicyChoice> tlsModes()
@@ -245,7 +245,7 @@ const char* policyErrorTextId(PolicyError error)
     case PolicyError::None:
         return "";
     case PolicyError::Blank:
-        return "confui.pol.errBlank";
+        return "confui.blankField";
     case PolicyError::BadCharacter:
         return "confui.pol.errCharacter";
     case PolicyError::BadAddress:
