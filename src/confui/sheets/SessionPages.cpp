@@ -1,11 +1,24 @@
 // The Session sheet: recipient verification, sender checks and the SMTP
 // greeting.
+#include "config/DerivedSettings.h"
 #include "confui/sheets/Contributions.h"
 
 namespace morva::confui::sheets {
 
 void addSessionPages(Catalogue& catalogue)
 {
+    // The recipient check replaced three older switches: a stored 0 shows
+    // what those switches still say, and saving the page moves it over.
+    PageHooks hooks;
+    hooks.loaded = [](PageContext& page) {
+        FieldValue type = page.value("ExchInboundEMailAddressTyp");
+        if (type.number != 0)
+            return;
+        type.number = config::effectiveExchInboundEMailAddressTyp(page.store());
+        if (type.number != 0)
+            page.setValue("ExchInboundEMailAddressTyp", type);
+    };
+    catalogue.addPageHooks("recipientType", std::move(hooks));
     catalogue.addPage(
         {"IniRcpt",
          "confui.page.IniRcpt",
@@ -19,7 +32,8 @@ void addSessionPages(Catalogue& catalogue)
              text("ExchInboundEMailAddressQueryExe", "confui.common.program"),
              text("ExchInboundEMailAddressQueryArg", "confui.common.arguments"),
              text("ExchInboundEMailAddressQueryValidate", "confui.IniRcpt.Validate"),
-         }});
+         },
+         "recipientType"});
     catalogue.addPage({"IniVrfy",
                        "confui.page.IniVrfy",
                        "verify",
