@@ -739,8 +739,39 @@ const TextEntry kTexts[] = {
 
     // --- service (signal files, service dialog) ---
     {"service.signalFailed", "Unable to create signal file"},
+    {"service.caption", "Service"},
+    {"service.labelName", "Service name:"},
+    {"service.labelStatus", "Service Status:"},
+    {"service.labelExecutable", "Executable:"},
+    {"service.start", "&Start"},
+    {"service.stop", "&Stop"},
+    {"service.install", "&Install"},
+    {"service.remove", "&Remove"},
+    {"service.cancel", "&Cancel"},
+    {"service.state.noExecutable", "Unable to find executable"},
+    {"service.state.notInstalled", "not installed"},
+    {"service.state.stopped", "stopped"},
+    {"service.state.startPending", "start pending"},
+    {"service.state.stopPending", "stop pending"},
+    {"service.state.started", "started"},
+    {"service.state.continuePending", "continue pending"},
+    {"service.state.pausePending", "pause pending"},
+    {"service.state.paused", "paused"},
+    {"service.state.unknown", "unknown"},
+    {"service.startFailed", "Unable to start <SERVICE> service!"},
+    {"service.queryFailed", "Unable to query status of <SERVICE> service!"},
+    {"service.controlFailed", "Unable to control <SERVICE> service!"},
+    {"service.waitStop", "Waiting for <SERVICE> to be stopped..."},
+    {"service.installed", "<SERVICE> service installed!"},
+    {"service.installFailed", "Unable to install <SERVICE> service!"},
+    {"service.removed", "<SERVICE> service removed!"},
+    {"service.removeFailed", "Unable to remove <SERVICE> service!"},
 
     // --- stats ---
+    {"stats.caption", "Statistic"},
+    {"stats.refresh", "&Refresh"},
+    {"stats.close", "Close"},
+    {"stats.truncated", "The statistics file is larger than 1 MB: only its beginning is shown."},
 
 };
 }  // namespace

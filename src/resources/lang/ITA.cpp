@@ -739,8 +739,39 @@ const TextEntry kTexts[] = {
 
     // --- service (signal files, service dialog) ---
     {"service.signalFailed", "Impossibile creare un file di comando"},
+    {"service.caption", "Servizio"},
+    {"service.labelName", "Nome del servizio:"},
+    {"service.labelStatus", "Stato del servizio:"},
+    {"service.labelExecutable", "Eseguibile:"},
+    {"service.start", "&Avvia"},
+    {"service.stop", "&Ferma"},
+    {"service.install", "&Installa"},
+    {"service.remove", "&Rimuovi"},
+    {"service.cancel", "A&nnulla"},
+    {"service.state.noExecutable", "Eseguibile non trovato"},
+    {"service.state.notInstalled", "non installato"},
+    {"service.state.stopped", "fermato"},
+    {"service.state.startPending", "avvio in corso"},
+    {"service.state.stopPending", "arresto in corso"},
+    {"service.state.started", "avviato"},
+    {"service.state.continuePending", "ripresa in corso"},
+    {"service.state.pausePending", "sospensione in corso"},
+    {"service.state.paused", "sospeso"},
+    {"service.state.unknown", "sconosciuto"},
+    {"service.startFailed", "Impossibile avviare il servizio <SERVICE>!"},
+    {"service.queryFailed", "Impossibile leggere lo stato del servizio <SERVICE>!"},
+    {"service.controlFailed", "Impossibile controllare il servizio <SERVICE>!"},
+    {"service.waitStop", "In attesa dell'arresto di <SERVICE>..."},
+    {"service.installed", "Servizio <SERVICE> installato!"},
+    {"service.installFailed", "Impossibile installare il servizio <SERVICE>!"},
+    {"service.removed", "Servizio <SERVICE> rimosso!"},
+    {"service.removeFailed", "Impossibile rimuovere il servizio <SERVICE>!"},
 
     // --- stats ---
+    {"stats.caption", "Statistiche"},
+    {"stats.refresh", "&Aggiorna"},
+    {"stats.close", "Chiudi"},
+    {"stats.truncated", "Il file delle statistiche supera 1 MB: ne viene mostrato solo l'inizio."},
 
 };
 }  // namespace

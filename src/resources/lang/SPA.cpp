@@ -739,8 +739,39 @@ const TextEntry kTexts[] = {
 
     // --- service (signal files, service dialog) ---
     {"service.signalFailed", "No es posible crear el fichero de señalización"},
+    {"service.caption", "Servicio"},
+    {"service.labelName", "Nombre del servicio:"},
+    {"service.labelStatus", "Estado del servicio:"},
+    {"service.labelExecutable", "Ejecutable:"},
+    {"service.start", "&Iniciar"},
+    {"service.stop", "&Detener"},
+    {"service.install", "I&nstalar"},
+    {"service.remove", "&Eliminar"},
+    {"service.cancel", "&Cancelar"},
+    {"service.state.noExecutable", "No se encuentra el ejecutable"},
+    {"service.state.notInstalled", "no instalado"},
+    {"service.state.stopped", "detenido"},
+    {"service.state.startPending", "inicio pendiente"},
+    {"service.state.stopPending", "detención pendiente"},
+    {"service.state.started", "iniciado"},
+    {"service.state.continuePending", "reanudación pendiente"},
+    {"service.state.pausePending", "pausa pendiente"},
+    {"service.state.paused", "en pausa"},
+    {"service.state.unknown", "desconocido"},
+    {"service.startFailed", "¡No es posible iniciar el servicio <SERVICE>!"},
+    {"service.queryFailed", "¡No es posible consultar el estado del servicio <SERVICE>!"},
+    {"service.controlFailed", "¡No es posible controlar el servicio <SERVICE>!"},
+    {"service.waitStop", "Esperando a que <SERVICE> se detenga..."},
+    {"service.installed", "¡Servicio <SERVICE> instalado!"},
+    {"service.installFailed", "¡No es posible instalar el servicio <SERVICE>!"},
+    {"service.removed", "¡Servicio <SERVICE> eliminado!"},
+    {"service.removeFailed", "¡No es posible eliminar el servicio <SERVICE>!"},
 
     // --- stats ---
+    {"stats.caption", "Estadísticas"},
+    {"stats.refresh", "&Actualizar"},
+    {"stats.close", "Cerrar"},
+    {"stats.truncated", "El fichero de estadísticas supera 1 MB: solo se muestra su principio."},
 
 };
 }  // namespace
