@@ -1,6 +1,6 @@
-#include <ostream>
-
 #include "cli/Commands.h"
+
+#include <ostream>
 
 // Placeholder until this command family is built.
 namespace morva::cli {
@@ -11,10 +11,4 @@ int runLogCommand(Context& context)
     return kExitUsage;
 }
 
-int runSignalCommand(Context& context)
-{
-    context.err << "morvactl: this command is not available in this build\n";
-    return kExitUsage;
-}
-
-}  // namespace morva::cli
+} // namespace morva::cli
