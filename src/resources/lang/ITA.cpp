@@ -319,6 +319,20 @@ const TextEntry kTexts[] = {
 
 
     // --- db (record files, data set) ---
+    {"db.tryingToLock", "Tentativo di bloccare i file di dati..."},
+    {"db.locking", "Blocco dei file di dati in corso..."},
+    {"db.lockFailed", "Impossibile bloccare i file di dati!"},
+    {"db.locked", "Bloccato"},
+    {"db.writeFailed", "Impossibile scrivere i file di dati! In questi file potrebbero essere andate perse delle modifiche:"},
+    {"db.blankField", "Un campo vuoto non è consentito!"},
+    {"db.invalidAddress", "Inserire un indirizzo SMTP valido!"},
+    {"db.formatIs", "Il formato è "},
+    {"db.tooLong", "Il valore è troppo lungo! Sono consentiti al massimo %1 caratteri."},
+    {"db.controlCharacter", "Il valore contiene caratteri di controllo che i file dei record non possono contenere!"},
+    {"db.badBlockType", "Il tipo di blocco deve essere 0 (indirizzo IP), 1 (nome host) o 2 (MAIL FROM: indirizzo e-mail)!"},
+    {"db.aliasNotFound", "Impossibile trovare il record in DataAlia!"},
+    {"db.blockNotFound", "Impossibile trovare il record in DataBlock!"},
+    {"db.userNotFound", "Impossibile trovare il record in DataUser!"},
 
     // --- records (record lists and sheets) ---
 

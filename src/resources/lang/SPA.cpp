@@ -319,6 +319,20 @@ const TextEntry kTexts[] = {
 
 
     // --- db (record files, data set) ---
+    {"db.tryingToLock", "Intentando bloquear los archivos de datos..."},
+    {"db.locking", "Bloqueando los archivos de datos..."},
+    {"db.lockFailed", "¡No se pueden bloquear los archivos de datos!"},
+    {"db.locked", "Bloqueado"},
+    {"db.writeFailed", "¡No se pueden escribir los archivos de datos! Es posible que se hayan perdido cambios en estos archivos:"},
+    {"db.blankField", "¡No se permite un campo vacío!"},
+    {"db.invalidAddress", "¡Introduzca una dirección SMTP válida!"},
+    {"db.formatIs", "El formato es "},
+    {"db.tooLong", "¡El valor es demasiado largo! Se permiten como máximo %1 caracteres."},
+    {"db.controlCharacter", "¡El valor contiene caracteres de control que los archivos de registros no pueden contener!"},
+    {"db.badBlockType", "¡El tipo de bloqueo debe ser 0 (dirección IP), 1 (nombre de host) o 2 (MAIL FROM: dirección de correo electrónico)!"},
+    {"db.aliasNotFound", "¡No se encuentra el registro en DataAlia!"},
+    {"db.blockNotFound", "¡No se encuentra el registro en DataBlock!"},
+    {"db.userNotFound", "¡No se encuentra el registro en DataUser!"},
 
     // --- records (record lists and sheets) ---
 
