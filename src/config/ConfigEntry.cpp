@@ -1,0 +1,48 @@
+#include "config/ConfigEntry.h"
+
+#include "config/TextListCodec.h"
+
+namespace morva::config {
+
+ConfigValue emptyValueOf(ValueKind kind)
+{
+    switch (kind) {
+    case ValueKind::String: return std::string();
+    case ValueKind::Int: return std::int32_t{0};
+    case ValueKind::Bool: return false;
+    case ValueKind::StringList: return StringList();
+    case ValueKind::TextList: return TextList();
+    case ValueKind::NetList: return NetList();
+    }
+    return std::string();
+}
+
+std::string displayText(const ConfigValue& value)
+{
+    if (auto* text = std::get_if<std::string>(&value))
+        return *text;
+    if (auto* number = std::get_if<std::int32_t>(&value))
+        return std::to_string(*number);
+    if (auto* flag = std::get_if<bool>(&value))
+        return *flag ? "True" : "False";
+    return {};
+}
+
+std::vector<std::string> listItemTexts(const ConfigValue& value)
+{
+    if (auto* items = std::get_if<StringList>(&value))
+        return *items;
+    std::vector<std::string> out;
+    if (auto* items = std::get_if<TextList>(&value)) {
+        out.reserve(items->size());
+        for (const auto& item : *items)
+            out.push_back(encodeTextItem(item));
+    } else if (auto* items = std::get_if<NetList>(&value)) {
+        out.reserve(items->size());
+        for (const auto& item : *items)
+            out.push_back(item.toString());
+    }
+    return out;
+}
+
+}  // namespace morva::config

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "config/IpNetwork.h"
+#include "config/ValueFlag.h"
+#include "config/ValueKind.h"
+
+namespace morva::config {
+
+using StringList = std::vector<std::string>;
+using TextList = std::vector<std::u16string>;
+using NetList = std::vector<IpNetwork>;
+
+// A value of any kind; the index of the alternative is the ValueKind.
+using ConfigValue = std::variant<std::string, std::int32_t, bool, StringList, TextList, NetList>;
+
+// One registered key with its current value and what the file kept around it.
+struct ConfigEntry {
+    std::string name;  // as registered; matched exactly and case-sensitively
+    ValueKind kind = ValueKind::String;
+    ValueFlags flags = 0;
+    ConfigValue value;
+    ConfigValue defaultValue;
+    // For a single-valued kind at most one (the comment of its line); for a
+    // list kind one per item, by position.
+    std::vector<std::string> itemComments;
+    // Comments, blank lines and unknown lines that stood directly above the key.
+    std::vector<std::string> leadingLines;
+
+    bool isDefault() const { return value == defaultValue; }
+};
+
+// The empty value of a kind ("", 0, false or an empty list).
+ConfigValue emptyValueOf(ValueKind kind);
+
+// Text of a single-valued value as morvactl and the pages show it: String as
+// it stands, Int in signed decimal, Bool "True"/"False". Empty for lists.
+std::string displayText(const ConfigValue& value);
+
+// The items of a list value as texts: StringList as they stand, TextList as
+// UTF-8, NetList in network text form. Empty for single kinds.
+std::vector<std::string> listItemTexts(const ConfigValue& value);
+
+}  // namespace morva::config

@@ -1,0 +1,412 @@
+// Reading and writing "Morva.ini".
+#include <cassert>
+#include <chrono>
+#include <cstring>
+
+#include "config/ConfigLine.h"
+#include "config/ConfigStore.h"
+#include "config/IntegerText.h"
+#include "config/TextListCodec.h"
+#include "platform/AtomicReplace.h"
+#include "platform/Clock.h"
+
+namespace morva::config {
+
+using platform::FileError;
+
+namespace {
+
+constexpr std::size_t kChunkSize = 16384;
+constexpr int kOpenAttempts = 10;
+constexpr auto kOpenRetryDelay = std::chrono::milliseconds(1000);
+constexpr platform::OpenMode kReadShareRead = 3;  // read/write, others may only read
+// Deeper include chains are treated as unreadable includes; this bounds the
+// recursion whatever the files hold.
+constexpr std::size_t kMaxIncludeDepth = 200;
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<char>(y - 'A' + 'a');
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+bool readsAsTrue(std::string_view value)
+{
+    return equalsIgnoringAsciiCase(value, "TRUE") || (!value.empty() && value[0] == '1');
+}
+
+}  // namespace
+
+// Reads one file and, recursively, its includes into the store. Lines are
+// applied under the store's lock one chunk at a time; the lock is released
+// around every file operation.
+class ConfigStore::Reader
+{
+public:
+    explicit Reader(ConfigStore& store) : m_store(store), m_lock(store.m_mutex, std::defer_lock) {}
+
+    bool readFile(const std::string& path, FileError* error);
+
+private:
+    void processLine(std::string_view rawLine, std::vector<std::string>& pending);
+    void include(std::string_view name);
+    void apply(ConfigEntry& entry, std::string_view line, ConfigLine parsed);
+
+    ConfigStore& m_store;
+    std::unique_lock<std::mutex> m_lock;
+    std::vector<std::string> m_active;  // files being read, outermost first
+    std::size_t m_lastEntry = static_cast<std::size_t>(-1);
+};
+
+bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
+{
+    auto& fs = m_store.m_fileSystem;
+    const platform::FileStat before = fs.stat(path);
+    if (!before.exists) {
+        *error = FileError::NotFound;
+        return false;
+    }
+    std::unique_ptr<platform::File> file;
+    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+        file = fs.open(path, kReadShareRead, error);
+        if (file)
+            break;
+        // Waiting helps only while another program holds the file.
+        if (*error == FileError::AccessDenied || *error == FileError::IsDirectory)
+            return false;
+        if (attempt + 1 < kOpenAttempts)
+            m_store.m_clock.sleepFor(kOpenRetryDelay);
+    }
+    if (!file)
+        return false;
+
+    m_active.push_back(path);
+    std::vector<std::string> pending;
+    std::vector<char> buffer(kChunkSize);
+    std::string carry;  // a line begun in an earlier chunk
+    std::uint64_t offset = 0;
+    bool first = true;
+    bool ok = true;
+    while (true) {
+        std::size_t got = 0;
+        if (!file->readAt(offset, buffer.data(), buffer.size(), &got)) {
+            *error = file->lastError() == FileError::None ? FileError::Io : file->lastError();
+            ok = false;
+            break;
+        }
+        if (got == 0)
+            break;
+        offset += got;
+        const char* data = buffer.data();
+        const char* end = data + got;
+        if (first) {
+            first = false;
+            if (got >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0)
+                data += 3;
+            else if (got >= 2 && std::memcmp(data, "\xFF\xFE", 2) == 0)
+                data += 2;
+        }
+        m_lock.lock();
+        while (data < end) {
+            const char* newline =
+                static_cast<const char*>(std::memchr(data, '\n', static_cast<std::size_t>(end - data)));
+            if (!newline) {
+                carry.append(data, end);
+                break;
+            }
+            std::string_view line;
+            if (carry.empty()) {
+                line = std::string_view(data, static_cast<std::size_t>(newline - data));
+            } else {
+                carry.append(data, newline);
+                line = carry;
+            }
+            if (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);
+            processLine(line, pending);
+            carry.clear();
+            data = newline + 1;
+        }
+        m_lock.unlock();
+        if (got < buffer.size())
+            break;
+    }
+    if (ok && !carry.empty()) {
+        m_lock.lock();
+        processLine(carry, pending);
+        m_lock.unlock();
+    }
+    m_active.pop_back();
+    file->close();
+    if (!ok)
+        return false;
+
+    const platform::FileStat after = fs.stat(path);
+    m_lock.lock();
+    m_store.m_stamps.push_back({path, after.lastWriteNs, after.size});
+    m_lock.unlock();
+    return true;
+}
+
+void ConfigStore::Reader::processLine(std::string_view rawLine, std::vector<std::string>& pending)
+{
+    const std::string_view line = trimBlanks(rawLine);
+    const ConfigLine parsed = parseConfigLine(line, true);
+    if (!parsed.hasKey) {
+        pending.emplace_back(line);
+        return;
+    }
+    auto& entries = m_store.m_entries;
+    std::size_t index = m_lastEntry;
+    if (index >= entries.size() || entries[index].name != parsed.key) {
+        if (equalsIgnoringAsciiCase(parsed.key, "Include")) {
+            include(parsed.value);
+            return;
+        }
+        const auto found = m_store.m_index.find(parsed.key);
+        if (found == m_store.m_index.end()) {
+            pending.emplace_back(line);
+            return;
+        }
+        index = m_lastEntry = found->second;
+    }
+    ConfigEntry& entry = entries[index];
+    if (!pending.empty()) {
+        entry.leadingLines.swap(pending);
+        pending.clear();
+    }
+    apply(entry, line, parsed);
+}
+
+void ConfigStore::Reader::apply(ConfigEntry& entry, std::string_view line, ConfigLine parsed)
+{
+    if ((entry.flags & ValueFlag::NoComment) && !parsed.comment.empty())
+        parsed = parseConfigLine(line, false);
+    switch (entry.kind) {
+    case ValueKind::String:
+        entry.itemComments.assign(1, std::string(parsed.comment));
+        entry.value = normalizedValue(parsed.value, entry.flags);
+        break;
+    case ValueKind::Int:
+        entry.itemComments.assign(1, std::string(parsed.comment));
+        entry.value = parseIntegerText(parsed.value);
+        break;
+    case ValueKind::Bool:
+        entry.itemComments.assign(1, std::string(parsed.comment));
+        entry.value = readsAsTrue(parsed.value);
+        break;
+    case ValueKind::StringList:
+        std::get<StringList>(entry.value).push_back(normalizedValue(parsed.value, entry.flags));
+        entry.itemComments.emplace_back(parsed.comment);
+        break;
+    case ValueKind::TextList:
+        std::get<TextList>(entry.value)
+            .push_back(decodeTextItem(normalizedValue(parsed.value, entry.flags)));
+        entry.itemComments.emplace_back(parsed.comment);
+        break;
+    case ValueKind::NetList:
+        std::get<NetList>(entry.value).push_back(IpNetwork::parse(parsed.value));
+        entry.itemComments.emplace_back(parsed.comment);
+        break;
+    }
+}
+
+void ConfigStore::Reader::include(std::string_view name)
+{
+    const std::string target(name);
+    m_lock.unlock();
+    const std::string resolved = m_store.resolvePath(target);
+    bool read = false;
+    bool cycle = false;
+    for (const auto& active : m_active)
+        cycle = cycle || active == resolved;
+    // A file that is already being read (a cycle), or a chain too deep to
+    // follow, counts as an include that could not be read.
+    if (!cycle && m_active.size() < kMaxIncludeDepth) {
+        FileError error = FileError::None;
+        read = readFile(resolved, &error);
+    }
+    m_lock.lock();
+    if (read) {
+        m_store.m_includedFiles.push_back(resolved);
+    } else {
+        m_store.m_includesOk = false;
+        m_store.m_missingIncludes.push_back(resolved);
+    }
+}
+
+bool ConfigStore::load()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stamps.clear();
+        m_includedFiles.clear();
+        m_missingIncludes.clear();
+        m_includesOk = true;
+        // A load starts from the defaults: reading the file again must not
+        // append its list items a second time.
+        for (auto& entry : m_entries) {
+            entry.value = entry.defaultValue;
+            if (auto* text = std::get_if<std::string>(&entry.value))
+                *text = normalizedValue(*text, entry.flags);
+            entry.itemComments.clear();
+            entry.leadingLines.clear();
+        }
+    }
+    Reader reader(*this);
+    FileError error = FileError::None;
+    const bool read = reader.readFile(m_fileName, &error);
+    std::lock_guard lock(m_mutex);
+    if (read) {
+        m_loadStatus = LoadStatus::Ok;
+        m_loadError = FileError::None;
+        m_loadedOk = true;
+    } else if (error == FileError::NotFound && !m_fileSystem.stat(m_fileName).exists) {
+        m_loadStatus = LoadStatus::Missing;
+        m_loadError = FileError::None;
+        m_loadedOk = true;
+    } else {
+        m_loadStatus = LoadStatus::Unreadable;
+        m_loadError = error == FileError::None ? FileError::Io : error;
+        m_loadedOk = false;
+    }
+    return read;
+}
+
+// --- saving --------------------------------------------------------------
+
+namespace {
+
+void appendLine(std::string& out, std::string_view key, std::string_view value, bool quoted,
+                const std::string* comment)
+{
+    out.append(key);
+    out.push_back('=');
+    if (quoted)
+        out.push_back('"');
+    out.append(value);
+    if (quoted)
+        out.push_back('"');
+    if (comment && !comment->empty()) {
+        out.append(" ;");
+        out.append(*comment);
+    }
+    out.append("\r\n");
+}
+
+}  // namespace
+
+std::string ConfigStore::serializeLocked() const
+{
+    std::string out;
+    for (const auto& entry : m_entries) {
+        if (entry.isDefault())
+            continue;
+        for (const auto& line : entry.leadingLines) {
+            out.append(line);
+            out.append("\r\n");
+        }
+        const bool quoted = (entry.flags & ValueFlag::Quoted) != 0;
+        const auto& comments = entry.itemComments;
+        auto commentAt = [&](std::size_t n) { return n < comments.size() ? &comments[n] : nullptr; };
+        switch (entry.kind) {
+        case ValueKind::String:
+            appendLine(out, entry.name, std::get<std::string>(entry.value), quoted, commentAt(0));
+            break;
+        case ValueKind::Int:
+            appendLine(out, entry.name, formatIntegerText(std::get<std::int32_t>(entry.value)),
+                       false, commentAt(0));
+            break;
+        case ValueKind::Bool:
+            appendLine(out, entry.name, std::get<bool>(entry.value) ? "True" : "False", false,
+                       commentAt(0));
+            break;
+        case ValueKind::StringList: {
+            const auto& items = std::get<StringList>(entry.value);
+            for (std::size_t n = 0; n < items.size(); ++n)
+                appendLine(out, entry.name, items[n], quoted, commentAt(n));
+            break;
+        }
+        case ValueKind::TextList: {
+            const auto& items = std::get<TextList>(entry.value);
+            for (std::size_t n = 0; n < items.size(); ++n)
+                appendLine(out, entry.name, encodeTextItem(items[n]), quoted, commentAt(n));
+            break;
+        }
+        case ValueKind::NetList: {
+            const auto& items = std::get<NetList>(entry.value);
+            for (std::size_t n = 0; n < items.size(); ++n)
+                appendLine(out, entry.name, items[n].toString(), false, commentAt(n));
+            break;
+        }
+        }
+    }
+    return out;
+}
+
+std::string ConfigStore::serialize() const
+{
+    std::lock_guard lock(m_mutex);
+    return serializeLocked();
+}
+
+bool ConfigStore::changedOnDisk(const std::vector<FileStamp>& stamps)
+{
+    for (const auto& stamp : stamps) {
+        const platform::FileStat now = m_fileSystem.stat(stamp.path);
+        if (now.exists && (now.lastWriteNs != stamp.lastWriteNs || now.size != stamp.size))
+            return true;
+    }
+    return false;
+}
+
+bool ConfigStore::save()
+{
+    std::vector<FileStamp> stamps;
+    {
+        std::lock_guard lock(m_mutex);
+        stamps = m_stamps;
+    }
+    auto finish = [&](SaveStatus status, FileError error) {
+        std::lock_guard lock(m_mutex);
+        m_saveStatus = status;
+        m_saveError = error;
+        return status == SaveStatus::Ok;
+    };
+    if (stamps.size() > 1)
+        return finish(SaveStatus::RefusedIncludes, FileError::None);
+    if (changedOnDisk(stamps))
+        return finish(SaveStatus::RefusedChanged, FileError::None);
+    // Replacing a file that was never read would throw away settings this
+    // store has not seen (for instance after a load that could not open it).
+    const bool readMain = !stamps.empty() && stamps.front().path == m_fileName;
+    if (!readMain && m_fileSystem.stat(m_fileName).exists)
+        return finish(SaveStatus::RefusedUnread, FileError::None);
+
+    std::string contents;
+    {
+        std::lock_guard lock(m_mutex);
+        contents = serializeLocked();
+    }
+    FileError error = FileError::None;
+    if (!platform::replaceFileAtomically(m_fileSystem, m_clock, m_fileName, contents, &error))
+        return finish(SaveStatus::WriteFailed, error);
+    const platform::FileStat after = m_fileSystem.stat(m_fileName);
+    {
+        std::lock_guard lock(m_mutex);
+        m_stamps.assign(1, FileStamp{m_fileName, after.lastWriteNs, after.size});
+    }
+    return finish(SaveStatus::Ok, FileError::None);
+}
+
+}  // namespace morva::config

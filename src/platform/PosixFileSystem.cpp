@@ -1,0 +1,529 @@
+#include "platform/PosixFileSystem.h"
+
+#include "platform/SystemFileSystem.h"
+#include "platform/WildcardMatch.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <dirent.h>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace morva::platform {
+
+FileError fileErrorFromErrno(int errnoValue)
+{
+    switch (errnoValue) {
+    case 0:
+        return FileError::None;
+    case ENOENT:
+    case ENOTDIR:
+        return FileError::NotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EBADF:
+        return FileError::AccessDenied;
+    case EEXIST:
+    case ENOTEMPTY:
+        return FileError::AlreadyExists;
+    case EISDIR:
+        return FileError::IsDirectory;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return FileError::NoSpace;
+    case EAGAIN:
+    case EBUSY:
+    case ETXTBSY:
+        return FileError::SharingViolation;
+    default:
+        return FileError::Io;
+    }
+}
+
+namespace {
+
+// Reserved bytes that stand for the accesses and denials of every open.
+// They lie near 2^62, far beyond any file the gateway writes.
+constexpr off_t kShareBase = off_t(1) << 62;
+constexpr off_t kHasRead = kShareBase + 0;
+constexpr off_t kHasWrite = kShareBase + 1;
+constexpr off_t kDeniesRead = kShareBase + 2;
+constexpr off_t kDeniesWrite = kShareBase + 3;
+constexpr off_t kShareBytes = 4;
+
+enum class Disposition
+{
+    OpenExisting,
+    CreateAlways,
+    OpenAlways,
+    CreateNew
+};
+
+struct ModeRule
+{
+    bool write;
+    bool shareRead;
+    bool shareWrite;
+    Disposition disposition;
+};
+
+bool ruleForMode(OpenMode mode, ModeRule* rule)
+{
+    switch (mode) {
+    case 1:
+    case 7:
+        *rule = {false, true, true, Disposition::OpenExisting};
+        return true;
+    case 2:
+        *rule = {true, false, false, Disposition::OpenExisting};
+        return true;
+    case 3:
+        *rule = {true, true, false, Disposition::OpenExisting};
+        return true;
+    case 4:
+        *rule = {true, false, false, Disposition::CreateAlways};
+        return true;
+    case 5:
+        *rule = {true, true, false, Disposition::OpenAlways};
+        return true;
+    case 9:
+        *rule = {true, false, false, Disposition::CreateNew};
+        return true;
+    case 10:
+        *rule = {true, true, false, Disposition::CreateAlways};
+        return true;
+    default:
+        return false;
+    }
+}
+
+void setError(FileError* out, FileError value)
+{
+    if (out)
+        *out = value;
+}
+
+// Whether any other open file description holds a lock on [start, start+len).
+// F_OFD_GETLK needs no particular access mode, so it works on read-only opens.
+bool lockedByOthers(int fd, off_t start, off_t length, bool* held)
+{
+    struct flock query
+    {
+    };
+    query.l_type = F_WRLCK;
+    query.l_whence = SEEK_SET;
+    query.l_start = start;
+    query.l_len = length;
+    query.l_pid = 0;
+    if (::fcntl(fd, F_OFD_GETLK, &query) != 0)
+        return false;
+    *held = query.l_type != F_UNLCK;
+    return true;
+}
+
+bool holdShared(int fd, off_t at)
+{
+    struct flock lock
+    {
+    };
+    lock.l_type = F_RDLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = at;
+    lock.l_len = 1;
+    lock.l_pid = 0;
+    return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
+}
+
+// Takes the share locks of `rule` on `fd`, then checks the existing opens.
+// Two opens racing each other may both fail, but never both succeed: each
+// takes its locks before it looks at the others'.
+FileError applyShareRule(int fd, const ModeRule& rule)
+{
+    bool ok = holdShared(fd, kHasRead) && (!rule.write || holdShared(fd, kHasWrite)) &&
+              (rule.shareRead || holdShared(fd, kDeniesRead)) &&
+              (rule.shareWrite || holdShared(fd, kDeniesWrite));
+    if (!ok)
+        return errno == EAGAIN || errno == EACCES ? FileError::SharingViolation
+                                                  : fileErrorFromErrno(errno);
+    struct Check
+    {
+        bool applies;
+        off_t byte;
+    };
+    const Check checks[] = {
+        {true, kDeniesRead},           // we read: nobody may deny reading
+        {rule.write, kDeniesWrite},    // we write: nobody may deny writing
+        {!rule.shareRead, kHasRead},   // we deny reading: nobody may read
+        {!rule.shareWrite, kHasWrite}, // we deny writing: nobody may write
+    };
+    for (const Check& check : checks) {
+        if (!check.applies)
+            continue;
+        bool held = false;
+        if (!lockedByOthers(fd, check.byte, 1, &held))
+            return fileErrorFromErrno(errno);
+        if (held)
+            return FileError::SharingViolation;
+    }
+    return FileError::None;
+}
+
+// Whether some open of this process or another holds `path`.
+bool isHeldOpen(const std::string& path)
+{
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return false;
+    bool held = false;
+    if (!lockedByOthers(fd, kShareBase, kShareBytes, &held))
+        held = false;
+    ::close(fd);
+    return held;
+}
+
+class PosixFile final : public File
+{
+public:
+    PosixFile(int fd, bool writable) : m_fd(fd), m_writable(writable) {}
+    ~PosixFile() override { close(); }
+    PosixFile(const PosixFile&) = delete;
+    PosixFile& operator=(const PosixFile&) = delete;
+
+    bool readAt(std::uint64_t offset, void* buffer, std::size_t length, std::size_t* got) override
+    {
+        std::size_t done = 0;
+        if (got)
+            *got = 0;
+        if (m_fd < 0)
+            return fail(FileError::Io);
+        auto* bytes = static_cast<char*>(buffer);
+        while (done < length) {
+            ssize_t n =
+                ::pread(m_fd, bytes + done, length - done, static_cast<off_t>(offset + done));
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                if (got)
+                    *got = done;
+                return fail(fileErrorFromErrno(errno));
+            }
+            if (n == 0)
+                break;
+            done += static_cast<std::size_t>(n);
+        }
+        if (got)
+            *got = done;
+        return true;
+    }
+
+    bool writeAt(std::uint64_t offset, const void* buffer, std::size_t length) override
+    {
+        if (m_fd < 0)
+            return fail(FileError::Io);
+        if (!m_writable)
+            return fail(FileError::AccessDenied);
+        const auto* bytes = static_cast<const char*>(buffer);
+        std::size_t done = 0;
+        while (done < length) {
+            ssize_t n =
+                ::pwrite(m_fd, bytes + done, length - done, static_cast<off_t>(offset + done));
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                return fail(fileErrorFromErrno(errno));
+            }
+            if (n == 0)
+                return fail(FileError::Io);
+            done += static_cast<std::size_t>(n);
+        }
+        return true;
+    }
+
+    bool size(std::uint64_t* bytes) override
+    {
+        struct stat info
+        {
+        };
+        if (m_fd < 0)
+            return fail(FileError::Io);
+        if (::fstat(m_fd, &info) != 0)
+            return fail(fileErrorFromErrno(errno));
+        *bytes = static_cast<std::uint64_t>(info.st_size);
+        return true;
+    }
+
+    bool sync() override
+    {
+        if (m_fd < 0)
+            return fail(FileError::Io);
+        if (::fsync(m_fd) != 0)
+            return fail(fileErrorFromErrno(errno));
+        return true;
+    }
+
+    bool close() override
+    {
+        if (m_fd < 0)
+            return true;
+        // Linux releases the descriptor even when close reports an error, so
+        // the handle is gone either way; the error still reaches the caller.
+        int result = ::close(m_fd);
+        m_fd = -1;
+        if (result != 0 && errno != EINTR)
+            return fail(fileErrorFromErrno(errno));
+        return true;
+    }
+
+    bool isOpen() const override { return m_fd >= 0; }
+    FileError lastError() const override { return m_lastError; }
+
+private:
+    bool fail(FileError error)
+    {
+        m_lastError = error;
+        return false;
+    }
+
+    int m_fd;
+    bool m_writable;
+    FileError m_lastError = FileError::None;
+};
+
+std::unique_ptr<File> openWithRule(const std::string& path, const ModeRule& rule, FileError* error)
+{
+    int flags = (rule.write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY;
+    switch (rule.disposition) {
+    case Disposition::OpenExisting:
+        break;
+    case Disposition::CreateAlways:
+    case Disposition::OpenAlways:
+        flags |= O_CREAT;
+        break;
+    case Disposition::CreateNew:
+        flags |= O_CREAT | O_EXCL;
+        break;
+    }
+    // A file removed or replaced between our open and our locks would leave
+    // us holding a name that no longer exists; look again in that case.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        int fd = ::open(path.c_str(), flags, 0666);
+        if (fd < 0) {
+            setError(error, fileErrorFromErrno(errno));
+            return nullptr;
+        }
+        struct stat opened
+        {
+        };
+        if (::fstat(fd, &opened) != 0 || S_ISDIR(opened.st_mode)) {
+            FileError reason =
+                S_ISDIR(opened.st_mode) ? FileError::IsDirectory : fileErrorFromErrno(errno);
+            ::close(fd);
+            setError(error, reason);
+            return nullptr;
+        }
+        FileError shareResult = applyShareRule(fd, rule);
+        if (shareResult != FileError::None) {
+            ::close(fd);
+            setError(error, shareResult);
+            return nullptr;
+        }
+        struct stat named
+        {
+        };
+        if (::stat(path.c_str(), &named) != 0 || named.st_ino != opened.st_ino ||
+            named.st_dev != opened.st_dev) {
+            ::close(fd);
+            continue;
+        }
+        // Truncate only now: a file that another open holds must keep its data.
+        if (rule.disposition == Disposition::CreateAlways && opened.st_size != 0 &&
+            ::ftruncate(fd, 0) != 0) {
+            FileError reason = fileErrorFromErrno(errno);
+            ::close(fd);
+            setError(error, reason);
+            return nullptr;
+        }
+        setError(error, FileError::None);
+        return std::make_unique<PosixFile>(fd, rule.write);
+    }
+    setError(error, FileError::SharingViolation);
+    return nullptr;
+}
+
+std::string joinPath(const std::string& directory, std::string_view name)
+{
+    std::string path = directory;
+    if (!path.empty() && path.back() != '/')
+        path += '/';
+    path += name;
+    return path;
+}
+
+} // namespace
+
+std::unique_ptr<File> PosixFileSystem::open(const std::string& path, OpenMode mode,
+                                            FileError* error)
+{
+    ModeRule rule{};
+    if (!ruleForMode(mode, &rule)) {
+        setError(error, FileError::InvalidMode);
+        return nullptr;
+    }
+    return openWithRule(path, rule, error);
+}
+
+FileStat PosixFileSystem::stat(const std::string& path)
+{
+    FileStat result;
+    struct stat info
+    {
+    };
+    if (::stat(path.c_str(), &info) != 0)
+        return result;
+    result.exists = true;
+    result.isDirectory = S_ISDIR(info.st_mode);
+    result.size = static_cast<std::uint64_t>(info.st_size);
+    result.lastWriteNs =
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return result;
+}
+
+std::vector<std::string> PosixFileSystem::list(const std::string& directory,
+                                               std::string_view pattern)
+{
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
+    if (!dir)
+        return names;
+    while (dirent* entry = ::readdir(dir)) {
+        std::string_view name = entry->d_name;
+        if (name == "." || name == ".." || !matchesWildcard(name, pattern))
+            continue;
+        bool regular = entry->d_type == DT_REG;
+        if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
+            struct stat info
+            {
+            };
+            regular =
+                ::stat(joinPath(directory, name).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+        }
+        if (regular)
+            names.emplace_back(name);
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool PosixFileSystem::remove(const std::string& path, FileError* error)
+{
+    if (isHeldOpen(path)) {
+        setError(error, FileError::SharingViolation);
+        return false;
+    }
+    if (::unlink(path.c_str()) != 0) {
+        setError(error, fileErrorFromErrno(errno));
+        return false;
+    }
+    setError(error, FileError::None);
+    return true;
+}
+
+bool PosixFileSystem::rename(const std::string& from, const std::string& to, FileError* error)
+{
+    if (isHeldOpen(from) || isHeldOpen(to)) {
+        setError(error, FileError::AccessDenied);
+        return false;
+    }
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+        setError(error, fileErrorFromErrno(errno));
+        return false;
+    }
+    setError(error, FileError::None);
+    return true;
+}
+
+std::unique_ptr<File> PosixFileSystem::createTemporary(const std::string& directory,
+                                                       std::string_view prefix, std::string* path,
+                                                       FileError* error)
+{
+    static std::atomic<unsigned> counter{0};
+    static const char kAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::mt19937_64 random(
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+        (static_cast<std::uint64_t>(::getpid()) << 32) ^ counter++);
+    const ModeRule rule{true, false, false, Disposition::CreateNew};
+    FileError lastError = FileError::AlreadyExists;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name(prefix);
+        for (int i = 0; i < 8; ++i)
+            name += kAlphabet[random() % (sizeof(kAlphabet) - 1)];
+        std::string candidate = joinPath(directory, name);
+        auto file = openWithRule(candidate, rule, &lastError);
+        if (file) {
+            if (path)
+                *path = candidate;
+            setError(error, FileError::None);
+            return file;
+        }
+        if (lastError != FileError::AlreadyExists)
+            break;
+    }
+    setError(error, lastError);
+    return nullptr;
+}
+
+bool PosixFileSystem::copyAttributes(const std::string& from, const std::string& to,
+                                     FileError* error)
+{
+    struct stat info
+    {
+    };
+    if (::stat(from.c_str(), &info) != 0 || ::chmod(to.c_str(), info.st_mode & 07777) != 0) {
+        setError(error, fileErrorFromErrno(errno));
+        return false;
+    }
+    struct stat target
+    {
+    };
+    if (::stat(to.c_str(), &target) == 0 &&
+        (target.st_uid != info.st_uid || target.st_gid != info.st_gid)) {
+        // Only the superuser may give a file away; an ordinary user keeps the
+        // copy as their own, as the original's permissions already allow.
+        if (::chown(to.c_str(), info.st_uid, info.st_gid) != 0 && errno != EPERM) {
+            setError(error, fileErrorFromErrno(errno));
+            return false;
+        }
+    }
+    setError(error, FileError::None);
+    return true;
+}
+
+bool PosixFileSystem::syncDirectory(const std::string& directory, FileError* error)
+{
+    int fd =
+        ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        setError(error, fileErrorFromErrno(errno));
+        return false;
+    }
+    // Some file systems cannot sync a directory (EINVAL); nothing to make durable then.
+    bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+    FileError reason = ok ? FileError::None : fileErrorFromErrno(errno);
+    ::close(fd);
+    setError(error, reason);
+    return ok;
+}
+
+std::unique_ptr<FileSystem> makeSystemFileSystem()
+{
+    return std::make_unique<PosixFileSystem>();
+}
+
+} // namespace morva::platform
