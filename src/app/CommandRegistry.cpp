@@ -21,6 +21,12 @@ void CommandRegistry::removeHandler(int commandId)
     }
 }
 
+void CommandRegistry::setCondition(int commandId, Predicate condition)
+{
+    m_commands[commandId].condition = std::move(condition);
+    emit stateChanged();
+}
+
 void CommandRegistry::setChecked(int commandId, Predicate checked)
 {
     m_commands[commandId].checked = std::move(checked);
@@ -38,7 +44,8 @@ bool CommandRegistry::isEnabled(int commandId) const
     auto it = m_commands.find(commandId);
     if (it == m_commands.end() || !it->second.handler)
         return false;
-    return !it->second.enabled || it->second.enabled();
+    const Command& command = it->second;
+    return (!command.condition || command.condition()) && (!command.enabled || command.enabled());
 }
 
 bool CommandRegistry::isCheckable(int commandId) const

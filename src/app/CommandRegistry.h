@@ -24,6 +24,10 @@ public:
     // given, is asked whenever the window updates its commands.
     void setHandler(int commandId, Handler handler, Predicate enabled = {});
     void removeHandler(int commandId);
+    // A condition of the command itself, kept apart from its handler: the
+    // application's flags (a log view exists, the service may be controlled)
+    // hold whoever wires the handler.
+    void setCondition(int commandId, Predicate condition);
     // Makes the command a check item whose mark follows `checked`.
     void setChecked(int commandId, Predicate checked);
 
@@ -47,6 +51,7 @@ private:
         Handler handler;
         Predicate enabled;
         Predicate checked;
+        Predicate condition;
     };
     std::unordered_map<int, Command> m_commands;
 };
