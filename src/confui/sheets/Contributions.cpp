@@ -1,0 +1,26 @@
+#include "confui/sheets/Contributions.h"
+
+namespace morva::confui {
+
+namespace {
+using Contribution = void (*)(Catalogue&);
+
+const Contribution kContributions[] = {
+    sheets::addEntryDialogs,  sheets::addDefaultLists, sheets::addGeneralPages,
+    sheets::addBlockingPages, sheets::addSpamPages,    sheets::addOptionsSheets,
+    // Sheets 5 to 13 and the Advanced Configuration sheet:
+};
+} // namespace
+
+const Catalogue& catalogue()
+{
+    static const Catalogue built = [] {
+        Catalogue catalogue;
+        for (Contribution contribute : kContributions)
+            contribute(catalogue);
+        return catalogue;
+    }();
+    return built;
+}
+
+} // namespace morva::confui

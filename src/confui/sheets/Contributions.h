@@ -1,0 +1,19 @@
+#pragma once
+
+#include "confui/Catalogue.h"
+
+// Every file under src/confui/sheets/ contributes its part of the catalogue
+// through one function declared here and listed in the table of
+// Contributions.cpp (in that order).
+namespace morva::confui::sheets {
+
+void addEntryDialogs(Catalogue& catalogue);  // EntryDialogs.cpp: EditIP, EditAdr, ...
+void addDefaultLists(Catalogue& catalogue);  // DefaultLists.cpp: "Add &Common" lists
+void addGeneralPages(Catalogue& catalogue);  // GeneralPages.cpp: sheets 1 and 2
+void addBlockingPages(Catalogue& catalogue); // BlockingPages.cpp: sheet 3
+void addSpamPages(Catalogue& catalogue);     // SpamPages.cpp: sheet 4
+void addOptionsSheets(Catalogue& catalogue); // OptionsSheets.cpp: types 1-4 and the fallback
+
+// Sheets 5 to 13 and the Advanced Configuration sheet:
+
+} // namespace morva::confui::sheets

@@ -1,0 +1,216 @@
+// Pages of the General sheet (and of the setup wizard): Exchange, Logfiles,
+// History, Statistic, Connections, Relay, Authentication, Advanced.
+#include "confui/sheets/Contributions.h"
+
+namespace morva::confui::sheets {
+
+namespace {
+PageDef exchangePage()
+{
+    return {"IniStd",
+            "confui.page.IniStd",
+            "exchange",
+            {
+                text("Postmaster", "confui.IniStd.Postmaster", FieldCheck::Email),
+                text("ExchHost", "confui.IniStd.ExchHost"),
+                number("ExchOutboundPort", "confui.IniStd.ExchOutboundPort", 1, 65535),
+                check("InboundSMTPAutoDisableOnExchHostError",
+                      "confui.IniStd.InboundSMTPAutoDisableOnExchHostError"),
+                group("confui.IniStd.authGroup"),
+                check("OutboundExchAuth", "confui.IniStd.OutboundExchAuth"),
+                text("OutboundExchAuthUser", "confui.common.user").enabledBy("OutboundExchAuth"),
+                password("OutboundExchAuthPassword", "confui.common.password")
+                    .enabledBy("OutboundExchAuth"),
+                endGroup(),
+                check("NewVersionDSN", "confui.IniStd.NewVersionDSN"),
+            }};
+}
+
+PageDef logPage()
+{
+    return {"IniLog",
+            "confui.page.IniLog",
+            "logfiles",
+            {
+                path("LogPath", "confui.IniLog.LogPath"),
+                check("WriteLogFile", "confui.IniLog.WriteLogFile"),
+                purgeDays("LogFilePurgeDays", "WriteLogFile", "confui.common.purgeDays")
+                    .enabledBy("WriteLogFile"),
+                group("confui.IniLog.detailGroup"),
+                check("Verbose", "confui.IniLog.Verbose"),
+                check("VerboseTransfer", "confui.IniLog.VerboseTransfer"),
+                check("DumpSMTPHeader", "confui.IniLog.DumpSMTPHeader"),
+                endGroup(),
+            }};
+}
+
+PageDef historyPage()
+{
+    return {"IniHist",
+            "confui.page.IniHist",
+            "history",
+            {
+                check("KeepMessageFile", "confui.IniHist.KeepMessageFile"),
+                path("HistPath", "confui.IniHist.HistPath").enabledBy("KeepMessageFile"),
+                purgeDays("HistPurgeDays", "KeepMessageFile", "confui.common.purgeDays")
+                    .enabledBy("KeepMessageFile"),
+            }};
+}
+
+PageDef statisticPage()
+{
+    return {
+        "IniStat",
+        "confui.page.IniStat",
+        "statistic",
+        {
+            group("confui.IniStat.generalGroup"),
+            check("WriteStatisticFile", "confui.IniStat.WriteStatisticFile"),
+            path("StatisticPath", "confui.common.path").enabledBy("WriteStatisticFile"),
+            purgeDays("StatisticPurgeDays", "WriteStatisticFile", "confui.common.purgeDays")
+                .enabledBy("WriteStatisticFile"),
+            group("confui.IniStat.spamGroup"),
+            check("WriteSpamStatisticFile", "confui.IniStat.WriteSpamStatisticFile"),
+            path("SpamStatisticPath", "confui.common.path").enabledBy("WriteSpamStatisticFile"),
+            purgeDays("SpamStatisticPurgeDays", "WriteSpamStatisticFile", "confui.common.purgeDays")
+                .enabledBy("WriteSpamStatisticFile"),
+            group("confui.IniStat.sendGroup"),
+            check("WriteSendStatisticFile", "confui.IniStat.WriteSendStatisticFile"),
+            path("SendStatisticPath", "confui.common.path").enabledBy("WriteSendStatisticFile"),
+            purgeDays("SendStatisticPurgeDays", "WriteSendStatisticFile", "confui.common.purgeDays")
+                .enabledBy("WriteSendStatisticFile"),
+            group("confui.IniStat.virusGroup"),
+            check("WriteVirusStatisticFile", "confui.IniStat.WriteVirusStatisticFile"),
+            path("VirusStatisticPath", "confui.common.path").enabledBy("WriteVirusStatisticFile"),
+            endGroup(),
+            check("StatisticFileLongDate", "confui.IniStat.StatisticFileLongDate"),
+        }};
+}
+
+PageDef connectionsPage()
+{
+    return {
+        "IniCon",
+        "confui.page.IniCon",
+        "connections",
+        {
+            indexCombo(
+                "OutboundSMTPSendTyp", "confui.IniCon.OutboundSMTPSendTyp",
+                {"confui.IniCon.sendTyp0", "confui.IniCon.sendTyp1", "confui.IniCon.sendTyp2"}),
+            text("SmartHost", "confui.IniCon.SmartHost"),
+            text("NameServer", "confui.IniCon.NameServer"),
+            group("confui.IniCon.authGroup"),
+            check("OutboundSMTPAuth", "confui.IniCon.OutboundSMTPAuth"),
+            text("OutboundSMTPAuthUser", "confui.common.user").enabledBy("OutboundSMTPAuth"),
+            password("OutboundSMTPAuthPassword", "confui.common.password")
+                .enabledBy("OutboundSMTPAuth"),
+            endGroup(),
+            check("InboundSMTPAutoDisableOnSmartHostError",
+                  "confui.IniCon.InboundSMTPAutoDisableOnSmartHostError"),
+            number("InboundSMTPMaxConnections", "confui.IniCon.InboundSMTPMaxConnections", 1, 1000),
+            number("InboundSMTPMaxSendToMessage", "confui.IniCon.InboundSMTPMaxSendToMessage", 1,
+                   100000),
+            number("OutboundSMTPMaxConnections", "confui.IniCon.OutboundSMTPMaxConnections", 1,
+                   1000),
+        }};
+}
+
+PageDef relayPage()
+{
+    return {
+        "IniRel",
+        "confui.page.IniRel",
+        "relay",
+        {
+            check("SMTPRelay", "confui.IniRel.SMTPRelay"),
+            check("SMTPRelayReservedIP", "confui.IniRel.SMTPRelayReservedIP")
+                .enabledBy("SMTPRelay"),
+            check("SMTPRelayAuthUsers", "confui.IniRel.SMTPRelayAuthUsers").enabledBy("SMTPRelay"),
+            list("SMTPRelayAllowHost", "confui.IniRel.SMTPRelayAllowHost", "EditHost")
+                .enabledBy("SMTPRelay"),
+            list("SMTPRelayAllowIP", "confui.IniRel.SMTPRelayAllowIP", "EditIP", ListKind::Ip)
+                .enabledBy("SMTPRelay"),
+        }};
+}
+
+PageDef authenticationPage()
+{
+    PageDef page{
+        "IniAuth",
+        "confui.page.IniAuth",
+        "authentication",
+        {
+            indexCombo("InboundSMTPAuthType", "confui.IniAuth.InboundSMTPAuthType",
+                       {"confui.IniAuth.type0", "confui.IniAuth.type1", "confui.IniAuth.type2",
+                        "confui.IniAuth.type3", "confui.IniAuth.type4"}),
+            group("confui.IniAuth.programGroup"),
+            text("InboundSMTPAuthAppExe", "confui.common.program"),
+            text("InboundSMTPAuthAppArg", "confui.common.arguments"),
+            check("InboundSMTPAuthAppExeVerbose", "confui.common.programVerbose"),
+            group("confui.IniAuth.userGroup"),
+            list("InboundSMTPAuthUserPass", "confui.IniAuth.InboundSMTPAuthUserPass",
+                 "EditAuthUserPass"),
+            group("confui.IniAuth.queryGroup"),
+            text("InboundSMTPAuthUser", "confui.common.user"),
+            password("InboundSMTPAuthPassword", "confui.common.password"),
+            endGroup(),
+        }};
+    page.hook = "authType";
+    return page;
+}
+
+// Older files switch authentication with one Bool per method; the combo
+// shows the method those switches select while the type itself is 0.
+PageHooks authTypeHooks()
+{
+    return {};
+}
+
+PageDef advancedPage()
+{
+    return {
+        "IniAdv",
+        "confui.page.IniAdv",
+        "advanced",
+        {
+            group("confui.IniAdv.queueGroup"),
+            number("SMTPOutboundNormalExpire", "confui.IniAdv.SMTPOutboundNormalExpire", 60,
+                   31536000),
+            number("SMTPOutboundDSNExpire", "confui.IniAdv.SMTPOutboundDSNExpire", 60, 31536000),
+            number("SMTPOutboundNormalNextTry", "confui.IniAdv.SMTPOutboundNormalNextTry", 10,
+                   86400),
+            number("ExchOutboundNormalExpire", "confui.IniAdv.ExchOutboundNormalExpire", 60,
+                   31536000),
+            number("ExchOutboundNormalNextTry", "confui.IniAdv.ExchOutboundNormalNextTry", 10,
+                   86400),
+            group("confui.IniAdv.limitGroup"),
+            number("InboundSizeLimit", "confui.IniAdv.InboundSizeLimit", 0, 2097151),
+            number("OutboundSizeLimit", "confui.IniAdv.OutboundSizeLimit", 0, 2097151),
+            endGroup(),
+            check("CheckExchange", "confui.IniAdv.CheckExchange"),
+            check("CheckOnAccessScanner", "confui.IniAdv.CheckOnAccessScanner"),
+            combo("Language", "confui.IniAdv.Language",
+                  {{"confui.language.auto", 0, ""},
+                   {"confui.language.eng", 0, "ENG"},
+                   {"confui.language.deu", 0, "DEU"},
+                   {"confui.language.fra", 0, "FRA"},
+                   {"confui.language.ita", 0, "ITA"},
+                   {"confui.language.spa", 0, "SPA"}}),
+        }};
+}
+} // namespace
+
+void addGeneralPages(Catalogue& catalogue)
+{
+    catalogue.addPage(exchangePage());
+    catalogue.addPage(logPage());
+    catalogue.addPage(historyPage());
+    catalogue.addPage(statisticPage());
+    catalogue.addPage(connectionsPage());
+    catalogue.addPage(relayPage());
+    catalogue.addPage(authenticationPage());
+    catalogue.addPage(advancedPage());
+    catalogue.addPageHooks("authType", authTypeHooks());
+}
+
+} // namespace morva::confui::sheets
