@@ -12,15 +12,13 @@ AdminSettings::~AdminSettings() = default;
 
 std::unique_ptr<AdminSettings> AdminSettings::forCurrentUser()
 {
-    return std::make_unique<AdminSettings>(
-        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                    kOrganization, kApplication));
+    return std::make_unique<AdminSettings>(std::make_unique<QSettings>(
+        QSettings::NativeFormat, QSettings::UserScope, kOrganization, kApplication));
 }
 
 std::unique_ptr<AdminSettings> AdminSettings::inFile(const QString& path)
 {
-    return std::make_unique<AdminSettings>(
-        std::make_unique<QSettings>(path, QSettings::IniFormat));
+    return std::make_unique<AdminSettings>(std::make_unique<QSettings>(path, QSettings::IniFormat));
 }
 
 int AdminSettings::readInt(const QString& name, int defaultValue) const
@@ -37,4 +35,4 @@ bool AdminSettings::writeInt(const QString& name, int value)
     return m_settings->status() == QSettings::NoError && m_settings->isWritable();
 }
 
-}  // namespace morva::app
+} // namespace morva::app

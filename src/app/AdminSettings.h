@@ -35,4 +35,4 @@ private:
     std::unique_ptr<QSettings> m_settings;
 };
 
-}  // namespace morva::app
+} // namespace morva::app

@@ -39,4 +39,4 @@ void AppBase::showAbout()
     dialog.exec();
 }
 
-}  // namespace morva::app
+} // namespace morva::app

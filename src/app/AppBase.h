@@ -42,4 +42,4 @@ private:
     bool m_englishOnly = true;
 };
 
-}  // namespace morva::app
+} // namespace morva::app

@@ -1,9 +1,9 @@
 #include "app/AppEnvironment.h"
 
-#include <cstdlib>
-
 #include "config/ConfigStore.h"
 #include "platform/RegionalLanguage.h"
+
+#include <cstdlib>
 
 namespace morva::app {
 
@@ -12,8 +12,8 @@ AppEnvironment::AppEnvironment(PlatformServices services, std::string programDir
     : m_services(services), m_programDir(std::move(programDir)),
       m_modulePath(std::move(modulePath)),
       m_tempDir(tempDir.empty() ? m_programDir : std::move(tempDir)),
-      m_configStore(std::make_unique<config::ConfigStore>(services.fileSystem, services.clock,
-                                                          m_programDir))
+      m_configStore(
+          std::make_unique<config::ConfigStore>(services.fileSystem, services.clock, m_programDir))
 {
 }
 
@@ -32,4 +32,4 @@ std::string AppEnvironment::tempDirFromEnvironment(const std::string& programDir
     return temp && *temp ? std::string(temp) : programDir;
 }
 
-}  // namespace morva::app
+} // namespace morva::app

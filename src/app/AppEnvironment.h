@@ -1,10 +1,10 @@
 #pragma once
 
+#include "resources/Texts.h"
+
 #include <memory>
 #include <string>
 #include <string_view>
-
-#include "resources/Texts.h"
 
 namespace morva::config {
 class ConfigStore;
@@ -17,13 +17,14 @@ class FileSystem;
 class RegionalLanguage;
 class UrlOpener;
 class VersionResource;
-}  // namespace morva::platform
+} // namespace morva::platform
 
 namespace morva::app {
 
 // The operating system as the console sees it; every piece is owned by
 // whoever builds the environment (main, or a test with fakes).
-struct PlatformServices {
+struct PlatformServices
+{
     platform::FileSystem& fileSystem;
     platform::Clock& clock;
     platform::RegionalLanguage& regionalLanguage;
@@ -70,4 +71,4 @@ private:
     std::unique_ptr<config::ConfigStore> m_configStore;
 };
 
-}  // namespace morva::app
+} // namespace morva::app

@@ -76,4 +76,4 @@ void CommandRegistry::notifyStateChanged()
     emit stateChanged();
 }
 
-}  // namespace morva::app
+} // namespace morva::app

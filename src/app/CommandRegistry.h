@@ -47,7 +47,8 @@ signals:
     void stateChanged();
 
 private:
-    struct Command {
+    struct Command
+    {
         Handler handler;
         Predicate enabled;
         Predicate checked;
@@ -56,4 +57,4 @@ private:
     std::unordered_map<int, Command> m_commands;
 };
 
-}  // namespace morva::app
+} // namespace morva::app

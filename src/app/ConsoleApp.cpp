@@ -1,17 +1,19 @@
 #include "app/ConsoleApp.h"
 
-#include <QTimer>
-
 #include "app/AdminSettings.h"
 #include "app/AppEnvironment.h"
 #include "app/CommandRegistry.h"
 #include "app/Cwm_MainWnd.h"
 #include "app/MessageBox.h"
+#include "app/QtText.h"
 #include "app/WebPages.h"
 #include "config/ConfigStore.h"
 #include "platform/FileSystem.h"
 #include "platform/UrlOpener.h"
 #include "resources/CommandIds.h"
+#include "service/SignalFiles.h"
+
+#include <QTimer>
 
 namespace morva::app {
 
@@ -29,8 +31,8 @@ ConsoleApp::~ConsoleApp() = default;
 
 bool ConsoleApp::initInstance()
 {
-    m_mainWnd = std::make_unique<Cwm_MainWnd>(commands(), m_settings,
-                                              m_environment.services().fileSystem);
+    m_mainWnd =
+        std::make_unique<Cwm_MainWnd>(commands(), m_settings, m_environment.services().fileSystem);
     m_mainWnd->setCloseHook([this] {
         if (m_closeDataSet)
             m_closeDataSet();
@@ -73,10 +75,23 @@ void ConsoleApp::registerCommands()
     table.setCondition(c::ExchangeAddresses, [this] { return m_exchAddrListOn; });
     table.setCondition(c::Service, [this] { return m_serviceOn; });
 
+    for (const service::SignalFile& signal : service::signalFiles())
+        table.setHandler(signal.commandId, [this, name = signal.fileName] { sendSignal(name); });
+
     for (int id : {c::HelpDocumentation, c::HelpAdminister, c::HelpTroubleshooting,
                    c::HelpFightSpam, c::HelpOperationsGuide, c::HelpTightenSecurity,
                    c::SpamReportHomePage, c::AddOnMakerHomePage, c::SupportRequest})
         table.setHandler(id, [this, id] { openWebPage(webPageFor(id)); });
+}
+
+bool ConsoleApp::sendSignal(const char* fileName)
+{
+    if (service::createSignalFile(m_environment.services().fileSystem, m_environment.programDir(),
+                                  fileName))
+        return true;
+    MessageBox::show(m_mainWnd.get(), MessageKind::Failure,
+                     toQString(service::signalFailedText(m_environment.languageIndex())));
+    return false;
 }
 
 void ConsoleApp::setDataSetLifecycle(std::function<void()> create, std::function<void()> close)
@@ -106,9 +121,9 @@ void ConsoleApp::openLogView()
         return;
     }
     Cwm_LogView::Options options;
-    options.path = logFilePath(store.getString("AdminLogPath"), store.getString("LogPath"),
-                               m_environment.programDir(),
-                               m_environment.services().fileSystem.separator());
+    options.path =
+        logFilePath(store.getString("AdminLogPath"), store.getString("LogPath"),
+                    m_environment.programDir(), m_environment.services().fileSystem.separator());
     options.fontFace = QString::fromStdString(store.getString("AdminLogFont"));
     options.fontSize = store.getInt("AdminLogFontSize");
     options.languageIndex = m_environment.languageIndex();
@@ -159,4 +174,4 @@ void ConsoleApp::setServiceOn(bool on)
     flagsChanged();
 }
 
-}  // namespace morva::app
+} // namespace morva::app

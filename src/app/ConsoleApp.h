@@ -1,11 +1,11 @@
 #pragma once
 
-#include <functional>
-#include <memory>
-
 #include "app/AppBase.h"
 #include "app/FirstRunSteps.h"
 #include "app/StartupChecks.h"
+
+#include <functional>
+#include <memory>
 
 namespace morva::app {
 
@@ -42,6 +42,8 @@ public:
     // true; otherwise none, and NoLogView is set.
     void openLogView();
     void installMenu();
+    // Creates a signal file for the gateway; says so when it cannot.
+    bool sendSignal(const char* fileName);
 
     // Command-enable flags.
     bool lockedPaneOn() const { return m_lockedPaneOn; }
@@ -76,4 +78,4 @@ private:
     bool m_serviceOn = false;
 };
 
-}  // namespace morva::app
+} // namespace morva::app

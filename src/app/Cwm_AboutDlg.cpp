@@ -1,17 +1,17 @@
 #include "app/Cwm_AboutDlg.h"
 
+#include "app/QtText.h"
+#include "app/ToolbarIcons.h"
+#include "app/WebPages.h"
+#include "platform/FileVersion.h"
+#include "platform/UrlOpener.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSysInfo>
 #include <QVBoxLayout>
-
-#include "app/QtText.h"
-#include "app/ToolbarIcons.h"
-#include "app/WebPages.h"
-#include "platform/FileVersion.h"
-#include "platform/UrlOpener.h"
 
 namespace morva::app {
 
@@ -30,8 +30,8 @@ QLabel* linkLabel(const QString& target, const QString& shown, platform::UrlOpen
 {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::RichText);
-    label->setText(QStringLiteral("<a href=\"%1\">%2</a>")
-                       .arg(target.toHtmlEscaped(), shown.toHtmlEscaped()));
+    label->setText(
+        QStringLiteral("<a href=\"%1\">%2</a>").arg(target.toHtmlEscaped(), shown.toHtmlEscaped()));
     label->setOpenExternalLinks(false);
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     QObject::connect(label, &QLabel::linkActivated, label,
@@ -39,7 +39,7 @@ QLabel* linkLabel(const QString& target, const QString& shown, platform::UrlOpen
     return label;
 }
 
-}  // namespace
+} // namespace
 
 QString Cwm_AboutDlg::operatingSystemName()
 {
@@ -101,4 +101,4 @@ QString Cwm_AboutDlg::systemLine() const
            QLatin1Char(')');
 }
 
-}  // namespace morva::app
+} // namespace morva::app

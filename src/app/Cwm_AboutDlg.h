@@ -23,4 +23,4 @@ public:
     static QString operatingSystemName();
 };
 
-}  // namespace morva::app
+} // namespace morva::app

@@ -1,5 +1,10 @@
 #include "app/Cwm_LogView.h"
 
+#include "app/LogFindDlg.h"
+#include "app/LogTableModel.h"
+#include "app/MessageBox.h"
+#include "app/QtText.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -13,11 +18,6 @@
 #include <QTimer>
 #include <algorithm>
 #include <set>
-
-#include "app/LogFindDlg.h"
-#include "app/LogTableModel.h"
-#include "app/MessageBox.h"
-#include "app/QtText.h"
 
 namespace morva::app {
 
@@ -36,7 +36,7 @@ QFont logFont(const QString& face, int size)
     return font;
 }
 
-}  // namespace
+} // namespace
 
 Cwm_LogView::Cwm_LogView(platform::FileSystem& fileSystem, Options options, QWidget* parent)
     : QTableView(parent), m_options(std::move(options)), m_reader(fileSystem, m_options.path),
@@ -63,11 +63,12 @@ Cwm_LogView::Cwm_LogView(platform::FileSystem& fileSystem, Options options, QWid
     horizontalHeader()->setHighlightSections(false);
     setColumnWidth(LogTableModel::TimeColumn,
                    metrics.horizontalAdvance(QStringLiteral("00:00:00")) + 16);
-    setColumnWidth(LogTableModel::ThreadColumn,
-                   std::max(metrics.horizontalAdvance(QStringLiteral("000000")),
-                            horizontalHeader()->fontMetrics().horizontalAdvance(
-                                m_model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString())) +
-                       16);
+    setColumnWidth(
+        LogTableModel::ThreadColumn,
+        std::max(metrics.horizontalAdvance(QStringLiteral("000000")),
+                 horizontalHeader()->fontMetrics().horizontalAdvance(
+                     m_model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString())) +
+            16);
 
     m_soonTimer->setSingleShot(true);
     connect(m_soonTimer, &QTimer::timeout, this, [this] { readNewLines(); });
@@ -209,8 +210,7 @@ bool Cwm_LogView::printTo(QPagedPaintDevice& device)
     const int activityWidth = std::max(1, page.width() - timeWidth - threadWidth);
     const int linesPerPage = std::max(1, page.height() / lineHeight - 3);
 
-    auto drawRow = [&](int y, const QString& time, const QString& thread,
-                       const QString& activity) {
+    auto drawRow = [&](int y, const QString& time, const QString& thread, const QString& activity) {
         painter.drawText(0, y, time);
         painter.drawText(timeWidth, y, thread);
         painter.drawText(timeWidth + threadWidth, y,
@@ -248,9 +248,18 @@ void Cwm_LogView::openWithDesktop()
 {
     if (!m_options.openWithDesktop || !m_options.openWithDesktop(m_reader.path())) {
         MessageBox::show(this, MessageKind::Failure,
-                         qtText("app.log.openFailed", m_options.languageIndex) +
-                             QLatin1Char('\n') + QString::fromStdString(m_reader.path()));
+                         qtText("app.log.openFailed", m_options.languageIndex) + QLatin1Char('\n') +
+                             QString::fromStdString(m_reader.path()));
     }
+}
+
+void Cwm_LogView::resizeEvent(QResizeEvent* event)
+{
+    QScrollBar* vertical = verticalScrollBar();
+    const bool atEnd = vertical->value() >= vertical->maximum();
+    QTableView::resizeEvent(event);
+    if (atEnd)
+        scrollToBottom();
 }
 
 void Cwm_LogView::contextMenuEvent(QContextMenuEvent* event)
@@ -261,4 +270,4 @@ void Cwm_LogView::contextMenuEvent(QContextMenuEvent* event)
     menu.exec(event->globalPos());
 }
 
-}  // namespace morva::app
+} // namespace morva::app

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/LogReader.h"
+
 #include <QPointer>
 #include <QTableView>
 #include <functional>
 #include <memory>
-
-#include "app/LogReader.h"
 
 class QFileSystemWatcher;
 class QPagedPaintDevice;
@@ -27,7 +27,8 @@ class Cwm_LogView : public QTableView
 {
     Q_OBJECT
 public:
-    struct Options {
+    struct Options
+    {
         std::string path;
         QString fontFace;  // AdminLogFont; empty: "Lucida Console"
         int fontSize = 12; // AdminLogFontSize (character height in pixels)
@@ -63,6 +64,7 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void scheduleRefresh(int delayMs);
@@ -77,4 +79,4 @@ private:
     QPointer<LogFindDlg> m_findDlg;
 };
 
-}  // namespace morva::app
+} // namespace morva::app

@@ -1,5 +1,14 @@
 #include "app/Cwm_MainBaseWnd.h"
 
+#include "app/AdminSettings.h"
+#include "app/CommandRegistry.h"
+#include "app/Cwm_WaitDlg.h"
+#include "app/QtText.h"
+#include "app/ToolbarIcons.h"
+#include "resources/CommandIds.h"
+#include "resources/Menu.h"
+#include "resources/Texts.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -12,15 +21,6 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
-
-#include "app/AdminSettings.h"
-#include "app/CommandRegistry.h"
-#include "app/Cwm_WaitDlg.h"
-#include "app/QtText.h"
-#include "app/ToolbarIcons.h"
-#include "resources/CommandIds.h"
-#include "resources/Menu.h"
-#include "resources/Texts.h"
 
 namespace morva::app {
 
@@ -39,7 +39,17 @@ constexpr int kRestoreToMaximized = 2;
 const char* const kPlacementKeys[] = {"MainWndFlags",     "MainWndShowCmd",   "MainWndNPosLeft",
                                       "MainWndNPosTop",   "MainWndNPosRight", "MainWndNPosBottom",
                                       "MainWndTBVisible", "MainWndSBVisible"};
-enum PlacementKey { Flags, ShowCmd, Left, Top, Right, Bottom, TBVisible, SBVisible };
+enum PlacementKey
+{
+    Flags,
+    ShowCmd,
+    Left,
+    Top,
+    Right,
+    Bottom,
+    TBVisible,
+    SBVisible
+};
 
 // Swallows tool tips: the toolbar explains its buttons through the status
 // bar's fly-by prompts.
@@ -55,7 +65,7 @@ public:
     }
 };
 
-}  // namespace
+} // namespace
 
 Cwm_MainBaseWnd::Cwm_MainBaseWnd(CommandRegistry& commands, AdminSettings& settings,
                                  QWidget* parent)
@@ -135,7 +145,7 @@ QAction* Cwm_MainBaseWnd::ensureAction(int commandId)
     action->setShortcutContext(Qt::WindowShortcut);
     action->setEnabled(false);
     connect(action, &QAction::triggered, this, [this, commandId] { m_commands.run(commandId); });
-    addAction(action);  // its accelerators work even when no menu shows it
+    addAction(action); // its accelerators work even when no menu shows it
     m_actions.emplace(commandId, action);
     return action;
 }
@@ -192,11 +202,12 @@ void addEntries(QMenu* menu, std::span<const menu::Entry> entries, int language,
     }
 }
 
-}  // namespace
+} // namespace
 
 void Cwm_MainBaseWnd::installMenu(int languageIndex)
 {
     m_language = languageIndex;
+    ++m_menuInstalls;
     QMenuBar* bar = menuBar();
     bar->clear();
     const auto actionFor = [this](int id) { return ensureAction(id); };
@@ -386,6 +397,10 @@ void Cwm_MainBaseWnd::setStatusBarShown(bool shown)
 void Cwm_MainBaseWnd::fitClientArea()
 {
     m_clientLayout->setContentsMargins(0, isToolBarShown() ? kToolBarGap : 0, 0, 0);
+    // Lay out now, not on the next event loop pass: callers look at the
+    // client area right after a bar was toggled.
+    if (layout())
+        layout()->activate();
     m_clientLayout->activate();
 }
 
@@ -458,8 +473,9 @@ void Cwm_MainBaseWnd::restorePlacement()
         if (values[ShowCmd] == kShowMaximized)
             state = Qt::WindowMaximized;
         else if (values[ShowCmd] == kShowMinimized)
-            state = (values[Flags] & kRestoreToMaximized) ? Qt::WindowMinimized | Qt::WindowMaximized
-                                                          : Qt::WindowMinimized;
+            state = (values[Flags] & kRestoreToMaximized)
+                        ? Qt::WindowMinimized | Qt::WindowMaximized
+                        : Qt::WindowMinimized;
         setWindowState(state);
     }
     m_toolBar->setVisible(values[TBVisible] != 0);
@@ -497,4 +513,4 @@ void Cwm_MainBaseWnd::savePlacement()
         m_settings.writeInt(QString::fromLatin1(kPlacementKeys[i]), values[i]);
 }
 
-}  // namespace morva::app
+} // namespace morva::app

@@ -26,13 +26,19 @@ class Cwm_MainBaseWnd : public QMainWindow
     Q_OBJECT
 public:
     // Status bar panes by index (the numbers of CommandIds.h are their ids).
-    enum Pane { MessagePane = 0, LockedPane = 1, CapsPane = 2, NumPane = 3, ProgressPane = 4 };
+    enum Pane
+    {
+        MessagePane = 0,
+        LockedPane = 1,
+        CapsPane = 2,
+        NumPane = 3,
+        ProgressPane = 4
+    };
     static constexpr int kPaneCount = 5;
     // Gap between the toolbar and the client area.
     static constexpr int kToolBarGap = 6;
 
-    Cwm_MainBaseWnd(CommandRegistry& commands, AdminSettings& settings,
-                    QWidget* parent = nullptr);
+    Cwm_MainBaseWnd(CommandRegistry& commands, AdminSettings& settings, QWidget* parent = nullptr);
     ~Cwm_MainBaseWnd() override;
 
     CommandRegistry& commands() { return m_commands; }
@@ -42,6 +48,8 @@ public:
     // command its label and prompt in that language.
     void installMenu(int languageIndex);
     QAction* action(int commandId) const;
+    // How often a menu was installed (the language reload rule).
+    int menuInstallCount() const { return m_menuInstalls; }
     // Re-reads enabled states and check marks from the registry.
     void updateCommandStates();
 
@@ -103,6 +111,7 @@ private:
     CommandRegistry& m_commands;
     AdminSettings& m_settings;
     int m_language = 0;
+    int m_menuInstalls = 0;
     std::map<int, QAction*> m_actions;
     QToolBar* m_toolBar = nullptr;
     std::array<QLabel*, kPaneCount> m_panes{};
@@ -120,4 +129,4 @@ private:
     bool m_placementSaved = false;
 };
 
-}  // namespace morva::app
+} // namespace morva::app

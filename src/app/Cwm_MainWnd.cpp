@@ -1,14 +1,14 @@
 #include "app/Cwm_MainWnd.h"
 
+#include "app/MessageBox.h"
+#include "app/QtText.h"
+#include "resources/CommandIds.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
-
-#include "app/MessageBox.h"
-#include "app/QtText.h"
-#include "resources/CommandIds.h"
 
 namespace morva::app {
 
@@ -98,4 +98,4 @@ void Cwm_MainWnd::closeEvent(QCloseEvent* event)
     Cwm_MainBaseWnd::closeEvent(event);
 }
 
-}  // namespace morva::app
+} // namespace morva::app

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <functional>
-#include <memory>
-
 #include "app/Cwm_LogView.h"
 #include "app/Cwm_MainBaseWnd.h"
+
+#include <functional>
+#include <memory>
 
 class QPrinter;
 
@@ -52,4 +52,4 @@ private:
     std::function<void()> m_closeHook;
 };
 
-}  // namespace morva::app
+} // namespace morva::app

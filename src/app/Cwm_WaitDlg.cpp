@@ -1,11 +1,11 @@
 #include "app/Cwm_WaitDlg.h"
 
+#include "app/QtText.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include "app/QtText.h"
 
 namespace morva::app {
 
@@ -46,4 +46,4 @@ void Cwm_WaitDlg::reject()
     QDialog::reject();
 }
 
-}  // namespace morva::app
+} // namespace morva::app

@@ -33,4 +33,4 @@ private:
     bool m_cancelled = false;
 };
 
-}  // namespace morva::app
+} // namespace morva::app

@@ -7,7 +7,8 @@ namespace morva::app {
 // The dialogs of a first run, in the order they come after the wildcard
 // entries and the add-on probe. Each is set by the feature that builds the
 // dialog; an empty step is skipped.
-struct FirstRunSteps {
+struct FirstRunSteps
+{
     // The Options sheet as a wizard; it clears IniWizard when it ends with
     // OK or Finish.
     std::function<void()> optionsWizard;
@@ -17,4 +18,4 @@ struct FirstRunSteps {
     std::function<void()> serviceDialog;
 };
 
-}  // namespace morva::app
+} // namespace morva::app

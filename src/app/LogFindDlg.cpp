@@ -1,5 +1,8 @@
 #include "app/LogFindDlg.h"
 
+#include "app/Cwm_LogView.h"
+#include "app/QtText.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -7,13 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Cwm_LogView.h"
-#include "app/QtText.h"
-
 namespace morva::app {
 
-LogFindDlg::LogFindDlg(Cwm_LogView& view, int column, const QString& startText,
-                       int languageIndex)
+LogFindDlg::LogFindDlg(Cwm_LogView& view, int column, const QString& startText, int languageIndex)
     : QDialog(&view), m_view(view), m_column(column), m_language(languageIndex),
       m_text(new QLineEdit(startText, this)), m_find(new QPushButton(this)),
       m_notice(new QLabel(this))
@@ -53,8 +52,8 @@ void LogFindDlg::findNext()
         return;
     const QModelIndex current = m_view.currentIndex();
     bool wrapped = false;
-    const int row = m_view.findNext(text, m_column, current.isValid() ? current.row() : -1,
-                                    &wrapped);
+    const int row =
+        m_view.findNext(text, m_column, current.isValid() ? current.row() : -1, &wrapped);
     if (row < 0) {
         m_notice->setText(qtText("app.find.notFound", m_language));
         return;
@@ -62,4 +61,4 @@ void LogFindDlg::findNext()
     m_notice->setText(wrapped ? qtText("app.find.wrapped", m_language) : QString());
 }
 
-}  // namespace morva::app
+} // namespace morva::app

@@ -36,4 +36,4 @@ private:
     QLabel* m_notice;
 };
 
-}  // namespace morva::app
+} // namespace morva::app

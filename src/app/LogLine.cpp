@@ -45,7 +45,7 @@ std::size_t validSequenceLength(std::string_view s)
     return length;
 }
 
-}  // namespace
+} // namespace
 
 std::string sanitizeLogText(std::string_view bytes)
 {
@@ -91,4 +91,4 @@ LogRow splitLogLine(std::string_view line)
     return row;
 }
 
-}  // namespace morva::app
+} // namespace morva::app

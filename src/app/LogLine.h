@@ -7,7 +7,8 @@ namespace morva::app {
 
 // One row of the log view: the three columns of a gateway log line, each
 // valid UTF-8 without control characters (safe to show as plain text).
-struct LogRow {
+struct LogRow
+{
     std::string time;
     std::string thread;
     std::string activity;
@@ -29,4 +30,4 @@ LogRow splitLogLine(std::string_view line);
 // blank, other control characters (NUL included) become U+FFFD.
 std::string sanitizeLogText(std::string_view bytes);
 
-}  // namespace morva::app
+} // namespace morva::app

@@ -1,9 +1,9 @@
 #include "app/LogReader.h"
 
+#include "platform/FileSystem.h"
+
 #include <algorithm>
 #include <array>
-
-#include "platform/FileSystem.h"
 
 namespace morva::app {
 
@@ -19,7 +19,7 @@ std::string_view withoutLineEnd(std::string_view line)
     return line;
 }
 
-}  // namespace
+} // namespace
 
 std::string logFilePath(const std::string& adminLogPath, const std::string& logPath,
                         const std::string& programDir, char separator)
@@ -98,7 +98,7 @@ LogReadResult LogReader::readNewLines(std::size_t maxLines)
             offset = 0;
         }
     } else if (size < offset) {
-        return result;  // shrank between stat and open: the next call reloads
+        return result; // shrank between stat and open: the next call reloads
     }
 
     std::array<char, kChunkBytes> chunk{};
@@ -146,4 +146,4 @@ LogReadResult LogReader::readNewLines(std::size_t maxLines)
     return result;
 }
 
-}  // namespace morva::app
+} // namespace morva::app

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "app/LogLine.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "app/LogLine.h"
 
 namespace morva::platform {
 class FileSystem;
@@ -20,10 +20,11 @@ namespace morva::app {
 std::string logFilePath(const std::string& adminLogPath, const std::string& logPath,
                         const std::string& programDir, char separator);
 
-struct LogReadResult {
-    bool cleared = false;  // drop the rows shown so far before adding `rows`
+struct LogReadResult
+{
+    bool cleared = false; // drop the rows shown so far before adding `rows`
     std::vector<LogRow> rows;
-    bool more = false;     // a limit was reached; the next call reads on
+    bool more = false; // a limit was reached; the next call reads on
 };
 
 // Follows the gateway's log file: the first read delivers the lines of the
@@ -68,9 +69,9 @@ private:
     std::uint64_t m_position = 0;
     std::uint64_t m_sizeAtLastRead = 0;
     std::int64_t m_writeTimeAtLastRead = 0;
-    bool m_discardToLineEnd = false;  // the line cut by the initial tail
-    std::string m_partial;            // unfinished last line
-    bool m_partialCut = false;        // m_partial reached kMaxLineBytes
+    bool m_discardToLineEnd = false; // the line cut by the initial tail
+    std::string m_partial;           // unfinished last line
+    bool m_partialCut = false;       // m_partial reached kMaxLineBytes
 };
 
-}  // namespace morva::app
+} // namespace morva::app

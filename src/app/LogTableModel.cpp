@@ -75,4 +75,4 @@ void LogTableModel::clear()
     endResetModel();
 }
 
-}  // namespace morva::app
+} // namespace morva::app

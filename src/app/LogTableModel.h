@@ -1,10 +1,10 @@
 #pragma once
 
+#include "app/LogLine.h"
+
 #include <QAbstractTableModel>
 #include <array>
 #include <vector>
-
-#include "app/LogLine.h"
 
 namespace morva::app {
 
@@ -16,7 +16,12 @@ class LogTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { TimeColumn = 0, ThreadColumn = 1, ActivityColumn = 2 };
+    enum Column
+    {
+        TimeColumn = 0,
+        ThreadColumn = 1,
+        ActivityColumn = 2
+    };
     static constexpr int kColumnCount = 3;
     static constexpr int kDefaultMaxRows = 200000;
 
@@ -39,4 +44,4 @@ private:
     int m_maxRows = kDefaultMaxRows;
 };
 
-}  // namespace morva::app
+} // namespace morva::app

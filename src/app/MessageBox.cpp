@@ -1,9 +1,9 @@
 #include "app/MessageBox.h"
 
+#include "resources/Texts.h"
+
 #include <QMessageBox>
 #include <QPushButton>
-
-#include "resources/Texts.h"
 
 namespace morva::app {
 
@@ -21,15 +21,19 @@ QString localised(std::string_view id)
 QMessageBox::Icon iconFor(MessageKind kind)
 {
     switch (kind) {
-    case MessageKind::Failure: return QMessageBox::Critical;
-    case MessageKind::Refused: return QMessageBox::Warning;
-    case MessageKind::Question: return QMessageBox::Question;
-    case MessageKind::Notice: break;
+    case MessageKind::Failure:
+        return QMessageBox::Critical;
+    case MessageKind::Refused:
+        return QMessageBox::Warning;
+    case MessageKind::Question:
+        return QMessageBox::Question;
+    case MessageKind::Notice:
+        break;
     }
     return QMessageBox::Information;
 }
 
-}  // namespace
+} // namespace
 
 QString MessageBox::caption()
 {
@@ -92,4 +96,4 @@ ScopedMessageCatcher::~ScopedMessageCatcher()
     MessageBox::setHandler({});
 }
 
-}  // namespace morva::app
+} // namespace morva::app

@@ -10,16 +10,23 @@ class QWidget;
 namespace morva::app {
 
 // What a message is about; it chooses the icon and the buttons.
-enum class MessageKind {
+enum class MessageKind
+{
     Failure,  // stop icon, OK
     Refused,  // exclamation icon (input refused), OK
     Notice,   // information icon, OK
     Question, // question icon, Yes and No
 };
 
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageAnswer
+{
+    Ok,
+    Yes,
+    No
+};
 
-struct MessageRequest {
+struct MessageRequest
+{
     QWidget* parent = nullptr;
     MessageKind kind = MessageKind::Notice;
     QString text;
@@ -66,4 +73,4 @@ private:
     MessageAnswer m_answer;
 };
 
-}  // namespace morva::app
+} // namespace morva::app

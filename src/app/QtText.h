@@ -1,9 +1,9 @@
 #pragma once
 
+#include "resources/Texts.h"
+
 #include <QString>
 #include <string_view>
-
-#include "resources/Texts.h"
 
 namespace morva::app {
 
@@ -18,4 +18,4 @@ inline QString qtText(std::string_view id, int languageIndex)
     return toQString(morva::text(id, languageIndex));
 }
 
-}  // namespace morva::app
+} // namespace morva::app

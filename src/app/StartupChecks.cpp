@@ -1,8 +1,5 @@
 #include "app/StartupChecks.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "app/AppEnvironment.h"
 #include "app/ConsoleApp.h"
 #include "app/Cwm_MainWnd.h"
@@ -12,9 +9,13 @@
 #include "config/ConfigStore.h"
 #include "config/DerivedSettings.h"
 #include "config/Schema.h"
+#include "config/ValueFlag.h"
 #include "platform/AddOnProbe.h"
 #include "platform/FileVersion.h"
 #include "platform/VersionResource.h"
+
+#include <algorithm>
+#include <cctype>
 
 namespace morva::app {
 
@@ -30,18 +31,22 @@ bool sameAddress(std::string_view a, std::string_view b)
 
 // Appends `item` unless the list holds it already: a first run that is
 // cancelled comes again at the next start and must not add it twice.
+// The comparison is on the text as the list stores it ("*@domain" is kept
+// as "@domain" in address pattern lists).
 bool appendOnce(config::ConfigStore& store, std::string_view key, const std::string& item)
 {
+    const auto entry = store.find(key);
+    const std::string stored = config::normalizedValue(item, entry ? entry->flags : 0);
     std::vector<std::string> items = store.getList(key);
     for (const std::string& existing : items)
-        if (sameAddress(existing, item))
+        if (sameAddress(existing, stored))
             return false;
     items.push_back(item);
     store.setList(key, items);
     return true;
 }
 
-}  // namespace
+} // namespace
 
 void StartupChecks::run()
 {
@@ -55,7 +60,7 @@ void StartupChecks::run()
 
     config::ConfigStore& store = env.configStore();
     config::registerSchema(store);
-    store.load();  // a missing file means every default; no message here
+    store.load(); // a missing file means every default; no message here
 
     const int regionalLanguage = env.languageIndex();
     env.setLanguage(store.getString("Language"));
@@ -78,7 +83,8 @@ void StartupChecks::run()
 void StartupChecks::checkVersion()
 {
     AppEnvironment& env = m_app.environment();
-    const auto version = env.services().versionResource.fileVersion(env.programDir() + "gwcored.exe");
+    const auto version =
+        env.services().versionResource.fileVersion(env.programDir() + "gwcored.exe");
     if (!version || platform::matchesConsoleVersion(*version))
         return;
     std::string message(text("app.versionMismatch", env.languageIndex()));
@@ -123,4 +129,4 @@ void StartupChecks::addPostmasterDomain()
     store.save();
 }
 
-}  // namespace morva::app
+} // namespace morva::app

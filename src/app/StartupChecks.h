@@ -26,4 +26,4 @@ private:
     bool m_done = false;
 };
 
-}  // namespace morva::app
+} // namespace morva::app

@@ -1,12 +1,12 @@
 #include "app/ToolbarIcons.h"
 
+#include "resources/CommandIds.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <cmath>
 #include <functional>
-
-#include "resources/CommandIds.h"
 
 namespace morva::app {
 
@@ -309,7 +309,7 @@ QPixmap render(const Glyph& glyph, int size, bool disabled)
     return pixmap;
 }
 
-}  // namespace
+} // namespace
 
 QIcon toolbarIcon(int commandId)
 {
@@ -336,4 +336,4 @@ QIcon applicationIcon()
     return icon;
 }
 
-}  // namespace morva::app
+} // namespace morva::app

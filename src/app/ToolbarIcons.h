@@ -12,4 +12,4 @@ QIcon toolbarIcon(int commandId);
 // The main window's icon.
 QIcon applicationIcon();
 
-}  // namespace morva::app
+} // namespace morva::app

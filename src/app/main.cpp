@@ -1,10 +1,3 @@
-#include <QApplication>
-#include <QStatusBar>
-#include <QTimer>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-
 #include "app/AdminSettings.h"
 #include "app/AppEnvironment.h"
 #include "app/CommandRegistry.h"
@@ -17,6 +10,13 @@
 #include "platform/SystemFileSystem.h"
 #include "platform/UrlOpener.h"
 #include "platform/VersionResource.h"
+
+#include <QApplication>
+#include <QStatusBar>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -46,12 +46,13 @@ private:
     bool m_reported = false;
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QString::fromLatin1(morva::app::AdminSettings::kOrganization));
+    QApplication::setOrganizationName(
+        QString::fromLatin1(morva::app::AdminSettings::kOrganization));
     QApplication::setApplicationName(QString::fromLatin1(morva::app::AdminSettings::kApplication));
 
     auto fileSystem = morva::platform::makeSystemFileSystem();

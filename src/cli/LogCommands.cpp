@@ -1,10 +1,12 @@
-#include <chrono>
-#include <ostream>
-
 #include "app/LogReader.h"
 #include "cli/Commands.h"
+#include "config/ConfigStore.h"
+#include "config/Schema.h"
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
+
+#include <chrono>
+#include <ostream>
 
 namespace morva::cli {
 
@@ -23,13 +25,19 @@ bool printRows(const app::LogReadResult& result, std::ostream& out)
     return static_cast<bool>(out);
 }
 
-// TODO(config): AdminLogPath and LogPath from "Morva.ini".
-std::string logPathFor(const std::string& programDir, platform::FileSystem& fileSystem)
+// The log file by the console's rule, from AdminLogPath and LogPath of
+// "Morva.ini" (all defaults when it is missing).
+std::string logPathFor(const std::string& programDir, platform::FileSystem& fileSystem,
+                       platform::Clock& clock)
 {
-    return app::logFilePath({}, {}, programDir, fileSystem.separator());
+    config::ConfigStore store(fileSystem, clock, programDir);
+    config::registerSchema(store);
+    store.load();
+    return app::logFilePath(store.getString("AdminLogPath"), store.getString("LogPath"), programDir,
+                            fileSystem.separator());
 }
 
-}  // namespace
+} // namespace
 
 int runLogCommand(Context& context)
 {
@@ -43,12 +51,12 @@ int runLogCommand(Context& context)
         }
     }
     auto fileSystem = platform::makeSystemFileSystem();
-    app::LogReader reader(*fileSystem, logPathFor(context.programDir, *fileSystem));
     platform::SystemClock clock;
+    app::LogReader reader(*fileSystem, logPathFor(context.programDir, *fileSystem, clock));
     for (;;) {
         const app::LogReadResult result = reader.readNewLines();
         if (!printRows(result, context.out))
-            return kExitFailure;  // the reader of our output went away
+            return kExitFailure; // the reader of our output went away
         if (result.more)
             continue;
         if (!follow) {
@@ -61,4 +69,4 @@ int runLogCommand(Context& context)
     }
 }
 
-}  // namespace morva::cli
+} // namespace morva::cli

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <cstring>
 #include <map>
 #include <memory>
 #include <string>
-
-#include "platform/FileSystem.h"
 
 namespace morva::test {
 
@@ -101,4 +101,4 @@ private:
     };
 };
 
-}  // namespace morva::test
+} // namespace morva::test

@@ -1,7 +1,8 @@
-#include <gtest/gtest.h>
+#include "app/LogReader.h"
 
 #include "FakeLogFileSystem.h"
-#include "app/LogReader.h"
+
+#include <gtest/gtest.h>
 
 using morva::app::LogReader;
 using morva::app::LogRow;
@@ -10,7 +11,8 @@ using morva::test::FakeLogFileSystem;
 
 namespace {
 
-struct LayoutCase {
+struct LayoutCase
+{
     const char* line;
     LogRow expected;
 };
@@ -32,17 +34,20 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"08.12.26 12:00:00 12 connections: 5", {"12:00:00", "", "12 connections: 5"}},
         LayoutCase{"08.12.26 12:00:00 1234:x", {"12:00:00", "1234", ""}},
         LayoutCase{"08.12.26 12:00:00", {"12:00:00", "", ""}},
-        LayoutCase{"08.12.26 12:00:0", {"12:00:0", "", ""}},
-        LayoutCase{"short line", {}}, LayoutCase{"", {}},
+        LayoutCase{"08.12.26 12:00:0", {"12:00:0", "", ""}}, LayoutCase{"short line", {}},
+        LayoutCase{"", {}},
         LayoutCase{"08.12.26 12:00:00 3: <b>x</b>\tend", {"12:00:00", "3", "<b>x</b> end"}},
-        LayoutCase{"08.12.26 12:00:00 Gr\xC3\xBC\xC3\x9F" "e", {"12:00:00", "", "Grüße"}},
+        LayoutCase{"08.12.26 12:00:00 Gr\xC3\xBC\xC3\x9F"
+                   "e",
+                   {"12:00:00", "", "Grüße"}},
         LayoutCase{"08.12.26 12:00:00 bad \xFF\xC3 end",
                    {"12:00:00", "", "bad \xEF\xBF\xBD\xEF\xBF\xBD end"}}));
 
 TEST(LogLineLayout, NulAndControlCharactersBecomeReplacementCharacters)
 {
     const std::string line("08.12.26 12:00:00 a\0b\x1b", 22);
-    EXPECT_EQ(splitLogLine(line).activity, "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+    EXPECT_EQ(splitLogLine(line).activity, "a\xEF\xBF\xBD"
+                                           "b\xEF\xBF\xBD");
 }
 
 TEST(LogFilePath, AdminLogPathThenLogPathThenProgramDir)
@@ -57,8 +62,7 @@ TEST(LogFilePath, AdminLogPathThenLogPathThenProgramDir)
 std::string logLine(int n)
 {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "08.12.26 12:00:%02d %d: line %06d\r\n", n % 60, n % 9,
-                  n);
+    std::snprintf(buffer, sizeof buffer, "08.12.26 12:00:%02d %d: line %06d\r\n", n % 60, n % 9, n);
     return buffer;
 }
 
@@ -202,4 +206,4 @@ TEST_F(LogReaderTest, MissingOrUnreadableFileGivesNothingAndIsRetried)
     EXPECT_EQ(reader.readNewLines().rows.size(), 1u);
 }
 
-}  // namespace
+} // namespace
