@@ -17,6 +17,7 @@ using platform::FileError;
 namespace {
 
 constexpr std::size_t kChunkSize = 16384;
+constexpr std::size_t kSaveChunkSize = 1 << 20;
 constexpr int kOpenAttempts = 10;
 constexpr auto kOpenRetryDelay = std::chrono::milliseconds(1000);
 constexpr platform::OpenMode kReadShareRead = 3; // read/write, others may only read
@@ -154,6 +155,7 @@ bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
     const platform::FileStat after = fs.stat(path);
     m_lock.lock();
     m_store.m_stamps.push_back({path, after.lastWriteNs, after.size});
+    m_store.m_sizeHint += static_cast<std::size_t>(after.size);
     m_lock.unlock();
     return true;
 }
@@ -257,6 +259,7 @@ bool ConfigStore::load()
         m_includedFiles.clear();
         m_missingIncludes.clear();
         m_includesOk = true;
+        m_sizeHint = 0;
         // A load starts from the defaults: reading the file again must not
         // append its list items a second time.
         for (auto& entry : m_entries) {
@@ -291,14 +294,18 @@ bool ConfigStore::load()
 
 namespace {
 
-void appendLine(std::string& out, std::string_view key, std::string_view value, bool quoted,
-                const std::string* comment)
+// Key, "=" and the opening quote; the caller appends the value, then
+// endLine closes the line.
+void beginLine(std::string& out, std::string_view key, bool quoted)
 {
     out.append(key);
     out.push_back('=');
     if (quoted)
         out.push_back('"');
-    out.append(value);
+}
+
+void endLine(std::string& out, bool quoted, const std::string* comment)
+{
     if (quoted)
         out.push_back('"');
     if (comment && !comment->empty()) {
@@ -308,23 +315,51 @@ void appendLine(std::string& out, std::string_view key, std::string_view value, 
     out.append("\r\n");
 }
 
+void appendLine(std::string& out, std::string_view key, std::string_view value, bool quoted,
+                const std::string* comment)
+{
+    beginLine(out, key, quoted);
+    out.append(value);
+    endLine(out, quoted, comment);
+}
+
 } // namespace
 
-std::string ConfigStore::serializeLocked() const
+bool ConfigStore::serializeChunk(SaveCursor& cursor, std::string& out, std::size_t limit) const
 {
-    std::string out;
-    for (const auto& entry : m_entries) {
-        if (entry.isDefault())
-            continue;
-        for (const auto& line : entry.leadingLines) {
-            out.append(line);
-            out.append("\r\n");
+    while (cursor.entry < m_entries.size()) {
+        const ConfigEntry& entry = m_entries[cursor.entry];
+        if (!cursor.started) {
+            if (entry.isDefault()) {
+                ++cursor.entry;
+                continue;
+            }
+            for (const auto& line : entry.leadingLines) {
+                out.append(line);
+                out.append("\r\n");
+            }
+            cursor.started = true;
+            cursor.item = 0;
         }
         const bool quoted = (entry.flags & ValueFlag::Quoted) != 0;
         const auto& comments = entry.itemComments;
         auto commentAt = [&](std::size_t n) {
             return n < comments.size() ? &comments[n] : nullptr;
         };
+        // Writes the items from cursor.item on; false when the chunk filled up.
+        auto items = [&](const auto& list, auto appendItem, bool quote) {
+            for (std::size_t n = cursor.item; n < list.size(); ++n) {
+                if (out.size() >= limit) {
+                    cursor.item = n;
+                    return false;
+                }
+                beginLine(out, entry.name, quote);
+                appendItem(list[n]);
+                endLine(out, quote, commentAt(n));
+            }
+            return true;
+        };
+        bool done = true;
         switch (entry.kind) {
         case ValueKind::String:
             appendLine(out, entry.name, std::get<std::string>(entry.value), quoted, commentAt(0));
@@ -337,26 +372,38 @@ std::string ConfigStore::serializeLocked() const
             appendLine(out, entry.name, std::get<bool>(entry.value) ? "True" : "False", false,
                        commentAt(0));
             break;
-        case ValueKind::StringList: {
-            const auto& items = std::get<StringList>(entry.value);
-            for (std::size_t n = 0; n < items.size(); ++n)
-                appendLine(out, entry.name, items[n], quoted, commentAt(n));
+        case ValueKind::StringList:
+            done = items(
+                std::get<StringList>(entry.value),
+                [&](const std::string& item) { out.append(item); }, quoted);
+            break;
+        case ValueKind::TextList:
+            done = items(
+                std::get<TextList>(entry.value),
+                [&](const std::u16string& item) { appendEncodedTextItem(out, item); }, quoted);
+            break;
+        case ValueKind::NetList:
+            done = items(
+                std::get<NetList>(entry.value),
+                [&](const IpNetwork& item) { item.appendTo(out); }, false);
             break;
         }
-        case ValueKind::TextList: {
-            const auto& items = std::get<TextList>(entry.value);
-            for (std::size_t n = 0; n < items.size(); ++n)
-                appendLine(out, entry.name, encodeTextItem(items[n]), quoted, commentAt(n));
-            break;
-        }
-        case ValueKind::NetList: {
-            const auto& items = std::get<NetList>(entry.value);
-            for (std::size_t n = 0; n < items.size(); ++n)
-                appendLine(out, entry.name, items[n].toString(), false, commentAt(n));
-            break;
-        }
-        }
+        if (!done)
+            return true;
+        ++cursor.entry;
+        cursor.started = false;
+        if (out.size() >= limit)
+            return cursor.entry < m_entries.size();
     }
+    return false;
+}
+
+std::string ConfigStore::serializeLocked() const
+{
+    std::string out;
+    out.reserve(m_sizeHint + m_sizeHint / 8 + 4096);
+    SaveCursor cursor;
+    serializeChunk(cursor, out, static_cast<std::size_t>(-1));
     return out;
 }
 
@@ -399,18 +446,29 @@ bool ConfigStore::save()
     if (!readMain && m_fileSystem.stat(m_fileName).exists)
         return finish(SaveStatus::RefusedUnread, FileError::None);
 
-    std::string contents;
-    {
+    // The text is produced a chunk at a time, each under the lock, and
+    // written with the lock released: no copy of a large file is held in
+    // memory and no lock is held during file access.
+    SaveCursor cursor;
+    bool more = true;
+    std::size_t written = 0;
+    auto produce = [&](std::string& chunk) {
+        if (!more)
+            return false;
+        chunk.clear();
         std::lock_guard lock(m_mutex);
-        contents = serializeLocked();
-    }
+        more = serializeChunk(cursor, chunk, kSaveChunkSize);
+        written += chunk.size();
+        return true;
+    };
     FileError error = FileError::None;
-    if (!platform::replaceFileAtomically(m_fileSystem, m_clock, m_fileName, contents, &error))
+    if (!platform::replaceFileAtomically(m_fileSystem, m_clock, m_fileName, produce, &error))
         return finish(SaveStatus::WriteFailed, error);
     const platform::FileStat after = m_fileSystem.stat(m_fileName);
     {
         std::lock_guard lock(m_mutex);
         m_stamps.assign(1, FileStamp{m_fileName, after.lastWriteNs, after.size});
+        m_sizeHint = written;
     }
     return finish(SaveStatus::Ok, FileError::None);
 }
