@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "service/SignalFiles.h"
 #include "stats/StatisticsFile.h"
 
 #include <chrono>
@@ -13,7 +14,6 @@ namespace {
 
 constexpr std::chrono::milliseconds kOneSecond{1000};
 constexpr platform::OpenMode kReadSharingReadWrite = 1;
-constexpr platform::OpenMode kCreateAlways = 4;
 
 } // namespace
 
@@ -56,8 +56,8 @@ std::vector<StatLine> Statistics::rows() const
 
 bool Statistics::sendSignal()
 {
-    auto file = m_fileSystem.open(m_programDir + "Stat.sig", kCreateAlways);
-    return file && file->close();
+    return service::createSignalFile(m_fileSystem, m_programDir,
+                                     service::signalFile(service::Signal::Statistics).fileName);
 }
 
 } // namespace morva::stats
