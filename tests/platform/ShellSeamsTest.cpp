@@ -3,6 +3,7 @@
 #include "platform/PosixUrlOpener.h"
 #include "platform/PosixUserSettings.h"
 #include "platform/RegionalLanguage.h"
+#include "platform/VersionResource.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -79,6 +80,18 @@ TEST(RegionalLanguage, EnvironmentOrderIsLcAllThenLcMessagesThenLang)
     }
     EnvVar noMessages("LC_MESSAGES", nullptr), noLang("LANG", nullptr);
     EXPECT_EQ(regional->languageCode(), "ENG");
+}
+
+TEST(VersionResource, PosixBackendReadsTheImage)
+{
+    const std::string dir = std::string(MORVA_SOURCE_DIR) + "/tests/platform/fixtures/";
+    auto reader = makeSystemVersionResource();
+    EXPECT_EQ(reader->fileVersion(dir + "gwcored-3.53.0.1.exe"), (FileVersion{3, 53, 0, 1}));
+    EXPECT_EQ(reader->fileVersion(dir + "no-resource.exe"), std::nullopt);
+    FakeVersionResource fake;
+    fake.setVersion("C:\\Morva\\gwcored.exe", FileVersion{3, 53, 2, 0});
+    EXPECT_EQ(versionText(*fake.fileVersion("C:\\Morva\\gwcored.exe")), "3.53b");
+    EXPECT_EQ(fake.fileVersion("other.exe"), std::nullopt);
 }
 
 TEST(AddOnProbe, AbsentOnPosixPresentInTheFake)
