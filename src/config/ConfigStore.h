@@ -164,6 +164,7 @@ private:
     // Appends the file text from `cursor` on until `out` holds at least
     // `limit` bytes; true while text remains. The caller holds the lock.
     bool serializeChunk(SaveCursor& cursor, std::string& out, std::size_t limit) const;
+    bool serializeEntries(SaveCursor& cursor, std::string& out, std::size_t limit) const;
     std::string serializeLocked() const;
 
     platform::FileSystem& m_fileSystem;

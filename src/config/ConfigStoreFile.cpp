@@ -294,38 +294,86 @@ bool ConfigStore::load()
 
 namespace {
 
-// Key, "=" and the opening quote; the caller appends the value, then
-// endLine closes the line.
-void beginLine(std::string& out, std::string_view key, bool quoted)
+// Appends text that must stay on its line: a line feed (which only a setter
+// can have put there) is written as a blank, so no value or comment can add
+// lines of its own to the file.
+void appendOnLine(std::string& out, std::string_view text)
 {
-    out.append(key);
-    out.push_back('=');
-    if (quoted)
-        out.push_back('"');
+    const std::size_t start = out.size();
+    out.append(text);
+    if (std::memchr(text.data(), '\n', text.size())) {
+        for (std::size_t i = start; i < out.size(); ++i) {
+            if (out[i] == '\n')
+                out[i] = ' ';
+        }
+    }
 }
 
-void endLine(std::string& out, bool quoted, const std::string* comment)
+void appendComment(std::string& out, const std::string* comment)
 {
-    if (quoted)
-        out.push_back('"');
     if (comment && !comment->empty()) {
         out.append(" ;");
-        out.append(*comment);
+        appendOnLine(out, *comment);
     }
-    out.append("\r\n");
 }
 
-void appendLine(std::string& out, std::string_view key, std::string_view value, bool quoted,
-                const std::string* comment)
+// Whether "key=" + `rest` reads back as `value` with `comment`.
+bool readsBackAs(std::string_view rest, ValueFlags flags, std::string_view value,
+                 std::string_view comment)
 {
-    beginLine(out, key, quoted);
-    out.append(value);
-    endLine(out, quoted, comment);
+    const std::string line = "k=" + std::string(rest);
+    const std::string_view trimmed = trimBlanks(line);
+    ConfigLine parsed = parseConfigLine(trimmed, true);
+    if ((flags & ValueFlag::NoComment) && !parsed.comment.empty())
+        parsed = parseConfigLine(trimmed, false);
+    return parsed.comment == comment && normalizedValue(parsed.value, flags) == value;
+}
+
+// One "key=value ;comment" line. A Quoted value goes inside double quotes,
+// unless it holds a quote that would end the quoted part early (a value read
+// from an unterminated quote): it is then written as it stands when that
+// form reads back to the same value.
+void appendValueLine(std::string& out, std::string_view key, std::string_view value,
+                     ValueFlags flags, bool quote, const std::string* comment)
+{
+    if (quote && std::memchr(value.data(), '"', value.size())) {
+        const std::string noComment;
+        const std::string& note = comment ? *comment : noComment;
+        std::string suffix = note.empty() ? std::string() : " ;" + note;
+        const std::string quotedForm = "\"" + std::string(value) + "\"" + suffix;
+        if (!readsBackAs(quotedForm, flags, value, note) &&
+            readsBackAs(std::string(value) + suffix, flags, value, note))
+            quote = false;
+    }
+    out.append(key);
+    out.push_back('=');
+    if (quote)
+        out.push_back('"');
+    appendOnLine(out, value);
+    if (quote)
+        out.push_back('"');
+    appendComment(out, comment);
+    out.append("\r\n");
 }
 
 } // namespace
 
 bool ConfigStore::serializeChunk(SaveCursor& cursor, std::string& out, std::size_t limit) const
+{
+    const std::size_t begin = out.size();
+    const bool fileStart = cursor.entry == 0 && !cursor.started;
+    const bool more = serializeEntries(cursor, out, limit);
+    // A first line that begins with the bytes of a byte-order mark would lose
+    // them on the next read; a blank line in front keeps it as it is.
+    if (fileStart && begin < out.size()) {
+        const std::string_view head = std::string_view(out).substr(begin);
+        if (head.rfind("\xEF\xBB\xBF", 0) == 0 || head.rfind("\xFF\xFE", 0) == 0)
+            out.insert(begin, "\r\n");
+    }
+    return more;
+}
+
+bool ConfigStore::serializeEntries(SaveCursor& cursor, std::string& out, std::size_t limit) const
 {
     while (cursor.entry < m_entries.size()) {
         const ConfigEntry& entry = m_entries[cursor.entry];
@@ -335,7 +383,7 @@ bool ConfigStore::serializeChunk(SaveCursor& cursor, std::string& out, std::size
                 continue;
             }
             for (const auto& line : entry.leadingLines) {
-                out.append(line);
+                appendOnLine(out, line);
                 out.append("\r\n");
             }
             cursor.started = true;
@@ -346,46 +394,53 @@ bool ConfigStore::serializeChunk(SaveCursor& cursor, std::string& out, std::size
         auto commentAt = [&](std::size_t n) {
             return n < comments.size() ? &comments[n] : nullptr;
         };
+        auto single = [&](std::string_view text, bool quote) {
+            appendValueLine(out, entry.name, text, entry.flags, quote, commentAt(0));
+        };
         // Writes the items from cursor.item on; false when the chunk filled up.
-        auto items = [&](const auto& list, auto appendItem, bool quote) {
+        std::string scratch;
+        auto items = [&](const auto& list, auto itemText, bool quote) {
             for (std::size_t n = cursor.item; n < list.size(); ++n) {
                 if (out.size() >= limit) {
                     cursor.item = n;
                     return false;
                 }
-                beginLine(out, entry.name, quote);
-                appendItem(list[n]);
-                endLine(out, quote, commentAt(n));
+                appendValueLine(out, entry.name, itemText(list[n]), entry.flags, quote,
+                                commentAt(n));
             }
             return true;
         };
         bool done = true;
         switch (entry.kind) {
-        case ValueKind::String:
-            appendLine(out, entry.name, std::get<std::string>(entry.value), quoted, commentAt(0));
-            break;
+        case ValueKind::String: single(std::get<std::string>(entry.value), quoted); break;
         case ValueKind::Int:
-            appendLine(out, entry.name, formatIntegerText(std::get<std::int32_t>(entry.value)),
-                       false, commentAt(0));
+            single(formatIntegerText(std::get<std::int32_t>(entry.value)), false);
             break;
-        case ValueKind::Bool:
-            appendLine(out, entry.name, std::get<bool>(entry.value) ? "True" : "False", false,
-                       commentAt(0));
-            break;
+        case ValueKind::Bool: single(std::get<bool>(entry.value) ? "True" : "False", false); break;
         case ValueKind::StringList:
             done = items(
                 std::get<StringList>(entry.value),
-                [&](const std::string& item) { out.append(item); }, quoted);
+                [](const std::string& item) { return std::string_view(item); }, quoted);
             break;
         case ValueKind::TextList:
             done = items(
                 std::get<TextList>(entry.value),
-                [&](const std::u16string& item) { appendEncodedTextItem(out, item); }, quoted);
+                [&](const std::u16string& item) {
+                    scratch.clear();
+                    appendEncodedTextItem(scratch, item);
+                    return std::string_view(scratch);
+                },
+                quoted);
             break;
         case ValueKind::NetList:
             done = items(
                 std::get<NetList>(entry.value),
-                [&](const IpNetwork& item) { item.appendTo(out); }, false);
+                [&](const IpNetwork& item) {
+                    scratch.clear();
+                    item.appendTo(scratch);
+                    return std::string_view(scratch);
+                },
+                false);
             break;
         }
         if (!done)
