@@ -1,30 +1,29 @@
 // Loading and saving "Morva.ini" against a lower bound and two general INI
 // readers, on three generated files: typical (~1,500 lines), medium
 // (~50,000) and large (~1,000,000 lines, ~40 MB, long lists, ~10% comments).
-#define SI_NO_CONVERSION  // 8-bit text, as the gateway reads it
+#define SI_NO_CONVERSION // 8-bit text, as the gateway reads it
 #define SI_IMPLEMENTATION
-#include <SimpleIni.h>
-#include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <ini.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <string>
-#include <string_view>
-#include <vector>
-
 #include "config/ConfigStore.h"
 #include "config/Schema.h"
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
+
+#include <SimpleIni.h>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <ini.h>
+#include <random>
+#include <string>
+#include <string_view>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -54,20 +53,23 @@ std::string benchDir()
 std::string generateConfig(std::size_t lines)
 {
     std::mt19937 random(42);
-    const char* const addressKeys[] = {
-        "InboundExclBlockSPFFromAddress", "InboundGreyListExclFromAddress",
-        "InboundBlockFromAddress",        "OutboundAddressWhiteListExclToAddress",
-        "InboundBayesExclFromAddress",    "InboundExclBlockDKIMFromAddress",
-        "SMTPRelayAllowHost",             "InboundExclBlockSURBLHost"};
+    const char* const addressKeys[] = {"InboundExclBlockSPFFromAddress",
+                                       "InboundGreyListExclFromAddress",
+                                       "InboundBlockFromAddress",
+                                       "OutboundAddressWhiteListExclToAddress",
+                                       "InboundBayesExclFromAddress",
+                                       "InboundExclBlockDKIMFromAddress",
+                                       "SMTPRelayAllowHost",
+                                       "InboundExclBlockSURBLHost"};
     const char* const netKeys[] = {"SMTPRelayAllowIP", "InboundGreyListExclIP", "InboundExclIP",
                                    "InboundBlockIPHIP", "NAGIOSAllowIP"};
     const char* const domainKeys[] = {"ExchInboundDomain", "SMTPAddressRewriteDomainSource",
                                       "MsgLoopExcl"};
     const char* const subjectKeys[] = {"InboundBlockSubject", "InboundExclSubject",
                                        "InboundBlockText"};
-    const char* const singles[] = {"Verbose=False",      "InboundBlockSPF=True",
-                                   "SmartHostPort=587",  "Postmaster=postmaster@example.org",
-                                   "InboundBayes=True",  "InboundBlockSLSNDRTyp=5",
+    const char* const singles[] = {"Verbose=False",       "InboundBlockSPF=True",
+                                   "SmartHostPort=587",   "Postmaster=postmaster@example.org",
+                                   "InboundBayes=True",   "InboundBlockSLSNDRTyp=5",
                                    "LogFilePurgeDays=30", "TempPath=D:\\Morva\\Temp"};
     std::string out;
     out.reserve(lines * 42);
@@ -83,8 +85,7 @@ std::string generateConfig(std::size_t lines)
             std::snprintf(buffer, sizeof buffer, "%s=\"*user%u@host%u.example.com\"%s",
                           addressKeys[(n / 5000) % 8], a, b, c < 20 ? " ; partner" : "");
         } else if (pick < 80) {
-            std::snprintf(buffer, sizeof buffer, "%s=10.%u.%u.0/24", netKeys[(n / 7000) % 5], b,
-                          c);
+            std::snprintf(buffer, sizeof buffer, "%s=10.%u.%u.0/24", netKeys[(n / 7000) % 5], b, c);
         } else if (pick < 92) {
             std::snprintf(buffer, sizeof buffer, "%s=Domain%u.Example.net",
                           domainKeys[(n / 3000) % 3], a);
@@ -195,7 +196,8 @@ void BM_LoadSimpleIni(benchmark::State& state)
     setBytes(state, path);
 }
 
-struct Loaded {
+struct Loaded
+{
     morva::platform::SystemClock clock;
     std::unique_ptr<morva::platform::FileSystem> fileSystem =
         morva::platform::makeSystemFileSystem();
@@ -344,15 +346,13 @@ void BM_LoadPeakMemory(benchmark::State& state)
     state.counters["peak_per_file_byte"] = ratio;
 }
 
-}  // namespace
+} // namespace
 
 BENCHMARK(BM_LoadLowerBound)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadInih)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadSimpleIni)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadConfigStore)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SaveLowerBound)
-    ->ArgsProduct({{0, 1, 2}, {0, 1}})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveLowerBound)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveConfigStore)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GetBool);
 BENCHMARK(BM_GetString);

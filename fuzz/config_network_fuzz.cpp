@@ -1,11 +1,11 @@
 // The network text parser: any text parses without fault, and a network
 // written out parses back to the same network.
+#include "config/IpNetwork.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-
-#include "config/IpNetwork.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -2,20 +2,21 @@
 // "\n#--\n" into the main file and two files it may include ("a.ini",
 // "b.ini"). Whatever is read must be written back in a form that reads back
 // to the same text: a save followed by a load changes nothing.
+#include "config/ConfigStore.h"
+#include "config/MemoryFileSystem.h"
+#include "config/Schema.h"
+#include "platform/Clock.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "config/ConfigStore.h"
-#include "config/MemoryFileSystem.h"
-#include "config/Schema.h"
-#include "platform/Clock.h"
-
 namespace {
 
-struct Harness {
+struct Harness
+{
     morva::test::MemoryFileSystem fs;
     morva::platform::FakeClock clock;
     morva::config::ConfigStore store{fs, clock, "/gw/"};
@@ -42,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     auto& store = harness->store;
     if (!store.load())
-        std::abort();  // the main file exists in memory: it must be read
+        std::abort(); // the main file exists in memory: it must be read
     const std::string written = store.serialize();
 
     files.clear();

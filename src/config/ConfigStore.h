@@ -156,10 +156,11 @@ private:
     const ConfigEntry* lookupList(std::string_view key) const;
     const ConfigEntry* lookupAny(std::string_view key) const;
     bool changedOnDisk(const std::vector<FileStamp>& stamps);
-    struct SaveCursor {
+    struct SaveCursor
+    {
         std::size_t entry = 0;
         std::size_t item = 0;
-        bool started = false;  // leading lines of `entry` written
+        bool started = false; // leading lines of `entry` written
     };
     // Appends the file text from `cursor` on until `out` holds at least
     // `limit` bytes; true while text remains. The caller holds the lock.

@@ -412,11 +412,15 @@ bool ConfigStore::serializeEntries(SaveCursor& cursor, std::string& out, std::si
         };
         bool done = true;
         switch (entry.kind) {
-        case ValueKind::String: single(std::get<std::string>(entry.value), quoted); break;
+        case ValueKind::String:
+            single(std::get<std::string>(entry.value), quoted);
+            break;
         case ValueKind::Int:
             single(formatIntegerText(std::get<std::int32_t>(entry.value)), false);
             break;
-        case ValueKind::Bool: single(std::get<bool>(entry.value) ? "True" : "False", false); break;
+        case ValueKind::Bool:
+            single(std::get<bool>(entry.value) ? "True" : "False", false);
+            break;
         case ValueKind::StringList:
             done = items(
                 std::get<StringList>(entry.value),

@@ -194,10 +194,12 @@ char* putPrefix(char* p, std::int32_t prefix, std::int32_t full)
 void IpNetwork::appendTo(std::string& out) const
 {
     static const char kHex[] = "0123456789abcdef";
-    char buffer[64];  // 8 groups of 4 digits, 7 colons, "/-2147483648"
+    char buffer[64]; // 8 groups of 4 digits, 7 colons, "/-2147483648"
     char* p = buffer;
     switch (kind) {
-    case Kind::None: out += text; return;
+    case Kind::None:
+        out += text;
+        return;
     case Kind::IPv4:
         for (int shift = 24; shift >= 0; shift -= 8) {
             p = putDecimal(p, (ipv4 >> shift) & 0xFF);
@@ -233,4 +235,4 @@ std::string IpNetwork::toString() const
     return out;
 }
 
-}  // namespace morva::config
+} // namespace morva::config

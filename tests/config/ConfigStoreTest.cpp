@@ -1,16 +1,18 @@
-#include <gtest/gtest.h>
-
 #include "config/ConfigStore.h"
+
 #include "config/MemoryFileSystem.h"
 #include "config/Schema.h"
 #include "platform/Clock.h"
+
+#include <gtest/gtest.h>
 
 using namespace morva::config;
 
 namespace {
 
 // The full schema over files held in memory.
-struct MemoryStore : ::testing::Test {
+struct MemoryStore : ::testing::Test
+{
     morva::test::MemoryFileSystem fs;
     morva::platform::FakeClock clock;
     std::unique_ptr<ConfigStore> store;
@@ -51,7 +53,8 @@ TEST_F(MemoryStore, MissingFileSavesOnlyChangedKeysInRegistrationOrder)
 
 TEST_F(MemoryStore, SavedFileReadsBackToTheSameValues)
 {
-    struct Row {
+    struct Row
+    {
         const char* key;
         std::vector<std::string> items;
     };
@@ -98,7 +101,7 @@ TEST_F(MemoryStore, FirstLineThatLooksLikeAByteOrderMarkKeepsItsBytes)
     load("Verbose=False\r\n\xEF\xBB\xBFnot a key\r\nVerboseTLS=True\r\n");
     const std::string first = saved();
     EXPECT_EQ(first, "Verbose=False\r\n\xEF\xBB\xBFnot a key\r\nVerboseTLS=True\r\n");
-    store->setBool("Verbose", true);  // now the odd line comes first
+    store->setBool("Verbose", true); // now the odd line comes first
     const std::string second = saved();
     EXPECT_EQ(second, "\r\n\xEF\xBB\xBFnot a key\r\nVerboseTLS=True\r\n");
     reload();
@@ -111,7 +114,8 @@ TEST_F(MemoryStore, TextListsAreUtf8InTheFile)
          "InboundBlockSubject=\xF0\x9F\x92\xB0 money\r\n");
     EXPECT_EQ(store->getTextList("InboundBlockSubject"),
               (TextList{u"Gewinnspiel für Sie", u"\uFFFD money"}));
-    store->setTextList("OutboundExclSubject", {u"Résumé", u"a\xD800" "b"});
+    store->setTextList("OutboundExclSubject", {u"Résumé", u"a\xD800"
+                                                          "b"});
     EXPECT_EQ(saved(), "InboundBlockSubject=\"Gewinnspiel f\xC3\xBCr Sie\" ; de\r\n"
                        "InboundBlockSubject=\"\xEF\xBF\xBD money\"\r\n"
                        "OutboundExclSubject=R\xC3\xA9sum\xC3\xA9\r\n"

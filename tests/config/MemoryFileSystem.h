@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <map>
 #include <memory>
 #include <string>
-
-#include "platform/FileSystem.h"
 
 namespace morva::test {
 
