@@ -10,6 +10,7 @@
 #include "platform/SystemFileSystem.h"
 #include "platform/UrlOpener.h"
 #include "platform/VersionResource.h"
+#include "records/RecordEditors.h"
 
 #include <QApplication>
 #include <QStatusBar>
@@ -73,6 +74,7 @@ int main(int argc, char** argv)
     morva::app::ConsoleApp app(environment, *settings, commands);
     if (!app.initInstance())
         return 1;
+    morva::records::RecordEditors recordEditors(app);
 
     std::unique_ptr<FirstPaintReporter> reporter;
     if (const char* report = std::getenv("MORVA_REPORT_STARTUP"); report && *report) {

@@ -1,0 +1,145 @@
+#include "records/Cwm_GridListDlg.h"
+
+#include "app/MessageBox.h"
+#include "config/ConfigStore.h"
+#include "records/RecordText.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace morva::records {
+
+Cwm_GridListDlg::Cwm_GridListDlg(const RecordContext& context, std::string_view captionId,
+                                 const EntrySheetDef& sheet, std::string_view deleteQuestionId,
+                                 QStringList headings, QWidget* parent)
+    : QDialog(parent), m_context(context), m_sheet(sheet), m_deleteQuestionId(deleteQuestionId)
+{
+    setWindowTitle(uiText(captionId, context.language));
+    m_model = new QStandardItemModel(0, static_cast<int>(headings.size()), this);
+    m_model->setHorizontalHeaderLabels(headings);
+    m_grid = new QTableView(this);
+    m_grid->setModel(m_model);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setWordWrap(false);
+    m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->horizontalHeader()->setDefaultSectionSize(220);
+    m_grid->installEventFilter(this);
+    connect(m_grid, &QTableView::doubleClicked, this, [this] { editEntry(); });
+
+    const int lang = context.language;
+    m_new = new QPushButton(uiText("records.new", lang), this);
+    m_edit = new QPushButton(uiText("records.edit", lang), this);
+    m_delete = new QPushButton(uiText("records.delete", lang), this);
+    auto* close = new QPushButton(uiText("records.close", lang), this);
+    for (QPushButton* button : {m_new, m_edit, m_delete, close})
+        button->setAutoDefault(false);
+    connect(m_new, &QPushButton::clicked, this, [this] { newEntry(); });
+    connect(m_edit, &QPushButton::clicked, this, [this] { editEntry(); });
+    connect(m_delete, &QPushButton::clicked, this, [this] { deleteEntry(); });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {m_new, m_edit, m_delete})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(buttons);
+    resize(640, 360);
+}
+
+int Cwm_GridListDlg::run()
+{
+    refill();
+    return m_context.exec(*this);
+}
+
+void Cwm_GridListDlg::refill()
+{
+    const int previous = m_grid->currentIndex().isValid() ? m_grid->currentIndex().row() : 0;
+    m_model->setRowCount(0);
+    for (int i = 0; i < entryCount(); ++i) {
+        QList<QStandardItem*> row;
+        for (const QString& field : entryFields(i))
+            row << new QStandardItem(field);
+        m_model->appendRow(row);
+    }
+    if (m_model->rowCount() > 0)
+        m_grid->selectRow(std::min(previous, m_model->rowCount() - 1));
+    updateButtons();
+}
+
+void Cwm_GridListDlg::updateButtons()
+{
+    const bool any = m_model->rowCount() > 0;
+    m_edit->setEnabled(any);
+    m_delete->setEnabled(any);
+}
+
+void Cwm_GridListDlg::storeAndSave()
+{
+    storeEntries();
+    if (!store().save())
+        app::MessageBox::showText(this, app::MessageKind::Failure, "confui.unableToWrite");
+}
+
+void Cwm_GridListDlg::newEntry()
+{
+    Cwm_EntrySheet sheet(m_sheet, m_context.language, this);
+    sheet.setValues(newEntryFields());
+    if (m_context.exec(sheet) != QDialog::Accepted)
+        return;
+    appendEntry(sheet.values());
+    storeAndSave();
+    refill();
+    m_grid->selectRow(m_model->rowCount() - 1);
+}
+
+void Cwm_GridListDlg::editEntry()
+{
+    const QModelIndex current = m_grid->currentIndex();
+    if (!current.isValid() || current.row() >= entryCount())
+        return;
+    Cwm_EntrySheet sheet(m_sheet, m_context.language, this);
+    sheet.setValues(entryFields(current.row()));
+    if (m_context.exec(sheet) != QDialog::Accepted)
+        return;
+    replaceEntry(current.row(), sheet.values());
+    storeAndSave();
+    refill();
+}
+
+void Cwm_GridListDlg::deleteEntry()
+{
+    const QModelIndex current = m_grid->currentIndex();
+    if (!current.isValid() || current.row() >= entryCount())
+        return;
+    if (app::MessageBox::showText(this, app::MessageKind::Question, m_deleteQuestionId) !=
+        app::MessageAnswer::Yes)
+        return;
+    removeEntry(current.row());
+    storeAndSave();
+    refill();
+}
+
+bool Cwm_GridListDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            editEntry();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace morva::records

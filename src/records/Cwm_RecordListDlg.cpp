@@ -1,0 +1,210 @@
+#include "records/Cwm_RecordListDlg.h"
+
+#include "app/Cwm_MainBaseWnd.h"
+#include "app/MessageBox.h"
+#include "db/DataSet.h"
+#include "db/RecordFile.h"
+#include "records/RecordText.h"
+#include "resources/CommandIds.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace morva::records {
+
+Cwm_RecordListDlg::Cwm_RecordListDlg(const RecordContext& context, std::string_view captionId,
+                                     QIcon icon, QStringList headings, QWidget* parent)
+    : QDialog(parent), m_context(context)
+{
+    setWindowTitle(uiText(captionId, context.language));
+    m_model = new RecordListModel(std::move(icon), std::move(headings), this);
+    m_grid = new QTableView(this);
+    m_grid->setModel(m_model);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setAlternatingRowColors(true);
+    m_grid->setWordWrap(false);
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    QHeaderView* header = m_grid->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
+    header->resizeSection(0, 24);
+    header->resizeSection(1, m_grid->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+    header->resizeSection(2, 260);
+    header->setStretchLastSection(true);
+    header->setHighlightSections(false);
+    m_grid->installEventFilter(this);
+    connect(m_grid, &QTableView::doubleClicked, this, [this] { editRecord(); });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { updateButtons(); });
+
+    const int lang = context.language;
+    m_new = new QPushButton(uiText("records.new", lang), this);
+    m_edit = new QPushButton(uiText("records.edit", lang), this);
+    m_delete = new QPushButton(uiText("records.delete", lang), this);
+    auto* close = new QPushButton(uiText("records.close", lang), this);
+    for (QPushButton* button : {m_new, m_edit, m_delete, close})
+        button->setAutoDefault(false);
+    connect(m_new, &QPushButton::clicked, this, [this] { newRecord(); });
+    connect(m_edit, &QPushButton::clicked, this, [this] { editRecord(); });
+    connect(m_delete, &QPushButton::clicked, this, [this] { deleteSelected(); });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(m_new);
+    buttons->addWidget(m_edit);
+    buttons->addWidget(m_delete);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(buttons);
+    resize(720, 440);
+}
+
+int Cwm_RecordListDlg::run()
+{
+    db::DataSet& dataSet = *m_context.dataSet;
+    if (!dataSet.acquire())
+        return -1;
+    refill();
+    const int result = m_context.exec(*this);
+    dataSet.release();
+    return result;
+}
+
+void Cwm_RecordListDlg::setStatus(std::string_view textId)
+{
+    if (m_context.window)
+        m_context.window->setPaneText(app::Cwm_MainBaseWnd::MessagePane,
+                                      uiText(textId, language()));
+}
+
+void Cwm_RecordListDlg::refill()
+{
+    db::RecordFile* records = file();
+    const int previousRow = m_grid->currentIndex().isValid() ? m_grid->currentIndex().row() : 0;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    // Pass 1: count the live records to size the grid and the progress.
+    setStatus("records.counting");
+    std::size_t count = 0;
+    for (bool more = records->goTo(1); more && !records->noRecord();
+         more = records->goTo(records->currentRecord() + 1)) {
+        if (!records->isDeleted())
+            ++count;
+    }
+    if (m_context.window)
+        m_context.window->setPaneTextId(app::Cwm_MainBaseWnd::MessagePane,
+                                        command::ReadyPrompt);
+
+    // Pass 2: read them, stepping the progress pane.
+    setStatus("records.reading");
+    if (m_context.window)
+        m_context.window->beginProgress(static_cast<int>(count));
+    std::vector<RecordListModel::Row> rows;
+    rows.reserve(count);
+    for (bool more = records->goTo(1); more && !records->noRecord();
+         more = records->goTo(records->currentRecord() + 1)) {
+        if (records->isDeleted())
+            continue;
+        RecordListModel::Row row = readRow();
+        row.record = records->currentRecord();
+        rows.push_back(std::move(row));
+        if (m_context.window)
+            m_context.window->stepProgress();
+    }
+    if (m_context.window)
+        m_context.window->endProgress();
+    m_model->setRows(std::move(rows));
+    QApplication::restoreOverrideCursor();
+
+    if (m_model->rowCount() > 0) {
+        const int row = std::min(previousRow, m_model->rowCount() - 1);
+        m_grid->setCurrentIndex(m_model->index(row, 1));
+        m_grid->selectRow(row);
+    }
+    updateButtons();
+}
+
+std::vector<std::uint32_t> Cwm_RecordListDlg::selectedRecords() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : m_grid->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    std::vector<std::uint32_t> records;
+    for (int row : rows)
+        records.push_back(m_model->recordAt(row));
+    return records;
+}
+
+void Cwm_RecordListDlg::newRecord()
+{
+    if (openSheet(0) == kSheetWritten)
+        refill();
+    m_grid->setFocus();
+}
+
+void Cwm_RecordListDlg::editRecord()
+{
+    const QModelIndex current = m_grid->currentIndex();
+    if (!current.isValid())
+        return;
+    if (openSheet(m_model->recordAt(current.row())) == kSheetWritten)
+        refill();
+    m_grid->setFocus();
+}
+
+void Cwm_RecordListDlg::deleteSelected()
+{
+    const std::vector<std::uint32_t> records = selectedRecords();
+    if (records.empty())
+        return;
+    const char* question = records.size() < 2 ? "records.deleteRecord" : "records.deleteAll";
+    if (app::MessageBox::showText(this, app::MessageKind::Question, question) !=
+        app::MessageAnswer::Yes)
+        return;
+    bool allDeleted = true;
+    for (std::uint32_t record : records)
+        allDeleted = deleteRecord(record) && allDeleted;
+    if (!allDeleted)
+        app::MessageBox::show(this, app::MessageKind::Failure,
+                              uiText("db.writeFailed", language()) + QLatin1Char('\n') +
+                                  fromBytes(file()->path()));
+    refill();
+}
+
+void Cwm_RecordListDlg::updateButtons()
+{
+    const bool hasRows = m_model->rowCount() > 0;
+    const bool selected = m_grid->selectionModel()->hasSelection();
+    m_edit->setEnabled(hasRows && m_grid->currentIndex().isValid());
+    m_delete->setEnabled(hasRows && selected);
+}
+
+bool Cwm_RecordListDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            editRecord();
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            deleteSelected();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace morva::records

@@ -1,0 +1,135 @@
+#include "records/RecordEditors.h"
+
+#include "app/AppEnvironment.h"
+#include "app/CommandRegistry.h"
+#include "app/ConsoleApp.h"
+#include "app/Cwm_MainWnd.h"
+#include "config/ConfigStore.h"
+#include "db/CertificateSettings.h"
+#include "db/DataSet.h"
+#include "records/Cwm_AliasListDlg.h"
+#include "records/Cwm_BlockListDlg.h"
+#include "records/Cwm_DomainListDialogDlg.h"
+#include "records/Cwm_PairedListDlg.h"
+#include "records/Cwm_RouteListDlg.h"
+#include "records/Cwm_UserListDlg.h"
+#include "resources/CommandIds.h"
+
+namespace morva::records {
+
+namespace c = morva::command;
+
+RecordEditors::RecordEditors(app::ConsoleApp& app) : m_app(app), m_feedback(app.mainWindow())
+{
+    m_feedback.setLockedChanged([this](bool on) { m_app.setLockedPaneOn(on); });
+    m_app.setDataSetLifecycle([this] { createDataSet(); }, [this] { closeDataSet(); });
+    registerCommands();
+    m_app.firstRunSteps().exchangeDomainList = [this] {
+        openExchangeDomainList(m_app.mainWindow());
+    };
+}
+
+RecordEditors::~RecordEditors()
+{
+    closeDataSet();
+}
+
+void RecordEditors::createDataSet()
+{
+    app::AppEnvironment& environment = m_app.environment();
+    const auto& services = environment.services();
+    m_dataSet = std::make_unique<db::DataSet>(
+        services.fileSystem, services.clock, environment.programDir(),
+        db::certificateSettingsFrom(environment.configStore()), &m_feedback,
+        environment.languageIndex());
+}
+
+void RecordEditors::closeDataSet()
+{
+    // Records still open in an editor are written by the data set's own
+    // close; nothing is open once the main window closes.
+    m_dataSet.reset();
+}
+
+RecordContext RecordEditors::context() const
+{
+    RecordContext context;
+    context.dataSet = m_dataSet.get();
+    context.store = &m_app.environment().configStore();
+    context.language = m_app.environment().languageIndex();
+    context.window = m_app.mainWindow();
+    if (m_dataSet)
+        m_dataSet->setLanguage(context.language);
+    return context;
+}
+
+int RecordEditors::openForwardingList(QWidget* parent)
+{
+    if (!m_dataSet)
+        return -1;
+    Cwm_AliasListDlg dialog(context(), parent);
+    return dialog.run();
+}
+
+int RecordEditors::openBlockingList(QWidget* parent)
+{
+    if (!m_dataSet)
+        return -1;
+    Cwm_BlockListDlg dialog(context(), parent);
+    return dialog.run();
+}
+
+int RecordEditors::openExchangeUserList(QWidget* parent)
+{
+    if (!m_dataSet)
+        return -1;
+    Cwm_UserListDlg dialog(context(), parent);
+    return dialog.run();
+}
+
+int RecordEditors::openExchangeDomainList(QWidget* parent)
+{
+    Cwm_DomainListDialogDlg dialog(context(), parent);
+    return dialog.run();
+}
+
+int RecordEditors::openRouteList(QWidget* parent, const std::string& key)
+{
+    Cwm_RouteListDlg dialog(context(), key, parent);
+    return dialog.run();
+}
+
+void RecordEditors::registerCommands()
+{
+    app::CommandRegistry& table = m_app.commands();
+    auto window = [this]() -> QWidget* { return m_app.mainWindow(); };
+    table.setHandler(c::Forwarding, [this, window] { openForwardingList(window()); });
+    table.setHandler(c::SmtpBlocking, [this, window] { openBlockingList(window()); });
+    table.setHandler(c::ExchangeAddresses, [this, window] { openExchangeUserList(window()); });
+    table.setHandler(c::ExchangeDomains, [this, window] { openExchangeDomainList(window()); });
+    const struct
+    {
+        int command;
+        const PairedListKind& (*kind)();
+        bool rewrite;
+    } grids[] = {
+        {c::TranslateDomain, translateDomainList, false},
+        {c::TranslateMailbox, translateMailboxList, false},
+        {c::TranslateDomainToAddress, translateDomainToAddressList, false},
+        {c::RewriteDomain, rewriteDomainList, true},
+        {c::RewriteMailbox, rewriteMailboxList, true},
+    };
+    for (const auto& grid : grids) {
+        table.setHandler(grid.command, [this, window, kind = grid.kind, rewrite = grid.rewrite] {
+            if (rewrite) {
+                Cwm_RewriteListDlg dialog(context(), kind(), window());
+                dialog.run();
+            } else {
+                Cwm_TransListDlg dialog(context(), kind(), window());
+                dialog.run();
+            }
+        });
+    }
+}
+
+}  // namespace morva::records
