@@ -6,9 +6,11 @@ namespace {
 using Contribution = void (*)(Catalogue&);
 
 const Contribution kContributions[] = {
-    sheets::addEntryDialogs,  sheets::addDefaultLists, sheets::addGeneralPages,
-    sheets::addBlockingPages, sheets::addSpamPages,    sheets::addOptionsSheets,
+    sheets::addEntryDialogs, sheets::addDefaultLists, sheets::addGeneralPages,
+    sheets::addBlockingPages, sheets::addSpamPages, sheets::addOptionsSheets,
     // Sheets 5 to 13 and the Advanced Configuration sheet:
+
+    sheets::addFallbackSheet, // last
 };
 } // namespace
 

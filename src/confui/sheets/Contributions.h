@@ -16,4 +16,7 @@ void addOptionsSheets(Catalogue& catalogue); // OptionsSheets.cpp: types 1-4 and
 
 // Sheets 5 to 13 and the Advanced Configuration sheet:
 
+// Last: the fallback page list, from the pages contributed before.
+void addFallbackSheet(Catalogue& catalogue);
+
 } // namespace morva::confui::sheets
