@@ -1,20 +1,251 @@
-#include <ostream>
-
+// morvactl schema / morvactl config ...: the configuration store from the
+// command line, for scripts and for checking a configuration without the GUI.
 #include "cli/Commands.h"
+#include "config/ConfigLine.h"
+#include "config/ConfigStore.h"
+#include "config/IntegerText.h"
+#include "config/Schema.h"
+#include "platform/Clock.h"
+#include "platform/SystemFileSystem.h"
 
-// Placeholder until this command family is built.
+#include <memory>
+#include <ostream>
+#include <unordered_map>
+
 namespace morva::cli {
+
+namespace {
+
+using config::ConfigEntry;
+using config::ConfigStore;
+using config::ValueKind;
+
+std::string defaultText(const ConfigEntry& entry)
+{
+    return isListKind(entry.kind) ? std::string() : config::displayText(entry.defaultValue);
+}
+
+std::string lowerAscii(std::string_view text)
+{
+    std::string out(text);
+    for (auto& c : out) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
+bool readsAsTrue(std::string_view value)
+{
+    return lowerAscii(value) == "true" || (!value.empty() && value[0] == '1');
+}
+
+// The store of the program directory, registered and loaded.
+class LoadedConfig
+{
+public:
+    explicit LoadedConfig(const std::string& programDir)
+        : m_fileSystem(platform::makeSystemFileSystem()),
+          m_store(*m_fileSystem, m_clock, programDir)
+    {
+        config::registerSchema(m_store);
+        m_store.load();
+    }
+
+    ConfigStore& store() { return m_store; }
+
+    // False (with the reason on err) when an existing file could not be read.
+    bool readable(std::ostream& err) const
+    {
+        if (m_store.lastLoadStatus() != config::LoadStatus::Unreadable)
+            return true;
+        err << "morvactl: cannot read " << m_store.fileName() << ": "
+            << platform::fileErrorName(m_store.lastLoadError()) << "\n";
+        return false;
+    }
+
+    int save(std::ostream& err)
+    {
+        if (m_store.save())
+            return kExitOk;
+        const std::string& file = m_store.fileName();
+        switch (m_store.lastSaveStatus()) {
+        case config::SaveStatus::RefusedIncludes:
+            err << "morvactl: save refused: the configuration was read from " << file
+                << " and its include files\n";
+            break;
+        case config::SaveStatus::RefusedChanged:
+            err << "morvactl: save refused: a configuration file changed on disk since it was "
+                   "read\n";
+            break;
+        case config::SaveStatus::RefusedUnread:
+            err << "morvactl: save refused: " << file << " exists but was not read\n";
+            break;
+        default:
+            err << "morvactl: cannot write " << file << ": "
+                << platform::fileErrorName(m_store.lastSaveError()) << "\n";
+            break;
+        }
+        return kExitFailure;
+    }
+
+private:
+    platform::SystemClock m_clock;
+    std::unique_ptr<platform::FileSystem> m_fileSystem;
+    ConfigStore m_store;
+};
+
+void printValue(std::ostream& out, const ConfigEntry& entry, const char* prefix)
+{
+    if (isListKind(entry.kind)) {
+        for (const auto& item : config::listItemTexts(entry.value))
+            out << prefix << item << "\n";
+    } else {
+        out << prefix << config::displayText(entry.value) << "\n";
+    }
+}
+
+int unknownKey(Context& context, const std::string& key)
+{
+    context.err << "morvactl: unknown key '" << key << "'\n";
+    return kExitUsage;
+}
+
+int usage(Context& context)
+{
+    context.err << "usage: morvactl config get KEY | set KEY [VALUE...] | save | "
+                   "list [--changed] | check\n";
+    return kExitUsage;
+}
+
+int configGet(Context& context, LoadedConfig& config)
+{
+    if (context.args.size() != 2)
+        return usage(context);
+    const auto entry = config.store().find(context.args[1]);
+    if (!entry)
+        return unknownKey(context, context.args[1]);
+    printValue(context.out, *entry, "");
+    return kExitOk;
+}
+
+int configSet(Context& context, LoadedConfig& config)
+{
+    if (context.args.size() < 2)
+        return usage(context);
+    const std::string& key = context.args[1];
+    const auto entry = config.store().find(key);
+    if (!entry)
+        return unknownKey(context, key);
+    const std::vector<std::string> values(context.args.begin() + 2, context.args.end());
+    ConfigStore& store = config.store();
+    if (isListKind(entry->kind)) {
+        store.setList(key, values);
+    } else {
+        if (values.size() != 1) {
+            context.err << "morvactl: " << key << " takes exactly one value\n";
+            return kExitUsage;
+        }
+        if (entry->kind == ValueKind::Int)
+            store.setInt(key, config::parseIntegerText(values[0]));
+        else if (entry->kind == ValueKind::Bool)
+            store.setBool(key, readsAsTrue(values[0]));
+        else
+            store.setString(key, values[0]);
+    }
+    return config.save(context.err);
+}
+
+int configList(Context& context, LoadedConfig& config)
+{
+    bool changedOnly = false;
+    for (std::size_t i = 1; i < context.args.size(); ++i) {
+        if (context.args[i] != "--changed")
+            return usage(context);
+        changedOnly = true;
+    }
+    config.store().forEachEntry([&](const ConfigEntry& entry) {
+        if (changedOnly && entry.isDefault())
+            return;
+        printValue(context.out, entry, (entry.name + "=").c_str());
+    });
+    return kExitOk;
+}
+
+int configCheck(Context& context, LoadedConfig& config)
+{
+    ConfigStore& store = config.store();
+    auto& out = context.out;
+    bool problems = !store.loadedOk() || !store.includesOk();
+    out << "file: " << store.fileName() << "\n";
+    out << "loaded: " << (store.loadedOk() ? "yes" : "no") << "\n";
+    out << "includes: " << (store.includesOk() ? "ok" : "missing") << "\n";
+    for (const auto& path : store.includedFiles())
+        out << "included: " << path << "\n";
+    for (const auto& path : store.missingIncludes())
+        out << "missing include: " << path << "\n";
+
+    std::unordered_map<std::string, std::string> byLowerName;
+    store.forEachEntry(
+        [&](const ConfigEntry& entry) { byLowerName.emplace(lowerAscii(entry.name), entry.name); });
+    store.forEachEntry([&](const ConfigEntry& entry) {
+        for (const auto& line : entry.leadingLines) {
+            const config::ConfigLine parsed = config::parseConfigLine(line, true);
+            if (!parsed.hasKey || lowerAscii(parsed.key) == "include")
+                continue;
+            problems = true;
+            out << "unknown line: " << line << " (above " << entry.name << ")";
+            const auto match = byLowerName.find(lowerAscii(parsed.key));
+            if (match != byLowerName.end())
+                out << ": did you mean " << match->second << "?";
+            out << "\n";
+        }
+    });
+    return problems ? kExitFailure : kExitOk;
+}
+
+} // namespace
 
 int runSchemaCommand(Context& context)
 {
-    context.err << "morvactl: this command is not available in this build\n";
-    return kExitUsage;
+    if (!context.args.empty()) {
+        context.err << "usage: morvactl schema\n";
+        return kExitUsage;
+    }
+    auto fileSystem = platform::makeSystemFileSystem();
+    platform::SystemClock clock;
+    ConfigStore store(*fileSystem, clock, context.programDir);
+    config::registerSchema(store);
+    store.forEachEntry([&](const ConfigEntry& entry) {
+        context.out << entry.name << '\t' << config::valueKindName(entry.kind) << '\t'
+                    << defaultText(entry) << '\t' << config::valueFlagsText(entry.flags) << '\n';
+    });
+    return kExitOk;
 }
 
 int runConfigCommand(Context& context)
 {
-    context.err << "morvactl: this command is not available in this build\n";
-    return kExitUsage;
+    if (context.args.empty())
+        return usage(context);
+    const std::string& command = context.args[0];
+    if (command != "get" && command != "set" && command != "save" && command != "list" &&
+        command != "check")
+        return usage(context);
+    if ((command == "save" || command == "check") && context.args.size() != 1)
+        return usage(context);
+
+    LoadedConfig config(context.programDir);
+    if (!config.readable(context.err))
+        return kExitFailure;
+    if (command == "get")
+        return configGet(context, config);
+    if (command == "set")
+        return configSet(context, config);
+    if (command == "save")
+        return config.save(context.err);
+    if (command == "list")
+        return configList(context, config);
+    return configCheck(context, config);
 }
 
-}  // namespace morva::cli
+} // namespace morva::cli

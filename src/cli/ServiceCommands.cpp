@@ -1,20 +1,152 @@
-#include <ostream>
-
 #include "cli/Commands.h"
+#include "platform/Clock.h"
+#include "platform/FileSystem.h"
+#include "platform/ProcessInfo.h"
+#include "platform/ServiceManager.h"
+#include "platform/SystemFileSystem.h"
+#include "resources/Texts.h"
+#include "service/ServiceController.h"
+#include "service/ServiceFeedback.h"
+#include "service/ServiceName.h"
+#include "service/ServiceState.h"
+#include "service/SignalFiles.h"
+#include "stats/Statistics.h"
 
-// Placeholder until this command family is built.
+#include <memory>
+#include <ostream>
+#include <string>
+
+// morvactl stats | service status|install|start|stop|remove [--exe PATH]:
+// the statistics refresh and the service dialog's operations, in English,
+// messages on stderr (notices on stdout).
 namespace morva::cli {
+
+namespace {
+
+// Texts from the gateway's files and the service-name file go to a terminal
+// and into tab-separated output: control characters (tabs included) become
+// '?', so they can neither split a field nor drive the terminal.
+std::string printable(const std::string& text)
+{
+    std::string result = text;
+    for (char& c : result) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F)
+            c = '?';
+    }
+    return result;
+}
+
+class StreamFeedback final : public service::ServiceFeedback
+{
+public:
+    StreamFeedback(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
+
+    void showMessage(MessageKind kind, const std::string& text) override
+    {
+        if (kind == MessageKind::Failure)
+            m_err << "morvactl: " << printable(text) << "\n";
+        else
+            m_out << printable(text) << "\n";
+    }
+    void openWait(const std::string& text) override { m_err << printable(text) << "\n"; }
+    bool waitCancelled() override { return false; }
+    void closeWait() override {}
+
+private:
+    std::ostream& m_out;
+    std::ostream& m_err;
+};
+
+int serviceUsage(Context& context)
+{
+    context.err << "usage: morvactl service status|install|start|stop|remove [--exe PATH]\n";
+    return kExitUsage;
+}
+
+} // namespace
 
 int runServiceCommand(Context& context)
 {
-    context.err << "morvactl: this command is not available in this build\n";
-    return kExitUsage;
+    if (context.args.empty())
+        return serviceUsage(context);
+    const std::string action = context.args[0];
+    std::string executable;
+    for (std::size_t i = 1; i < context.args.size(); ++i) {
+        const std::string& arg = context.args[i];
+        if (arg == "--exe" && i + 1 < context.args.size()) {
+            executable = context.args[++i];
+        } else if (arg.rfind("--exe=", 0) == 0) {
+            executable = arg.substr(6);
+        } else {
+            return serviceUsage(context);
+        }
+    }
+    if (executable.empty())
+        executable = service::defaultExecutablePath(context.programDir, platform::executablePath());
+
+    auto fileSystem = platform::makeSystemFileSystem();
+    auto manager = platform::makeSystemServiceManager();
+    const std::string name =
+        service::serviceNameFor(*fileSystem, executable, service::kDefaultServiceName);
+
+    if (action == "status") {
+        const service::ServiceStateInfo state =
+            service::serviceState(*fileSystem, *manager, executable, name);
+        context.out << printable(name) << "\t" << printable(executable) << "\t" << state.code
+                    << "\t" << text(state.textId, English) << "\n";
+        return kExitOk;
+    }
+
+    platform::SystemClock clock;
+    StreamFeedback feedback(context.out, context.err);
+    service::ServiceController controller(*manager, clock, feedback, name, executable, English);
+    bool ok = false;
+    if (action == "install") {
+        ok = controller.install();
+    } else if (action == "start") {
+        ok = controller.start();
+    } else if (action == "stop") {
+        const service::StopOutcome outcome = controller.stop();
+        ok = outcome == service::StopOutcome::Stopped ||
+             outcome == service::StopOutcome::NotRunning ||
+             outcome == service::StopOutcome::Vanished;
+        if (outcome == service::StopOutcome::StillStopping)
+            context.err << "morvactl: " << printable(name) << " did not stop in time\n";
+    } else if (action == "remove") {
+        ok = controller.remove();
+    } else {
+        return serviceUsage(context);
+    }
+    return ok ? kExitOk : kExitFailure;
 }
 
 int runStatsCommand(Context& context)
 {
-    context.err << "morvactl: this command is not available in this build\n";
-    return kExitUsage;
+    if (!context.args.empty()) {
+        context.err << "usage: morvactl stats\n";
+        return kExitUsage;
+    }
+    auto fileSystem = platform::makeSystemFileSystem();
+    platform::SystemClock clock;
+    stats::Statistics statistics(*fileSystem, clock, context.programDir);
+    switch (statistics.refresh()) {
+    case stats::RefreshOutcome::SignalFailed:
+        context.err << "morvactl: " << service::signalFailedText(English) << "\n";
+        return kExitFailure;
+    case stats::RefreshOutcome::NoStatistics:
+        context.err << "morvactl: the gateway wrote no statistics (CONST-A.dat) in time\n";
+        return kExitFailure;
+    case stats::RefreshOutcome::Empty:
+        return kExitOk;
+    case stats::RefreshOutcome::Updated:
+        break;
+    }
+    for (const stats::StatLine& row : statistics.rows())
+        context.out << printable(row.name) << "\t" << printable(row.value) << "\n";
+    if (statistics.truncated())
+        context.err << "morvactl: CONST-A.dat is larger than 1 MB; only its beginning was read\n";
+    return kExitOk;
 }
 
-}  // namespace morva::cli
+} // namespace morva::cli

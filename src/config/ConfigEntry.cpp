@@ -7,12 +7,18 @@ namespace morva::config {
 ConfigValue emptyValueOf(ValueKind kind)
 {
     switch (kind) {
-    case ValueKind::String: return std::string();
-    case ValueKind::Int: return std::int32_t{0};
-    case ValueKind::Bool: return false;
-    case ValueKind::StringList: return StringList();
-    case ValueKind::TextList: return TextList();
-    case ValueKind::NetList: return NetList();
+    case ValueKind::String:
+        return std::string();
+    case ValueKind::Int:
+        return std::int32_t{0};
+    case ValueKind::Bool:
+        return false;
+    case ValueKind::StringList:
+        return StringList();
+    case ValueKind::TextList:
+        return TextList();
+    case ValueKind::NetList:
+        return NetList();
     }
     return std::string();
 }
@@ -45,4 +51,4 @@ std::vector<std::string> listItemTexts(const ConfigValue& value)
     return out;
 }
 
-}  // namespace morva::config
+} // namespace morva::config

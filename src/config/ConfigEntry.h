@@ -1,13 +1,13 @@
 #pragma once
 
+#include "config/IpNetwork.h"
+#include "config/ValueFlag.h"
+#include "config/ValueKind.h"
+
 #include <cstdint>
 #include <string>
 #include <variant>
 #include <vector>
-
-#include "config/IpNetwork.h"
-#include "config/ValueFlag.h"
-#include "config/ValueKind.h"
 
 namespace morva::config {
 
@@ -19,8 +19,9 @@ using NetList = std::vector<IpNetwork>;
 using ConfigValue = std::variant<std::string, std::int32_t, bool, StringList, TextList, NetList>;
 
 // One registered key with its current value and what the file kept around it.
-struct ConfigEntry {
-    std::string name;  // as registered; matched exactly and case-sensitively
+struct ConfigEntry
+{
+    std::string name; // as registered; matched exactly and case-sensitively
     ValueKind kind = ValueKind::String;
     ValueFlags flags = 0;
     ConfigValue value;
@@ -45,4 +46,4 @@ std::string displayText(const ConfigValue& value);
 // UTF-8, NetList in network text form. Empty for single kinds.
 std::vector<std::string> listItemTexts(const ConfigValue& value);
 
-}  // namespace morva::config
+} // namespace morva::config

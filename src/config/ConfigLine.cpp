@@ -31,7 +31,7 @@ std::size_t find(std::string_view text, char c, std::size_t from)
                : std::string_view::npos;
 }
 
-}  // namespace
+} // namespace
 
 std::string_view trimBlanks(std::string_view text)
 {
@@ -79,4 +79,4 @@ ConfigLine parseConfigLine(std::string_view line, bool recognizeComments)
     return parsed;
 }
 
-}  // namespace morva::config
+} // namespace morva::config

@@ -1,14 +1,13 @@
 #include "config/ConfigStore.h"
 
-#include <cassert>
-#include <utility>
-
 #include "config/ConfigLine.h"
-
 #include "config/IntegerText.h"
 #include "config/TextListCodec.h"
 #include "platform/AtomicReplace.h"
 #include "platform/Clock.h"
+
+#include <cassert>
+#include <utility>
 
 namespace morva::config {
 
@@ -34,7 +33,7 @@ template <typename T> const T* valueAs(const ConfigEntry* entry)
     return entry ? std::get_if<T>(&entry->value) : nullptr;
 }
 
-}  // namespace
+} // namespace
 
 ConfigStore::ConfigStore(platform::FileSystem& fileSystem, platform::Clock& clock,
                          std::string programDir, std::string_view fileName)
@@ -89,7 +88,7 @@ ConfigEntry makeEntry(std::string_view key, ValueKind kind, ValueFlags flags)
     return entry;
 }
 
-}  // namespace
+} // namespace
 
 void ConfigStore::registerString(std::string_view key, std::string_view defaultText,
                                  ValueFlags flags)
@@ -255,7 +254,8 @@ void ConfigStore::setList(std::string_view key, const std::vector<std::string>& 
         TextList texts;
         texts.reserve(items.size());
         for (const auto& item : items)
-            texts.push_back(normalizedValue(std::u16string_view(decodeTextItem(item)), entry->flags));
+            texts.push_back(
+                normalizedValue(std::u16string_view(decodeTextItem(item)), entry->flags));
         entry->value = std::move(texts);
     } else {
         StringList texts;
@@ -410,4 +410,4 @@ FileError ConfigStore::lastSaveError() const
     return m_saveError;
 }
 
-}  // namespace morva::config
+} // namespace morva::config

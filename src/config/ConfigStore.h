@@ -1,5 +1,8 @@
 #pragma once
 
+#include "config/ConfigEntry.h"
+#include "platform/FileSystem.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -10,9 +13,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "config/ConfigEntry.h"
-#include "platform/FileSystem.h"
-
 namespace morva::platform {
 class Clock;
 }
@@ -20,24 +20,27 @@ class Clock;
 namespace morva::config {
 
 // What a file read left behind for the save check.
-struct FileStamp {
+struct FileStamp
+{
     std::string path;
     std::int64_t lastWriteNs = 0;
     std::uint64_t size = 0;
 };
 
-enum class LoadStatus {
-    Ok,          // the main file was read
-    Missing,     // no main file: every value is its default
-    Unreadable,  // the main file exists but could not be read (see lastLoadError)
+enum class LoadStatus
+{
+    Ok,         // the main file was read
+    Missing,    // no main file: every value is its default
+    Unreadable, // the main file exists but could not be read (see lastLoadError)
 };
 
-enum class SaveStatus {
+enum class SaveStatus
+{
     Ok,
-    RefusedIncludes,  // the configuration was read from more than one file
-    RefusedChanged,   // a file read changed on disk since it was read
-    RefusedUnread,    // the main file exists but was not (or could not be) read
-    WriteFailed,      // the new file could not be written (see lastSaveError)
+    RefusedIncludes, // the configuration was read from more than one file
+    RefusedChanged,  // a file read changed on disk since it was read
+    RefusedUnread,   // the main file exists but was not (or could not be) read
+    WriteFailed,     // the new file could not be written (see lastSaveError)
 };
 
 // The typed in-memory image of "Morva.ini": every key registered once with a
@@ -137,7 +140,8 @@ public:
 private:
     class Reader;
 
-    struct KeyHash {
+    struct KeyHash
+    {
         using is_transparent = void;
         std::size_t operator()(std::string_view key) const noexcept
         {
@@ -173,4 +177,4 @@ private:
     platform::FileError m_saveError = platform::FileError::None;
 };
 
-}  // namespace morva::config
+} // namespace morva::config

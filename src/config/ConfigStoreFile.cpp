@@ -1,14 +1,14 @@
 // Reading and writing "Morva.ini".
-#include <cassert>
-#include <chrono>
-#include <cstring>
-
 #include "config/ConfigLine.h"
 #include "config/ConfigStore.h"
 #include "config/IntegerText.h"
 #include "config/TextListCodec.h"
 #include "platform/AtomicReplace.h"
 #include "platform/Clock.h"
+
+#include <cassert>
+#include <chrono>
+#include <cstring>
 
 namespace morva::config {
 
@@ -19,7 +19,7 @@ namespace {
 constexpr std::size_t kChunkSize = 16384;
 constexpr int kOpenAttempts = 10;
 constexpr auto kOpenRetryDelay = std::chrono::milliseconds(1000);
-constexpr platform::OpenMode kReadShareRead = 3;  // read/write, others may only read
+constexpr platform::OpenMode kReadShareRead = 3; // read/write, others may only read
 // Deeper include chains are treated as unreadable includes; this bounds the
 // recursion whatever the files hold.
 constexpr std::size_t kMaxIncludeDepth = 200;
@@ -45,7 +45,7 @@ bool readsAsTrue(std::string_view value)
     return equalsIgnoringAsciiCase(value, "TRUE") || (!value.empty() && value[0] == '1');
 }
 
-}  // namespace
+} // namespace
 
 // Reads one file and, recursively, its includes into the store. Lines are
 // applied under the store's lock one chunk at a time; the lock is released
@@ -59,12 +59,12 @@ public:
 
 private:
     void processLine(std::string_view rawLine, std::vector<std::string>& pending);
-    void include(std::string_view name);
+    bool include(std::string_view name);
     void apply(ConfigEntry& entry, std::string_view line, ConfigLine parsed);
 
     ConfigStore& m_store;
     std::unique_lock<std::mutex> m_lock;
-    std::vector<std::string> m_active;  // files being read, outermost first
+    std::vector<std::string> m_active; // files being read, outermost first
     std::size_t m_lastEntry = static_cast<std::size_t>(-1);
 };
 
@@ -93,7 +93,7 @@ bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
     m_active.push_back(path);
     std::vector<std::string> pending;
     std::vector<char> buffer(kChunkSize);
-    std::string carry;  // a line begun in an earlier chunk
+    std::string carry; // a line begun in an earlier chunk
     std::uint64_t offset = 0;
     bool first = true;
     bool ok = true;
@@ -118,8 +118,8 @@ bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
         }
         m_lock.lock();
         while (data < end) {
-            const char* newline =
-                static_cast<const char*>(std::memchr(data, '\n', static_cast<std::size_t>(end - data)));
+            const char* newline = static_cast<const char*>(
+                std::memchr(data, '\n', static_cast<std::size_t>(end - data)));
             if (!newline) {
                 carry.append(data, end);
                 break;
@@ -170,7 +170,10 @@ void ConfigStore::Reader::processLine(std::string_view rawLine, std::vector<std:
     std::size_t index = m_lastEntry;
     if (index >= entries.size() || entries[index].name != parsed.key) {
         if (equalsIgnoringAsciiCase(parsed.key, "Include")) {
-            include(parsed.value);
+            // An include that could not be read stays in the file: it is kept
+            // like an unknown line, so a save writes it back in its place.
+            if (!include(parsed.value))
+                pending.emplace_back(line);
             return;
         }
         const auto found = m_store.m_index.find(parsed.key);
@@ -221,7 +224,7 @@ void ConfigStore::Reader::apply(ConfigEntry& entry, std::string_view line, Confi
     }
 }
 
-void ConfigStore::Reader::include(std::string_view name)
+bool ConfigStore::Reader::include(std::string_view name)
 {
     const std::string target(name);
     m_lock.unlock();
@@ -243,6 +246,7 @@ void ConfigStore::Reader::include(std::string_view name)
         m_store.m_includesOk = false;
         m_store.m_missingIncludes.push_back(resolved);
     }
+    return read;
 }
 
 bool ConfigStore::load()
@@ -304,7 +308,7 @@ void appendLine(std::string& out, std::string_view key, std::string_view value, 
     out.append("\r\n");
 }
 
-}  // namespace
+} // namespace
 
 std::string ConfigStore::serializeLocked() const
 {
@@ -318,7 +322,9 @@ std::string ConfigStore::serializeLocked() const
         }
         const bool quoted = (entry.flags & ValueFlag::Quoted) != 0;
         const auto& comments = entry.itemComments;
-        auto commentAt = [&](std::size_t n) { return n < comments.size() ? &comments[n] : nullptr; };
+        auto commentAt = [&](std::size_t n) {
+            return n < comments.size() ? &comments[n] : nullptr;
+        };
         switch (entry.kind) {
         case ValueKind::String:
             appendLine(out, entry.name, std::get<std::string>(entry.value), quoted, commentAt(0));
@@ -409,4 +415,4 @@ bool ConfigStore::save()
     return finish(SaveStatus::Ok, FileError::None);
 }
 
-}  // namespace morva::config
+} // namespace morva::config

@@ -30,4 +30,4 @@ std::int32_t effectiveInboundSMTPAuthType(const ConfigStore& store)
     return 0;
 }
 
-}  // namespace morva::config
+} // namespace morva::config

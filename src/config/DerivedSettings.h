@@ -19,4 +19,4 @@ std::int32_t effectiveExchInboundEMailAddressTyp(const ConfigStore& store);
 // in that order of precedence, else 0.
 std::int32_t effectiveInboundSMTPAuthType(const ConfigStore& store);
 
-}  // namespace morva::config
+} // namespace morva::config

@@ -27,4 +27,4 @@ std::string formatIntegerText(std::int32_t value)
     return std::to_string(static_cast<std::uint32_t>(value));
 }
 
-}  // namespace morva::config
+} // namespace morva::config

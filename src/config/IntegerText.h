@@ -15,4 +15,4 @@ std::int32_t parseIntegerText(std::string_view text);
 // (-1 is written 4294967295).
 std::string formatIntegerText(std::int32_t value);
 
-}  // namespace morva::config
+} // namespace morva::config

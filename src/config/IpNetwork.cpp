@@ -1,9 +1,9 @@
 #include "config/IpNetwork.h"
 
+#include "config/IntegerText.h"
+
 #include <cstdio>
 #include <vector>
-
-#include "config/IntegerText.h"
 
 namespace morva::config {
 
@@ -127,7 +127,7 @@ bool parseIPv6(std::string_view text, std::array<std::uint8_t, 16>* address)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 IpNetwork IpNetwork::parse(std::string_view text)
 {
@@ -167,7 +167,8 @@ std::string IpNetwork::toString() const
     char buffer[64];
     std::string out;
     switch (kind) {
-    case Kind::None: return text;
+    case Kind::None:
+        return text;
     case Kind::IPv4:
         std::snprintf(buffer, sizeof buffer, "%u.%u.%u.%u", ipv4 >> 24, (ipv4 >> 16) & 0xFF,
                       (ipv4 >> 8) & 0xFF, ipv4 & 0xFF);
@@ -188,4 +189,4 @@ std::string IpNetwork::toString() const
     return out;
 }
 
-}  // namespace morva::config
+} // namespace morva::config

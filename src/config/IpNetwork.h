@@ -8,13 +8,19 @@
 namespace morva::config {
 
 // An item of a NetList: an IPv4 or IPv6 network, or a text that is neither.
-struct IpNetwork {
-    enum class Kind { None, IPv4, IPv6 };
+struct IpNetwork
+{
+    enum class Kind
+    {
+        None,
+        IPv4,
+        IPv6
+    };
 
     Kind kind = Kind::None;
-    std::uint32_t ipv4 = 0;               // host order: 10.1.2.3 is 0x0A010203
-    std::array<std::uint8_t, 16> ipv6{};  // network order
-    std::int32_t prefixLength = 0;        // full length when none was given
+    std::uint32_t ipv4 = 0;              // host order: 10.1.2.3 is 0x0A010203
+    std::array<std::uint8_t, 16> ipv6{}; // network order
+    std::int32_t prefixLength = 0;       // full length when none was given
     // For kind None only: the text as read, so that saving writes it back
     // instead of dropping what the administrator typed.
     std::string text;
@@ -32,4 +38,4 @@ struct IpNetwork {
     friend bool operator==(const IpNetwork&, const IpNetwork&) = default;
 };
 
-}  // namespace morva::config
+} // namespace morva::config

@@ -18,15 +18,27 @@ void registerSchema(ConfigStore& store)
             const std::string_view key = names.substr(0, blank);
             names = blank == std::string_view::npos ? std::string_view() : names.substr(blank + 1);
             switch (group.kind) {
-            case ValueKind::String: store.registerString(key, defaultText, group.flags); break;
-            case ValueKind::Int: store.registerInt(key, parseIntegerText(defaultText)); break;
-            case ValueKind::Bool: store.registerBool(key, defaultText == "true"); break;
-            case ValueKind::StringList: store.registerStringList(key, group.flags); break;
-            case ValueKind::TextList: store.registerTextList(key, group.flags); break;
-            case ValueKind::NetList: store.registerNetList(key, group.flags); break;
+            case ValueKind::String:
+                store.registerString(key, defaultText, group.flags);
+                break;
+            case ValueKind::Int:
+                store.registerInt(key, parseIntegerText(defaultText));
+                break;
+            case ValueKind::Bool:
+                store.registerBool(key, defaultText == "true");
+                break;
+            case ValueKind::StringList:
+                store.registerStringList(key, group.flags);
+                break;
+            case ValueKind::TextList:
+                store.registerTextList(key, group.flags);
+                break;
+            case ValueKind::NetList:
+                store.registerNetList(key, group.flags);
+                break;
             }
         }
     }
 }
 
-}  // namespace morva::config
+} // namespace morva::config

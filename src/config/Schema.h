@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cstddef>
-#include <string_view>
-
 #include "config/ValueFlag.h"
 #include "config/ValueKind.h"
+
+#include <cstddef>
+#include <string_view>
 
 namespace morva::config {
 
@@ -15,14 +15,15 @@ class ConfigStore;
 void registerSchema(ConfigStore& store);
 
 // The keys of one kind, default and flag set, as the schema table holds them.
-struct SchemaGroup {
+struct SchemaGroup
+{
     ValueKind kind;
     ValueFlags flags;
-    const char* defaultText;  // Int: decimal; Bool: "true"/"false"; lists: ""
-    const char* names;        // key names separated by single blanks
+    const char* defaultText; // Int: decimal; Bool: "true"/"false"; lists: ""
+    const char* names;       // key names separated by single blanks
 };
 
 // The schema table itself, in registration order.
 const SchemaGroup* schemaGroups(std::size_t* count);
 
-}  // namespace morva::config
+} // namespace morva::config

@@ -77,4 +77,4 @@ std::string encodeTextItem(std::u16string_view utf16)
     return out;
 }
 
-}  // namespace morva::config
+} // namespace morva::config

@@ -12,4 +12,4 @@ namespace morva::config {
 std::u16string decodeTextItem(std::string_view utf8);
 std::string encodeTextItem(std::u16string_view utf16);
 
-}  // namespace morva::config
+} // namespace morva::config

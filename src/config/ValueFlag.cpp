@@ -70,7 +70,7 @@ std::basic_string<Char> normalize(std::basic_string_view<Char> text, ValueFlags 
     return out;
 }
 
-}  // namespace
+} // namespace
 
 const char* valueFlagName(unsigned index)
 {
@@ -100,4 +100,4 @@ std::u16string normalizedValue(std::u16string_view text, ValueFlags flags)
     return normalize(text, flags);
 }
 
-}  // namespace morva::config
+} // namespace morva::config

@@ -4,7 +4,15 @@ namespace morva::config {
 
 // The kind of a configuration value; the order is the index of the value in
 // ConfigValue.
-enum class ValueKind { String, Int, Bool, StringList, TextList, NetList };
+enum class ValueKind
+{
+    String,
+    Int,
+    Bool,
+    StringList,
+    TextList,
+    NetList
+};
 
 // "String", "Int", "Bool", "StringList", "TextList", "NetList".
 const char* valueKindName(ValueKind kind);
@@ -15,4 +23,4 @@ inline bool isListKind(ValueKind kind)
            kind == ValueKind::NetList;
 }
 
-}  // namespace morva::config
+} // namespace morva::config

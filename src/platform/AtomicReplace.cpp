@@ -1,8 +1,8 @@
 #include "platform/AtomicReplace.h"
 
-#include <chrono>
-
 #include "platform/Clock.h"
+
+#include <chrono>
 
 namespace morva::platform {
 
@@ -22,7 +22,7 @@ void setError(FileError* error, FileError value)
         *error = value;
 }
 
-}  // namespace
+} // namespace
 
 bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::string& path,
                            std::string_view contents, FileError* error)
@@ -87,4 +87,4 @@ bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::stri
     return true;
 }
 
-}  // namespace morva::platform
+} // namespace morva::platform

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <string>
 #include <string_view>
-
-#include "platform/FileSystem.h"
 
 namespace morva::platform {
 
@@ -25,4 +25,4 @@ class Clock;
 bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::string& path,
                            std::string_view contents, FileError* error = nullptr);
 
-}  // namespace morva::platform
+} // namespace morva::platform

@@ -118,12 +118,12 @@ void FakeServiceManager::setState(const std::string& name, std::uint32_t state)
     dropIfDeleted(name);
 }
 
-void FakeServiceManager::failOperation(Operation operation, ServiceError error, int times)
+void FakeServiceManager::failOperation(Operation operation, ServiceError error, int times, int skip)
 {
     if (times == 0)
         m_failures.erase(operation);
     else
-        m_failures[operation] = Failure{error, times};
+        m_failures[operation] = Failure{error, times, skip};
 }
 
 std::uint32_t FakeServiceManager::stateOf(const std::string& name) const
@@ -159,6 +159,10 @@ bool FakeServiceManager::takeFailure(Operation operation, ServiceResult* result)
     auto it = m_failures.find(operation);
     if (it == m_failures.end())
         return false;
+    if (it->second.skip > 0) {
+        --it->second.skip;
+        return false;
+    }
     *result = ServiceResult::failure(it->second.error);
     if (it->second.times > 0 && --it->second.times == 0)
         m_failures.erase(it);

@@ -42,9 +42,9 @@ public:
     void setState(const std::string& name, std::uint32_t state);
     void setStartPendingQueries(int queries) { m_startPendingQueries = queries; }
     void setStopPendingQueries(int queries) { m_stopPendingQueries = queries; }
-    // The next `times` calls of `operation` fail with `error` (-1: every call
-    // until clearFailures()).
-    void failOperation(Operation operation, ServiceError error, int times = -1);
+    // After `skip` more calls succeed as scripted, the next `times` calls of
+    // `operation` fail with `error` (-1: every call until clearFailures()).
+    void failOperation(Operation operation, ServiceError error, int times = -1, int skip = 0);
     void clearFailures() { m_failures.clear(); }
 
     // Inspection.
@@ -72,6 +72,7 @@ private:
     {
         ServiceError error;
         int times;
+        int skip;
     };
 
     bool takeFailure(Operation operation, ServiceResult* result);

@@ -1,26 +1,27 @@
-#include <gtest/gtest.h>
-
-#include <map>
-#include <set>
+#include "config/Schema.h"
 
 #include "config/ConfigStore.h"
 #include "config/DerivedSettings.h"
-#include "config/Schema.h"
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
 
 using namespace morva::config;
 
 namespace {
 
-struct SchemaFixture : ::testing::Test {
+struct SchemaFixture : ::testing::Test
+{
     std::unique_ptr<morva::platform::FileSystem> fs = morva::platform::makeSystemFileSystem();
     morva::platform::FakeClock clock;
     ConfigStore store{*fs, clock, "/nonexistent-morva-dir/"};
     SchemaFixture() { registerSchema(store); }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(SchemaFixture, CountsPerKindAndFlagSet)
 {
@@ -76,7 +77,8 @@ TEST_F(SchemaFixture, RegistrationOrderAndSampleDefaults)
 
 TEST_F(SchemaFixture, DerivedAddressTypeFallsBackToOldSwitches)
 {
-    struct Row {
+    struct Row
+    {
         int stored;
         bool address, query, internal;
         int expected;
@@ -97,7 +99,8 @@ TEST_F(SchemaFixture, DerivedAddressTypeFallsBackToOldSwitches)
 
 TEST_F(SchemaFixture, DerivedAuthTypeTakesSwitchesInPrecedence)
 {
-    struct Row {
+    struct Row
+    {
         int stored;
         bool plain, ntlm, app, proxy;
         int expected;

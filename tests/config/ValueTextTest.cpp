@@ -1,19 +1,19 @@
-#include <gtest/gtest.h>
-
 #include "config/ConfigLine.h"
 #include "config/IntegerText.h"
 #include "config/IpNetwork.h"
 #include "config/TextListCodec.h"
 #include "config/ValueFlag.h"
 
+#include <gtest/gtest.h>
+
 using namespace morva::config;
 
 TEST(IntegerText, ReadsLikeTheGateway)
 {
     const std::pair<const char*, std::int32_t> rows[] = {
-        {"42", 42},          {"  -17x", -17},     {"+8", 8},          {"", 0},
-        {"abc", 0},          {"4294967295", -1},  {"4294967296", 0},  {"-2147483648", INT32_MIN},
-        {"0x1F", 0},         {"\t 12 34", 12},    {"- 5", 0},
+        {"42", 42},  {"  -17x", -17},    {"+8", 8},         {"", 0},
+        {"abc", 0},  {"4294967295", -1}, {"4294967296", 0}, {"-2147483648", INT32_MIN},
+        {"0x1F", 0}, {"\t 12 34", 12},   {"- 5", 0},
     };
     for (const auto& [text, value] : rows)
         EXPECT_EQ(parseIntegerText(text), value) << text;
@@ -26,7 +26,7 @@ TEST(IpNetwork, ParsesAndWritesNetworkText)
     const std::pair<const char*, const char*> rows[] = {
         {"10.1.2.3", "10.1.2.3"},
         {"10.1.2.3/32", "10.1.2.3"},
-        {"0.0.0.0/0", "0.0.0.0"},  // a prefix of 0 counts as not given
+        {"0.0.0.0/0", "0.0.0.0"}, // a prefix of 0 counts as not given
         {"10", "10.0.0.0/8"},
         {"10.", "10.0.0.0/8"},
         {"10.1", "10.1.0.0/16"},
@@ -56,7 +56,8 @@ TEST(IpNetwork, ParsesAndWritesNetworkText)
 TEST(ValueFlags, NormaliseInFixedOrder)
 {
     namespace V = ValueFlag;
-    struct Row {
+    struct Row
+    {
         const char* in;
         ValueFlags flags;
         const char* out;
@@ -66,7 +67,7 @@ TEST(ValueFlags, NormaliseInFixedOrder)
         {"MiXed", V::Upper, "MIXED"},
         {"MiXed\xC4", V::Lower, "mixed\xC4"},
         {"  a b  ", V::Trim, "a b"},
-        {"\ta  ", V::Trim, "\ta"},  // only blanks
+        {"\ta  ", V::Trim, "\ta"}, // only blanks
         {"  a  ", V::TrimRight, "  a"},
         {"  \"a;b\"  ", V::Quoted, "a;b"},
         {"\"", V::Quoted, "\""},
@@ -96,7 +97,8 @@ TEST(ValueFlags, NormaliseInFixedOrder)
 
 TEST(ConfigLine, SplitsKeyValueAndComment)
 {
-    struct Row {
+    struct Row
+    {
         const char* line;
         bool comments;
         bool hasKey;
@@ -137,11 +139,16 @@ TEST(TextListCodec, KeepsTheBasicPlaneOnly)
 {
     EXPECT_EQ(decodeTextItem("Gr\xC3\xBC\xC3\x9F"), u"Grüß");
     EXPECT_EQ(decodeTextItem("\xE2\x82\xAC"), u"€");
-    EXPECT_EQ(decodeTextItem("\xF0\x9F\x98\x80"), u"\uFFFD");     // above U+FFFF
-    EXPECT_EQ(decodeTextItem("a\xFF" "b"), u"a\uFFFD" "b");        // stray byte
-    EXPECT_EQ(decodeTextItem("\xC3"), u"\uFFFD");                  // truncated
-    EXPECT_EQ(decodeTextItem("\xC0\xAF"), u"\uFFFD");              // overlong
+    EXPECT_EQ(decodeTextItem("\xF0\x9F\x98\x80"), u"\uFFFD"); // above U+FFFF
+    EXPECT_EQ(decodeTextItem("a\xFF"
+                             "b"),
+              u"a\uFFFD"
+              "b");                                   // stray byte
+    EXPECT_EQ(decodeTextItem("\xC3"), u"\uFFFD");     // truncated
+    EXPECT_EQ(decodeTextItem("\xC0\xAF"), u"\uFFFD"); // overlong
     EXPECT_EQ(encodeTextItem(u"Grüß €"), "Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC");
-    EXPECT_EQ(encodeTextItem(u"a\xD83D\xDE00" "b"), "ab");         // surrogates dropped
+    EXPECT_EQ(encodeTextItem(u"a\xD83D\xDE00"
+                             "b"),
+              "ab"); // surrogates dropped
     EXPECT_EQ(encodeTextItem(decodeTextItem("plain ascii")), "plain ascii");
 }

@@ -489,13 +489,58 @@ const TextEntry kTexts[] = {
 
 
     // --- db (record files, data set) ---
+    {"db.tryingToLock", "Versuche, die Datendateien zu sperren..."},
+    {"db.locking", "Die Datendateien werden gesperrt..."},
+    {"db.lockFailed", "Die Datendateien können nicht gesperrt werden!"},
+    {"db.locked", "Gesperrt"},
+    {"db.writeFailed", "Die Datendateien können nicht geschrieben werden! In diesen Dateien sind möglicherweise Änderungen verloren gegangen:"},
+    {"db.blankField", "Ein leeres Feld ist nicht erlaubt!"},
+    {"db.invalidAddress", "Bitte geben Sie eine gültige SMTP-Adresse ein!"},
+    {"db.formatIs", "Format ist "},
+    {"db.tooLong", "Der Wert ist zu lang! Höchstens %1 Zeichen sind erlaubt."},
+    {"db.controlCharacter", "Der Wert enthält Steuerzeichen, die die Datensatzdateien nicht aufnehmen können!"},
+    {"db.badBlockType", "Der Sperrtyp muss 0 (IP-Adresse), 1 (Hostname) oder 2 (MAIL FROM: E-Mail-Adresse) sein!"},
+    {"db.aliasNotFound", "Datensatz in DataAlia nicht gefunden!"},
+    {"db.blockNotFound", "Datensatz in DataBlock nicht gefunden!"},
+    {"db.userNotFound", "Datensatz in DataUser nicht gefunden!"},
 
     // --- records (record lists and sheets) ---
 
     // --- service (signal files, service dialog) ---
     {"service.signalFailed", "Unable to create signal file"},
+    {"service.caption", "Dienst"},
+    {"service.labelName", "Dienstname:"},
+    {"service.labelStatus", "Dienststatus:"},
+    {"service.labelExecutable", "Programmdatei:"},
+    {"service.start", "&Starten"},
+    {"service.stop", "S&toppen"},
+    {"service.install", "&Installieren"},
+    {"service.remove", "&Entfernen"},
+    {"service.cancel", "&Abbrechen"},
+    {"service.state.noExecutable", "Programmdatei nicht gefunden"},
+    {"service.state.notInstalled", "nicht installiert"},
+    {"service.state.stopped", "gestoppt"},
+    {"service.state.startPending", "wird gestartet"},
+    {"service.state.stopPending", "wird gestoppt"},
+    {"service.state.started", "gestartet"},
+    {"service.state.continuePending", "wird fortgesetzt"},
+    {"service.state.pausePending", "wird angehalten"},
+    {"service.state.paused", "angehalten"},
+    {"service.state.unknown", "unbekannt"},
+    {"service.startFailed", "Der Dienst <SERVICE> kann nicht gestartet werden!"},
+    {"service.queryFailed", "Der Status des Dienstes <SERVICE> kann nicht abgefragt werden!"},
+    {"service.controlFailed", "Der Dienst <SERVICE> kann nicht gesteuert werden!"},
+    {"service.waitStop", "Warten, bis <SERVICE> gestoppt ist..."},
+    {"service.installed", "Dienst <SERVICE> installiert!"},
+    {"service.installFailed", "Der Dienst <SERVICE> kann nicht installiert werden!"},
+    {"service.removed", "Dienst <SERVICE> entfernt!"},
+    {"service.removeFailed", "Der Dienst <SERVICE> kann nicht entfernt werden!"},
 
     // --- stats ---
+    {"stats.caption", "Statistik"},
+    {"stats.refresh", "&Aktualisieren"},
+    {"stats.close", "Schließen"},
+    {"stats.truncated", "Die Statistikdatei ist größer als 1 MB: nur ihr Anfang wird angezeigt."},
 
 };
 }  // namespace

@@ -489,13 +489,58 @@ const TextEntry kTexts[] = {
 
 
     // --- db (record files, data set) ---
+    {"db.tryingToLock", "Trying to lock the data files..."},
+    {"db.locking", "Locking the data files..."},
+    {"db.lockFailed", "Unable to lock the data files!"},
+    {"db.locked", "Locked"},
+    {"db.writeFailed", "Unable to write the data files! These files may have lost changes:"},
+    {"db.blankField", "Blank field is not allowed!"},
+    {"db.invalidAddress", "Please enter a valid SMTP address!"},
+    {"db.formatIs", "Format is "},
+    {"db.tooLong", "The value is too long! At most %1 characters are allowed."},
+    {"db.controlCharacter", "The value contains control characters, which the record files cannot hold!"},
+    {"db.badBlockType", "The block type must be 0 (IP address), 1 (host name) or 2 (MAIL FROM: e-mail address)!"},
+    {"db.aliasNotFound", "Unable to find record in DataAlia!"},
+    {"db.blockNotFound", "Unable to find record in DataBlock!"},
+    {"db.userNotFound", "Unable to find record in DataUser!"},
 
     // --- records (record lists and sheets) ---
 
     // --- service (signal files, service dialog) ---
     {"service.signalFailed", "Unable to create signal file"},
+    {"service.caption", "Service"},
+    {"service.labelName", "Service name:"},
+    {"service.labelStatus", "Service Status:"},
+    {"service.labelExecutable", "Executable:"},
+    {"service.start", "&Start"},
+    {"service.stop", "&Stop"},
+    {"service.install", "&Install"},
+    {"service.remove", "&Remove"},
+    {"service.cancel", "&Cancel"},
+    {"service.state.noExecutable", "Unable to find executable"},
+    {"service.state.notInstalled", "not installed"},
+    {"service.state.stopped", "stopped"},
+    {"service.state.startPending", "start pending"},
+    {"service.state.stopPending", "stop pending"},
+    {"service.state.started", "started"},
+    {"service.state.continuePending", "continue pending"},
+    {"service.state.pausePending", "pause pending"},
+    {"service.state.paused", "paused"},
+    {"service.state.unknown", "unknown"},
+    {"service.startFailed", "Unable to start <SERVICE> service!"},
+    {"service.queryFailed", "Unable to query status of <SERVICE> service!"},
+    {"service.controlFailed", "Unable to control <SERVICE> service!"},
+    {"service.waitStop", "Waiting for <SERVICE> to be stopped..."},
+    {"service.installed", "<SERVICE> service installed!"},
+    {"service.installFailed", "Unable to install <SERVICE> service!"},
+    {"service.removed", "<SERVICE> service removed!"},
+    {"service.removeFailed", "Unable to remove <SERVICE> service!"},
 
     // --- stats ---
+    {"stats.caption", "Statistic"},
+    {"stats.refresh", "&Refresh"},
+    {"stats.close", "Close"},
+    {"stats.truncated", "The statistics file is larger than 1 MB: only its beginning is shown."},
 
 };
 }  // namespace

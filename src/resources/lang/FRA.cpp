@@ -489,13 +489,58 @@ const TextEntry kTexts[] = {
 
 
     // --- db (record files, data set) ---
+    {"db.tryingToLock", "Tentative de verrouillage des fichiers de données..."},
+    {"db.locking", "Verrouillage des fichiers de données..."},
+    {"db.lockFailed", "Impossible de verrouiller les fichiers de données !"},
+    {"db.locked", "Verrouillé"},
+    {"db.writeFailed", "Impossible d'écrire les fichiers de données ! Des modifications ont pu être perdues dans ces fichiers :"},
+    {"db.blankField", "Un champ vide n'est pas autorisé !"},
+    {"db.invalidAddress", "Veuillez saisir une adresse SMTP valide !"},
+    {"db.formatIs", "Le format est "},
+    {"db.tooLong", "La valeur est trop longue ! %1 caractères au plus sont autorisés."},
+    {"db.controlCharacter", "La valeur contient des caractères de contrôle que les fichiers d'enregistrements ne peuvent pas contenir !"},
+    {"db.badBlockType", "Le type de blocage doit être 0 (adresse IP), 1 (nom d'hôte) ou 2 (MAIL FROM : adresse e-mail) !"},
+    {"db.aliasNotFound", "Enregistrement introuvable dans DataAlia !"},
+    {"db.blockNotFound", "Enregistrement introuvable dans DataBlock !"},
+    {"db.userNotFound", "Enregistrement introuvable dans DataUser !"},
 
     // --- records (record lists and sheets) ---
 
     // --- service (signal files, service dialog) ---
     {"service.signalFailed", "Impossible de créer un fichier signal"},
+    {"service.caption", "Service"},
+    {"service.labelName", "Nom du service :"},
+    {"service.labelStatus", "État du service :"},
+    {"service.labelExecutable", "Exécutable :"},
+    {"service.start", "&Démarrer"},
+    {"service.stop", "&Arrêter"},
+    {"service.install", "&Installer"},
+    {"service.remove", "&Supprimer"},
+    {"service.cancel", "A&nnuler"},
+    {"service.state.noExecutable", "Exécutable introuvable"},
+    {"service.state.notInstalled", "non installé"},
+    {"service.state.stopped", "arrêté"},
+    {"service.state.startPending", "démarrage en cours"},
+    {"service.state.stopPending", "arrêt en cours"},
+    {"service.state.started", "démarré"},
+    {"service.state.continuePending", "reprise en cours"},
+    {"service.state.pausePending", "mise en pause en cours"},
+    {"service.state.paused", "en pause"},
+    {"service.state.unknown", "inconnu"},
+    {"service.startFailed", "Impossible de démarrer le service <SERVICE> !"},
+    {"service.queryFailed", "Impossible d'interroger l'état du service <SERVICE> !"},
+    {"service.controlFailed", "Impossible de contrôler le service <SERVICE> !"},
+    {"service.waitStop", "Attente de l'arrêt de <SERVICE>..."},
+    {"service.installed", "Service <SERVICE> installé !"},
+    {"service.installFailed", "Impossible d'installer le service <SERVICE> !"},
+    {"service.removed", "Service <SERVICE> supprimé !"},
+    {"service.removeFailed", "Impossible de supprimer le service <SERVICE> !"},
 
     // --- stats ---
+    {"stats.caption", "Statistiques"},
+    {"stats.refresh", "&Actualiser"},
+    {"stats.close", "Fermer"},
+    {"stats.truncated", "Le fichier de statistiques dépasse 1 Mo : seul son début est affiché."},
 
 };
 }  // namespace

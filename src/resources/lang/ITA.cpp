@@ -489,13 +489,58 @@ const TextEntry kTexts[] = {
 
 
     // --- db (record files, data set) ---
+    {"db.tryingToLock", "Tentativo di bloccare i file di dati..."},
+    {"db.locking", "Blocco dei file di dati in corso..."},
+    {"db.lockFailed", "Impossibile bloccare i file di dati!"},
+    {"db.locked", "Bloccato"},
+    {"db.writeFailed", "Impossibile scrivere i file di dati! In questi file potrebbero essere andate perse delle modifiche:"},
+    {"db.blankField", "Un campo vuoto non è consentito!"},
+    {"db.invalidAddress", "Inserire un indirizzo SMTP valido!"},
+    {"db.formatIs", "Il formato è "},
+    {"db.tooLong", "Il valore è troppo lungo! Sono consentiti al massimo %1 caratteri."},
+    {"db.controlCharacter", "Il valore contiene caratteri di controllo che i file dei record non possono contenere!"},
+    {"db.badBlockType", "Il tipo di blocco deve essere 0 (indirizzo IP), 1 (nome host) o 2 (MAIL FROM: indirizzo e-mail)!"},
+    {"db.aliasNotFound", "Impossibile trovare il record in DataAlia!"},
+    {"db.blockNotFound", "Impossibile trovare il record in DataBlock!"},
+    {"db.userNotFound", "Impossibile trovare il record in DataUser!"},
 
     // --- records (record lists and sheets) ---
 
     // --- service (signal files, service dialog) ---
     {"service.signalFailed", "Impossibile creare un file di comando"},
+    {"service.caption", "Servizio"},
+    {"service.labelName", "Nome del servizio:"},
+    {"service.labelStatus", "Stato del servizio:"},
+    {"service.labelExecutable", "Eseguibile:"},
+    {"service.start", "&Avvia"},
+    {"service.stop", "&Ferma"},
+    {"service.install", "&Installa"},
+    {"service.remove", "&Rimuovi"},
+    {"service.cancel", "A&nnulla"},
+    {"service.state.noExecutable", "Eseguibile non trovato"},
+    {"service.state.notInstalled", "non installato"},
+    {"service.state.stopped", "fermato"},
+    {"service.state.startPending", "avvio in corso"},
+    {"service.state.stopPending", "arresto in corso"},
+    {"service.state.started", "avviato"},
+    {"service.state.continuePending", "ripresa in corso"},
+    {"service.state.pausePending", "sospensione in corso"},
+    {"service.state.paused", "sospeso"},
+    {"service.state.unknown", "sconosciuto"},
+    {"service.startFailed", "Impossibile avviare il servizio <SERVICE>!"},
+    {"service.queryFailed", "Impossibile leggere lo stato del servizio <SERVICE>!"},
+    {"service.controlFailed", "Impossibile controllare il servizio <SERVICE>!"},
+    {"service.waitStop", "In attesa dell'arresto di <SERVICE>..."},
+    {"service.installed", "Servizio <SERVICE> installato!"},
+    {"service.installFailed", "Impossibile installare il servizio <SERVICE>!"},
+    {"service.removed", "Servizio <SERVICE> rimosso!"},
+    {"service.removeFailed", "Impossibile rimuovere il servizio <SERVICE>!"},
 
     // --- stats ---
+    {"stats.caption", "Statistiche"},
+    {"stats.refresh", "&Aggiorna"},
+    {"stats.close", "Chiudi"},
+    {"stats.truncated", "Il file delle statistiche supera 1 MB: ne viene mostrato solo l'inizio."},
 
 };
 }  // namespace

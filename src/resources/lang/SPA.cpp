@@ -489,13 +489,58 @@ const TextEntry kTexts[] = {
 
 
     // --- db (record files, data set) ---
+    {"db.tryingToLock", "Intentando bloquear los archivos de datos..."},
+    {"db.locking", "Bloqueando los archivos de datos..."},
+    {"db.lockFailed", "¡No se pueden bloquear los archivos de datos!"},
+    {"db.locked", "Bloqueado"},
+    {"db.writeFailed", "¡No se pueden escribir los archivos de datos! Es posible que se hayan perdido cambios en estos archivos:"},
+    {"db.blankField", "¡No se permite un campo vacío!"},
+    {"db.invalidAddress", "¡Introduzca una dirección SMTP válida!"},
+    {"db.formatIs", "El formato es "},
+    {"db.tooLong", "¡El valor es demasiado largo! Se permiten como máximo %1 caracteres."},
+    {"db.controlCharacter", "¡El valor contiene caracteres de control que los archivos de registros no pueden contener!"},
+    {"db.badBlockType", "¡El tipo de bloqueo debe ser 0 (dirección IP), 1 (nombre de host) o 2 (MAIL FROM: dirección de correo electrónico)!"},
+    {"db.aliasNotFound", "¡No se encuentra el registro en DataAlia!"},
+    {"db.blockNotFound", "¡No se encuentra el registro en DataBlock!"},
+    {"db.userNotFound", "¡No se encuentra el registro en DataUser!"},
 
     // --- records (record lists and sheets) ---
 
     // --- service (signal files, service dialog) ---
     {"service.signalFailed", "No es posible crear el fichero de señalización"},
+    {"service.caption", "Servicio"},
+    {"service.labelName", "Nombre del servicio:"},
+    {"service.labelStatus", "Estado del servicio:"},
+    {"service.labelExecutable", "Ejecutable:"},
+    {"service.start", "&Iniciar"},
+    {"service.stop", "&Detener"},
+    {"service.install", "I&nstalar"},
+    {"service.remove", "&Eliminar"},
+    {"service.cancel", "&Cancelar"},
+    {"service.state.noExecutable", "No se encuentra el ejecutable"},
+    {"service.state.notInstalled", "no instalado"},
+    {"service.state.stopped", "detenido"},
+    {"service.state.startPending", "inicio pendiente"},
+    {"service.state.stopPending", "detención pendiente"},
+    {"service.state.started", "iniciado"},
+    {"service.state.continuePending", "reanudación pendiente"},
+    {"service.state.pausePending", "pausa pendiente"},
+    {"service.state.paused", "en pausa"},
+    {"service.state.unknown", "desconocido"},
+    {"service.startFailed", "¡No es posible iniciar el servicio <SERVICE>!"},
+    {"service.queryFailed", "¡No es posible consultar el estado del servicio <SERVICE>!"},
+    {"service.controlFailed", "¡No es posible controlar el servicio <SERVICE>!"},
+    {"service.waitStop", "Esperando a que <SERVICE> se detenga..."},
+    {"service.installed", "¡Servicio <SERVICE> instalado!"},
+    {"service.installFailed", "¡No es posible instalar el servicio <SERVICE>!"},
+    {"service.removed", "¡Servicio <SERVICE> eliminado!"},
+    {"service.removeFailed", "¡No es posible eliminar el servicio <SERVICE>!"},
 
     // --- stats ---
+    {"stats.caption", "Estadísticas"},
+    {"stats.refresh", "&Actualizar"},
+    {"stats.close", "Cerrar"},
+    {"stats.truncated", "El fichero de estadísticas supera 1 MB: solo se muestra su principio."},
 
 };
 }  // namespace

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace morva::db {
+
+// The configuration values the data set derives its certificate
+// directories from (SMIMEPath, SMIMECACert, DKIMPath), read once at start-up.
+struct CertificateSettings
+{
+    std::string smimePath;
+    std::string smimeCaCert;
+    std::string dkimPath;
+};
+
+} // namespace morva::db

@@ -1,0 +1,276 @@
+#include "db/DataSet.h"
+
+#include "db/DataAliaFile.h"
+#include "db/DataBlocFile.h"
+#include "db/DataConfFile.h"
+#include "db/DataDummFile.h"
+#include "db/DataUserFile.h"
+#include "resources/Texts.h"
+
+namespace morva::db {
+
+using platform::FileError;
+using Kind = DataSetFeedback::MessageKind;
+
+DataSet::DataSet(platform::FileSystem& fs, platform::Clock& clock, std::string programDir,
+                 const CertificateSettings& settings, DataSetFeedback* feedback, int languageIndex)
+    : m_fs(fs), m_clock(clock), m_programDir(std::move(programDir)), m_separator(fs.separator()),
+      m_feedback(feedback), m_language(languageIndex)
+{
+    m_programDir = withSeparator(m_programDir);
+    auto base = [this](const std::string& value) {
+        return value.empty() ? m_programDir : withSeparator(value);
+    };
+    m_smimeCert = base(settings.smimePath) + "CERT" + m_separator;
+    m_dkimCert = base(settings.dkimPath) + "CERT" + m_separator;
+    auto isFile = [this](const std::string& path) {
+        platform::FileStat stat = m_fs.stat(path);
+        return stat.exists && !stat.isDirectory;
+    };
+    if (!settings.smimeCaCert.empty()) {
+        if (isFile(settings.smimeCaCert))
+            m_smimeCaCert = settings.smimeCaCert;
+        else if (isFile(m_smimeCert + settings.smimeCaCert))
+            m_smimeCaCert = m_smimeCert + settings.smimeCaCert;
+    }
+}
+
+DataSet::~DataSet()
+{
+    std::lock_guard<std::mutex> guard(m_guard);
+    closeAllLocked();
+}
+
+std::string DataSet::withSeparator(std::string directory) const
+{
+    if (directory.empty() || directory.back() != m_separator)
+        directory += m_separator;
+    return directory;
+}
+
+std::string_view DataSet::tr(std::string_view id) const
+{
+    return text(id, m_language);
+}
+
+bool DataSet::takeLock()
+{
+    if (m_lock && m_lock->isOpen())
+        return true;
+    FileError error = FileError::None;
+    // Create always without sharing: succeeds exactly when no other process
+    // holds the file open, so a stale lock file left behind does not block.
+    m_lock = m_fs.open(m_programDir + kLockFileName, 4, &error);
+    if (!m_lock) {
+        m_openFailure = {kLockFileName, error};
+        return false;
+    }
+    return true;
+}
+
+void DataSet::releaseLock()
+{
+    if (!m_lock)
+        return;
+    m_lock->close();
+    m_lock.reset();
+    m_fs.remove(m_programDir + kLockFileName);
+}
+
+bool DataSet::openAll()
+{
+    std::lock_guard<std::mutex> guard(m_guard);
+    m_openFailure = {};
+    bool ok = takeLock();
+    auto openOne = [&](auto& file) {
+        using FileType = typename std::decay_t<decltype(file)>::element_type;
+        if (!ok)
+            return;
+        file.reset();
+        file = std::make_unique<FileType>(m_fs, m_programDir);
+        if (!file->openDataFile()) {
+            m_openFailure = {std::string(file->layout().fileName), file->lastError()};
+            file.reset();
+            ok = false;
+        }
+    };
+    openOne(m_dumm);
+    openOne(m_user);
+    openOne(m_alia);
+    openOne(m_bloc);
+    openOne(m_conf);
+    // The gateway expects DATACONF.DAT to hold its record; an empty file gets
+    // a blank framed one, written when the data set closes.
+    if (ok && m_conf->recordCount() == 0)
+        m_conf->newRecord(true);
+    if (!ok) {
+        closeAllLocked();
+        return false;
+    }
+    return true;
+}
+
+bool DataSet::closeAll()
+{
+    std::lock_guard<std::mutex> guard(m_guard);
+    return closeAllLocked();
+}
+
+bool DataSet::closeAllLocked()
+{
+    m_unwritten.clear();
+    auto closeOne = [this](auto& file) {
+        if (!file)
+            return;
+        if (!file->close())
+            m_unwritten.emplace_back(file->layout().fileName);
+        file.reset();
+    };
+    closeOne(m_dumm);
+    closeOne(m_user);
+    closeOne(m_alia);
+    closeOne(m_bloc);
+    closeOne(m_conf);
+    releaseLock();
+    return m_unwritten.empty();
+}
+
+bool DataSet::waitBeforeRetry()
+{
+    DataSetFeedback& ui = m_feedback ? *m_feedback : m_silent;
+    const auto deadline = m_clock.now() + kRetryDelay;
+    for (auto now = m_clock.now(); now < deadline; now = m_clock.now()) {
+        if (ui.shuttingDown())
+            return false;
+        m_clock.sleepFor(std::min(
+            kSleepSlice, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now)));
+    }
+    return !ui.shuttingDown();
+}
+
+bool DataSet::acquire(int attempts)
+{
+    DataSetFeedback& ui = m_feedback ? *m_feedback : m_silent;
+    if (isOpen()) {
+        ++m_useCount;
+        ui.setLockedIndicator(true);
+        return true;
+    }
+    ui.processPendingWork();
+    ui.setWaitCursor(true);
+    ui.beginProgress(1, 7, 1);
+    ui.setStatusText(tr("db.tryingToLock"));
+    bool locked = false;
+    bool dialogShown = false;
+    for (int attempt = 1; attempt <= attempts; ++attempt) {
+        if (openAll()) {
+            locked = true;
+            break;
+        }
+        ui.stepProgress();
+        if (!dialogShown) {
+            ui.showWaitDialog(tr("common.caption"), tr("db.locking"));
+            dialogShown = true;
+        } else if (ui.waitDialogCancelled()) {
+            break;
+        }
+        // No wait after the last attempt: nothing would follow it.
+        if (attempt == attempts || !waitBeforeRetry() || ui.waitDialogCancelled())
+            break;
+    }
+    ui.endProgress();
+    ui.restoreIdleStatus();
+    ui.setWaitCursor(false);
+    if (dialogShown)
+        ui.closeWaitDialog();
+    if (!locked) {
+        ui.showMessage(Kind::Error, tr("db.lockFailed"));
+        if (m_useCount == 0)
+            ui.setLockedIndicator(false);
+        return false;
+    }
+    m_useCount = 1;
+    ui.setLockedIndicator(true);
+    return true;
+}
+
+bool DataSet::release()
+{
+    if (m_useCount == 0)
+        return true; // an unmatched release must not close another editor's files
+    if (--m_useCount > 0)
+        return true;
+    DataSetFeedback& ui = m_feedback ? *m_feedback : m_silent;
+    bool written = true;
+    if (isOpen())
+        written = closeAll();
+    ui.setLockedIndicator(false);
+    if (!written) {
+        std::string message(tr("db.writeFailed"));
+        for (const std::string& name : m_unwritten)
+            message += "\n" + name;
+        ui.showMessage(Kind::Error, message);
+    }
+    return written;
+}
+
+bool DataSet::deleteRecord(RecordFile* file, std::uint32_t n)
+{
+    if (!file)
+        return false;
+    const std::uint32_t remembered = file->currentRecord();
+    bool deleted = false;
+    if (file->goTo(n)) {
+        file->deleteCurrent();
+        deleted = file->flush();
+    }
+    file->goTo(remembered);
+    return deleted;
+}
+
+bool DataSet::deleteAliaRecord(std::uint32_t n)
+{
+    return deleteRecord(m_alia.get(), n);
+}
+
+bool DataSet::deleteBlocRecord(std::uint32_t n)
+{
+    return deleteRecord(m_bloc.get(), n);
+}
+
+bool DataSet::deleteUserRecord(std::uint32_t n)
+{
+    return deleteRecord(m_user.get(), n);
+}
+
+std::vector<std::string> DataSet::pemFiles(const std::string& directory, bool withVoidEntry) const
+{
+    std::vector<std::string> names;
+    if (withVoidEntry)
+        names.emplace_back(kVoidCertificate);
+    for (std::string& name : m_fs.list(directory, "*.pem"))
+        names.push_back(std::move(name));
+    return names;
+}
+
+std::vector<std::string> DataSet::smimeCertificates() const
+{
+    return pemFiles(m_smimeCert, false);
+}
+
+std::vector<std::string> DataSet::smimePrivateCertificates(bool withVoidEntry) const
+{
+    return pemFiles(smimePrivDirectory(), withVoidEntry);
+}
+
+std::vector<std::string> DataSet::smimePublicCertificates(bool withVoidEntry) const
+{
+    return pemFiles(smimePubDirectory(), withVoidEntry);
+}
+
+std::vector<std::string> DataSet::dkimPrivateCertificates(bool withVoidEntry) const
+{
+    return pemFiles(dkimPrivDirectory(), withVoidEntry);
+}
+
+} // namespace morva::db

@@ -1,0 +1,293 @@
+#include "db/RecordFile.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace morva::db {
+
+using platform::FileError;
+
+namespace {
+
+bool isValidMode(platform::OpenMode mode)
+{
+    switch (mode) {
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 7:
+    case 9:
+    case 10:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+} // namespace
+
+RecordFile::RecordFile(platform::FileSystem& fs, const std::string& programDir,
+                       std::string_view fileName, std::uint32_t recordLength,
+                       std::uint32_t cacheRecords)
+    : m_fs(fs), m_path(programDir + std::string(fileName)), m_length(recordLength),
+      m_cacheRecords(cacheRecords), m_buffer(recordLength, ' ')
+{
+}
+
+RecordFile::~RecordFile()
+{
+    if (m_file)
+        m_file->close();
+}
+
+bool RecordFile::open(platform::OpenMode mode)
+{
+    if (!isValidMode(mode))
+        return isOpen();
+    if (m_file) {
+        m_file->close();
+        m_file.reset();
+    }
+    FileError error = FileError::None;
+    m_file = m_fs.open(m_path, mode, &error);
+    if (!m_file) {
+        m_lastError = error;
+        return false;
+    }
+    return true;
+}
+
+bool RecordFile::openDataFile()
+{
+    if (isOpen())
+        close();
+    if (!m_fs.stat(m_path).exists) {
+        if (!open(4))
+            return false;
+        m_file->close();
+        m_file.reset();
+    }
+    if (!open(2))
+        return false;
+    std::uint64_t size = 0;
+    if (!m_file->size(&size)) {
+        m_lastError = m_file->lastError();
+        m_file->close();
+        m_file.reset();
+        return false;
+    }
+    const std::uint64_t cacheBytes =
+        std::min<std::uint64_t>(std::uint64_t(m_cacheRecords) * m_length, size);
+    m_cacheCapacity = static_cast<std::uint32_t>(cacheBytes / m_length);
+    m_cache.assign(std::size_t(m_cacheCapacity) * m_length, ' ');
+    emptyCache();
+    m_count = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(size / m_length, std::numeric_limits<std::uint32_t>::max()));
+    m_current = 0;
+    m_noRecord = true;
+    m_dirty = false;
+    goTo(1);
+    return true;
+}
+
+bool RecordFile::flush()
+{
+    if (!m_dirty)
+        return true;
+    writeFrame();
+    blankReserved();
+    if (m_current == 0 || !m_file) {
+        // Changed fields without a record to hold them: nothing can be
+        // written, and keeping the change would block every later move.
+        m_dirty = false;
+        m_lastError = FileError::Io;
+        return false;
+    }
+    const std::uint64_t offset = std::uint64_t(m_current - 1) * m_length;
+    if (!m_file->writeAt(offset, m_buffer.data(), m_length)) {
+        // The record stays dirty so that a later flush (or close) tries again.
+        m_lastError = m_file->lastError();
+        return false;
+    }
+    m_dirty = false;
+    return true;
+}
+
+bool RecordFile::goTo(std::uint32_t n)
+{
+    if (!flush())
+        return false;
+    if (n == m_current && !m_noRecord)
+        return true;
+    if (n >= 1 && n <= m_count && m_file && readRecord(n)) {
+        m_noRecord = false;
+        return true;
+    }
+    blankBuffer();
+    writeFrame();
+    m_noRecord = true;
+    return false;
+}
+
+bool RecordFile::readRecord(std::uint32_t n)
+{
+    if (m_cacheFirst != 0 && n >= m_cacheFirst && n <= m_cacheLast) {
+        std::memcpy(m_buffer.data(), m_cache.data() + std::size_t(n - m_cacheFirst) * m_length,
+                    m_length);
+        m_current = n;
+        return true;
+    }
+    const std::uint64_t offset = std::uint64_t(n - 1) * m_length;
+    m_current = n;
+    std::size_t got = 0;
+    if (m_cacheCapacity > 0) {
+        if (!m_file->readAt(offset, m_cache.data(), m_cache.size(), &got))
+            m_lastError = m_file->lastError();
+        if (got < m_length) {
+            emptyCache();
+            return false;
+        }
+        const auto records = static_cast<std::uint32_t>(got / m_length);
+        m_cacheFirst = n;
+        m_cacheLast = std::min(m_count, n + records - 1);
+        std::memcpy(m_buffer.data(), m_cache.data(), m_length);
+        return true;
+    }
+    if (!m_file->readAt(offset, m_buffer.data(), m_length, &got)) {
+        m_lastError = m_file->lastError();
+        return false;
+    }
+    return got == m_length;
+}
+
+bool RecordFile::newRecord(bool reuse)
+{
+    if (!flush())
+        return false;
+    if (!(reuse && findFreeRecord())) {
+        if (m_count == std::numeric_limits<std::uint32_t>::max())
+            return false;
+        ++m_count;
+        m_current = m_count;
+    }
+    blankBuffer();
+    writeFrame();
+    m_dirty = true;
+    emptyCache();
+    return true;
+}
+
+bool RecordFile::close()
+{
+    const bool written = flush();
+    m_current = 0;
+    m_count = 0;
+    m_noRecord = true;
+    m_dirty = false;
+    emptyCache();
+    m_cache.clear();
+    m_cache.shrink_to_fit();
+    m_cacheCapacity = 0;
+    bool closed = true;
+    if (m_file) {
+        closed = m_file->close();
+        if (closed)
+            m_file.reset();
+        else
+            m_lastError = m_file->lastError();
+    }
+    return written && closed;
+}
+
+void RecordFile::setTextField(std::uint32_t offset, std::uint32_t width, std::string_view value)
+{
+    if (offset >= m_length)
+        return;
+    width = std::min(width, m_length - offset);
+    const std::size_t copied = std::min<std::size_t>(value.size(), width);
+    std::memcpy(m_buffer.data() + offset, value.data(), copied);
+    std::memset(m_buffer.data() + offset + copied, ' ', width - copied);
+    markChanged();
+}
+
+void RecordFile::setNumberField(std::uint32_t offset, std::uint32_t width, std::int64_t value)
+{
+    std::string digits = std::to_string(value);
+    if (digits.size() > width)
+        digits.resize(width);
+    else
+        digits.insert(0, width - digits.size(), ' ');
+    setTextField(offset, width, digits);
+}
+
+void RecordFile::setFlagField(std::uint32_t offset, bool value)
+{
+    if (offset >= m_length)
+        return;
+    m_buffer[offset] = value ? '*' : ' ';
+    markChanged();
+}
+
+std::string RecordFile::textField(std::uint32_t offset, std::uint32_t width) const
+{
+    if (offset >= m_length)
+        return {};
+    width = std::min(width, m_length - offset);
+    std::string_view field(m_buffer.data() + offset, width);
+    const std::size_t end = field.find_last_not_of(' ');
+    return std::string(end == std::string_view::npos ? std::string_view{}
+                                                     : field.substr(0, end + 1));
+}
+
+std::int64_t RecordFile::numberField(std::uint32_t offset, std::uint32_t width) const
+{
+    if (offset >= m_length)
+        return 0;
+    const std::uint32_t end = offset + std::min(width, m_length - offset);
+    std::uint32_t i = offset;
+    while (i < end && isSpace(m_buffer[i]))
+        ++i;
+    bool negative = false;
+    if (i < end && (m_buffer[i] == '+' || m_buffer[i] == '-'))
+        negative = m_buffer[i++] == '-';
+    std::int64_t value = 0;
+    constexpr std::int64_t kLimit = std::numeric_limits<std::int64_t>::max() / 10;
+    for (; i < end && m_buffer[i] >= '0' && m_buffer[i] <= '9'; ++i) {
+        if (value > kLimit)
+            break;
+        value = value * 10 + (m_buffer[i] - '0');
+    }
+    return negative ? -value : value;
+}
+
+bool RecordFile::flagField(std::uint32_t offset) const
+{
+    return offset < m_length && m_buffer[offset] != ' ';
+}
+
+void RecordFile::emptyCache()
+{
+    m_cacheFirst = 0;
+    m_cacheLast = 0;
+}
+
+void RecordFile::blankBuffer()
+{
+    std::fill(m_buffer.begin(), m_buffer.end(), ' ');
+}
+
+void RecordFile::markChanged()
+{
+    m_dirty = true;
+    emptyCache();
+}
+
+} // namespace morva::db

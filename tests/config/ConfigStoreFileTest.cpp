@@ -1,0 +1,487 @@
+#include "config/ConfigStore.h"
+#include "platform/Clock.h"
+#include "platform/FaultInjectingFileSystem.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/ScratchDir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace morva::config;
+using morva::platform::FakeClock;
+using morva::platform::FaultInjectingFileSystem;
+using morva::platform::FileError;
+using morva::platform::PosixFileSystem;
+using morva::test::ScratchDir;
+using Fault = FaultInjectingFileSystem::Fault;
+using Op = FaultInjectingFileSystem::Operation;
+namespace V = ValueFlag;
+
+namespace {
+
+// A handful of keys of every kind and the flag sets the gateway uses.
+void registerSample(ConfigStore& store)
+{
+    store.registerString("Postmaster", "");
+    store.registerString("MarkSubj", "[spam]");
+    store.registerString("Quoted", "", V::Quoted);
+    store.registerString("Trimmed", "", V::Trim);
+    store.registerInt("Port", 25);
+    store.registerInt("Flags", -1);
+    store.registerBool("WriteLogFile", true);
+    store.registerBool("Relay", false);
+    store.registerStringList("FromAddress", V::Quoted | V::LeadStar);
+    store.registerStringList("Header", V::NoComment);
+    store.registerStringList("Domain", V::Lower | V::Trim);
+    store.registerTextList("Subject", V::Quoted | V::StripStars);
+    store.registerNetList("AllowIP");
+}
+
+struct StoreFixture : ::testing::Test
+{
+    ScratchDir scratch;
+    PosixFileSystem posix;
+    FakeClock clock;
+
+    std::unique_ptr<ConfigStore> makeStore(morva::platform::FileSystem& fs)
+    {
+        auto store = std::make_unique<ConfigStore>(fs, clock, scratch.dir());
+        registerSample(*store);
+        return store;
+    }
+    std::unique_ptr<ConfigStore> loaded(const std::string& bytes)
+    {
+        scratch.write("Morva.ini", bytes);
+        auto store = makeStore(posix);
+        EXPECT_TRUE(store->load());
+        return store;
+    }
+    std::vector<std::string> temporaryFiles()
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(scratch.path("")))
+            if (entry.path().filename().string().rfind("~", 0) == 0)
+                names.push_back(entry.path().filename().string());
+        return names;
+    }
+};
+
+} // namespace
+
+TEST_F(StoreFixture, ReadsEveryKindAndWritesBackInRegistrationOrder)
+{
+    auto store = loaded("; relay settings\r\n"
+                        "Relay=true\r\n"
+                        "AllowIP=10 ; vpn\r\n"
+                        "Unknown=1\r\n"
+                        "; second net\r\n"
+                        "AllowIP=192.168.1.7/32\r\n"
+                        "Header=X-Tag: a;b\r\n"
+                        "Domain=  Example.ORG \r\n"
+                        "FromAddress=\"*@partner.example\" ; broken SPF\r\n"
+                        "FromAddress=*@*.example\r\n"
+                        "Subject=\"**Gr\xC3\xBC\xC3\x9F**\"\r\n"
+                        "Port=-1\r\n"
+                        "Port=587 ; submission\r\n"
+                        "Quoted=\"a;b\"\r\n"
+                        "Postmaster=\"pm@example.org\"\r\n"
+                        "MarkSubj=[spam]\r\n"
+                        "trailing comment without key\r\n");
+    EXPECT_TRUE(store->getBool("Relay"));
+    EXPECT_EQ(store->getInt("Port"), 587);
+    EXPECT_EQ(store->getItemComments("Port"), std::vector<std::string>{" submission"});
+    EXPECT_EQ(store->getString("Postmaster"), "\"pm@example.org\""); // no Quoted: quotes kept
+    EXPECT_EQ(store->getString("Quoted"), "a;b");
+    EXPECT_EQ(store->getList("AllowIP"), (std::vector<std::string>{"10.0.0.0/8", "192.168.1.7"}));
+    EXPECT_EQ(store->getItemComments("AllowIP"), (std::vector<std::string>{" vpn", ""}));
+    // The lines above the second item replace those above the first.
+    EXPECT_EQ(store->getLeadingLines("AllowIP"),
+              (std::vector<std::string>{"Unknown=1", "; second net"}));
+    EXPECT_EQ(store->getStringList("Header"), std::vector<std::string>{"X-Tag: a;b"});
+    EXPECT_EQ(store->getStringList("Domain"), std::vector<std::string>{"example.org"});
+    EXPECT_EQ(store->getStringList("FromAddress"),
+              (std::vector<std::string>{"@partner.example", "*@*.example"}));
+    EXPECT_EQ(store->getTextList("Subject"), TextList{u"Grüß"});
+
+    ASSERT_TRUE(store->save());
+    EXPECT_EQ(scratch.read("Morva.ini"), "Postmaster=\"pm@example.org\"\r\n"
+                                         "Quoted=\"a;b\"\r\n"
+                                         "Port=587 ; submission\r\n"
+                                         "; relay settings\r\n"
+                                         "Relay=True\r\n"
+                                         "FromAddress=\"@partner.example\" ; broken SPF\r\n"
+                                         "FromAddress=\"*@*.example\"\r\n"
+                                         "Header=X-Tag: a;b\r\n"
+                                         "Domain=example.org\r\n"
+                                         "Subject=\"Gr\xC3\xBC\xC3\x9F\"\r\n"
+                                         "Unknown=1\r\n"
+                                         "; second net\r\n"
+                                         "AllowIP=10.0.0.0/8 ; vpn\r\n"
+                                         "AllowIP=192.168.1.7\r\n");
+    // What was written reads back to the same values.
+    auto again = makeStore(posix);
+    ASSERT_TRUE(again->load());
+    EXPECT_EQ(again->serialize(), store->serialize());
+}
+
+TEST_F(StoreFixture, ValueTextsOfSingleKinds)
+{
+    struct Row
+    {
+        const char* line;
+        const char* key;
+        const char* shown;
+    };
+    const Row rows[] = {
+        {"Relay=TRUE", "Relay", "True"},
+        {"Relay=True", "Relay", "True"},
+        {"Relay=1", "Relay", "True"},
+        {"Relay=10", "Relay", "True"},
+        {"Relay=yes", "Relay", "False"},
+        {"Relay=on", "Relay", "False"},
+        {"Relay=", "Relay", "False"},
+        {"Port=4294967295", "Port", "-1"},
+        {"Port=abc", "Port", "0"},
+        {"Port= +12x", "Port", "12"},
+        {"Trimmed=  x  ", "Trimmed", "x"},
+        {"MarkSubj= a \"b\"", "MarkSubj", "a \"b\""},
+        {"Postmaster=;x", "Postmaster", ";x"},
+    };
+    for (const Row& row : rows) {
+        auto store = loaded(std::string(row.line) + "\n");
+        EXPECT_EQ(displayText(store->find(row.key)->value), row.shown) << row.line;
+    }
+    auto store = loaded("Flags=5\n");
+    store->setInt("Flags", -2);
+    store->setInt("Port", -1);
+    ASSERT_TRUE(store->save());
+    EXPECT_EQ(scratch.read("Morva.ini"), "Port=4294967295\r\nFlags=4294967294\r\n");
+}
+
+TEST_F(StoreFixture, ByteLevelInputIsReadAsLines)
+{
+    const std::string longValue(3 * 1024 * 1024, 'x');
+    const std::pair<std::string, std::string> rows[] = {
+        {"\xEF\xBB\xBFPostmaster=a", "a"}, // UTF-8 byte-order mark
+        {"\xFF\xFEPostmaster=b\n", "b"},
+        {"Postmaster=c\r\r\n", "c"}, // a lone CR is white space at the end
+        {"Postmaster=d\rMarkSubj=e\n", "d\rMarkSubj=e"},
+        {"Postmaster=f", "f"}, // last line without LF
+        {std::string("Postmaster=g\0h\n", 15), std::string("g\0h", 3)},
+        {"Postmaster=" + longValue + "\n", longValue},
+    };
+    for (const auto& [bytes, expected] : rows) {
+        auto store = loaded(bytes);
+        EXPECT_EQ(store->getString("Postmaster"), expected) << bytes.substr(0, 20);
+    }
+    // A byte-order mark is not written back.
+    auto store = loaded("\xEF\xBB\xBFRelay=1\r\n");
+    ASSERT_TRUE(store->save());
+    EXPECT_EQ(scratch.read("Morva.ini"), "Relay=True\r\n");
+}
+
+TEST_F(StoreFixture, LineEndSplitAcrossReadChunksIsOneLineEnd)
+{
+    // Put the CR of a CR LF pair at the last byte of the first 16 KiB chunk
+    // and its LF at the first byte of the next.
+    for (std::size_t shift = 0; shift < 3; ++shift) {
+        std::string head = "; " + std::string(16384 - 4 - shift, '-') + "\r\n";
+        std::string bytes = head.substr(0, head.size());
+        bytes += std::string(shift, ' ') + "Relay=1\r\nDomain=a\r\nDomain=b\r\n";
+        auto store = loaded(bytes);
+        EXPECT_TRUE(store->getBool("Relay")) << shift;
+        EXPECT_EQ(store->getStringList("Domain"), (std::vector<std::string>{"a", "b"}));
+        EXPECT_EQ(store->getLeadingLines("Relay").size(), 1u);
+        EXPECT_EQ(store->getLeadingLines("Relay")[0].back(), '-') << "CR belongs to the line end";
+    }
+}
+
+TEST_F(StoreFixture, CommentOnlyAndDefaultValuedFilesSaveEmpty)
+{
+    for (const char* bytes : {"", "; only\r\n; comments\r\n", "; above\r\nWriteLogFile=True\r\n",
+                              "writelogfile=0\r\n"}) {
+        auto store = loaded(bytes);
+        EXPECT_TRUE(store->loadedOk());
+        EXPECT_EQ(store->fileStamps().size(), 1u);
+        ASSERT_TRUE(store->save());
+        EXPECT_EQ(scratch.read("Morva.ini"), "") << bytes;
+    }
+}
+
+TEST_F(StoreFixture, MissingFileLoadsDefaultsAndSaveCreatesIt)
+{
+    auto store = makeStore(posix);
+    EXPECT_FALSE(store->load());
+    EXPECT_TRUE(store->loadedOk());
+    EXPECT_EQ(store->lastLoadStatus(), LoadStatus::Missing);
+    EXPECT_EQ(store->getString("MarkSubj"), "[spam]");
+    EXPECT_EQ(store->fileName(), scratch.path("Morva.ini"));
+    store->setList("Domain", {"B.example", "a.example "});
+    ASSERT_TRUE(store->save());
+    EXPECT_EQ(scratch.read("Morva.ini"), "Domain=b.example\r\nDomain=a.example\r\n");
+    // Saving twice in a row is fine: the new stamp is the file just written.
+    store->setBool("Relay", true);
+    EXPECT_TRUE(store->save());
+}
+
+TEST_F(StoreFixture, ReloadStartsFromDefaults)
+{
+    auto store = loaded("Domain=a\r\nPort=1\r\n");
+    store->setString("Postmaster", "x");
+    ASSERT_TRUE(store->load());
+    EXPECT_EQ(store->getStringList("Domain"), std::vector<std::string>{"a"});
+    EXPECT_EQ(store->getString("Postmaster"), "");
+}
+
+TEST_F(StoreFixture, IncludesAreReadInPlaceAndBlockTheSave)
+{
+    scratch.write("extra.ini", "Domain=b\r\nRelay=1\r\n");
+    const std::string original = "Domain=a\r\ninclude = extra.ini\r\nDomain=c\r\n";
+    auto store = loaded(original);
+    EXPECT_EQ(store->getStringList("Domain"), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(store->includedFiles(), std::vector<std::string>{scratch.path("extra.ini")});
+    EXPECT_TRUE(store->includesOk());
+    EXPECT_FALSE(store->save());
+    EXPECT_EQ(store->lastSaveStatus(), SaveStatus::RefusedIncludes);
+    EXPECT_EQ(scratch.read("Morva.ini"), original);
+}
+
+TEST_F(StoreFixture, UnreadableIncludesAreListedAndKept)
+{
+    scratch.write("self.ini", "Include=self.ini\r\nPort=7\r\n");
+    scratch.write("a.ini", "Include=b.ini\r\n");
+    scratch.write("b.ini", "Include=a.ini\r\nRelay=1\r\n");
+    auto store = loaded("Include=missing.ini\r\nPort=9\r\nInclude=self.ini\r\nInclude=a.ini\r\n"
+                        "Domain=x\r\n");
+    EXPECT_FALSE(store->includesOk());
+    EXPECT_EQ(store->missingIncludes(),
+              (std::vector<std::string>{scratch.path("missing.ini"), scratch.path("self.ini"),
+                                        scratch.path("a.ini")}));
+    EXPECT_EQ(store->getInt("Port"), 7);
+    EXPECT_TRUE(store->getBool("Relay"));
+    // Each Include that could not be read stays as a line above the next key.
+    EXPECT_EQ(store->getLeadingLines("Port"), std::vector<std::string>{"Include=self.ini"});
+    EXPECT_EQ(store->getLeadingLines("Relay"), std::vector<std::string>{"Include=a.ini"});
+}
+
+TEST_F(StoreFixture, DeepIncludeChainIsFollowed)
+{
+    for (int i = 0; i < 100; ++i)
+        scratch.write("inc" + std::to_string(i) + ".ini", "Domain=d" + std::to_string(i) +
+                                                              "\r\nInclude=inc" +
+                                                              std::to_string(i + 1) + ".ini\r\n");
+    scratch.write("inc100.ini", "Relay=1\r\n");
+    auto store = loaded("Include=inc0.ini\r\n");
+    EXPECT_TRUE(store->includesOk());
+    EXPECT_EQ(store->getStringList("Domain").size(), 100u);
+    EXPECT_TRUE(store->getBool("Relay"));
+    EXPECT_EQ(store->includedFiles().size(), 101u);
+}
+
+TEST_F(StoreFixture, LockedFileIsRetriedTenTimesAndNeverOverwritten)
+{
+    scratch.write("Morva.ini", "Port=1\r\n");
+    struct Row
+    {
+        FileError error;
+        int sleeps;
+    };
+    for (const Row& row : {Row{FileError::SharingViolation, 9}, Row{FileError::AccessDenied, 0}}) {
+        FaultInjectingFileSystem faulty(posix);
+        faulty.injectFault(1, Fault::FailFromThen, row.error, Op::Open);
+        FakeClock fresh;
+        ConfigStore store(faulty, fresh, scratch.dir());
+        registerSample(store);
+        EXPECT_FALSE(store.load());
+        EXPECT_FALSE(store.loadedOk());
+        EXPECT_EQ(store.lastLoadError(), row.error);
+        EXPECT_EQ(fresh.sleeps(), row.sleeps);
+        EXPECT_EQ(fresh.slept(), std::chrono::milliseconds(1000 * row.sleeps));
+        EXPECT_EQ(store.getInt("Port"), 25);
+        // Saving now would replace settings that were never read.
+        store.setBool("Relay", true);
+        EXPECT_FALSE(store.save());
+        EXPECT_EQ(store.lastSaveStatus(), SaveStatus::RefusedUnread);
+        EXPECT_EQ(scratch.read("Morva.ini"), "Port=1\r\n");
+    }
+    // A file that opens on a later attempt is read.
+    FaultInjectingFileSystem faulty(posix);
+    faulty.injectFault(1, Fault::FailOnce, FileError::SharingViolation, Op::Open);
+    ConfigStore store(faulty, clock, scratch.dir());
+    registerSample(store);
+    EXPECT_TRUE(store.load());
+    EXPECT_EQ(store.getInt("Port"), 1);
+    EXPECT_EQ(clock.sleeps(), 1);
+}
+
+TEST_F(StoreFixture, DirectoryNamedLikeTheFileIsUnreadable)
+{
+    std::filesystem::create_directory(scratch.path("Morva.ini"));
+    auto store = makeStore(posix);
+    EXPECT_FALSE(store->load());
+    EXPECT_FALSE(store->loadedOk());
+    EXPECT_EQ(clock.sleeps(), 0);
+    EXPECT_FALSE(store->save());
+}
+
+TEST_F(StoreFixture, FileChangedOnDiskIsNotOverwritten)
+{
+    auto store = loaded("Port=1\r\n");
+    scratch.write("Morva.ini", "Port=12\r\n");
+    store->setBool("Relay", true);
+    EXPECT_FALSE(store->save());
+    EXPECT_EQ(store->lastSaveStatus(), SaveStatus::RefusedChanged);
+    EXPECT_EQ(scratch.read("Morva.ini"), "Port=12\r\n");
+    EXPECT_TRUE(store->getBool("Relay")) << "values in memory stay as set";
+}
+
+TEST_F(StoreFixture, SettersKeepCommentsAndLeadingLines)
+{
+    auto store = loaded("; above\r\nPort=1 ; note\r\nDomain=a ; first\r\nDomain=b\r\n");
+    store->setInt("Port", 2);
+    store->setList("Domain", {"c"});
+    store->setItemComments("Domain", {"only"});
+    ASSERT_TRUE(store->save());
+    EXPECT_EQ(scratch.read("Morva.ini"), "; above\r\nPort=2 ; note\r\nDomain=c ;only\r\n");
+}
+
+TEST_F(StoreFixture, WrongKindOrUnknownKeyChangesNothing)
+{
+    auto store = loaded("Port=1\r\n");
+    EXPECT_DEBUG_DEATH(store->getString("Port"), "wrong kind");
+    EXPECT_DEBUG_DEATH(store->setBool("Nope", true), "not registered");
+    EXPECT_DEBUG_DEATH(store->setList("Port", {"1"}), "single-valued");
+#ifdef NDEBUG
+    EXPECT_EQ(store->getString("Port"), "");
+    EXPECT_EQ(store->getInt("Nope"), 0);
+    store->setString("Port", "9");
+    store->setList("Relay", {"x"});
+    EXPECT_EQ(store->getInt("Port"), 1);
+    EXPECT_FALSE(store->getBool("Relay"));
+#endif
+}
+
+// --- the atomic save ----------------------------------------------------
+
+namespace {
+const std::string kOld = "; kept\r\nPort=1\r\nDomain=a\r\n";
+const std::string kNew = "; kept\r\nPort=2\r\nDomain=a\r\n";
+} // namespace
+
+TEST_F(StoreFixture, SaveFailingAtAnyOperationLeavesOldOrNewFile)
+{
+    // Count the operations of one clean save.
+    scratch.write("Morva.ini", kOld);
+    std::uint64_t operations = 0;
+    {
+        FaultInjectingFileSystem counting(posix);
+        auto store = makeStore(counting);
+        ASSERT_TRUE(store->load());
+        store->setInt("Port", 2);
+        counting.resetCounts();
+        ASSERT_TRUE(store->save());
+        operations = counting.total();
+        ASSERT_GE(operations, 7u);
+    }
+    for (Fault fault : {Fault::FailOnce, Fault::FailFromThen}) {
+        for (std::uint64_t k = 1; k <= operations; ++k) {
+            scratch.write("Morva.ini", kOld);
+            FaultInjectingFileSystem faulty(posix);
+            auto store = makeStore(faulty);
+            ASSERT_TRUE(store->load());
+            store->setInt("Port", 2);
+            faulty.resetCounts();
+            faulty.injectFault(k, fault);
+            const bool saved = store->save();
+            const std::string now = scratch.read("Morva.ini");
+            SCOPED_TRACE("operation " + std::to_string(k));
+            if (saved) {
+                EXPECT_EQ(now, kNew);
+            } else {
+                EXPECT_TRUE(now == kOld || (now == kNew && faulty.count(Op::SyncDirectory) > 0))
+                    << now;
+                if (fault == Fault::FailOnce) {
+                    EXPECT_TRUE(temporaryFiles().empty());
+                }
+            }
+            EXPECT_EQ(store->getInt("Port"), 2);
+        }
+    }
+}
+
+TEST_F(StoreFixture, EveryWriteStepFailureIsReported)
+{
+    const Op steps[] = {Op::CreateTemporary, Op::WriteAt, Op::CopyAttributes, Op::Sync,
+                        Op::Close,           Op::Rename,  Op::SyncDirectory};
+    for (Op step : steps) {
+        scratch.write("Morva.ini", kOld);
+        FaultInjectingFileSystem faulty(posix);
+        auto store = makeStore(faulty);
+        ASSERT_TRUE(store->load());
+        store->setInt("Port", 2);
+        faulty.injectFault(1, Fault::FailOnce, FileError::NoSpace, step);
+        EXPECT_FALSE(store->save()) << static_cast<int>(step);
+        EXPECT_TRUE(faulty.faultFired());
+        EXPECT_EQ(store->lastSaveStatus(), SaveStatus::WriteFailed);
+        EXPECT_EQ(store->lastSaveError(), FileError::NoSpace);
+        EXPECT_EQ(scratch.read("Morva.ini"), step == Op::SyncDirectory ? kNew : kOld);
+        EXPECT_TRUE(temporaryFiles().empty());
+        if (step == Op::Sync) {
+            EXPECT_EQ(faulty.count(Op::Sync), 1u) << "a failed sync is never retried";
+        }
+    }
+}
+
+TEST_F(StoreFixture, RenameOverHeldFileIsRetriedForAboutTenSeconds)
+{
+    scratch.write("Morva.ini", kOld);
+    FaultInjectingFileSystem faulty(posix);
+    auto store = makeStore(faulty);
+    ASSERT_TRUE(store->load());
+    store->setInt("Port", 2);
+    faulty.injectFault(1, Fault::FailFromThen, FileError::SharingViolation, Op::Rename);
+    EXPECT_FALSE(store->save());
+    EXPECT_GE(clock.slept(), std::chrono::milliseconds(9900));
+    EXPECT_LE(clock.slept(), std::chrono::milliseconds(10100));
+    EXPECT_EQ(scratch.read("Morva.ini"), kOld);
+    EXPECT_TRUE(temporaryFiles().empty());
+
+    faulty.clearFault();
+    faulty.injectFault(3, Fault::FailFromThen, FileError::SharingViolation, Op::Rename);
+    EXPECT_TRUE(store->save()) << "released after two attempts";
+    EXPECT_EQ(scratch.read("Morva.ini"), kNew);
+}
+
+TEST_F(StoreFixture, CrashAtAnyOperationOfASaveLeavesOldOrNewFile)
+{
+    for (std::uint64_t k = 1;; ++k) {
+        scratch.write("Morva.ini", kOld);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            FaultInjectingFileSystem faulty(posix);
+            auto store = makeStore(faulty);
+            if (!store->load())
+                ::_exit(3);
+            store->setInt("Port", 2);
+            faulty.resetCounts();
+            faulty.injectFault(k, Fault::Kill);
+            ::_exit(store->save() ? 0 : 4);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        const std::string now = scratch.read("Morva.ini");
+        EXPECT_TRUE(now == kOld || now == kNew) << "killed at operation " << k << ": " << now;
+        if (WIFEXITED(status)) {
+            EXPECT_EQ(WEXITSTATUS(status), 0) << k;
+            EXPECT_EQ(now, kNew);
+            break; // k went past the last operation: the save completed
+        }
+        ASSERT_TRUE(WIFSIGNALED(status));
+        for (const auto& name : temporaryFiles())
+            std::filesystem::remove(scratch.path(name));
+        ASSERT_LT(k, 100u);
+    }
+}
