@@ -5,10 +5,7 @@
 #include "confui/QtTexts.h"
 
 #include <QLineEdit>
-#if __has_include("db/EmailAddressCheck.h")
 #include "db/EmailAddressCheck.h"
-#define MORVA_HAVE_EMAIL_CHECK 1
-#endif
 
 namespace morva::confui {
 
@@ -26,12 +23,7 @@ QString invalidEmailMessage(int language)
 
 bool isValidEmail(const QString& address)
 {
-#ifdef MORVA_HAVE_EMAIL_CHECK
     return db::isValidEmailAddress(toStd(address));
-#else
-    const qsizetype at = address.lastIndexOf(QLatin1Char('@'));
-    return at > 0 && at < address.size() - 1;
-#endif
 }
 
 bool checkField(QWidget* parent, QLineEdit* edit, FieldCheck check, int language)
