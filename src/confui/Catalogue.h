@@ -314,6 +314,13 @@ public:
     virtual int sheetType() const = 0;
     virtual std::string programDir() const = 0;
     virtual config::ConfigStore& store() = 0; // for derived values and presets
+    // Opens an editor over the text file `fileName` in the program folder
+    // (caption `captionId`); the editor writes the file itself on its OK.
+    // False when the engine offers no editor.
+    virtual bool editTextFile(std::string_view fileName, std::string_view captionId)
+    {
+        return false;
+    }
 };
 
 struct PageHooks

@@ -7,10 +7,12 @@
 #include "service/SignalFiles.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using namespace morva;
 using namespace morva::gwsim;
@@ -344,4 +346,61 @@ TEST(GwsimProgram, HelpRunAndBadArguments)
     EXPECT_NE(bad.find("--program-dir"), std::string::npos);
     std::string unwritable;
     EXPECT_EQ(run("--program-dir " + scratch.path("absent") + " --duration 0.1", &unwritable), 1);
+}
+
+TEST(GwsimProgram, MorvactlSignalFailsInTheUsersLanguageWhileGwsimHoldsTheFile)
+{
+    test::ScratchDir scratch;
+    const std::string events = scratch.path("events.txt");
+    ASSERT_EQ(std::system((std::string(GWSIM_PATH) + " --program-dir " + scratch.dir() +
+                           " --rate 0 --hold-signal SendLog.sig:1.5 --duration 2.5 > " + events +
+                           " 2>&1 &")
+                              .c_str()),
+              0);
+    auto waitFor = [&](const std::string& event) {
+        for (int i = 0; i < 300; ++i) {
+            if (scratch.read("events.txt").find(event + "\n") != std::string::npos)
+                return true;
+            ::usleep(10000);
+        }
+        return false;
+    };
+    ASSERT_TRUE(waitFor("ready"));
+
+    auto morvactl = [&](const std::string& arguments, std::string* output) {
+        const std::string command = std::string(MORVACTL_PATH) + " --program-dir " + scratch.dir() +
+                                    " signal " + arguments + " 2>&1";
+        FILE* pipe = ::popen(command.c_str(), "r");
+        char buffer[1024];
+        std::size_t n;
+        while (pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            output->append(buffer, n);
+        const int status = pipe ? ::pclose(pipe) : -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    const struct
+    {
+        const char* code;
+        const char* message;
+    } rows[] = {
+        {"ENG", "Unable to create signal file"},
+        {"DEU", "Unable to create signal file"},
+        {"FRA", "Impossible de créer un fichier signal"},
+        {"ITA", "Impossibile creare un file di comando"},
+        {"ESP", "No es posible crear el fichero de señalización"},
+    };
+    for (const auto& row : rows) {
+        std::string output;
+        EXPECT_EQ(morvactl(std::string("sendlog --language ") + row.code, &output), 1) << output;
+        EXPECT_EQ(output.rfind(std::string(row.message) + "\n", 0), 0u) << output;
+        EXPECT_NE(output.find("SendLog.sig: in use by another program"), std::string::npos);
+    }
+
+    // Once the gateway is done with it, the signal goes through and is handled.
+    ASSERT_TRUE(waitFor("released SendLog.sig"));
+    std::string output;
+    EXPECT_EQ(morvactl("sendlog", &output), 0) << output;
+    EXPECT_TRUE(waitFor("handled SendLog.sig"));
+    EXPECT_TRUE(waitFor("stopped"));
+    EXPECT_FALSE(scratch.exists("SendLog.sig"));
 }
