@@ -124,6 +124,38 @@ TEST_F(GwsimFixture, LinesFollowTheGatewaysLayoutAsTheViewSplitsThem)
     EXPECT_EQ(simulator->linesWritten(), lines.size());
 }
 
+TEST_F(GwsimFixture, HostileAndLongLinesAreMixedInOnRequest)
+{
+    auto o = options(100);
+    o.hostileEvery = 10;
+    o.longLineBytes = 10 * 1024 * 1024;
+    auto simulator = make(o);
+    advance(1s, *simulator);
+    Request request;
+    std::string error;
+    ASSERT_TRUE(parseCommand("long-line 5000", &request, &error));
+    simulator->post(request);
+    advance(10ms, *simulator);
+    simulator->stop();
+
+    const std::string text = log();
+    EXPECT_NE(text.find(std::string("NUL \0 byte", 10)), std::string::npos);
+    EXPECT_NE(text.find("\xFF\xFE"), std::string::npos);
+    EXPECT_NE(text.find("<script>"), std::string::npos);
+    EXPECT_NE(text.find("\r\nshort\r\n"), std::string::npos);
+    std::size_t longest = 0, fiveThousand = 0, hostile = 0;
+    for (const std::string& line : linesOf(text)) {
+        longest = std::max(longest, line.size());
+        fiveThousand += line.size() == 18 + 5000;
+        hostile += line.find("Long line") == std::string::npos &&
+                   line.find_first_of(std::string("\0\x1B<\xFF", 4)) != std::string::npos;
+    }
+    EXPECT_EQ(longest, 18u + 10 * 1024 * 1024);
+    EXPECT_EQ(fiveThousand, 1u);
+    EXPECT_GE(hostile, 5u);
+    EXPECT_FALSE(parseCommand("long-line 0", &request, &error));
+}
+
 TEST_F(GwsimFixture, EverySignalFileIsClaimedRemovedAndLogged)
 {
     auto simulator = make(options());
@@ -275,12 +307,15 @@ TEST(GwsimOptions, CommandLineAndCommands)
 {
     CommandLine parsed;
     std::string error;
-    ASSERT_TRUE(parseCommandLine({"--program-dir", "/d", "--rate", "10000", "--hold-signal",
-                                  "Stat.sig:2.5", "--hold-record", "DataAlia.DAT", "--hold-lock",
-                                  "0", "--lf", "--commands"},
+    ASSERT_TRUE(parseCommandLine({"--program-dir", "/d", "--rate", "10000", "--hostile-every", "50",
+                                  "--long-line", "10485760", "--hold-signal", "Stat.sig:2.5",
+                                  "--hold-record", "DataAlia.DAT", "--hold-lock", "0", "--lf",
+                                  "--commands"},
                                  &parsed, &error))
         << error;
     EXPECT_EQ(parsed.simulator.rate, 10000);
+    EXPECT_EQ(parsed.simulator.hostileEvery, 50u);
+    EXPECT_EQ(parsed.simulator.longLineBytes, 10485760u);
     ASSERT_EQ(parsed.simulator.holdSignals.size(), 1u);
     EXPECT_EQ(parsed.simulator.holdSignals[0].duration, 2500ms);
     EXPECT_EQ(parsed.simulator.holdRecords[0].duration, kUntilExit);
