@@ -25,8 +25,8 @@ RecordListModel::Row Cwm_AliasListDlg::readRow() const
 {
     const db::DataAliaFile& records = *context().dataSet->aliaFile();
     RecordListModel::Row row;
-    row.first = fromBytes(records.forwardAddress());
-    row.second = fromBytes(records.targetAddress());
+    row.first = fromBytes(records.forwardAddressView());
+    row.second = fromBytes(records.targetAddressView());
     return row;
 }
 

@@ -27,7 +27,7 @@ RecordListModel::Row Cwm_BlockListDlg::readRow() const
     const db::DataBlocFile& records = *context().dataSet->blocFile();
     RecordListModel::Row row;
     row.first = uiText(blockTypeTextId(records.type()), language());
-    row.second = fromBytes(records.value());
+    row.second = fromBytes(records.valueView());
     return row;
 }
 

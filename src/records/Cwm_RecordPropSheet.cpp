@@ -41,7 +41,9 @@ int Cwm_RecordPropSheet::run(std::uint32_t record)
     if (!dataSet.acquire())
         return kSheetFailed;
     if (record != 0) {
-        if (!file()->goTo(record)) {
+        // A record deleted since the list was filled is gone too: editing
+        // it would write into a record nobody sees.
+        if (!file()->goTo(record) || file()->isDeleted()) {
             app::MessageBox::showText(parentWidget(), app::MessageKind::Failure,
                                       notFoundTextId());
             dataSet.release();
@@ -56,8 +58,9 @@ int Cwm_RecordPropSheet::run(std::uint32_t record)
         // reach the file, nothing is written over its buffer.
         const bool positioned =
             record == 0 ? records->newRecord(reuseDeletedRecords())
-                        : (records->currentRecord() == record && !records->noRecord()) ||
-                              records->goTo(record);
+                        : ((records->currentRecord() == record && !records->noRecord()) ||
+                           records->goTo(record)) &&
+                              !records->isDeleted();
         if (positioned) {
             writeFields();
             result = kSheetWritten;

@@ -25,8 +25,8 @@ RecordListModel::Row Cwm_UserListDlg::readRow() const
 {
     const db::DataUserFile& records = *context().dataSet->userFile();
     RecordListModel::Row row;
-    row.first = fromBytes(records.name());
-    row.second = fromBytes(records.address());
+    row.first = fromBytes(records.nameView());
+    row.second = fromBytes(records.addressView());
     return row;
 }
 

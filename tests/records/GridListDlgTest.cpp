@@ -1,0 +1,125 @@
+#include "RecordFixture.h"
+
+#include "records/Cwm_DomainListDialogDlg.h"
+#include "records/Cwm_EntrySheet.h"
+#include "records/Cwm_PairedListDlg.h"
+#include "records/Cwm_RouteListDlg.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+
+using namespace morva;
+using namespace morva::records;
+using Strings = std::vector<std::string>;
+using Fault = platform::FaultInjectingFileSystem::Fault;
+using Op = platform::FaultInjectingFileSystem::Operation;
+
+namespace {
+
+constexpr const char* kSource = "SMTPAddressTranslationDomainSource";
+constexpr const char* kTarget = "SMTPAddressTranslationDomainTarget";
+const QString kUnableToWrite = QStringLiteral("Unable to write morva.ini!");
+
+class GridListDlgTest : public test::RecordFixture
+{
+protected:
+    void load(const std::string& bytes)
+    {
+        m_scratch.write("Morva.ini", bytes);
+        ASSERT_TRUE(m_store.load());
+    }
+    // Answers the next entry sheet with `values`.
+    std::function<int(QDialog&)> fillSheet(QStringList values)
+    {
+        return [values](QDialog& dialog) {
+            auto& sheet = dynamic_cast<Cwm_EntrySheet&>(dialog);
+            sheet.setValues(values);
+            return accept(dialog);
+        };
+    }
+};
+
+TEST_F(GridListDlgTest, DeletingTheOnlyTranslationDisablesEditAndDelete)
+{
+    load(std::string(kSource) + "=a.com\r\n" + kTarget + "=b.com\r\n");
+    Cwm_TransListDlg list(m_context, translateDomainList());
+    list.refill();
+    ASSERT_EQ(list.model()->rowCount(), 1);
+    EXPECT_TRUE(list.editButton()->isEnabled());
+    list.deleteEntry();
+    EXPECT_EQ(list.model()->rowCount(), 0);
+    EXPECT_FALSE(list.editButton()->isEnabled());
+    EXPECT_FALSE(list.deleteButton()->isEnabled());
+    EXPECT_EQ(messageTexts(), std::vector<QString>{QStringLiteral("Delete selected translation")});
+    EXPECT_TRUE(m_store.getList(kSource).empty());
+    EXPECT_EQ(m_scratch.read("Morva.ini").find("a.com"), std::string::npos) << "saved at once";
+}
+
+TEST_F(GridListDlgTest, FailedSaveIsReportedAndTheChangeKeptForTheNextSave)
+{
+    load(std::string(kSource) + "=a.com\r\n" + kTarget + "=b.com\r\n");
+    Cwm_TransListDlg list(m_context, translateDomainList());
+    list.refill();
+    const std::string before = m_scratch.read("Morva.ini");
+    m_fs.resetCounts();
+    m_fs.injectFault(1, Fault::FailFromThen, platform::FileError::AccessDenied, Op::CreateTemporary);
+    answer = fillSheet({QStringLiteral("c.com"), QStringLiteral("d.com")});
+    list.newEntry();
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_TRUE(m_messages.messages()[0].text.startsWith(kUnableToWrite));
+    EXPECT_EQ(m_scratch.read("Morva.ini"), before);
+    EXPECT_EQ(list.model()->rowCount(), 2) << "the change stays in memory";
+    EXPECT_EQ(m_store.getList(kTarget), (Strings{"b.com", "d.com"}));
+
+    m_fs.clearFault();
+    answer = fillSheet({QStringLiteral("A.com"), QStringLiteral("B.com")});
+    list.grid()->selectRow(0);
+    list.editEntry();
+    EXPECT_EQ(m_messages.messages().size(), 1u);
+    const std::string saved = m_scratch.read("Morva.ini");
+    EXPECT_NE(saved.find("=c.com"), std::string::npos) << "the earlier change reached the file";
+    EXPECT_NE(saved.find("=A.com"), std::string::npos);
+}
+
+TEST_F(GridListDlgTest, RouteGridWritesWhatTheGatewayReads)
+{
+    load("SMTPStaticRoute=a.com:h1:1\r\nSMTPStaticRoute=nohost.com\r\n");
+    Cwm_RouteListDlg routes(m_context, "SMTPStaticRoute");
+    routes.refill();
+    ASSERT_EQ(routes.model()->rowCount(), 1);
+    EXPECT_EQ(routes.model()->item(0, 2)->text(), QStringLiteral("25"));
+    answer = fillSheet({QStringLiteral("b.com"), QStringLiteral("2001:db8::1"), QStringLiteral("587")});
+    routes.newEntry();
+    EXPECT_EQ(routes.grid()->currentIndex().row(), 1) << "the new entry is selected";
+    EXPECT_EQ(m_store.getList("SMTPStaticRoute"),
+              (Strings{"a.com:h1:25", "b.com:\"2001:db8::1\":587"}));
+    EXPECT_TRUE(m_messages.messages().empty());
+    EXPECT_EQ(m_scratch.read("Morva.ini").find("nohost"), std::string::npos);
+}
+
+TEST_F(GridListDlgTest, EntrySheetRefusesBlankAndOutOfRangeFields)
+{
+    load("");
+    Cwm_RouteListDlg routes(m_context, "ExchStaticRoute");
+    routes.refill();
+    int refused = 0;
+    answer = [&](QDialog& dialog) {
+        auto& sheet = dynamic_cast<Cwm_EntrySheet&>(dialog);
+        for (const QStringList& values :
+             {QStringList{"", "h", "25"}, QStringList{"d", " ", "25"}, QStringList{"d", "h", "70000"},
+              QStringList{"d", "h", "x"}}) {
+            sheet.setValues(values);
+            refused += accept(dialog) == QDialog::Rejected;
+        }
+        return static_cast<int>(QDialog::Rejected);
+    };
+    routes.newEntry();
+    EXPECT_EQ(refused, 4);
+    EXPECT_EQ(m_messages.messages().size(), 4u);
+    EXPECT_EQ(routes.model()->rowCount(), 0);
+    EXPECT_TRUE(m_store.getList("ExchStaticRoute").empty());
+}
+
+}  // namespace

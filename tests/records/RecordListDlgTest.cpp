@@ -1,0 +1,322 @@
+#include "RecordFixture.h"
+
+#include "app/AdminSettings.h"
+#include "app/CommandRegistry.h"
+#include "app/Cwm_MainBaseWnd.h"
+#include "app/Cwm_WaitDlg.h"
+#include "db/RecordBytes.h"
+#include "platform/FileHolderProcess.h"
+#include "records/Cwm_AliasListDlg.h"
+#include "records/Cwm_AliasPropSheet.h"
+#include "records/Cwm_BlockListDlg.h"
+#include "records/Cwm_BlockPropSheet.h"
+#include "records/Cwm_UserListDlg.h"
+#include "records/Cwm_UserPropSheet.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace morva;
+using namespace morva::records;
+using namespace std::chrono_literals;
+using Op = platform::FaultInjectingFileSystem::Operation;
+using Records = std::vector<std::uint32_t>;
+
+namespace {
+
+class RecordListDlgTest : public test::RecordFixture
+{
+protected:
+    Records listedRecords(const Cwm_RecordListDlg& list) const
+    {
+        Records records;
+        for (const auto& row : list.model()->rows())
+            records.push_back(row.record);
+        return records;
+    }
+    std::string threeAliases(bool secondDeleted = false) const
+    {
+        return test::aliasRecord("a@one.com", "x@one.com", false) +
+               test::aliasRecord("b@two.com", "y@two.com", true, secondDeleted) +
+               test::aliasRecord("c@three.com", "z@three.com", false);
+    }
+};
+
+TEST_F(RecordListDlgTest, EmptyFileShowsAnEmptyGridWithoutEditOrDelete)
+{
+    m_scratch.write("DataAlia.DAT", "");
+    Cwm_AliasListDlg list(m_context);
+    bool shown = false;
+    answer = [&](QDialog&) {
+        shown = true;
+        EXPECT_EQ(list.model()->rowCount(), 0);
+        EXPECT_FALSE(list.editButton()->isEnabled());
+        EXPECT_FALSE(list.deleteButton()->isEnabled());
+        EXPECT_TRUE(list.newButton()->isEnabled());
+        list.editRecord();  // nothing to edit: no sheet
+        return static_cast<int>(QDialog::Rejected);
+    };
+    EXPECT_EQ(list.run(), QDialog::Rejected);
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(m_messages.messages().empty());
+    EXPECT_FALSE(m_dataSet.isOpen()) << "the list releases the data set";
+}
+
+TEST_F(RecordListDlgTest, DeletingRecordTwoOfThreeLeavesOneAndThree)
+{
+    m_scratch.write("DataAlia.DAT", threeAliases());
+    Cwm_AliasListDlg list(m_context);
+    answer = [&](QDialog&) {
+        EXPECT_EQ(listedRecords(list), (Records{1, 2, 3}));
+        EXPECT_EQ(list.model()->rows()[1].first, QStringLiteral("b@two.com"));
+        list.grid()->selectRow(1);
+        list.deleteSelected();
+        EXPECT_EQ(listedRecords(list), (Records{1, 3}));
+        EXPECT_EQ(list.grid()->currentIndex().row(), 1) << "back at the earlier row";
+        return static_cast<int>(QDialog::Rejected);
+    };
+    list.run();
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.messages()[0].text, QStringLiteral("Delete record"));
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"), threeAliases(true));
+}
+
+TEST_F(RecordListDlgTest, DeletingSeveralAsksOnceAndNoKeepsThem)
+{
+    m_scratch.write("DataAlia.DAT", threeAliases());
+    Cwm_AliasListDlg list(m_context);
+    answer = [&](QDialog&) {
+        list.grid()->selectAll();
+        m_messages.setAnswer(app::MessageAnswer::No);
+        list.deleteSelected();
+        EXPECT_EQ(listedRecords(list), (Records{1, 2, 3}));
+        m_messages.setAnswer(app::MessageAnswer::Yes);
+        list.grid()->selectAll();
+        list.deleteSelected();
+        EXPECT_EQ(list.model()->rowCount(), 0);
+        return static_cast<int>(QDialog::Rejected);
+    };
+    list.run();
+    EXPECT_EQ(messageTexts(), (std::vector<QString>{QStringLiteral("Delete all selected records"),
+                                                    QStringLiteral("Delete all selected records")}));
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"),
+              test::aliasRecord("a@one.com", "x@one.com", false, true) +
+                  test::aliasRecord("b@two.com", "y@two.com", true, true) +
+                  test::aliasRecord("c@three.com", "z@three.com", false, true));
+}
+
+TEST_F(RecordListDlgTest, NewForwardingIsAppendedAndTheSheetSharesTheOpenFiles)
+{
+    m_scratch.write("DataAlia.DAT", threeAliases(true));
+    Cwm_AliasListDlg list(m_context);
+    std::uint64_t opens = 0;
+    std::uint64_t closes = 0;
+    answer = [&](QDialog& dialog) {
+        if (auto* sheet = dynamic_cast<Cwm_AliasPropSheet*>(&dialog)) {
+            EXPECT_EQ(m_dataSet.useCount(), 2u);
+            EXPECT_TRUE(sheet->forwardEdit()->text().isEmpty()) << "a new record starts blank";
+            sheet->forwardEdit()->setText(QStringLiteral("new@four.com"));
+            sheet->targetEdit()->setText(QStringLiteral("t@four.com"));
+            sheet->deliverCheck()->setChecked(true);
+            return accept(dialog);
+        }
+        EXPECT_EQ(listedRecords(list), (Records{1, 3}));
+        opens = m_fs.count(Op::Open);
+        closes = m_fs.count(Op::Close);
+        list.newRecord();
+        EXPECT_EQ(m_fs.count(Op::Open), opens) << "the sheet does not reopen the files";
+        EXPECT_EQ(m_fs.count(Op::Close), closes) << "nor close them";
+        EXPECT_EQ(listedRecords(list), (Records{1, 3, 4})) << "the deleted slot stays free";
+        EXPECT_EQ(list.model()->rows().back().first, QStringLiteral("new@four.com"));
+        return static_cast<int>(QDialog::Rejected);
+    };
+    list.run();
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"),
+              threeAliases(true) + test::aliasRecord("new@four.com", "t@four.com", true));
+}
+
+TEST_F(RecordListDlgTest, NewBlockIsAppendedAndNewUserTakesTheFirstDeletedSlot)
+{
+    m_scratch.write("DataBloc.DAT", test::blockRecord(0, "10.0.0.1") +
+                                        test::blockRecord(1, "gone.example", true));
+    m_scratch.write("DataUser.DAT", test::userRecord("a@x.com", "Anna") +
+                                        test::userRecord("b@x.com", "Bert", ' ', true) +
+                                        test::userRecord("c@x.com", "Carl", ' ', true));
+    answer = [&](QDialog& dialog) {
+        if (auto* sheet = dynamic_cast<Cwm_BlockPropSheet*>(&dialog)) {
+            sheet->typeCombo()->setCurrentIndex(2);
+            sheet->valueEdit()->setText(QStringLiteral("spam@bad.example"));
+            return accept(dialog);
+        }
+        if (auto* sheet = dynamic_cast<Cwm_UserPropSheet*>(&dialog)) {
+            sheet->nameEdit()->setText(QStringLiteral("Dora"));
+            sheet->addressEdit()->setText(QStringLiteral("d@x.com"));
+            return accept(dialog);
+        }
+        auto& list = static_cast<Cwm_RecordListDlg&>(dialog);
+        list.newRecord();
+        const Records expected = dynamic_cast<Cwm_BlockListDlg*>(&dialog) ? Records{1, 3}
+                                                                          : Records{1, 2};
+        EXPECT_EQ(listedRecords(list), expected);
+        return static_cast<int>(QDialog::Rejected);
+    };
+    Cwm_BlockListDlg blocks(m_context);
+    blocks.run();
+    Cwm_UserListDlg users(m_context);
+    users.run();
+    EXPECT_EQ(m_scratch.read("DataBloc.DAT"),
+              test::blockRecord(0, "10.0.0.1") + test::blockRecord(1, "gone.example", true) +
+                  test::blockRecord(2, "spam@bad.example"));
+    EXPECT_EQ(m_scratch.read("DataUser.DAT"),
+              test::userRecord("a@x.com", "Anna") + test::userRecord("d@x.com", "Dora") +
+                  test::userRecord("c@x.com", "Carl", ' ', true));
+    EXPECT_TRUE(m_messages.messages().empty());
+}
+
+TEST_F(RecordListDlgTest, CancelAfterNewAndFailedChecksChangeNothing)
+{
+    m_scratch.write("DataAlia.DAT", threeAliases());
+    Cwm_AliasListDlg list(m_context);
+    answer = [&](QDialog& dialog) {
+        if (auto* sheet = dynamic_cast<Cwm_AliasPropSheet*>(&dialog)) {
+            sheet->forwardEdit()->setText(QStringLiteral("not an address"));
+            EXPECT_EQ(accept(dialog), QDialog::Rejected) << "the check keeps the sheet open";
+            return static_cast<int>(QDialog::Rejected);  // then Cancel
+        }
+        list.newRecord();
+        EXPECT_EQ(list.model()->rowCount(), 3);
+        return static_cast<int>(QDialog::Rejected);
+    };
+    list.run();
+    EXPECT_EQ(m_messages.messages().size(), 1u) << "the failed check was shown";
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"), threeAliases());
+}
+
+TEST_F(RecordListDlgTest, RecordRemovedBehindTheListsBackIsNotFound)
+{
+    m_scratch.write("DataAlia.DAT", threeAliases());
+    Cwm_AliasListDlg list(m_context);
+    int sheets = 0;
+    answer = [&](QDialog& dialog) {
+        if (dynamic_cast<Cwm_AliasPropSheet*>(&dialog)) {
+            ++sheets;
+            return accept(dialog);
+        }
+        ASSERT_TRUE(m_dataSet.deleteAliaRecord(2));
+        Cwm_AliasPropSheet deleted(m_context, &list);
+        EXPECT_EQ(deleted.run(2), kSheetFailed);
+        Cwm_AliasPropSheet pastTheEnd(m_context, &list);
+        EXPECT_EQ(pastTheEnd.run(9), kSheetFailed);
+        return static_cast<int>(QDialog::Rejected);
+    };
+    list.run();
+    EXPECT_EQ(sheets, 0) << "no sheet over a missing record";
+    EXPECT_EQ(messageTexts(), (std::vector<QString>{QStringLiteral("Unable to find record in DataAlia!"),
+                                                    QStringLiteral("Unable to find record in DataAlia!")}));
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"), threeAliases(true));
+}
+
+TEST_F(RecordListDlgTest, ValuesOfTheFullWidthFillTheirFieldsExactly)
+{
+    const std::string domain = "@example.com";
+    const std::string full = std::string(128 - domain.size(), 'a') + domain;
+    // Latin-1 bytes go through unchanged.
+    const std::string latin = "j\xF6rg@example.com";
+    m_scratch.write("DataAlia.DAT", test::aliasRecord(latin, "x@y.com", false));
+    answer = [&](QDialog& dialog) {
+        auto& sheet = dynamic_cast<Cwm_AliasPropSheet&>(dialog);
+        EXPECT_EQ(sheet.forwardEdit()->text(), QString::fromLatin1(latin.c_str()));
+        sheet.targetEdit()->setText(QString::fromStdString(full + "overflow"));
+        EXPECT_EQ(sheet.targetEdit()->text().size(), 128) << "the field takes no more";
+        return accept(dialog);
+    };
+    Cwm_AliasPropSheet sheet(m_context);
+    EXPECT_EQ(sheet.run(1), kSheetWritten);
+    EXPECT_FALSE(m_dataSet.isOpen());
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"), test::aliasRecord(latin, full, false));
+}
+
+TEST_F(RecordListDlgTest, UnofferedBlockTypesShowTheirNameAndAreKept)
+{
+    const std::string stored = test::blockRecord(3, "bad.example") +
+                               test::blockRecord(999, "odd") + test::blockRecord(1, "h.example");
+    m_scratch.write("DataBloc.DAT", stored);
+    Cwm_BlockListDlg list(m_context);
+    answer = [&](QDialog& dialog) {
+        if (auto* sheet = dynamic_cast<Cwm_BlockPropSheet*>(&dialog)) {
+            if (sheet->chosenType() == 999) {
+                EXPECT_TRUE(sheet->typeCombo()->currentText().startsWith(QStringLiteral("Unknown")));
+                sheet->typeCombo()->setCurrentIndex(1);  // the user picks Hostname
+            } else {
+                EXPECT_EQ(sheet->typeCombo()->currentText(),
+                          QStringLiteral("MAIL FROM: e-mail domain"));
+                EXPECT_EQ(sheet->typeCombo()->count(), 4);
+            }
+            return accept(dialog);
+        }
+        EXPECT_EQ(list.model()->rows()[0].first, QStringLiteral("MAIL FROM: e-mail domain"));
+        EXPECT_EQ(list.model()->rows()[1].first, QStringLiteral("Unknown"));
+        for (int row : {0, 1}) {
+            list.grid()->setCurrentIndex(list.model()->index(row, 1));
+            list.editRecord();
+        }
+        return static_cast<int>(QDialog::Rejected);
+    };
+    list.run();
+    EXPECT_EQ(m_scratch.read("DataBloc.DAT"), test::blockRecord(3, "bad.example") +
+                                                  test::blockRecord(1, "odd") +
+                                                  test::blockRecord(1, "h.example"));
+}
+
+class LockedDataSetTest : public test::RecordFixture
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_gateway.start(m_scratch.path("MORVADTB.LCK"), 4)) << m_gateway.status();
+    }
+    test::FileHolderProcess m_gateway;
+};
+
+TEST_F(LockedDataSetTest, ListRefusesAfterTheRetries)
+{
+    Cwm_AliasListDlg list(m_context);
+    bool shown = false;
+    answer = [&](QDialog&) {
+        shown = true;
+        return 0;
+    };
+    EXPECT_EQ(list.run(), -1);
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(m_clock.slept(), 4 * 3000ms);
+    EXPECT_EQ(messageTexts(), std::vector<QString>{QStringLiteral("Unable to lock the data files!")});
+}
+
+TEST_F(LockedDataSetTest, CancelInTheWaitDialogEndsTheWaitingEarly)
+{
+    QTemporaryDir dir;
+    app::CommandRegistry commands;
+    auto settings = app::AdminSettings::inFile(dir.filePath(QStringLiteral("settings.ini")));
+    app::Cwm_MainBaseWnd window(commands, *settings);
+    m_feedback.setWindow(&window);
+    m_context.window = &window;
+    QTimer pressCancel;
+    QObject::connect(&pressCancel, &QTimer::timeout, [&] {
+        if (window.waitDialog() && window.waitDialog()->isVisible() && m_clock.slept() >= 3000ms)
+            window.waitDialog()->cancelButton()->click();
+    });
+    pressCancel.start(0);
+    Cwm_BlockListDlg list(m_context);
+    EXPECT_EQ(list.run(), -1);
+    EXPECT_LT(m_clock.slept(), 4 * 3000ms);
+    EXPECT_GE(m_clock.slept(), 3000ms);
+    EXPECT_EQ(messageTexts(), std::vector<QString>{QStringLiteral("Unable to lock the data files!")});
+    m_feedback.setWindow(nullptr);
+}
+
+}  // namespace
