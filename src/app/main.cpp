@@ -7,9 +7,12 @@
 #include "platform/Clock.h"
 #include "platform/ProcessInfo.h"
 #include "platform/RegionalLanguage.h"
+#include "platform/ServiceManager.h"
 #include "platform/SystemFileSystem.h"
 #include "platform/UrlOpener.h"
 #include "platform/VersionResource.h"
+#include "service/ServiceUi.h"
+#include "stats/StatisticsUi.h"
 
 #include <QApplication>
 #include <QStatusBar>
@@ -70,7 +73,10 @@ int main(int argc, char** argv)
         morva::app::AppEnvironment::tempDirFromEnvironment(programDir));
     auto settings = morva::app::AdminSettings::forCurrentUser();
     morva::app::CommandRegistry commands;
+    auto serviceManager = morva::platform::makeSystemServiceManager();
     morva::app::ConsoleApp app(environment, *settings, commands);
+    morva::service::installServiceUi(app, *serviceManager);
+    morva::stats::installStatisticsUi(app);
     if (!app.initInstance())
         return 1;
 
