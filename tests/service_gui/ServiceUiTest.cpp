@@ -12,6 +12,7 @@
 #include "service_gui/GuiTestApp.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -29,24 +30,30 @@ TEST(ServiceUiTest, ServiceCommandFollowsServiceOnAndOpensTheDialogOnTheDefaultE
     console.writeFile("gwcored.exe", "MZ");
     FakeServiceManager manager;
     manager.addService("Morva", kServiceRunning);
-    app::ConsoleApp& app = console.create(false);
+    app::ConsoleApp& app = console.create();
     service::installServiceUi(app, manager);
 
+    app.setServiceOn(false);
     EXPECT_FALSE(app.commands().isEnabled(command::Service));
     app.setServiceOn(true);
     EXPECT_TRUE(app.commands().isEnabled(command::Service));
     EXPECT_TRUE(static_cast<bool>(app.firstRunSteps().serviceDialog));
 
     QString caption, executable, status;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<service::Cwm_SvcDlg*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        caption = dialog->windowTitle();
-        executable = dialog->executableLabel()->text();
-        status = dialog->statusLabel()->text();
-        dialog->reject();
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (auto* dialog = qobject_cast<service::Cwm_SvcDlg*>(modal)) {
+            caption = dialog->windowTitle();
+            executable = dialog->executableLabel()->text();
+            status = dialog->statusLabel()->text();
+        }
+        if (modal)
+            modal->reject();
     });
+    closer.start(20);
     EXPECT_TRUE(app.commands().run(command::Service));
+    closer.stop();
     EXPECT_EQ(caption, "Service");
     EXPECT_EQ(executable, QString::fromStdString(console.programDir + "gwcored.exe"));
     EXPECT_EQ(status, "started");

@@ -9,6 +9,7 @@
 #include "stats/StatTableModel.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ TEST(StatisticsUiTest, StatisticCommandReportsAnUncreatableSignalAndStillOpensTh
 {
     test::ensureGuiApp();
     test::ConsoleHarness console;
-    app::ConsoleApp& app = console.create(false);
+    app::ConsoleApp& app = console.create();
     stats::installStatisticsUi(app);
     // A directory in the signal file's place: it cannot be created.
     std::filesystem::create_directory(console.programDir + "Stat.sig");
@@ -29,21 +30,27 @@ TEST(StatisticsUiTest, StatisticCommandReportsAnUncreatableSignalAndStillOpensTh
 
     QString caption;
     int rows = -1;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<stats::Cwm_StatListDlg*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        caption = dialog->windowTitle();
-        rows = dialog->model()->rowCount();
-        dialog->reject();
+    const std::size_t messagesBefore = console.messages.messages().size();
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (auto* dialog = qobject_cast<stats::Cwm_StatListDlg*>(modal)) {
+            caption = dialog->windowTitle();
+            rows = dialog->model()->rowCount();
+        }
+        if (modal)
+            modal->reject();
     });
+    closer.start(20);
     EXPECT_TRUE(app.commands().isEnabled(command::Statistic));
     EXPECT_TRUE(app.commands().run(command::Statistic));
+    closer.stop();
 
     EXPECT_EQ(caption, "Statistic");
     EXPECT_EQ(rows, 0); // nothing was waited for or read
-    ASSERT_EQ(console.messages.messages().size(), 1u);
-    EXPECT_EQ(console.messages.messages()[0].kind, app::MessageKind::Failure);
-    EXPECT_EQ(console.messages.messages()[0].text, "Unable to create signal file");
+    ASSERT_EQ(console.messages.messages().size(), messagesBefore + 1);
+    EXPECT_EQ(console.messages.messages().back().kind, app::MessageKind::Failure);
+    EXPECT_EQ(console.messages.messages().back().text, "Unable to create signal file");
 }
 
 } // namespace
