@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "confui/SheetEnvironment.h"
+
+class QWidget;
+
+namespace morva::app {
+class CommandRegistry;
+}
+
+namespace morva::confui {
+
+class CertificateSource;
+
+// The menu commands that open the sheets of this part of the editor: the
+// Options sheets 5 to 13 and the Advanced Configuration sheet.
+struct SheetCommand {
+    int commandId;
+    int sheetType;  // Options sheet type, or kAdvancedSheetType
+};
+const std::array<SheetCommand, 10>& sheetCommands();
+
+// The environment with the policy lists' entry dialogs, which offer the
+// certificate files of `certificates` (may be null: no files offered).
+SheetEnvironment withPolicyEditors(SheetEnvironment environment,
+                                   const CertificateSource* certificates);
+
+// Opens the sheet of `commandId` (one of sheetCommands()); -1 for another id.
+int openSheetForCommand(int commandId, const SheetEnvironment& environment, QWidget* parent);
+
+// Registers a handler for every command of sheetCommands(). The functions
+// are asked each time a command runs, so the sheets see the current store,
+// language and data set.
+void registerSheetCommands(app::CommandRegistry& registry,
+                           std::function<SheetEnvironment()> environment,
+                           std::function<const CertificateSource*()> certificates,
+                           std::function<QWidget*()> parent);
+
+} // namespace morva::confui
