@@ -21,6 +21,7 @@ const Contribution kContributions[] = {
     sheets::addExcludePages,
     sheets::addPhishingPage,
     sheets::addAdvancedPages,
+    sheets::addFallbackSheet, // last
 };
 } // namespace
 
