@@ -117,6 +117,15 @@ config::ConfigStore& ConfigPage::store()
     return *m_host.environment->store;
 }
 
+bool ConfigPage::editTextFile(std::string_view fileName, std::string_view captionId)
+{
+    const SheetEnvironment& environment = *m_host.environment;
+    if (!environment.editTextFile)
+        return false;
+    return environment.editTextFile(this, environment.programDir + std::string(fileName),
+                                    uiText(captionId, environment.language));
+}
+
 void ConfigPage::ensureLoaded()
 {
     if (m_loaded)

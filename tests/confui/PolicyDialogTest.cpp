@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "SheetsQtApp.h"
 #include "confui/policy/CertificateSource.h"
 #include "confui/policy/PolicyEntryDialog.h"
 #include "confui/sheets/TextFileDialog.h"
@@ -19,6 +20,8 @@
 using namespace morva::confui;
 
 namespace {
+
+[[maybe_unused]] const auto* const kQtApp = ::testing::AddGlobalTestEnvironment(new SheetsQtApp);
 
 class FakeCertificates : public CertificateSource
 {

@@ -1,6 +1,5 @@
 #include "confui/sheets/SheetCommands.h"
 
-#include "app/CommandRegistry.h"
 #include "confui/OptionsSheetBuilder.h"
 #include "confui/policy/CertificateSource.h"
 #include "confui/policy/PolicyEntryDialog.h"
@@ -8,6 +7,7 @@
 #include "confui/QtTexts.h"
 #include "confui/sheets/AdvancedSheet.h"
 #include "confui/sheets/AdvancedSheetBuilder.h"
+#include "confui/sheets/TextFileDialog.h"
 #include "resources/CommandIds.h"
 
 namespace morva::confui {
@@ -30,11 +30,11 @@ const std::array<SheetCommand, 10>& sheetCommands()
     return commands;
 }
 
-SheetEnvironment withPolicyEditors(SheetEnvironment environment,
-                                   const CertificateSource* certificates)
+SheetEnvironment withSheetEditors(SheetEnvironment environment, const SheetServices& services)
 {
     const int language = environment.language;
     auto runDialog = environment.runDialog;
+    const CertificateSource* certificates = services.certificates;
     environment.editEntry = [certificates, language, runDialog](
                                 QWidget* parent, const std::string& key, QString& value,
                                 QString& comment) -> std::optional<bool> {
@@ -52,6 +52,22 @@ SheetEnvironment withPolicyEditors(SheetEnvironment environment,
         comment = dialog->comment();
         return true;
     };
+    if (services.fileSystem && services.clock) {
+        platform::FileSystem* fs = services.fileSystem;
+        platform::Clock* clock = services.clock;
+        environment.editTextFile = [fs, clock, language, runDialog](
+                                       QWidget* parent, const std::string& path,
+                                       const QString& caption) {
+            TextFileDialog dialog(*fs, *clock, path, caption, language, parent);
+            if (!dialog.load())
+                return false;
+            if (runDialog)
+                runDialog(dialog);
+            else
+                dialog.exec();
+            return true;
+        };
+    }
     return environment;
 }
 
@@ -65,21 +81,6 @@ int openSheetForCommand(int commandId, const SheetEnvironment& environment, QWid
         return openOptionsSheet(command.sheetType, environment, parent);
     }
     return -1;
-}
-
-void registerSheetCommands(app::CommandRegistry& registry,
-                           std::function<SheetEnvironment()> environment,
-                           std::function<const CertificateSource*()> certificates,
-                           std::function<QWidget*()> parent)
-{
-    for (const SheetCommand& command : sheetCommands()) {
-        const int id = command.commandId;
-        registry.setHandler(id, [id, environment, certificates, parent] {
-            const SheetEnvironment sheetEnvironment = withPolicyEditors(
-                environment(), certificates ? certificates() : nullptr);
-            openSheetForCommand(id, sheetEnvironment, parent ? parent() : nullptr);
-        });
-    }
 }
 
 } // namespace morva::confui

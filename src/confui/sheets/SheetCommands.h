@@ -11,6 +11,11 @@ namespace morva::app {
 class CommandRegistry;
 }
 
+namespace morva::platform {
+class Clock;
+class FileSystem;
+}
+
 namespace morva::confui {
 
 class CertificateSource;
@@ -23,10 +28,16 @@ struct SheetCommand {
 };
 const std::array<SheetCommand, 10>& sheetCommands();
 
-// The environment with the policy lists' entry dialogs, which offer the
-// certificate files of `certificates` (may be null: no files offered).
-SheetEnvironment withPolicyEditors(SheetEnvironment environment,
-                                   const CertificateSource* certificates);
+// What the editors of these sheets use beyond the environment.
+struct SheetServices {
+    const CertificateSource* certificates = nullptr;  // null: no files offered
+    platform::FileSystem* fileSystem = nullptr;        // null: no text file editor
+    platform::Clock* clock = nullptr;
+};
+
+// The environment with the policy lists' entry dialogs and the text file
+// editor of the disclaimer page.
+SheetEnvironment withSheetEditors(SheetEnvironment environment, const SheetServices& services);
 
 // Opens the sheet of `commandId` (one of sheetCommands()); -1 for another id.
 int openSheetForCommand(int commandId, const SheetEnvironment& environment, QWidget* parent);
@@ -36,7 +47,7 @@ int openSheetForCommand(int commandId, const SheetEnvironment& environment, QWid
 // language and data set.
 void registerSheetCommands(app::CommandRegistry& registry,
                            std::function<SheetEnvironment()> environment,
-                           std::function<const CertificateSource*()> certificates,
+                           std::function<SheetServices()> services,
                            std::function<QWidget*()> parent);
 
 } // namespace morva::confui
