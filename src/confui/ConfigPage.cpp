@@ -310,6 +310,17 @@ void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row,
         binding->button = button;
         binding->widgets.push_back(button);
         if (control.sameRow && row > 0) {
+            // The control to the left gives up the button's column, so a
+            // long checkbox text is not drawn under the button.
+            if (QLayoutItem* left = grid->itemAtPosition(row - 1, 0); left && left->widget()) {
+                QWidget* widget = left->widget();
+                int r = 0, c = 0, rowSpan = 0, columnSpan = 0;
+                grid->getItemPosition(grid->indexOf(widget), &r, &c, &rowSpan, &columnSpan);
+                if (c + columnSpan > 2) {
+                    grid->removeWidget(widget);
+                    grid->addWidget(widget, r, c, rowSpan, 2 - c);
+                }
+            }
             grid->addWidget(button, row - 1, 2);
         } else {
             newRow();

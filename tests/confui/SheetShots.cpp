@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -24,6 +25,11 @@ void shoot(confui::Cwm_BasePropSheet& sheet, const QString& dir, const QString& 
     sheet.show();
     for (int i = 0; i < sheet.pageCount(); ++i) {
         sheet.setActivePage(i, false);
+        QApplication::processEvents();
+        // Large enough for the page (up to the screen) to show what clips.
+        const QSize page = sheet.page(i)->sizeHint();
+        sheet.resize(std::min(1260, std::max(600, page.width() + 40)),
+                     std::min(1000, page.height() + 110));
         QApplication::processEvents();
         const QString name = QString::fromStdString(sheet.page(i)->definition().name);
         sheet.grab().save(dir + QStringLiteral("/%1-%2-%3.png").arg(prefix).arg(i, 2, 10, QLatin1Char('0')).arg(name));
