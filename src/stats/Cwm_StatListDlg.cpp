@@ -46,6 +46,8 @@ Cwm_StatListDlg::Cwm_StatListDlg(QWidget* parent, Statistics& statistics, int la
     m_grid->setWordWrap(false);
     m_grid->setTextElideMode(Qt::ElideRight);
     m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
     m_grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->horizontalHeader()->setDefaultSectionSize(260);

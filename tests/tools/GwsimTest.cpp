@@ -7,10 +7,12 @@
 #include "service/SignalFiles.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using namespace morva;
 using namespace morva::gwsim;
@@ -120,6 +122,38 @@ TEST_F(GwsimFixture, LinesFollowTheGatewaysLayoutAsTheViewSplitsThem)
     EXPECT_EQ(viewRow(lines.front()).activity.rfind("Service started", 0), 0u);
     EXPECT_EQ(viewRow(lines.back()).activity, "Service stopped");
     EXPECT_EQ(simulator->linesWritten(), lines.size());
+}
+
+TEST_F(GwsimFixture, HostileAndLongLinesAreMixedInOnRequest)
+{
+    auto o = options(100);
+    o.hostileEvery = 10;
+    o.longLineBytes = 10 * 1024 * 1024;
+    auto simulator = make(o);
+    advance(1s, *simulator);
+    Request request;
+    std::string error;
+    ASSERT_TRUE(parseCommand("long-line 5000", &request, &error));
+    simulator->post(request);
+    advance(10ms, *simulator);
+    simulator->stop();
+
+    const std::string text = log();
+    EXPECT_NE(text.find(std::string("NUL \0 byte", 10)), std::string::npos);
+    EXPECT_NE(text.find("\xFF\xFE"), std::string::npos);
+    EXPECT_NE(text.find("<script>"), std::string::npos);
+    EXPECT_NE(text.find("\r\nshort\r\n"), std::string::npos);
+    std::size_t longest = 0, fiveThousand = 0, hostile = 0;
+    for (const std::string& line : linesOf(text)) {
+        longest = std::max(longest, line.size());
+        fiveThousand += line.size() == 18 + 5000;
+        hostile += line.find("Long line") == std::string::npos &&
+                   line.find_first_of(std::string("\0\x1B<\xFF", 4)) != std::string::npos;
+    }
+    EXPECT_EQ(longest, 18u + 10 * 1024 * 1024);
+    EXPECT_EQ(fiveThousand, 1u);
+    EXPECT_GE(hostile, 5u);
+    EXPECT_FALSE(parseCommand("long-line 0", &request, &error));
 }
 
 TEST_F(GwsimFixture, EverySignalFileIsClaimedRemovedAndLogged)
@@ -273,12 +307,15 @@ TEST(GwsimOptions, CommandLineAndCommands)
 {
     CommandLine parsed;
     std::string error;
-    ASSERT_TRUE(parseCommandLine({"--program-dir", "/d", "--rate", "10000", "--hold-signal",
-                                  "Stat.sig:2.5", "--hold-record", "DataAlia.DAT", "--hold-lock",
-                                  "0", "--lf", "--commands"},
+    ASSERT_TRUE(parseCommandLine({"--program-dir", "/d", "--rate", "10000", "--hostile-every", "50",
+                                  "--long-line", "10485760", "--hold-signal", "Stat.sig:2.5",
+                                  "--hold-record", "DataAlia.DAT", "--hold-lock", "0", "--lf",
+                                  "--commands"},
                                  &parsed, &error))
         << error;
     EXPECT_EQ(parsed.simulator.rate, 10000);
+    EXPECT_EQ(parsed.simulator.hostileEvery, 50u);
+    EXPECT_EQ(parsed.simulator.longLineBytes, 10485760u);
     ASSERT_EQ(parsed.simulator.holdSignals.size(), 1u);
     EXPECT_EQ(parsed.simulator.holdSignals[0].duration, 2500ms);
     EXPECT_EQ(parsed.simulator.holdRecords[0].duration, kUntilExit);
@@ -344,4 +381,61 @@ TEST(GwsimProgram, HelpRunAndBadArguments)
     EXPECT_NE(bad.find("--program-dir"), std::string::npos);
     std::string unwritable;
     EXPECT_EQ(run("--program-dir " + scratch.path("absent") + " --duration 0.1", &unwritable), 1);
+}
+
+TEST(GwsimProgram, MorvactlSignalFailsInTheUsersLanguageWhileGwsimHoldsTheFile)
+{
+    test::ScratchDir scratch;
+    const std::string events = scratch.path("events.txt");
+    ASSERT_EQ(std::system((std::string(GWSIM_PATH) + " --program-dir " + scratch.dir() +
+                           " --rate 0 --hold-signal SendLog.sig:1.5 --duration 2.5 > " + events +
+                           " 2>&1 &")
+                              .c_str()),
+              0);
+    auto waitFor = [&](const std::string& event) {
+        for (int i = 0; i < 300; ++i) {
+            if (scratch.read("events.txt").find(event + "\n") != std::string::npos)
+                return true;
+            ::usleep(10000);
+        }
+        return false;
+    };
+    ASSERT_TRUE(waitFor("ready"));
+
+    auto morvactl = [&](const std::string& arguments, std::string* output) {
+        const std::string command = std::string(MORVACTL_PATH) + " --program-dir " + scratch.dir() +
+                                    " signal " + arguments + " 2>&1";
+        FILE* pipe = ::popen(command.c_str(), "r");
+        char buffer[1024];
+        std::size_t n;
+        while (pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            output->append(buffer, n);
+        const int status = pipe ? ::pclose(pipe) : -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    const struct
+    {
+        const char* code;
+        const char* message;
+    } rows[] = {
+        {"ENG", "Unable to create signal file"},
+        {"DEU", "Unable to create signal file"},
+        {"FRA", "Impossible de créer un fichier signal"},
+        {"ITA", "Impossibile creare un file di comando"},
+        {"ESP", "No es posible crear el fichero de señalización"},
+    };
+    for (const auto& row : rows) {
+        std::string output;
+        EXPECT_EQ(morvactl(std::string("sendlog --language ") + row.code, &output), 1) << output;
+        EXPECT_EQ(output.rfind(std::string(row.message) + "\n", 0), 0u) << output;
+        EXPECT_NE(output.find("SendLog.sig: in use by another program"), std::string::npos);
+    }
+
+    // Once the gateway is done with it, the signal goes through and is handled.
+    ASSERT_TRUE(waitFor("released SendLog.sig"));
+    std::string output;
+    EXPECT_EQ(morvactl("sendlog", &output), 0) << output;
+    EXPECT_TRUE(waitFor("handled SendLog.sig"));
+    EXPECT_TRUE(waitFor("stopped"));
+    EXPECT_FALSE(scratch.exists("SendLog.sig"));
 }

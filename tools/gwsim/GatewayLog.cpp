@@ -30,6 +30,8 @@ GatewayLog::~GatewayLog()
 
 std::string GatewayLog::formatLine(std::time_t when, const LogEntry& entry, bool crlf)
 {
+    if (entry.thread < 0)
+        return entry.text + (crlf ? "\r\n" : "\n");
     const std::tm t = localTime(when);
     char stamp[64];
     std::snprintf(stamp, sizeof stamp, "%02d.%02d.%02d %02d:%02d:%02d ", t.tm_mday, t.tm_mon + 1,

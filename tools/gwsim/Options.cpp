@@ -126,6 +126,13 @@ bool parseCommandLine(const std::vector<std::string>& args, CommandLine* command
         } else if (arg == "--duration") {
             if (!parseSeconds(v, &o.duration))
                 return bad(v);
+        } else if (arg == "--hostile-every") {
+            if (!parseCount(v, &o.hostileEvery))
+                return bad(v);
+        } else if (arg == "--long-line") {
+            if (!parseCount(v, &count) || count > 256u * 1024 * 1024)
+                return bad(v);
+            o.longLineBytes = static_cast<std::size_t>(count);
         } else if (arg == "--max-lines") {
             if (!parseCount(v, &o.maxLines))
                 return bad(v);
@@ -177,6 +184,17 @@ bool parseCommand(const std::string& line, Request* request, std::string* error)
         }
         return true;
     }
+    if (word == "long-line") {
+        std::uint64_t bytes = 0;
+        in >> name;
+        request->kind = Request::LongLine;
+        if (!parseCount(name, &bytes) || bytes == 0 || bytes > 256u * 1024 * 1024 || in >> extra) {
+            *error = "usage: long-line BYTES";
+            return false;
+        }
+        request->bytes = static_cast<std::size_t>(bytes);
+        return true;
+    }
     if (word == "hold-lock") {
         in >> seconds;
         request->kind = Request::HoldLock;
@@ -221,6 +239,10 @@ Log:
   --prefill N              lines of history written at start (default 0)
   --seed N                 seed of the made-up traffic (default 1)
   --lf                     end lines with LF instead of CR LF
+  --hostile-every N        make every N-th line one a viewer must not trust
+                           (invalid UTF-8, NUL, HTML markup, control
+                           characters, too short, digits without a colon)
+  --long-line BYTES        write one line of BYTES characters at start
   --rotate-every SECONDS   rename GW.log to GW-YYYYMMDD-HHMMSS.log and start anew
   --truncate-every SECONDS cut GW.log to zero length
 
@@ -241,6 +263,7 @@ Running:
   --max-lines N            stop after N traffic lines
   --commands               read commands from standard input, one a line:
                              rotate | truncate | stat | quit
+                             long-line BYTES
                              hold-lock [SECONDS]
                              hold-record NAME [SECONDS]
                              hold-signal NAME [SECONDS]

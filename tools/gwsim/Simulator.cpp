@@ -68,6 +68,8 @@ bool Simulator::start(std::string* error)
         history[i].when = now - static_cast<std::time_t>((history.size() - i) / rate);
     history.push_back(
         {0, "Service started: Morva v3.53, program directory " + m_options.programDir});
+    if (m_options.longLineBytes)
+        history.push_back(Traffic::longLine(m_options.longLineBytes));
     if (!m_log.append(m_wallClock(), history)) {
         if (error)
             *error = "cannot write the log file " + m_log.path();
@@ -164,6 +166,13 @@ void Simulator::writeDueLines()
         return;
     std::vector<LogEntry> lines;
     m_traffic.next(static_cast<std::size_t>(due - m_trafficLines), lines);
+    if (m_options.hostileEvery) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::uint64_t number = m_trafficLines + i + 1;
+            if (number % m_options.hostileEvery == 0)
+                lines[i] = Traffic::hostile(number / m_options.hostileEvery - 1);
+        }
+    }
     // Lines that cannot be written are dropped, as the gateway would; the
     // rate stays the same.
     if (m_log.append(m_wallClock(), lines))
@@ -380,6 +389,9 @@ void Simulator::processRequests()
             break;
         case Request::DumpStatistics:
             m_statisticsDue = m_clock.now();
+            break;
+        case Request::LongLine:
+            serviceLine(Traffic::longLine(request.bytes).text);
             break;
         case Request::Stop:
             m_stopRequested = true;

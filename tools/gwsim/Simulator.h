@@ -42,8 +42,10 @@ struct SimulatorOptions
     Millis statDelay{1500}; // from "Stat.sig" to a written "CONST-A.dat"
     Millis rotateEvery{0};  // 0: never
     Millis truncateEvery{0};
-    Millis duration{0};         // 0: until stopped
-    std::uint64_t maxLines = 0; // 0: no limit
+    Millis duration{0};             // 0: until stopped
+    std::uint64_t maxLines = 0;     // 0: no limit
+    std::uint64_t hostileEvery = 0; // every n-th traffic line is hostile; 0: none
+    std::size_t longLineBytes = 0;  // one line of this length at start; 0: none
     std::optional<Millis> holdLock;
     std::vector<Hold> holdRecords;
     std::vector<Hold> holdSignals;
@@ -62,11 +64,13 @@ struct Request
         HoldSignal,
         Release,
         DumpStatistics,
+        LongLine,
         Stop
     };
     Kind kind = Stop;
     std::string name;
     Millis duration = kUntilExit;
+    std::size_t bytes = 0; // LongLine
 
     static Request of(Kind kind, std::string name = {}, Millis duration = kUntilExit)
     {

@@ -39,6 +39,33 @@ std::string address(std::uint32_t client)
 
 Traffic::Traffic(std::uint32_t seed) : m_random(seed) {}
 
+LogEntry Traffic::hostile(std::uint64_t k)
+{
+    using namespace std::string_literals;
+    static const std::string kLines[] = {
+        "Subject: \xC3\x28 invalid \xFF\xFE UTF-8 \xE2\x82 cut"s,
+        "Header with a NUL \0 byte inside"s,
+        "Subject: <b>Bold</b> <a href=\"http://evil.example/\">click</a> <script>alert(1)</script>"s,
+        "Terminal \x1B[31mred\x1B[0m, bell \a, backspace \b, tab \t, CR \r in the middle"s,
+        "From: &lt;entity&gt; &amp; %s %n %x {0} ${PATH}"s,
+    };
+    const std::uint64_t which = k % (std::size(kLines) + 2);
+    if (which == std::size(kLines))
+        return LogEntry{-1, "short"}; // shorter than the layout's 16 characters
+    if (which == std::size(kLines) + 1)
+        return LogEntry{-1, "12345 digits without a colon"};
+    return LogEntry{static_cast<int>(k % 48) + 1, kLines[which]};
+}
+
+LogEntry Traffic::longLine(std::size_t bytes)
+{
+    std::string text = "Long line: ";
+    while (text.size() < bytes)
+        text += "0123456789abcdefghijklmnopqrstuvwxyz ";
+    text.resize(bytes);
+    return LogEntry{0, std::move(text)};
+}
+
 Traffic::Session Traffic::newSession()
 {
     Session session;

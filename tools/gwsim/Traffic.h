@@ -21,6 +21,13 @@ public:
     // The next `count` lines.
     void next(std::size_t count, std::vector<LogEntry>& out);
 
+    // A line no viewer should trust, the k-th of a rotating set: invalid
+    // UTF-8, a NUL byte, HTML markup, terminal control sequences, a line too
+    // short for the layout, one that starts with digits but has no colon.
+    static LogEntry hostile(std::uint64_t k);
+    // One line of `bytes` characters of text (for a 10 MB line).
+    static LogEntry longLine(std::size_t bytes);
+
     Counters& counters() { return m_counters; }
     const Counters& counters() const { return m_counters; }
 

@@ -142,6 +142,28 @@ const TextEntry kTexts[] = {
     {"app.createWindowFailed", "Das Fenster kann nicht erstellt werden: "},
     {"app.createDialogFailed", "Das Dialogfeld kann nicht erstellt werden: "},
     {"app.printing", "Drucken..."},
+    // app: log view, find, message boxes, About box
+    {"app.button.ok", "OK"},
+    {"app.button.yes", "&Ja"},
+    {"app.button.no", "&Nein"},
+    {"app.button.cancel", "Abbrechen"},
+    {"app.log.time", "Zeit"},
+    {"app.log.thread", "Thread"},
+    {"app.log.activity", "Aktivität"},
+    {"app.log.openWith", "Mit dem zugeordneten Programm öffnen"},
+    {"app.log.openFailed", "Die Protokolldatei kann nicht mit dem zugeordneten Programm geöffnet werden:"},
+    {"app.find.caption", "Suchen"},
+    {"app.find.what", "Su&chen nach:"},
+    {"app.find.next", "&Weitersuchen"},
+    {"app.find.close", "Schließen"},
+    {"app.find.notFound", "Der Text wurde in dieser Spalte nicht gefunden."},
+    {"app.find.wrapped", "Ende der Spalte erreicht; oben fortgesetzt."},
+    {"app.find.noData", "In dieser Spalte wurden keine gültigen Daten gefunden!"},
+    {"app.printFailed", "Druckfehler: Das Protokoll konnte nicht gedruckt werden."},
+    {"app.about.caption", "Über Morva Admin"},
+    {"app.about.copyright", "Verwaltungskonsole des Morva-Mail-Gateways"},
+    {"app.about.web", "Web:"},
+    {"app.about.support", "Support:"},
 
     // --- config ---
 

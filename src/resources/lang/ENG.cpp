@@ -142,6 +142,28 @@ const TextEntry kTexts[] = {
     {"app.createWindowFailed", "Unable to create window: "},
     {"app.createDialogFailed", "Unable to create dialog box: "},
     {"app.printing", "Printing..."},
+    // app: log view, find, message boxes, About box
+    {"app.button.ok", "OK"},
+    {"app.button.yes", "&Yes"},
+    {"app.button.no", "&No"},
+    {"app.button.cancel", "Cancel"},
+    {"app.log.time", "Time"},
+    {"app.log.thread", "Thread"},
+    {"app.log.activity", "Activity"},
+    {"app.log.openWith", "Open with the associated program"},
+    {"app.log.openFailed", "Unable to open the log file with the associated program:"},
+    {"app.find.caption", "Find"},
+    {"app.find.what", "Fi&nd what:"},
+    {"app.find.next", "&Find Next"},
+    {"app.find.close", "Close"},
+    {"app.find.notFound", "The text was not found in this column."},
+    {"app.find.wrapped", "End of the column reached; continued from the top."},
+    {"app.find.noData", "Unable to find valid data in this column!"},
+    {"app.printFailed", "Print Error: the log could not be printed."},
+    {"app.about.caption", "About Morva Admin"},
+    {"app.about.copyright", "Administration console of the Morva mail gateway"},
+    {"app.about.web", "Web:"},
+    {"app.about.support", "Support:"},
 
     // --- config ---
 

@@ -142,6 +142,28 @@ const TextEntry kTexts[] = {
     {"app.createWindowFailed", "Impossible de créer la fenêtre : "},
     {"app.createDialogFailed", "Impossible de créer la boîte de dialogue : "},
     {"app.printing", "Impression..."},
+    // app: log view, find, message boxes, About box
+    {"app.button.ok", "OK"},
+    {"app.button.yes", "&Oui"},
+    {"app.button.no", "&Non"},
+    {"app.button.cancel", "Annuler"},
+    {"app.log.time", "Heure"},
+    {"app.log.thread", "Thread"},
+    {"app.log.activity", "Activité"},
+    {"app.log.openWith", "Ouvrir avec le programme associé"},
+    {"app.log.openFailed", "Impossible d'ouvrir le fichier journal avec le programme associé :"},
+    {"app.find.caption", "Rechercher"},
+    {"app.find.what", "&Rechercher :"},
+    {"app.find.next", "&Suivant"},
+    {"app.find.close", "Fermer"},
+    {"app.find.notFound", "Le texte est introuvable dans cette colonne."},
+    {"app.find.wrapped", "Fin de la colonne atteinte ; recherche reprise depuis le début."},
+    {"app.find.noData", "Impossible de trouver des données valides dans cette colonne !"},
+    {"app.printFailed", "Erreur d'impression : le journal n'a pas pu être imprimé."},
+    {"app.about.caption", "À propos de Morva Admin"},
+    {"app.about.copyright", "Console d'administration de la passerelle de messagerie Morva"},
+    {"app.about.web", "Web :"},
+    {"app.about.support", "Assistance :"},
 
     // --- config ---
 

@@ -142,6 +142,28 @@ const TextEntry kTexts[] = {
     {"app.createWindowFailed", "Impossibile creare la finestra: "},
     {"app.createDialogFailed", "Impossibile creare la finestra di dialogo: "},
     {"app.printing", "Stampa in corso..."},
+    // app: log view, find, message boxes, About box
+    {"app.button.ok", "OK"},
+    {"app.button.yes", "&Sì"},
+    {"app.button.no", "&No"},
+    {"app.button.cancel", "Annulla"},
+    {"app.log.time", "Orario"},
+    {"app.log.thread", "Thread"},
+    {"app.log.activity", "Attività"},
+    {"app.log.openWith", "Apri con il programma associato"},
+    {"app.log.openFailed", "Impossibile aprire il file di log con il programma associato:"},
+    {"app.find.caption", "Trova"},
+    {"app.find.what", "&Trova:"},
+    {"app.find.next", "Trova &successivo"},
+    {"app.find.close", "Chiudi"},
+    {"app.find.notFound", "Il testo non è stato trovato in questa colonna."},
+    {"app.find.wrapped", "Raggiunta la fine della colonna; ricerca ripresa dall'inizio."},
+    {"app.find.noData", "Impossibile trovare dati validi in questa colonna!"},
+    {"app.printFailed", "Errore di stampa: impossibile stampare il log."},
+    {"app.about.caption", "Informazioni su Morva Admin"},
+    {"app.about.copyright", "Console di amministrazione del gateway di posta Morva"},
+    {"app.about.web", "Web:"},
+    {"app.about.support", "Assistenza:"},
 
     // --- config ---
 

@@ -142,6 +142,28 @@ const TextEntry kTexts[] = {
     {"app.createWindowFailed", "No es posible crear la ventana: "},
     {"app.createDialogFailed", "No es posible crear el cuadro de diálogo: "},
     {"app.printing", "Imprimiendo..."},
+    // app: log view, find, message boxes, About box
+    {"app.button.ok", "Aceptar"},
+    {"app.button.yes", "&Sí"},
+    {"app.button.no", "&No"},
+    {"app.button.cancel", "Cancelar"},
+    {"app.log.time", "Tiempo"},
+    {"app.log.thread", "Hilo"},
+    {"app.log.activity", "Actividad"},
+    {"app.log.openWith", "Abrir con el programa asociado"},
+    {"app.log.openFailed", "No se puede abrir el archivo de registro con el programa asociado:"},
+    {"app.find.caption", "Buscar"},
+    {"app.find.what", "&Buscar:"},
+    {"app.find.next", "Buscar &siguiente"},
+    {"app.find.close", "Cerrar"},
+    {"app.find.notFound", "No se encontró el texto en esta columna."},
+    {"app.find.wrapped", "Se alcanzó el final de la columna; se continuó desde el principio."},
+    {"app.find.noData", "¡No se encuentran datos válidos en esta columna!"},
+    {"app.printFailed", "Error de impresión: no se pudo imprimir el registro."},
+    {"app.about.caption", "Acerca de Morva Admin"},
+    {"app.about.copyright", "Consola de administración de la pasarela de correo Morva"},
+    {"app.about.web", "Web:"},
+    {"app.about.support", "Soporte:"},
 
     // --- config ---
 

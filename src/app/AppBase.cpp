@@ -1,0 +1,42 @@
+#include "app/AppBase.h"
+
+#include "app/CommandRegistry.h"
+#include "app/Cwm_AboutDlg.h"
+#include "app/MessageBox.h"
+#include "app/QtText.h"
+#include "app/WebPages.h"
+#include "platform/UrlOpener.h"
+#include "resources/CommandIds.h"
+
+namespace morva::app {
+
+AppBase::AppBase(CommandRegistry& commands, platform::UrlOpener& urlOpener, QObject* parent)
+    : QObject(parent), m_commands(commands), m_urlOpener(urlOpener)
+{
+}
+
+void AppBase::registerBaseCommands()
+{
+    namespace c = morva::command;
+    m_commands.setHandler(c::About, [this] { showAbout(); });
+    for (int id : {c::HomePage, c::OnlineOrder})
+        m_commands.setHandler(id, [this, id] { openWebPage(webPageFor(id)); });
+}
+
+bool AppBase::openWebPage(const std::string& url)
+{
+    if (m_urlOpener.openUrl(url))
+        return true;
+    MessageBox::show(dialogParent(), MessageKind::Notice,
+                     qtText("app.browserFailed", currentLanguage()) + QLatin1Char('\n') +
+                         QString::fromStdString(url));
+    return false;
+}
+
+void AppBase::showAbout()
+{
+    Cwm_AboutDlg dialog(dialogParent(), currentLanguage(), m_urlOpener);
+    dialog.exec();
+}
+
+} // namespace morva::app

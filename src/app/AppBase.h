@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+namespace morva::platform {
+class UrlOpener;
+}
+
+namespace morva::app {
+
+class CommandRegistry;
+
+// The generic application object: the English-only flag (on until a
+// derived application lets the language apply) and the commands every
+// program of the maker has: About box, home page, online order.
+class AppBase : public QObject
+{
+    Q_OBJECT
+public:
+    AppBase(CommandRegistry& commands, platform::UrlOpener& urlOpener, QObject* parent = nullptr);
+
+    bool englishOnly() const { return m_englishOnly; }
+    CommandRegistry& commands() { return m_commands; }
+
+    // Opens `url` in the browser; when the desktop cannot, says so with the
+    // address. False on failure.
+    bool openWebPage(const std::string& url);
+
+protected:
+    void setEnglishOnly(bool englishOnly) { m_englishOnly = englishOnly; }
+    // The window messages and dialogs belong to, and the language they use.
+    virtual QWidget* dialogParent() const = 0;
+    virtual int currentLanguage() const = 0;
+    virtual void showAbout();
+    void registerBaseCommands();
+
+private:
+    CommandRegistry& m_commands;
+    platform::UrlOpener& m_urlOpener;
+    bool m_englishOnly = true;
+};
+
+} // namespace morva::app

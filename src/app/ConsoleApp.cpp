@@ -1,0 +1,177 @@
+#include "app/ConsoleApp.h"
+
+#include "app/AdminSettings.h"
+#include "app/AppEnvironment.h"
+#include "app/CommandRegistry.h"
+#include "app/Cwm_MainWnd.h"
+#include "app/MessageBox.h"
+#include "app/QtText.h"
+#include "app/WebPages.h"
+#include "config/ConfigStore.h"
+#include "platform/FileSystem.h"
+#include "platform/UrlOpener.h"
+#include "resources/CommandIds.h"
+#include "service/SignalFiles.h"
+
+#include <QTimer>
+
+namespace morva::app {
+
+namespace c = morva::command;
+
+ConsoleApp::ConsoleApp(AppEnvironment& environment, AdminSettings& settings,
+                       CommandRegistry& commands)
+    : AppBase(commands, environment.services().urlOpener), m_environment(environment),
+      m_settings(settings), m_startupChecks(*this)
+{
+    setEnglishOnly(false);
+}
+
+ConsoleApp::~ConsoleApp() = default;
+
+bool ConsoleApp::initInstance()
+{
+    m_mainWnd =
+        std::make_unique<Cwm_MainWnd>(commands(), m_settings, m_environment.services().fileSystem);
+    m_mainWnd->setCloseHook([this] {
+        if (m_closeDataSet)
+            m_closeDataSet();
+    });
+    registerBaseCommands();
+    registerCommands();
+    m_mainWnd->show();
+    QTimer::singleShot(0, this, &ConsoleApp::onFirstIdle);
+    return true;
+}
+
+void ConsoleApp::onFirstIdle()
+{
+    if (m_started || m_inFirstIdle)
+        return;
+    m_inFirstIdle = true;
+    m_mainWnd->setPaneText(Cwm_MainBaseWnd::LockedPane, QString());
+    m_startupChecks.run();
+    openLogView();
+    m_started = true;
+    m_inFirstIdle = false;
+}
+
+void ConsoleApp::registerCommands()
+{
+    CommandRegistry& table = commands();
+    Cwm_MainWnd* wnd = m_mainWnd.get();
+    const auto hasLogView = [wnd] { return wnd->logView() != nullptr; };
+
+    table.setHandler(c::Print, [wnd] { wnd->printLog(); });
+    table.setHandler(c::PrintSetup, [wnd] { wnd->printSetup(); });
+    table.setHandler(c::Exit, [wnd] { wnd->close(); });
+    table.setHandler(c::Copy, [wnd] { wnd->copySelection(); });
+    table.setHandler(c::Find, [wnd] { wnd->findInLog(); });
+    table.setHandler(c::Refresh, [wnd] { wnd->refreshLog(); });
+    table.setHandler(c::RecreateLogView, [this] { openLogView(); });
+    for (int id : {c::Print, c::Copy, c::Find, c::Refresh})
+        table.setCondition(id, hasLogView);
+    table.setCondition(c::RecreateLogView, [this] { return m_noLogView; });
+    table.setCondition(c::ExchangeAddresses, [this] { return m_exchAddrListOn; });
+    table.setCondition(c::Service, [this] { return m_serviceOn; });
+
+    for (const service::SignalFile& signal : service::signalFiles())
+        table.setHandler(signal.commandId, [this, name = signal.fileName] { sendSignal(name); });
+
+    for (int id : {c::HelpDocumentation, c::HelpAdminister, c::HelpTroubleshooting,
+                   c::HelpFightSpam, c::HelpOperationsGuide, c::HelpTightenSecurity,
+                   c::SpamReportHomePage, c::AddOnMakerHomePage, c::SupportRequest})
+        table.setHandler(id, [this, id] { openWebPage(webPageFor(id)); });
+}
+
+bool ConsoleApp::sendSignal(const char* fileName)
+{
+    if (service::createSignalFile(m_environment.services().fileSystem, m_environment.programDir(),
+                                  fileName))
+        return true;
+    MessageBox::show(m_mainWnd.get(), MessageKind::Failure,
+                     toQString(service::signalFailedText(m_environment.languageIndex())));
+    return false;
+}
+
+void ConsoleApp::setDataSetLifecycle(std::function<void()> create, std::function<void()> close)
+{
+    m_createDataSet = std::move(create);
+    m_closeDataSet = std::move(close);
+}
+
+void ConsoleApp::createDataSet()
+{
+    if (m_createDataSet)
+        m_createDataSet();
+}
+
+void ConsoleApp::installMenu()
+{
+    MessageBox::setLanguage(m_environment.languageIndex());
+    m_mainWnd->installMenu(englishOnly() ? English : m_environment.languageIndex());
+}
+
+void ConsoleApp::openLogView()
+{
+    config::ConfigStore& store = m_environment.configStore();
+    if (!store.getBool("WriteLogFile") || !store.getBool("AdminShowLogFile")) {
+        m_mainWnd->closeLogView();
+        setNoLogView(true);
+        return;
+    }
+    Cwm_LogView::Options options;
+    options.path =
+        logFilePath(store.getString("AdminLogPath"), store.getString("LogPath"),
+                    m_environment.programDir(), m_environment.services().fileSystem.separator());
+    options.fontFace = QString::fromStdString(store.getString("AdminLogFont"));
+    options.fontSize = store.getInt("AdminLogFontSize");
+    options.languageIndex = m_environment.languageIndex();
+    platform::UrlOpener& opener = m_environment.services().urlOpener;
+    options.openWithDesktop = [&opener](const std::string& path) { return opener.openFile(path); };
+    m_mainWnd->openLogView(std::move(options));
+    setNoLogView(false);
+}
+
+QWidget* ConsoleApp::dialogParent() const
+{
+    return m_mainWnd.get();
+}
+
+int ConsoleApp::currentLanguage() const
+{
+    return m_environment.languageIndex();
+}
+
+void ConsoleApp::flagsChanged()
+{
+    commands().notifyStateChanged();
+}
+
+void ConsoleApp::setLockedPaneOn(bool on)
+{
+    m_lockedPaneOn = on;
+    if (m_mainWnd)
+        m_mainWnd->setLockedPaneOn(on);
+    flagsChanged();
+}
+
+void ConsoleApp::setNoLogView(bool on)
+{
+    m_noLogView = on;
+    flagsChanged();
+}
+
+void ConsoleApp::setExchAddrListOn(bool on)
+{
+    m_exchAddrListOn = on;
+    flagsChanged();
+}
+
+void ConsoleApp::setServiceOn(bool on)
+{
+    m_serviceOn = on;
+    flagsChanged();
+}
+
+} // namespace morva::app

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/AppBase.h"
+#include "app/FirstRunSteps.h"
+#include "app/StartupChecks.h"
+
+#include <functional>
+#include <memory>
+
+namespace morva::app {
+
+class AdminSettings;
+class AppEnvironment;
+class Cwm_MainWnd;
+
+// The console's application object: it owns the command table, the main
+// window and the flags that enable some commands, and runs the start-up
+// checks on the first idle moment.
+class ConsoleApp : public AppBase
+{
+    Q_OBJECT
+public:
+    ConsoleApp(AppEnvironment& environment, AdminSettings& settings, CommandRegistry& commands);
+    ~ConsoleApp() override;
+
+    // Creates and shows the main window and schedules the first idle pass.
+    bool initInstance();
+    // The first idle moment: start-up checks, then the log view (guarded
+    // against the nested event loops of the dialogs it opens).
+    void onFirstIdle();
+
+    AppEnvironment& environment() { return m_environment; }
+    Cwm_MainWnd* mainWindow() const { return m_mainWnd.get(); }
+    StartupChecks& startupChecks() { return m_startupChecks; }
+    FirstRunSteps& firstRunSteps() { return m_firstRunSteps; }
+
+    // Creating and closing the data set (set by the record database).
+    void setDataSetLifecycle(std::function<void()> create, std::function<void()> close);
+    void createDataSet();
+
+    // Creates the log view when WriteLogFile and AdminShowLogFile are both
+    // true; otherwise none, and NoLogView is set.
+    void openLogView();
+    void installMenu();
+    // Creates a signal file for the gateway; says so when it cannot.
+    bool sendSignal(const char* fileName);
+
+    // Command-enable flags.
+    bool lockedPaneOn() const { return m_lockedPaneOn; }
+    bool noLogView() const { return m_noLogView; }
+    bool exchAddrListOn() const { return m_exchAddrListOn; }
+    bool serviceOn() const { return m_serviceOn; }
+    void setLockedPaneOn(bool on);
+    void setNoLogView(bool on);
+    void setExchAddrListOn(bool on);
+    void setServiceOn(bool on);
+
+protected:
+    QWidget* dialogParent() const override;
+    int currentLanguage() const override;
+
+private:
+    void registerCommands();
+    void flagsChanged();
+
+    AppEnvironment& m_environment;
+    AdminSettings& m_settings;
+    std::unique_ptr<Cwm_MainWnd> m_mainWnd;
+    StartupChecks m_startupChecks;
+    FirstRunSteps m_firstRunSteps;
+    std::function<void()> m_createDataSet;
+    std::function<void()> m_closeDataSet;
+    bool m_started = false;
+    bool m_inFirstIdle = false;
+    bool m_lockedPaneOn = false;
+    bool m_noLogView = false;
+    bool m_exchAddrListOn = false;
+    bool m_serviceOn = false;
+};
+
+} // namespace morva::app

@@ -1,0 +1,273 @@
+#include "app/Cwm_LogView.h"
+
+#include "app/LogFindDlg.h"
+#include "app/LogTableModel.h"
+#include "app/MessageBox.h"
+#include "app/QtText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+#include <algorithm>
+#include <set>
+
+namespace morva::app {
+
+namespace {
+
+// A burst of watcher signals (the gateway writing line by line) becomes one
+// refresh after this delay.
+constexpr int kCoalesceMs = 50;
+
+QFont logFont(const QString& face, int size)
+{
+    QFont font(face.isEmpty() ? QStringLiteral("Lucida Console") : face);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(face.isEmpty() || size <= 0 ? 12 : size);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+} // namespace
+
+Cwm_LogView::Cwm_LogView(platform::FileSystem& fileSystem, Options options, QWidget* parent)
+    : QTableView(parent), m_options(std::move(options)), m_reader(fileSystem, m_options.path),
+      m_model(new LogTableModel(m_options.languageIndex, this)), m_pollTimer(new QTimer(this)),
+      m_soonTimer(new QTimer(this)), m_watcher(new QFileSystemWatcher(this))
+{
+    setObjectName(QStringLiteral("LogView"));
+    setModel(m_model);
+    setFont(logFont(m_options.fontFace, m_options.fontSize));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setShowGrid(true);
+    setTabKeyNavigation(false);
+    verticalHeader()->hide();
+    // Fixed row heights and column widths: measuring rows would cost time
+    // on every append of a busy log.
+    const QFontMetrics metrics(font());
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setHighlightSections(false);
+    setColumnWidth(LogTableModel::TimeColumn,
+                   metrics.horizontalAdvance(QStringLiteral("00:00:00")) + 16);
+    setColumnWidth(
+        LogTableModel::ThreadColumn,
+        std::max(metrics.horizontalAdvance(QStringLiteral("000000")),
+                 horizontalHeader()->fontMetrics().horizontalAdvance(
+                     m_model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString())) +
+            16);
+
+    m_soonTimer->setSingleShot(true);
+    connect(m_soonTimer, &QTimer::timeout, this, [this] { readNewLines(); });
+    connect(m_pollTimer, &QTimer::timeout, this, [this] { readNewLines(); });
+    m_pollTimer->start(m_options.pollMs);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this,
+            [this] { scheduleRefresh(kCoalesceMs); });
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this,
+            [this] { scheduleRefresh(kCoalesceMs); });
+    watchFile();
+}
+
+Cwm_LogView::~Cwm_LogView() = default;
+
+LogFindDlg* Cwm_LogView::findDialog() const
+{
+    return m_findDlg.data();
+}
+
+void Cwm_LogView::watchFile()
+{
+    const QString file = QString::fromStdString(m_reader.path());
+    const QString dir = QFileInfo(file).absolutePath();
+    // A rotated or recreated file drops out of the watcher: watch the
+    // directory for its return and add the file again when it is there.
+    if (!m_watcher->directories().contains(dir) && QFileInfo(dir).isDir())
+        m_watcher->addPath(dir);
+    if (!m_watcher->files().contains(file) && QFileInfo(file).isFile())
+        m_watcher->addPath(file);
+}
+
+void Cwm_LogView::scheduleRefresh(int delayMs)
+{
+    if (!m_soonTimer->isActive())
+        m_soonTimer->start(delayMs);
+}
+
+bool Cwm_LogView::readNewLines()
+{
+    LogReadResult result = m_reader.readNewLines();
+    if (!result.cleared && result.rows.empty())
+        return false;
+    if (!m_watcher->files().contains(QString::fromStdString(m_reader.path())))
+        watchFile();
+
+    const bool busy = !result.rows.empty();
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        setUpdatesEnabled(false);
+    }
+    if (result.cleared) {
+        m_model->clear();
+        horizontalScrollBar()->setValue(0);
+    }
+    m_model->appendRows(result.rows);
+    if (busy) {
+        scrollToBottom();
+        setUpdatesEnabled(true);
+        QApplication::restoreOverrideCursor();
+    }
+    if (result.more)
+        scheduleRefresh(0);
+    return true;
+}
+
+void Cwm_LogView::findInLog()
+{
+    if (m_findDlg)
+        delete m_findDlg.data();
+    const QModelIndex current = currentIndex();
+    const int column = current.isValid() ? current.column() : LogTableModel::ActivityColumn;
+    if (m_model->rowCount() == 0 || !current.isValid()) {
+        MessageBox::showText(this, MessageKind::Failure, "app.find.noData");
+        return;
+    }
+    m_findDlg = new LogFindDlg(*this, column, m_model->cell(current.row(), column),
+                               m_options.languageIndex);
+    m_findDlg->setAttribute(Qt::WA_DeleteOnClose);
+    m_findDlg->show();
+    m_findDlg->raise();
+    m_findDlg->activateWindow();
+}
+
+int Cwm_LogView::findNext(const QString& text, int column, int afterRow, bool* wrapped)
+{
+    const int rows = m_model->rowCount();
+    *wrapped = false;
+    if (rows == 0 || text.isEmpty())
+        return -1;
+    const int start = std::clamp(afterRow + 1, 0, rows);
+    for (int step = 0; step < rows; ++step) {
+        const int row = (start + step) % rows;
+        if (m_model->cell(row, column).contains(text, Qt::CaseInsensitive)) {
+            *wrapped = start + step >= rows;
+            const QModelIndex hit = m_model->index(row, column);
+            setCurrentIndex(hit);
+            selectRow(row);
+            scrollTo(hit);
+            return row;
+        }
+    }
+    return -1;
+}
+
+QString Cwm_LogView::selectionText() const
+{
+    std::set<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        rows.insert(index.row());
+    QStringList lines;
+    for (int row : rows) {
+        QStringList cells;
+        for (int column = 0; column < LogTableModel::kColumnCount; ++column)
+            cells << m_model->cell(row, column);
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+void Cwm_LogView::copySelection()
+{
+    QApplication::clipboard()->setText(selectionText());
+}
+
+bool Cwm_LogView::printTo(QPagedPaintDevice& device)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    QFont font = this->font();
+    font.setPointSizeF(9);
+    painter.setFont(font);
+    const QFontMetrics metrics(font, &device);
+    const QRect page = painter.viewport();
+    const int lineHeight = metrics.lineSpacing();
+    const int gap = metrics.horizontalAdvance(QLatin1Char(' ')) * 2;
+    const int timeWidth = metrics.horizontalAdvance(QStringLiteral("00:00:00")) + gap;
+    const int threadWidth = metrics.horizontalAdvance(QStringLiteral("000000")) + gap;
+    const int activityWidth = std::max(1, page.width() - timeWidth - threadWidth);
+    const int linesPerPage = std::max(1, page.height() / lineHeight - 3);
+
+    auto drawRow = [&](int y, const QString& time, const QString& thread, const QString& activity) {
+        painter.drawText(0, y, time);
+        painter.drawText(timeWidth, y, thread);
+        painter.drawText(timeWidth + threadWidth, y,
+                         metrics.elidedText(activity, Qt::ElideRight, activityWidth));
+    };
+    const int rows = m_model->rowCount();
+    int pageNumber = 1;
+    int row = 0;
+    do {
+        if (pageNumber > 1 && !device.newPage())
+            return false;
+        int y = metrics.ascent();
+        QFont bold = font;
+        bold.setBold(true);
+        painter.setFont(bold);
+        drawRow(y, m_model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+                m_model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(),
+                m_model->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString());
+        painter.setFont(font);
+        y += lineHeight;
+        painter.drawLine(0, y - lineHeight / 2, page.width(), y - lineHeight / 2);
+        for (int n = 0; n < linesPerPage && row < rows; ++n, ++row) {
+            y += lineHeight;
+            drawRow(y, m_model->cell(row, 0), m_model->cell(row, 1), m_model->cell(row, 2));
+        }
+        const QString number = QString::number(pageNumber);
+        painter.drawText(page.width() - metrics.horizontalAdvance(number),
+                         page.height() - metrics.descent(), number);
+        ++pageNumber;
+    } while (row < rows);
+    return painter.end();
+}
+
+void Cwm_LogView::openWithDesktop()
+{
+    if (!m_options.openWithDesktop || !m_options.openWithDesktop(m_reader.path())) {
+        MessageBox::show(this, MessageKind::Failure,
+                         qtText("app.log.openFailed", m_options.languageIndex) + QLatin1Char('\n') +
+                             QString::fromStdString(m_reader.path()));
+    }
+}
+
+void Cwm_LogView::resizeEvent(QResizeEvent* event)
+{
+    QScrollBar* vertical = verticalScrollBar();
+    const bool atEnd = vertical->value() >= vertical->maximum();
+    QTableView::resizeEvent(event);
+    if (atEnd)
+        scrollToBottom();
+}
+
+void Cwm_LogView::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    QAction* open = menu.addAction(qtText("app.log.openWith", m_options.languageIndex));
+    connect(open, &QAction::triggered, this, &Cwm_LogView::openWithDesktop);
+    menu.exec(event->globalPos());
+}
+
+} // namespace morva::app

@@ -1,0 +1,83 @@
+#include "app/AdminSettings.h"
+#include "app/AppEnvironment.h"
+#include "app/CommandRegistry.h"
+#include "app/ConsoleApp.h"
+#include "app/Cwm_MainWnd.h"
+#include "platform/AddOnProbe.h"
+#include "platform/Clock.h"
+#include "platform/ProcessInfo.h"
+#include "platform/RegionalLanguage.h"
+#include "platform/SystemFileSystem.h"
+#include "platform/UrlOpener.h"
+#include "platform/VersionResource.h"
+
+#include <QApplication>
+#include <QStatusBar>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// MORVA_REPORT_STARTUP=1 prints the wall-clock time (ms since the epoch) of
+// the main window's first paint on stderr, for start-up measurements;
+// MORVA_REPORT_STARTUP=exit also ends the program then.
+class FirstPaintReporter : public QObject
+{
+public:
+    explicit FirstPaintReporter(bool exitAfter) : m_exitAfter(exitAfter) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_reported) {
+            m_reported = true;
+            const auto now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                std::chrono::system_clock::now().time_since_epoch());
+            std::fprintf(stderr, "morva-admin: first paint at %lld\n",
+                         static_cast<long long>(now.count()));
+            if (m_exitAfter)
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_exitAfter;
+    bool m_reported = false;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(
+        QString::fromLatin1(morva::app::AdminSettings::kOrganization));
+    QApplication::setApplicationName(QString::fromLatin1(morva::app::AdminSettings::kApplication));
+
+    auto fileSystem = morva::platform::makeSystemFileSystem();
+    morva::platform::SystemClock clock;
+    auto regionalLanguage = morva::platform::makeSystemRegionalLanguage();
+    auto addOnProbe = morva::platform::makeSystemAddOnProbe();
+    auto urlOpener = morva::platform::makeSystemUrlOpener();
+    auto versionResource = morva::platform::makeSystemVersionResource();
+    morva::app::PlatformServices services{*fileSystem, clock,      *regionalLanguage,
+                                          *addOnProbe, *urlOpener, *versionResource};
+
+    const std::string programDir = morva::platform::resolveProgramDir();
+    morva::app::AppEnvironment environment(
+        services, programDir, morva::platform::executablePath(),
+        morva::app::AppEnvironment::tempDirFromEnvironment(programDir));
+    auto settings = morva::app::AdminSettings::forCurrentUser();
+    morva::app::CommandRegistry commands;
+    morva::app::ConsoleApp app(environment, *settings, commands);
+    if (!app.initInstance())
+        return 1;
+
+    std::unique_ptr<FirstPaintReporter> reporter;
+    if (const char* report = std::getenv("MORVA_REPORT_STARTUP"); report && *report) {
+        reporter = std::make_unique<FirstPaintReporter>(std::string_view(report) == "exit");
+        app.mainWindow()->statusBar()->installEventFilter(reporter.get());
+    }
+    return QApplication::exec();
+}

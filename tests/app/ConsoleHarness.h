@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/AdminSettings.h"
+#include "app/AppEnvironment.h"
+#include "app/CommandRegistry.h"
+#include "app/ConsoleApp.h"
+#include "app/Cwm_MainWnd.h"
+#include "app/MessageBox.h"
+#include "platform/AddOnProbe.h"
+#include "platform/Clock.h"
+#include "platform/RegionalLanguage.h"
+#include "platform/SystemFileSystem.h"
+#include "platform/UrlOpener.h"
+#include "platform/VersionResource.h"
+
+#include <QTemporaryDir>
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace morva::test {
+
+// A console on a scratch program directory with the real file system and
+// fakes for everything else; message boxes are caught.
+struct ConsoleHarness
+{
+    QTemporaryDir dir;
+    std::string programDir = dir.path().toStdString() + "/";
+    std::unique_ptr<platform::FileSystem> fileSystem = platform::makeSystemFileSystem();
+    platform::FakeClock clock;
+    platform::FixedRegionalLanguage regional{"ENG"};
+    platform::FakeAddOnProbe addOn{false};
+    platform::FakeUrlOpener urls;
+    platform::FakeVersionResource versions;
+    std::unique_ptr<app::AdminSettings> settings =
+        app::AdminSettings::inFile(dir.filePath(QStringLiteral("settings.ini")));
+    app::ScopedMessageCatcher messages;
+    std::unique_ptr<app::AppEnvironment> environment;
+    std::unique_ptr<app::CommandRegistry> commands;
+    std::unique_ptr<app::ConsoleApp> app;
+
+    void writeFile(const std::string& name, const std::string& content)
+    {
+        std::ofstream(programDir + name, std::ios::binary) << content;
+    }
+
+    // Builds the console; runs the first idle pass when `start` is set.
+    app::ConsoleApp& create(bool start = true)
+    {
+        app::PlatformServices services{*fileSystem, clock, regional, addOn, urls, versions};
+        environment = std::make_unique<app::AppEnvironment>(services, programDir,
+                                                            programDir + "morva-admin", "");
+        commands = std::make_unique<app::CommandRegistry>();
+        app = std::make_unique<app::ConsoleApp>(*environment, *settings, *commands);
+        app->initInstance();
+        if (start)
+            app->onFirstIdle();
+        return *app;
+    }
+    app::Cwm_MainWnd& window() { return *app->mainWindow(); }
+};
+
+} // namespace morva::test
