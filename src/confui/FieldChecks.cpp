@@ -3,9 +3,9 @@
 #include "confui/EntryChecks.h"
 #include "confui/Messages.h"
 #include "confui/QtTexts.h"
+#include "db/EmailAddressCheck.h"
 
 #include <QLineEdit>
-#include "db/EmailAddressCheck.h"
 
 namespace morva::confui {
 

@@ -17,10 +17,25 @@ QMessageBox::Icon iconOf(MessageKind kind)
     }
     return QMessageBox::Information;
 }
+
+MessageHandler& handler()
+{
+    static MessageHandler current;
+    return current;
+}
 } // namespace
+
+void setMessageHandler(MessageHandler newHandler)
+{
+    handler() = std::move(newHandler);
+}
 
 void showMessage(QWidget* parent, MessageKind kind, const QString& text)
 {
+    if (handler()) {
+        handler()(kind, text, false);
+        return;
+    }
     QMessageBox box(iconOf(kind), QStringLiteral("Morva Admin"), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -28,6 +43,8 @@ void showMessage(QWidget* parent, MessageKind kind, const QString& text)
 
 bool askYesNo(QWidget* parent, const QString& text)
 {
+    if (handler())
+        return handler()(MessageKind::Notice, text, true);
     QMessageBox box(QMessageBox::Question, QStringLiteral("Morva Admin"), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);

@@ -3,6 +3,7 @@
 #include "confui/Catalogue.h"
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -12,5 +13,10 @@ namespace morva::confui {
 void showMessage(QWidget* parent, MessageKind kind, const QString& text);
 // A Yes/No question; true for Yes.
 bool askYesNo(QWidget* parent, const QString& text);
+
+// Tests answer the boxes here: the handler gets every message (question
+// true for Yes/No) and returns the answer (true = Yes). Empty: real boxes.
+using MessageHandler = std::function<bool(MessageKind kind, const QString& text, bool question)>;
+void setMessageHandler(MessageHandler handler);
 
 } // namespace morva::confui

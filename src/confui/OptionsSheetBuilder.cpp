@@ -29,6 +29,25 @@ std::unique_ptr<Cwm_IniPropSheet> buildOptionsSheet(int type, const SheetEnviron
     return sheet;
 }
 
+std::unique_ptr<Cwm_BasePropSheet>
+buildCatalogueSheet(int type, const SheetEnvironment& environment, QWidget* parent)
+{
+    if (type == kAddOnSheetType)
+        return std::make_unique<Cwm_MVFPropSheet>(environment, parent);
+    if (type == kFallbackSheetType || (type >= 1 && type <= 13))
+        return buildOptionsSheet(type, environment, parent);
+    const SheetDef* definition = catalogue().sheet(type);
+    auto sheet = std::make_unique<Cwm_BasePropSheet>(
+        environment,
+        uiText(definition ? definition->caption : "confui.sheet.fallback", environment.language),
+        type, parent);
+    if (definition)
+        for (const SheetPage& entry : definition->pages)
+            if (const PageDef* page = catalogue().page(entry.page))
+                sheet->addPage(*page, entry.caption);
+    return sheet;
+}
+
 bool saveOrReport(const SheetEnvironment& environment, QWidget* parent)
 {
     if (environment.store->save())

@@ -18,6 +18,12 @@ constexpr int kFallbackSheetType = -1;
 std::unique_ptr<Cwm_IniPropSheet> buildOptionsSheet(int type, const SheetEnvironment& environment,
                                                     QWidget* parent = nullptr);
 
+// Any sheet of the catalogue by its type, with the class it is shown in: the
+// add-on sheet, an Options sheet, or a plain sheet of the catalogued pages
+// (for types other parts of the console build).
+std::unique_ptr<Cwm_BasePropSheet>
+buildCatalogueSheet(int type, const SheetEnvironment& environment, QWidget* parent = nullptr);
+
 // Opens the Options sheet of `type` modally and finishes it: for types 3 and
 // 4 the add-on query comes first; after OK or Finish `IniWizard` is cleared,
 // the wizard applies its presets, and the file is saved once more. Returns

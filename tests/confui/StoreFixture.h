@@ -46,6 +46,15 @@ struct StoreFixture
         store->load();
     }
 
+    // A second store over the file as it is now on disk.
+    std::unique_ptr<morva::config::ConfigStore> fromDisk()
+    {
+        auto disk = std::make_unique<morva::config::ConfigStore>(*fs, clock, dir.string() + "/");
+        morva::config::registerSchema(*disk);
+        disk->load();
+        return disk;
+    }
+
     std::string fileText() const
     {
         std::ifstream in(dir / "Morva.ini", std::ios::binary);
