@@ -8,6 +8,7 @@
 class QWidget;
 
 namespace morva::app {
+class AppEnvironment;
 class CommandRegistry;
 }
 
@@ -48,6 +49,11 @@ int openSheetForCommand(int commandId, const SheetEnvironment& environment, QWid
 void registerSheetCommands(app::CommandRegistry& registry,
                            std::function<SheetEnvironment()> environment,
                            std::function<SheetServices()> services,
+                           std::function<QWidget*()> parent);
+
+// The same for the running console: the sheets work on its store, language
+// and platform, and list the certificate folders its configuration names.
+void registerSheetCommands(app::CommandRegistry& registry, app::AppEnvironment& console,
                            std::function<QWidget*()> parent);
 
 } // namespace morva::confui
