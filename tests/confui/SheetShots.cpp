@@ -23,6 +23,13 @@ namespace {
 void shoot(confui::Cwm_BasePropSheet& sheet, const QString& dir, const QString& prefix)
 {
     sheet.show();
+    QApplication::processEvents();
+    // The size the sheet chose for itself, as a user sees it first.
+    std::printf("%s hint %dx%d size %dx%d page %dx%d\n", prefix.toLocal8Bit().constData(),
+                sheet.sizeHint().width(), sheet.sizeHint().height(), sheet.width(), sheet.height(),
+                sheet.activePage() ? sheet.activePage()->sizeHint().width() : -1,
+                sheet.activePage() ? sheet.activePage()->sizeHint().height() : -1);
+    sheet.grab().save(dir + QStringLiteral("/%1-opened.png").arg(prefix));
     for (int i = 0; i < sheet.pageCount(); ++i) {
         sheet.setActivePage(i, false);
         QApplication::processEvents();
