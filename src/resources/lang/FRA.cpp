@@ -34,7 +34,7 @@ const TextEntry kTexts[] = {
     {"app.label.6011", "&Domaines de messagerie sur Exchange..."},
     {"app.label.6010", "&Adresses e-mail sur Exchange..."},
     {"app.label.6031", "&Module MORVAFilter pour le dossier Courrier indésirable d'Exchange..."},
-    {"app.label.6035", "Service Windows..."},
+    {"app.label.6035", "Service..."},
     {"app.label.6008", "&Transfert des e-mails..."},
     {"app.label.6009", "&Blocage SMTP..."},
     {"app.label.6026", "&Domaine..."},
