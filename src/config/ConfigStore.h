@@ -156,6 +156,16 @@ private:
     const ConfigEntry* lookupList(std::string_view key) const;
     const ConfigEntry* lookupAny(std::string_view key) const;
     bool changedOnDisk(const std::vector<FileStamp>& stamps);
+    struct SaveCursor
+    {
+        std::size_t entry = 0;
+        std::size_t item = 0;
+        bool started = false; // leading lines of `entry` written
+    };
+    // Appends the file text from `cursor` on until `out` holds at least
+    // `limit` bytes; true while text remains. The caller holds the lock.
+    bool serializeChunk(SaveCursor& cursor, std::string& out, std::size_t limit) const;
+    bool serializeEntries(SaveCursor& cursor, std::string& out, std::size_t limit) const;
     std::string serializeLocked() const;
 
     platform::FileSystem& m_fileSystem;
@@ -169,6 +179,7 @@ private:
     std::vector<std::string> m_includedFiles;
     std::vector<std::string> m_missingIncludes;
     std::vector<FileStamp> m_stamps;
+    std::size_t m_sizeHint = 0; // bytes read by the last load or written by the last save
     bool m_loadedOk = true;
     bool m_includesOk = true;
     LoadStatus m_loadStatus = LoadStatus::Missing;

@@ -17,6 +17,7 @@ using platform::FileError;
 namespace {
 
 constexpr std::size_t kChunkSize = 16384;
+constexpr std::size_t kSaveChunkSize = 1 << 20;
 constexpr int kOpenAttempts = 10;
 constexpr auto kOpenRetryDelay = std::chrono::milliseconds(1000);
 constexpr platform::OpenMode kReadShareRead = 3; // read/write, others may only read
@@ -154,6 +155,7 @@ bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
     const platform::FileStat after = fs.stat(path);
     m_lock.lock();
     m_store.m_stamps.push_back({path, after.lastWriteNs, after.size});
+    m_store.m_sizeHint += static_cast<std::size_t>(after.size);
     m_lock.unlock();
     return true;
 }
@@ -257,6 +259,7 @@ bool ConfigStore::load()
         m_includedFiles.clear();
         m_missingIncludes.clear();
         m_includesOk = true;
+        m_sizeHint = 0;
         // A load starts from the defaults: reading the file again must not
         // append its list items a second time.
         for (auto& entry : m_entries) {
@@ -291,72 +294,175 @@ bool ConfigStore::load()
 
 namespace {
 
-void appendLine(std::string& out, std::string_view key, std::string_view value, bool quoted,
-                const std::string* comment)
+// Appends text that must stay on its line: a line feed (which only a setter
+// can have put there) is written as a blank, so no value or comment can add
+// lines of its own to the file.
+void appendOnLine(std::string& out, std::string_view text)
 {
-    out.append(key);
-    out.push_back('=');
-    if (quoted)
-        out.push_back('"');
-    out.append(value);
-    if (quoted)
-        out.push_back('"');
+    const std::size_t start = out.size();
+    out.append(text);
+    if (std::memchr(text.data(), '\n', text.size())) {
+        for (std::size_t i = start; i < out.size(); ++i) {
+            if (out[i] == '\n')
+                out[i] = ' ';
+        }
+    }
+}
+
+void appendComment(std::string& out, const std::string* comment)
+{
     if (comment && !comment->empty()) {
         out.append(" ;");
-        out.append(*comment);
+        appendOnLine(out, *comment);
     }
+}
+
+// Whether "key=" + `rest` reads back as `value` with `comment`.
+bool readsBackAs(std::string_view rest, ValueFlags flags, std::string_view value,
+                 std::string_view comment)
+{
+    const std::string line = "k=" + std::string(rest);
+    const std::string_view trimmed = trimBlanks(line);
+    ConfigLine parsed = parseConfigLine(trimmed, true);
+    if ((flags & ValueFlag::NoComment) && !parsed.comment.empty())
+        parsed = parseConfigLine(trimmed, false);
+    return parsed.comment == comment && normalizedValue(parsed.value, flags) == value;
+}
+
+// One "key=value ;comment" line. A Quoted value goes inside double quotes,
+// unless it holds a quote that would end the quoted part early (a value read
+// from an unterminated quote): it is then written as it stands when that
+// form reads back to the same value.
+void appendValueLine(std::string& out, std::string_view key, std::string_view value,
+                     ValueFlags flags, bool quote, const std::string* comment)
+{
+    if (quote && std::memchr(value.data(), '"', value.size())) {
+        const std::string noComment;
+        const std::string& note = comment ? *comment : noComment;
+        std::string suffix = note.empty() ? std::string() : " ;" + note;
+        const std::string quotedForm = "\"" + std::string(value) + "\"" + suffix;
+        if (!readsBackAs(quotedForm, flags, value, note) &&
+            readsBackAs(std::string(value) + suffix, flags, value, note))
+            quote = false;
+    }
+    out.append(key);
+    out.push_back('=');
+    if (quote)
+        out.push_back('"');
+    appendOnLine(out, value);
+    if (quote)
+        out.push_back('"');
+    appendComment(out, comment);
     out.append("\r\n");
 }
 
 } // namespace
 
-std::string ConfigStore::serializeLocked() const
+bool ConfigStore::serializeChunk(SaveCursor& cursor, std::string& out, std::size_t limit) const
 {
-    std::string out;
-    for (const auto& entry : m_entries) {
-        if (entry.isDefault())
-            continue;
-        for (const auto& line : entry.leadingLines) {
-            out.append(line);
-            out.append("\r\n");
+    const std::size_t begin = out.size();
+    const bool fileStart = cursor.entry == 0 && !cursor.started;
+    const bool more = serializeEntries(cursor, out, limit);
+    // A first line that begins with the bytes of a byte-order mark would lose
+    // them on the next read; a blank line in front keeps it as it is.
+    if (fileStart && begin < out.size()) {
+        const std::string_view head = std::string_view(out).substr(begin);
+        if (head.rfind("\xEF\xBB\xBF", 0) == 0 || head.rfind("\xFF\xFE", 0) == 0)
+            out.insert(begin, "\r\n");
+    }
+    return more;
+}
+
+bool ConfigStore::serializeEntries(SaveCursor& cursor, std::string& out, std::size_t limit) const
+{
+    while (cursor.entry < m_entries.size()) {
+        const ConfigEntry& entry = m_entries[cursor.entry];
+        if (!cursor.started) {
+            if (entry.isDefault()) {
+                ++cursor.entry;
+                continue;
+            }
+            for (const auto& line : entry.leadingLines) {
+                appendOnLine(out, line);
+                out.append("\r\n");
+            }
+            cursor.started = true;
+            cursor.item = 0;
         }
         const bool quoted = (entry.flags & ValueFlag::Quoted) != 0;
         const auto& comments = entry.itemComments;
         auto commentAt = [&](std::size_t n) {
             return n < comments.size() ? &comments[n] : nullptr;
         };
+        auto single = [&](std::string_view text, bool quote) {
+            appendValueLine(out, entry.name, text, entry.flags, quote, commentAt(0));
+        };
+        // Writes the items from cursor.item on; false when the chunk filled up.
+        std::string scratch;
+        auto items = [&](const auto& list, auto itemText, bool quote) {
+            for (std::size_t n = cursor.item; n < list.size(); ++n) {
+                if (out.size() >= limit) {
+                    cursor.item = n;
+                    return false;
+                }
+                appendValueLine(out, entry.name, itemText(list[n]), entry.flags, quote,
+                                commentAt(n));
+            }
+            return true;
+        };
+        bool done = true;
         switch (entry.kind) {
         case ValueKind::String:
-            appendLine(out, entry.name, std::get<std::string>(entry.value), quoted, commentAt(0));
+            single(std::get<std::string>(entry.value), quoted);
             break;
         case ValueKind::Int:
-            appendLine(out, entry.name, formatIntegerText(std::get<std::int32_t>(entry.value)),
-                       false, commentAt(0));
+            single(formatIntegerText(std::get<std::int32_t>(entry.value)), false);
             break;
         case ValueKind::Bool:
-            appendLine(out, entry.name, std::get<bool>(entry.value) ? "True" : "False", false,
-                       commentAt(0));
+            single(std::get<bool>(entry.value) ? "True" : "False", false);
             break;
-        case ValueKind::StringList: {
-            const auto& items = std::get<StringList>(entry.value);
-            for (std::size_t n = 0; n < items.size(); ++n)
-                appendLine(out, entry.name, items[n], quoted, commentAt(n));
+        case ValueKind::StringList:
+            done = items(
+                std::get<StringList>(entry.value),
+                [](const std::string& item) { return std::string_view(item); }, quoted);
+            break;
+        case ValueKind::TextList:
+            done = items(
+                std::get<TextList>(entry.value),
+                [&](const std::u16string& item) {
+                    scratch.clear();
+                    appendEncodedTextItem(scratch, item);
+                    return std::string_view(scratch);
+                },
+                quoted);
+            break;
+        case ValueKind::NetList:
+            done = items(
+                std::get<NetList>(entry.value),
+                [&](const IpNetwork& item) {
+                    scratch.clear();
+                    item.appendTo(scratch);
+                    return std::string_view(scratch);
+                },
+                false);
             break;
         }
-        case ValueKind::TextList: {
-            const auto& items = std::get<TextList>(entry.value);
-            for (std::size_t n = 0; n < items.size(); ++n)
-                appendLine(out, entry.name, encodeTextItem(items[n]), quoted, commentAt(n));
-            break;
-        }
-        case ValueKind::NetList: {
-            const auto& items = std::get<NetList>(entry.value);
-            for (std::size_t n = 0; n < items.size(); ++n)
-                appendLine(out, entry.name, items[n].toString(), false, commentAt(n));
-            break;
-        }
-        }
+        if (!done)
+            return true;
+        ++cursor.entry;
+        cursor.started = false;
+        if (out.size() >= limit)
+            return cursor.entry < m_entries.size();
     }
+    return false;
+}
+
+std::string ConfigStore::serializeLocked() const
+{
+    std::string out;
+    out.reserve(m_sizeHint + m_sizeHint / 8 + 4096);
+    SaveCursor cursor;
+    serializeChunk(cursor, out, static_cast<std::size_t>(-1));
     return out;
 }
 
@@ -399,18 +505,29 @@ bool ConfigStore::save()
     if (!readMain && m_fileSystem.stat(m_fileName).exists)
         return finish(SaveStatus::RefusedUnread, FileError::None);
 
-    std::string contents;
-    {
+    // The text is produced a chunk at a time, each under the lock, and
+    // written with the lock released: no copy of a large file is held in
+    // memory and no lock is held during file access.
+    SaveCursor cursor;
+    bool more = true;
+    std::size_t written = 0;
+    auto produce = [&](std::string& chunk) {
+        if (!more)
+            return false;
+        chunk.clear();
         std::lock_guard lock(m_mutex);
-        contents = serializeLocked();
-    }
+        more = serializeChunk(cursor, chunk, kSaveChunkSize);
+        written += chunk.size();
+        return true;
+    };
     FileError error = FileError::None;
-    if (!platform::replaceFileAtomically(m_fileSystem, m_clock, m_fileName, contents, &error))
+    if (!platform::replaceFileAtomically(m_fileSystem, m_clock, m_fileName, produce, &error))
         return finish(SaveStatus::WriteFailed, error);
     const platform::FileStat after = m_fileSystem.stat(m_fileName);
     {
         std::lock_guard lock(m_mutex);
         m_stamps.assign(1, FileStamp{m_fileName, after.lastWriteNs, after.size});
+        m_sizeHint = written;
     }
     return finish(SaveStatus::Ok, FileError::None);
 }

@@ -2,7 +2,6 @@
 
 #include "config/IntegerText.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace morva::config {
@@ -162,30 +161,77 @@ IpNetwork IpNetwork::parse(std::string_view text)
     return net;
 }
 
-std::string IpNetwork::toString() const
+namespace {
+
+// Writes the decimal digits of `value` at `p`; returns the end.
+char* putDecimal(char* p, std::uint32_t value)
 {
-    char buffer[64];
-    std::string out;
+    char digits[10];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value);
+    while (n)
+        *p++ = digits[--n];
+    return p;
+}
+
+char* putPrefix(char* p, std::int32_t prefix, std::int32_t full)
+{
+    if (prefix == full)
+        return p;
+    *p++ = '/';
+    if (prefix < 0) {
+        *p++ = '-';
+        return putDecimal(p, static_cast<std::uint32_t>(0) - static_cast<std::uint32_t>(prefix));
+    }
+    return putDecimal(p, static_cast<std::uint32_t>(prefix));
+}
+
+} // namespace
+
+void IpNetwork::appendTo(std::string& out) const
+{
+    static const char kHex[] = "0123456789abcdef";
+    char buffer[64]; // 8 groups of 4 digits, 7 colons, "/-2147483648"
+    char* p = buffer;
     switch (kind) {
     case Kind::None:
-        return text;
+        out += text;
+        return;
     case Kind::IPv4:
-        std::snprintf(buffer, sizeof buffer, "%u.%u.%u.%u", ipv4 >> 24, (ipv4 >> 16) & 0xFF,
-                      (ipv4 >> 8) & 0xFF, ipv4 & 0xFF);
-        out = buffer;
-        if (prefixLength != 32)
-            out += "/" + std::to_string(prefixLength);
-        return out;
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            p = putDecimal(p, (ipv4 >> shift) & 0xFF);
+            if (shift)
+                *p++ = '.';
+        }
+        p = putPrefix(p, prefixLength, 32);
+        break;
     case Kind::IPv6:
         for (int k = 0; k < 8; ++k) {
-            std::snprintf(buffer, sizeof buffer, k ? ":%x" : "%x",
-                          static_cast<unsigned>((ipv6[2 * k] << 8) | ipv6[2 * k + 1]));
-            out += buffer;
+            if (k)
+                *p++ = ':';
+            const unsigned group = static_cast<unsigned>((ipv6[2 * k] << 8) | ipv6[2 * k + 1]);
+            bool started = false;
+            for (int shift = 12; shift >= 0; shift -= 4) {
+                const unsigned digit = (group >> shift) & 0xF;
+                if (digit || started || shift == 0) {
+                    *p++ = kHex[digit];
+                    started = true;
+                }
+            }
         }
-        if (prefixLength != 128)
-            out += "/" + std::to_string(prefixLength);
-        return out;
+        p = putPrefix(p, prefixLength, 128);
+        break;
     }
+    out.append(buffer, static_cast<std::size_t>(p - buffer));
+}
+
+std::string IpNetwork::toString() const
+{
+    std::string out;
+    appendTo(out);
     return out;
 }
 

@@ -32,6 +32,7 @@ struct IpNetwork
     // IPv4 dotted decimal; IPv6 as eight lower-case hex groups without
     // compression; "/n" unless n is the full length. Kind None: its text.
     std::string toString() const;
+    void appendTo(std::string& out) const;
 
     bool isValid() const { return kind != Kind::None; }
 

@@ -60,6 +60,12 @@ std::string encodeTextItem(std::u16string_view utf16)
 {
     std::string out;
     out.reserve(utf16.size());
+    appendEncodedTextItem(out, utf16);
+    return out;
+}
+
+void appendEncodedTextItem(std::string& out, std::u16string_view utf16)
+{
     for (char16_t unit : utf16) {
         if (unit < 0x80) {
             out.push_back(static_cast<char>(unit));
@@ -74,7 +80,6 @@ std::string encodeTextItem(std::u16string_view utf16)
             out.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
         }
     }
-    return out;
 }
 
 } // namespace morva::config

@@ -11,5 +11,6 @@ namespace morva::config {
 // units, so characters beyond the Basic Multilingual Plane are not kept.
 std::u16string decodeTextItem(std::string_view utf8);
 std::string encodeTextItem(std::u16string_view utf16);
+void appendEncodedTextItem(std::string& out, std::u16string_view utf16);
 
 } // namespace morva::config

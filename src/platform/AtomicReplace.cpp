@@ -27,6 +27,22 @@ void setError(FileError* error, FileError value)
 bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::string& path,
                            std::string_view contents, FileError* error)
 {
+    bool given = false;
+    return replaceFileAtomically(
+        fileSystem, clock, path,
+        [&](std::string& chunk) {
+            if (given)
+                return false;
+            chunk.assign(contents);
+            given = true;
+            return true;
+        },
+        error);
+}
+
+bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::string& path,
+                           const ContentSource& produce, FileError* error)
+{
     setError(error, FileError::None);
     const std::size_t cut = lastSeparator(path);
     std::string directory;
@@ -56,8 +72,13 @@ bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::stri
         return false;
     };
 
-    if (!contents.empty() && !file->writeAt(0, contents.data(), contents.size()))
-        return abandon(file->lastError());
+    std::string chunk;
+    std::uint64_t offset = 0;
+    while (produce(chunk)) {
+        if (!chunk.empty() && !file->writeAt(offset, chunk.data(), chunk.size()))
+            return abandon(file->lastError());
+        offset += chunk.size();
+    }
 
     const FileStat target = fileSystem.stat(path);
     if (target.exists && !target.isDirectory &&

@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,5 +25,11 @@ class Clock;
 // place but not known to be durable.
 bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::string& path,
                            std::string_view contents, FileError* error = nullptr);
+
+// The same with the contents produced piecewise: `produce` fills its argument
+// with the next bytes and returns true, or returns false when all were given.
+using ContentSource = std::function<bool(std::string& chunk)>;
+bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::string& path,
+                           const ContentSource& produce, FileError* error = nullptr);
 
 } // namespace morva::platform

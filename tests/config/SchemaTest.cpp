@@ -2,8 +2,8 @@
 
 #include "config/ConfigStore.h"
 #include "config/DerivedSettings.h"
+#include "config/MemoryFileSystem.h"
 #include "platform/Clock.h"
-#include "platform/SystemFileSystem.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -15,9 +15,9 @@ namespace {
 
 struct SchemaFixture : ::testing::Test
 {
-    std::unique_ptr<morva::platform::FileSystem> fs = morva::platform::makeSystemFileSystem();
+    morva::test::MemoryFileSystem fs;
     morva::platform::FakeClock clock;
-    ConfigStore store{*fs, clock, "/nonexistent-morva-dir/"};
+    ConfigStore store{fs, clock, "/gateway/"};
     SchemaFixture() { registerSchema(store); }
 };
 

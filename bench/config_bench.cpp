@@ -1,0 +1,374 @@
+// Loading and saving "Morva.ini" against a lower bound and two general INI
+// readers, on three generated files: typical (~1,500 lines), medium
+// (~50,000) and large (~1,000,000 lines, ~40 MB, long lists, ~10% comments).
+#define SI_NO_CONVERSION // 8-bit text, as the gateway reads it
+#define SI_IMPLEMENTATION
+#include "config/ConfigStore.h"
+#include "config/Schema.h"
+#include "platform/Clock.h"
+#include "platform/SystemFileSystem.h"
+
+#include <SimpleIni.h>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <ini.h>
+#include <random>
+#include <string>
+#include <string_view>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using morva::config::ConfigStore;
+
+const char* const kSizeNames[] = {"typical", "medium", "large"};
+const std::size_t kSizeLines[] = {1500, 50000, 1000000};
+
+std::string benchDir()
+{
+    static const std::string dir = [] {
+        const char* env = std::getenv("MORVA_BENCH_DIR");
+        // The generator's version is part of the path: a changed generator
+        // never reuses files of an older one.
+        std::filesystem::path path =
+            env ? std::filesystem::path(env)
+                : std::filesystem::temp_directory_path() / "morva-bench" / "v1";
+        std::filesystem::create_directories(path);
+        return path.string() + "/";
+    }();
+    return dir;
+}
+
+// A configuration as a gateway with big white and block lists has it: mostly
+// list items (addresses, networks, domains, subjects), some single settings,
+// about one line in ten a comment.
+std::string generateConfig(std::size_t lines)
+{
+    std::mt19937 random(42);
+    const char* const addressKeys[] = {"InboundExclBlockSPFFromAddress",
+                                       "InboundGreyListExclFromAddress",
+                                       "InboundBlockFromAddress",
+                                       "OutboundAddressWhiteListExclToAddress",
+                                       "InboundBayesExclFromAddress",
+                                       "InboundExclBlockDKIMFromAddress",
+                                       "SMTPRelayAllowHost",
+                                       "InboundExclBlockSURBLHost"};
+    const char* const netKeys[] = {"SMTPRelayAllowIP", "InboundGreyListExclIP", "InboundExclIP",
+                                   "InboundBlockIPHIP", "NAGIOSAllowIP"};
+    const char* const domainKeys[] = {"ExchInboundDomain", "SMTPAddressRewriteDomainSource",
+                                      "MsgLoopExcl"};
+    const char* const subjectKeys[] = {"InboundBlockSubject", "InboundExclSubject",
+                                       "InboundBlockText"};
+    const char* const singles[] = {"Verbose=False",       "InboundBlockSPF=True",
+                                   "SmartHostPort=587",   "Postmaster=postmaster@example.org",
+                                   "InboundBayes=True",   "InboundBlockSLSNDRTyp=5",
+                                   "LogFilePurgeDays=30", "TempPath=D:\\Morva\\Temp"};
+    std::string out;
+    out.reserve(lines * 42);
+    char buffer[256];
+    for (std::size_t n = 0; n < lines; ++n) {
+        const unsigned pick = random() % 100;
+        const unsigned a = random() % 100000, b = random() % 256, c = random() % 256;
+        if (pick < 10) {
+            std::snprintf(buffer, sizeof buffer, "; reviewed %u by admin, ticket %u", a, b * c);
+        } else if (pick < 14) {
+            std::snprintf(buffer, sizeof buffer, "%s", singles[a % 8]);
+        } else if (pick < 55) {
+            std::snprintf(buffer, sizeof buffer, "%s=\"*user%u@host%u.example.com\"%s",
+                          addressKeys[(n / 5000) % 8], a, b, c < 20 ? " ; partner" : "");
+        } else if (pick < 80) {
+            std::snprintf(buffer, sizeof buffer, "%s=10.%u.%u.0/24", netKeys[(n / 7000) % 5], b, c);
+        } else if (pick < 92) {
+            std::snprintf(buffer, sizeof buffer, "%s=Domain%u.Example.net",
+                          domainKeys[(n / 3000) % 3], a);
+        } else {
+            std::snprintf(buffer, sizeof buffer, "%s=\"*offer %u now*\"",
+                          subjectKeys[(n / 9000) % 3], a);
+        }
+        out += buffer;
+        out += "\r\n";
+    }
+    return out;
+}
+
+const std::string& configPath(int size)
+{
+    static std::string paths[3];
+    if (paths[size].empty()) {
+        paths[size] = benchDir() + kSizeNames[size] + "/Morva.ini";
+        std::filesystem::create_directories(benchDir() + kSizeNames[size]);
+        if (!std::filesystem::exists(paths[size]))
+            std::ofstream(paths[size], std::ios::binary) << generateConfig(kSizeLines[size]);
+    }
+    return paths[size];
+}
+
+std::string programDirOf(int size)
+{
+    return benchDir() + kSizeNames[size] + "/";
+}
+
+void setBytes(benchmark::State& state, const std::string& path)
+{
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(std::filesystem::file_size(path)));
+}
+
+// --- loading ---------------------------------------------------------------
+
+// One read() of the whole file, lines split with memchr, each split at the
+// first "=", the two views appended to a vector.
+void BM_LoadLowerBound(benchmark::State& state)
+{
+    const std::string& path = configPath(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        struct stat info;
+        ::fstat(fd, &info);
+        std::string data(static_cast<std::size_t>(info.st_size), '\0');
+        std::size_t got = 0;
+        while (got < data.size()) {
+            const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
+            if (n <= 0)
+                break;
+            got += static_cast<std::size_t>(n);
+        }
+        ::close(fd);
+        std::vector<std::pair<std::string_view, std::string_view>> lines;
+        const char* p = data.data();
+        const char* end = p + got;
+        while (p < end) {
+            const char* nl = static_cast<const char*>(std::memchr(p, '\n', end - p));
+            if (!nl)
+                nl = end;
+            const std::string_view line(p, nl - p);
+            const std::size_t eq = line.find('=');
+            if (eq == std::string_view::npos)
+                lines.emplace_back(line, std::string_view());
+            else
+                lines.emplace_back(line.substr(0, eq), line.substr(eq + 1));
+            p = nl + 1;
+        }
+        benchmark::DoNotOptimize(lines.data());
+    }
+    setBytes(state, path);
+}
+
+int inihHandler(void* user, const char*, const char* name, const char* value)
+{
+    ++*static_cast<std::size_t*>(user);
+    benchmark::DoNotOptimize(name);
+    benchmark::DoNotOptimize(value);
+    return 1;
+}
+
+void BM_LoadInih(benchmark::State& state)
+{
+    const std::string& path = configPath(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        std::size_t pairs = 0;
+        ini_parse(path.c_str(), inihHandler, &pairs);
+        benchmark::DoNotOptimize(pairs);
+    }
+    setBytes(state, path);
+}
+
+void BM_LoadSimpleIni(benchmark::State& state)
+{
+    const std::string& path = configPath(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto ini = std::make_unique<CSimpleIniA>(false, true, false);
+        state.ResumeTiming();
+        ini->LoadFile(path.c_str());
+        state.PauseTiming();
+        ini.reset();
+        state.ResumeTiming();
+    }
+    setBytes(state, path);
+}
+
+struct Loaded
+{
+    morva::platform::SystemClock clock;
+    std::unique_ptr<morva::platform::FileSystem> fileSystem =
+        morva::platform::makeSystemFileSystem();
+    std::unique_ptr<ConfigStore> store;
+
+    explicit Loaded(int size)
+    {
+        configPath(size);
+        store = std::make_unique<ConfigStore>(*fileSystem, clock, programDirOf(size));
+        morva::config::registerSchema(*store);
+    }
+};
+
+void BM_LoadConfigStore(benchmark::State& state)
+{
+    const int size = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto loaded = std::make_unique<Loaded>(size);
+        state.ResumeTiming();
+        if (!loaded->store->load())
+            state.SkipWithError("load failed");
+        state.PauseTiming();
+        loaded.reset();
+        state.ResumeTiming();
+    }
+    setBytes(state, configPath(size));
+}
+
+// --- saving ----------------------------------------------------------------
+
+// The same bytes a save writes, written raw to a temporary file with
+// fdatasync and renamed over the target.
+void BM_SaveLowerBound(benchmark::State& state)
+{
+    const int size = static_cast<int>(state.range(0));
+    // With a second argument of 1, the directory is synced after the rename
+    // as well, as a durable replace needs.
+    const bool syncDirectory = state.range(1) != 0;
+    Loaded loaded(size);
+    loaded.store->load();
+    const std::string bytes = loaded.store->serialize();
+    const std::string target = programDirOf(size) + "raw.ini";
+    for (auto _ : state) {
+        const std::string temporary = target + ".tmp";
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+            if (n <= 0)
+                break;
+            done += static_cast<std::size_t>(n);
+        }
+        ::fdatasync(fd);
+        ::close(fd);
+        ::rename(temporary.c_str(), target.c_str());
+        if (syncDirectory) {
+            const int dirFd = ::open(programDirOf(size).c_str(), O_RDONLY | O_DIRECTORY);
+            ::fsync(dirFd);
+            ::close(dirFd);
+        }
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+
+void BM_SaveConfigStore(benchmark::State& state)
+{
+    const int size = static_cast<int>(state.range(0));
+    // Work on a copy so the generated file stays as generated.
+    const std::string dir = programDirOf(size) + "save/";
+    std::filesystem::create_directories(dir);
+    std::filesystem::copy_file(configPath(size), dir + "Morva.ini",
+                               std::filesystem::copy_options::overwrite_existing);
+    morva::platform::SystemClock clock;
+    auto fileSystem = morva::platform::makeSystemFileSystem();
+    ConfigStore store(*fileSystem, clock, dir);
+    morva::config::registerSchema(store);
+    store.load();
+    std::size_t bytes = store.serialize().size();
+    for (auto _ : state) {
+        if (!store.save())
+            state.SkipWithError("save failed");
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+}
+
+// --- reading values --------------------------------------------------------
+
+void BM_GetBool(benchmark::State& state)
+{
+    Loaded loaded(0);
+    loaded.store->load();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loaded.store->getBool("InboundBlockSPF"));
+}
+
+void BM_GetString(benchmark::State& state)
+{
+    Loaded loaded(0);
+    loaded.store->load();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loaded.store->getString("Postmaster"));
+}
+
+void BM_GetInt(benchmark::State& state)
+{
+    Loaded loaded(0);
+    loaded.store->load();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loaded.store->getInt("OutboundSMTPTimeout_DATA_After"));
+}
+
+// --- memory ----------------------------------------------------------------
+
+// Peak resident memory of a fresh process that loads the file, less that of
+// one that only registers the schema, relative to the file size. The child
+// is this program started again with --peak-child (a forked child would
+// inherit this process's high-water mark).
+long childPeakKb(int size, bool load)
+{
+    const std::string sizeArg = std::to_string(size);
+    const char* argv[] = {"config_bench", "--peak-child", sizeArg.c_str(), load ? "load" : "base",
+                          nullptr};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::execv("/proc/self/exe", const_cast<char**>(argv));
+        ::_exit(127);
+    }
+    int status = 0;
+    struct rusage usage;
+    ::wait4(child, &status, 0, &usage);
+    return usage.ru_maxrss;
+}
+
+void BM_LoadPeakMemory(benchmark::State& state)
+{
+    const int size = static_cast<int>(state.range(0));
+    const std::string& path = configPath(size);
+    double ratio = 0;
+    for (auto _ : state) {
+        const long base = childPeakKb(size, false);
+        const long loaded = childPeakKb(size, true);
+        ratio = static_cast<double>(loaded - base) * 1024.0 /
+                static_cast<double>(std::filesystem::file_size(path));
+    }
+    state.counters["peak_per_file_byte"] = ratio;
+}
+
+} // namespace
+
+BENCHMARK(BM_LoadLowerBound)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadInih)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadSimpleIni)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadConfigStore)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveLowerBound)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveConfigStore)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GetBool);
+BENCHMARK(BM_GetString);
+BENCHMARK(BM_GetInt);
+BENCHMARK(BM_LoadPeakMemory)->Arg(2)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (argc == 4 && std::strcmp(argv[1], "--peak-child") == 0) {
+        Loaded loaded(std::atoi(argv[2]));
+        if (std::strcmp(argv[3], "load") == 0)
+            loaded.store->load();
+        return 0;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,168 @@
+#include "platform/ScratchDir.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/wait.h>
+
+using morva::test::ScratchDir;
+
+namespace {
+
+struct Result
+{
+    int exit = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quote(const std::string& arg)
+{
+    std::string quoted = "'";
+    for (char c : arg) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    return quoted + "'";
+}
+
+struct Morvactl : ::testing::Test
+{
+    ScratchDir scratch;
+    ScratchDir output;
+
+    Result run(const std::vector<std::string>& args, const std::string& programDir = {})
+    {
+        std::string command = quote(MORVACTL) + " --program-dir " +
+                              quote(programDir.empty() ? scratch.dir() : programDir);
+        for (const auto& arg : args)
+            command += " " + quote(arg);
+        command += " >" + quote(output.path("out")) + " 2>" + quote(output.path("err"));
+        const int status = std::system(command.c_str());
+        Result result;
+        result.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = output.read("out");
+        result.err = output.read("err");
+        return result;
+    }
+};
+
+int lineCount(const std::string& text)
+{
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+} // namespace
+
+TEST_F(Morvactl, SchemaListsEveryKeyWithKindDefaultAndFlags)
+{
+    const Result result = run({"schema"});
+    ASSERT_EQ(result.exit, 0);
+    EXPECT_EQ(lineCount(result.out), 1439);
+    std::istringstream lines(result.out);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "Verbose\tBool\tTrue\t");
+    for (const char* expected :
+         {"\nInboundExclDNSWLCategory\tInt\t-1\t\n", "\nAdminLogFont\tString\tLucida Console\t\n",
+          "\nInboundBlockSubject\tTextList\t\tQuoted|StripStars\n",
+          "\nInboundBlockCTYCountry\tStringList\t\tLower|Trim\n",
+          "\nSMTPRelayAllowIP\tNetList\t\t\n", "\nExchHost\tString\tlocalhost\tTrim\n"})
+        EXPECT_NE(result.out.find(expected), std::string::npos) << expected;
+}
+
+TEST_F(Morvactl, SetGetListAndSaveOnANewFile)
+{
+    EXPECT_EQ(run({"config", "get", "SmartHostPort"}).out, "0\n");
+    EXPECT_EQ(run({"config", "set", "SmartHostPort", "587"}).exit, 0);
+    EXPECT_EQ(run({"config", "set", "InboundSMTPFlags", "4294967295"}).exit, 0);
+    EXPECT_EQ(run({"config", "set", "WriteLogFile", "false"}).exit, 0);
+    EXPECT_EQ(run({"config", "set", "SMTPRelayAllowIP", "10", "192.168.1.0/24"}).exit, 0);
+    EXPECT_EQ(run({"config", "set", "OutboundExclSubject", "Gr\xC3\xBC\xC3\x9F"}).exit, 0);
+    EXPECT_EQ(scratch.read("Morva.ini"), "SMTPRelayAllowIP=10.0.0.0/8\r\n"
+                                         "SMTPRelayAllowIP=192.168.1.0/24\r\n"
+                                         "WriteLogFile=False\r\n"
+                                         "SmartHostPort=587\r\n"
+                                         "OutboundExclSubject=Gr\xC3\xBC\xC3\x9F\r\n");
+    EXPECT_EQ(run({"config", "get", "SMTPRelayAllowIP"}).out, "10.0.0.0/8\n192.168.1.0/24\n");
+    EXPECT_EQ(run({"config", "get", "InboundSMTPFlags"}).out, "-1\n");
+    EXPECT_EQ(run({"config", "get", "WriteLogFile"}).out, "False\n");
+    EXPECT_EQ(run({"config", "list", "--changed"}).out,
+              "SMTPRelayAllowIP=10.0.0.0/8\nSMTPRelayAllowIP=192.168.1.0/24\nWriteLogFile=False\n"
+              "SmartHostPort=587\nOutboundExclSubject=Gr\xC3\xBC\xC3\x9F\n");
+    EXPECT_EQ(lineCount(run({"config", "list"}).out), 1439 - 94 - 358 - 27 + 2 + 1);
+    // An empty list value clears the list; get then prints nothing.
+    EXPECT_EQ(run({"config", "set", "SMTPRelayAllowIP"}).exit, 0);
+    EXPECT_EQ(run({"config", "get", "SMTPRelayAllowIP"}).out, "");
+    EXPECT_EQ(run({"config", "save"}).exit, 0);
+}
+
+TEST_F(Morvactl, UsageErrorsAndUnknownKeysExitWithTwo)
+{
+    const std::vector<std::vector<std::string>> rows = {
+        {"config"},
+        {"config", "frobnicate"},
+        {"config", "get"},
+        {"config", "get", "writelogfile"},
+        {"config", "set", "NoSuchKey", "1"},
+        {"config", "set", "SmartHostPort"},
+        {"config", "set", "SmartHostPort", "1", "2"},
+        {"config", "list", "--all"},
+        {"schema", "extra"},
+    };
+    for (const auto& args : rows) {
+        const Result result = run(args);
+        EXPECT_EQ(result.exit, 2) << args.back();
+        EXPECT_FALSE(result.err.empty());
+    }
+    EXPECT_FALSE(scratch.exists("Morva.ini"));
+}
+
+TEST_F(Morvactl, UnreadableFileOrRefusedSaveExitsWithOneAndSaysWhy)
+{
+    std::filesystem::create_directory(scratch.path("Morva.ini"));
+    Result result = run({"config", "set", "SmartHostPort", "1"});
+    EXPECT_EQ(result.exit, 1);
+    EXPECT_EQ(lineCount(result.err), 1);
+    EXPECT_NE(result.err.find("is a directory"), std::string::npos) << result.err;
+    std::filesystem::remove(scratch.path("Morva.ini"));
+
+    scratch.write("Morva.ini", "Include=more.ini\r\n");
+    scratch.write("more.ini", "SmartHostPort=2\r\n");
+    result = run({"config", "set", "SmartHostPort", "3"});
+    EXPECT_EQ(result.exit, 1);
+    EXPECT_EQ(lineCount(result.err), 1);
+    EXPECT_NE(result.err.find("include"), std::string::npos) << result.err;
+    EXPECT_EQ(scratch.read("Morva.ini"), "Include=more.ini\r\n");
+    EXPECT_EQ(run({"config", "get", "SmartHostPort"}).out, "2\n");
+}
+
+TEST_F(Morvactl, CheckReportsIncludesAndUnknownLines)
+{
+    scratch.write("Morva.ini", "writelogfile=0\r\nWriteLogFile=False\r\nBogusKey=1\r\n"
+                               "Include=gone.ini\r\nVerbose=False\r\n");
+    const Result result = run({"config", "check"});
+    EXPECT_EQ(result.exit, 1);
+    EXPECT_NE(result.out.find("loaded: yes\n"), std::string::npos);
+    EXPECT_NE(result.out.find("includes: missing\n"), std::string::npos);
+    EXPECT_NE(result.out.find("missing include: " + scratch.path("gone.ini") + "\n"),
+              std::string::npos);
+    EXPECT_NE(result.out.find("unknown line: writelogfile=0 (above WriteLogFile): did you mean "
+                              "WriteLogFile?\n"),
+              std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("unknown line: BogusKey=1 (above Verbose)\n"), std::string::npos);
+
+    scratch.write("Morva.ini", "; fine\r\nWriteLogFile=False\r\n");
+    EXPECT_EQ(run({"config", "check"}).exit, 0);
+}
+
+TEST_F(Morvactl, DemoConfigurationIsCleanAndHasChangedSettings)
+{
+    const std::string demo = std::string(MORVA_SOURCE_DIR) + "/tools/demo/";
+    const Result check = run({"config", "check"}, demo);
+    EXPECT_EQ(check.exit, 0) << check.out;
+    EXPECT_GE(lineCount(run({"config", "list", "--changed"}, demo).out), 40);
+}
