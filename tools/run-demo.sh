@@ -29,14 +29,7 @@ ctl config set AdminLogPath ""
 if [ -n "${MORVA_DEMO_LANGUAGE+set}" ]; then
   ctl config set Language "$MORVA_DEMO_LANGUAGE"
 fi
-ctl records add alias sales@example.org anna.berger@example.org
-ctl records add alias info@example.org office@example.org --deliver
-ctl records add alias abuse@example.org postmaster@example.org
-ctl records add block 0 spam.example.net
-ctl records add block 1 192.0.2.66
-ctl records add block 2 bulk@marketing.example.com
-ctl records add user anna.berger@example.org "Anna Berger"
-ctl records add user office@example.org "Front Office"
+tools/demo/make-records.sh "$build/src/cli/morvactl" "$demo"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "run-demo: no display; run it in a desktop session or under xvfb-run" >&2

@@ -2,6 +2,10 @@
 
 #include <string>
 
+namespace morva::config {
+class ConfigStore;
+}
+
 namespace morva::db {
 
 // The configuration values the data set derives its certificate
@@ -12,5 +16,8 @@ struct CertificateSettings
     std::string smimeCaCert;
     std::string dkimPath;
 };
+
+// The three values as the configuration store holds them.
+CertificateSettings certificateSettingsFrom(const config::ConfigStore& store);
 
 } // namespace morva::db

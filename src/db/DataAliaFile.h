@@ -15,6 +15,9 @@ public:
 
     std::string forwardAddress() const { return text(alias::kForwardAddress); }
     std::string targetAddress() const { return text(alias::kTargetAddress); }
+    // Views stay valid until the record changes or the cursor moves.
+    std::string_view forwardAddressView() const { return view(alias::kForwardAddress); }
+    std::string_view targetAddressView() const { return view(alias::kTargetAddress); }
     bool deliverAfterForwarding() const { return flag(alias::kDeliverAfterForwarding); }
     void setForwardAddress(std::string_view value) { setText(alias::kForwardAddress, value); }
     void setTargetAddress(std::string_view value) { setText(alias::kTargetAddress, value); }

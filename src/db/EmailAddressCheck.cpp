@@ -35,7 +35,7 @@ bool isWhiteSpace(char c)
 }
 
 // Skips a comment that starts at `i` ("("), counting nesting; returns the
-// index behind its closing ")" (or the end of the text when it never closes).
+// index behind its closing ")", or npos when it never closes.
 std::size_t skipComment(std::string_view text, std::size_t i)
 {
     int depth = 0;
@@ -45,7 +45,7 @@ std::size_t skipComment(std::string_view text, std::size_t i)
         else if (text[i] == ')' && --depth == 0)
             return i + 1;
     }
-    return i;
+    return std::string_view::npos;
 }
 
 } // namespace
@@ -66,6 +66,8 @@ EmailCheck checkEmailAddress(std::string_view address)
         }
         if (c == '(') {
             i = skipComment(address, i);
+            if (i == std::string_view::npos)
+                return EmailCheck::BadLocalCharacter;
             continue;
         }
         if (c == '"') {
@@ -79,8 +81,9 @@ EmailCheck checkEmailAddress(std::string_view address)
                     return EmailCheck::BadLocalCharacter;
                 ++i;
             }
-            if (i < address.size())
-                ++i; // closing quote
+            if (i >= address.size())
+                return EmailCheck::BadLocalCharacter; // the quote never closes
+            ++i;
             seenAny = true;
             previous = '"';
             localLength = i;
@@ -111,6 +114,8 @@ EmailCheck checkEmailAddress(std::string_view address)
         const char c = address[i];
         if (c == '(') {
             i = skipComment(address, i);
+            if (i == std::string_view::npos)
+                return EmailCheck::BadDomainCharacter;
             continue;
         }
         if (isWhiteSpace(c)) {

@@ -25,6 +25,7 @@ protected:
                      const RecordLayout& layout);
 
     std::string text(const Field& field) const { return textField(field.offset, field.width); }
+    std::string_view view(const Field& field) const { return textView(field.offset, field.width); }
     std::int64_t number(const Field& field) const { return numberField(field.offset, field.width); }
     bool flag(const Field& field) const { return flagField(field.offset); }
     void setText(const Field& field, std::string_view value)

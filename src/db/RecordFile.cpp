@@ -38,7 +38,7 @@ RecordFile::RecordFile(platform::FileSystem& fs, const std::string& programDir,
                        std::string_view fileName, std::uint32_t recordLength,
                        std::uint32_t cacheRecords)
     : m_fs(fs), m_path(programDir + std::string(fileName)), m_length(recordLength),
-      m_cacheRecords(cacheRecords), m_buffer(recordLength, ' ')
+      m_cacheRecords(cacheRecords), m_buffer(recordLength, ' '), m_record(m_buffer.data())
 {
 }
 
@@ -140,8 +140,7 @@ bool RecordFile::goTo(std::uint32_t n)
 bool RecordFile::readRecord(std::uint32_t n)
 {
     if (m_cacheFirst != 0 && n >= m_cacheFirst && n <= m_cacheLast) {
-        std::memcpy(m_buffer.data(), m_cache.data() + std::size_t(n - m_cacheFirst) * m_length,
-                    m_length);
+        m_record = m_cache.data() + std::size_t(n - m_cacheFirst) * m_length;
         m_current = n;
         return true;
     }
@@ -158,9 +157,10 @@ bool RecordFile::readRecord(std::uint32_t n)
         const auto records = static_cast<std::uint32_t>(got / m_length);
         m_cacheFirst = n;
         m_cacheLast = std::min(m_count, n + records - 1);
-        std::memcpy(m_buffer.data(), m_cache.data(), m_length);
+        m_record = m_cache.data();
         return true;
     }
+    m_record = m_buffer.data();
     if (!m_file->readAt(offset, m_buffer.data(), m_length, &got)) {
         m_lastError = m_file->lastError();
         return false;
@@ -192,6 +192,7 @@ bool RecordFile::close()
     m_count = 0;
     m_noRecord = true;
     m_dirty = false;
+    ownBuffer(); // the cache the record may live in goes away
     emptyCache();
     m_cache.clear();
     m_cache.shrink_to_fit();
@@ -213,8 +214,9 @@ void RecordFile::setTextField(std::uint32_t offset, std::uint32_t width, std::st
         return;
     width = std::min(width, m_length - offset);
     const std::size_t copied = std::min<std::size_t>(value.size(), width);
-    std::memcpy(m_buffer.data() + offset, value.data(), copied);
-    std::memset(m_buffer.data() + offset + copied, ' ', width - copied);
+    char* bytes = ownBuffer();
+    std::memcpy(bytes + offset, value.data(), copied);
+    std::memset(bytes + offset + copied, ' ', width - copied);
     markChanged();
 }
 
@@ -232,19 +234,28 @@ void RecordFile::setFlagField(std::uint32_t offset, bool value)
 {
     if (offset >= m_length)
         return;
-    m_buffer[offset] = value ? '*' : ' ';
+    ownBuffer()[offset] = value ? '*' : ' ';
     markChanged();
+}
+
+std::string_view RecordFile::textView(std::uint32_t offset, std::uint32_t width) const
+{
+    if (offset >= m_length)
+        return {};
+    const char* field = m_record + offset;
+    std::size_t n = std::min(width, m_length - offset);
+    // Address fields are mostly padding: drop it eight bytes at a time.
+    static constexpr char kSpaces[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    while (n >= 8 && std::memcmp(field + n - 8, kSpaces, 8) == 0)
+        n -= 8;
+    while (n > 0 && field[n - 1] == ' ')
+        --n;
+    return {field, n};
 }
 
 std::string RecordFile::textField(std::uint32_t offset, std::uint32_t width) const
 {
-    if (offset >= m_length)
-        return {};
-    width = std::min(width, m_length - offset);
-    std::string_view field(m_buffer.data() + offset, width);
-    const std::size_t end = field.find_last_not_of(' ');
-    return std::string(end == std::string_view::npos ? std::string_view{}
-                                                     : field.substr(0, end + 1));
+    return std::string(textView(offset, width));
 }
 
 std::int64_t RecordFile::numberField(std::uint32_t offset, std::uint32_t width) const
@@ -253,24 +264,25 @@ std::int64_t RecordFile::numberField(std::uint32_t offset, std::uint32_t width) 
         return 0;
     const std::uint32_t end = offset + std::min(width, m_length - offset);
     std::uint32_t i = offset;
-    while (i < end && isSpace(m_buffer[i]))
+    const char* bytes = m_record;
+    while (i < end && isSpace(bytes[i]))
         ++i;
     bool negative = false;
-    if (i < end && (m_buffer[i] == '+' || m_buffer[i] == '-'))
-        negative = m_buffer[i++] == '-';
+    if (i < end && (bytes[i] == '+' || bytes[i] == '-'))
+        negative = bytes[i++] == '-';
     std::int64_t value = 0;
     constexpr std::int64_t kLimit = std::numeric_limits<std::int64_t>::max() / 10;
-    for (; i < end && m_buffer[i] >= '0' && m_buffer[i] <= '9'; ++i) {
+    for (; i < end && bytes[i] >= '0' && bytes[i] <= '9'; ++i) {
         if (value > kLimit)
             break;
-        value = value * 10 + (m_buffer[i] - '0');
+        value = value * 10 + (bytes[i] - '0');
     }
     return negative ? -value : value;
 }
 
 bool RecordFile::flagField(std::uint32_t offset) const
 {
-    return offset < m_length && m_buffer[offset] != ' ';
+    return offset < m_length && m_record[offset] != ' ';
 }
 
 void RecordFile::emptyCache()
@@ -282,6 +294,16 @@ void RecordFile::emptyCache()
 void RecordFile::blankBuffer()
 {
     std::fill(m_buffer.begin(), m_buffer.end(), ' ');
+    m_record = m_buffer.data();
+}
+
+char* RecordFile::ownBuffer()
+{
+    if (m_record != m_buffer.data()) {
+        std::memcpy(m_buffer.data(), m_record, m_length);
+        m_record = m_buffer.data();
+    }
+    return m_buffer.data();
 }
 
 void RecordFile::markChanged()

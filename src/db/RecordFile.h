@@ -66,6 +66,8 @@ public:
     void setNumberField(std::uint32_t offset, std::uint32_t width, std::int64_t value);
     void setFlagField(std::uint32_t offset, bool value);
     std::string textField(std::uint32_t offset, std::uint32_t width) const;
+    // The same without a copy; valid until the record changes or the cursor moves.
+    std::string_view textView(std::uint32_t offset, std::uint32_t width) const;
     std::int64_t numberField(std::uint32_t offset, std::uint32_t width) const;
     bool flagField(std::uint32_t offset) const;
 
@@ -77,7 +79,7 @@ public:
     const std::string& path() const { return m_path; }
     std::uint32_t recordLength() const { return m_length; }
     // The current record's bytes (L of them).
-    std::string_view buffer() const { return {m_buffer.data(), m_buffer.size()}; }
+    std::string_view buffer() const { return {m_record, m_length}; }
     // Why the last open, read or write failed.
     platform::FileError lastError() const { return m_lastError; }
     // Records held by the read cache now, [first, last]; both 0 when empty.
@@ -90,19 +92,24 @@ protected:
     RecordFile(platform::FileSystem& fs, const std::string& programDir, std::string_view fileName,
                std::uint32_t recordLength, std::uint32_t cacheRecords);
 
-    char* bufferData() { return m_buffer.data(); }
+    // The buffer for changing the record in place.
+    char* bufferData() { return ownBuffer(); }
     void emptyCache();
 
 private:
     void blankBuffer();
     bool readRecord(std::uint32_t n);
     void markChanged();
+    char* ownBuffer();
 
     platform::FileSystem& m_fs;
     std::string m_path;
     std::uint32_t m_length;
     std::uint32_t m_cacheRecords;
     std::vector<char> m_buffer;
+    // The current record's bytes: the buffer, or its slot in the read cache
+    // until the record is changed (a walk then copies nothing).
+    const char* m_record;
     std::uint32_t m_current = 0;
     std::uint32_t m_count = 0;
     bool m_dirty = false;

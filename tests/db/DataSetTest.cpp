@@ -1,5 +1,6 @@
 #include "db/DataSet.h"
 
+#include "config/ConfigStore.h"
 #include "db/DataAliaFile.h"
 #include "db/DataBlocFile.h"
 #include "db/DataConfFile.h"
@@ -257,4 +258,20 @@ TEST(CountryList, HoldsTheCodesInOrderWithLookup)
     EXPECT_EQ(countryEntryFor("DE"), "de - Germany");
     EXPECT_EQ(countryEntryFor("zz"), "zz");
     EXPECT_EQ(countryEntryFor(""), "");
+}
+
+TEST(CertificateSettings, ComeFromTheConfigurationStore)
+{
+    platform::PosixFileSystem fs;
+    platform::FakeClock clock;
+    config::ConfigStore store(fs, clock, "/nonexistent/");
+    for (const char* key : {"SMIMEPath", "SMIMECACert", "DKIMPath"})
+        store.registerString(key, "");
+    store.setString("SMIMEPath", "/srv/smime");
+    store.setString("SMIMECACert", "ca.pem");
+    store.setString("DKIMPath", "/srv/dkim");
+    const CertificateSettings settings = certificateSettingsFrom(store);
+    EXPECT_EQ(settings.smimePath, "/srv/smime");
+    EXPECT_EQ(settings.smimeCaCert, "ca.pem");
+    EXPECT_EQ(settings.dkimPath, "/srv/dkim");
 }

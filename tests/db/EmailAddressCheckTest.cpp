@@ -69,12 +69,13 @@ TEST_P(EmailAddress, EachRuleHasItsCode)
 
 INSTANTIATE_TEST_SUITE_P(Rows, EmailAddress, ::testing::ValuesIn(kRows));
 
-TEST(EmailAddress, UnterminatedQuotesAndCommentsDoNotReadPastTheEnd)
+TEST(EmailAddress, UnterminatedQuotesAndCommentsAreRefused)
 {
-    EXPECT_NE(checkEmailAddress("\"open@example.com"), EmailCheck::Valid);
-    EXPECT_NE(checkEmailAddress("user(open@example.com"), EmailCheck::Valid);
-    EXPECT_NE(checkEmailAddress("\"ends with backslash\\"), EmailCheck::Valid);
-    EXPECT_EQ(checkEmailAddress(std::string(100000, '(')), EmailCheck::EmptyLocalPart);
+    EXPECT_EQ(checkEmailAddress("\"open@example.com"), EmailCheck::BadLocalCharacter);
+    EXPECT_EQ(checkEmailAddress("user(open@example.com"), EmailCheck::BadLocalCharacter);
+    EXPECT_EQ(checkEmailAddress("\"ends with backslash\\"), EmailCheck::BadLocalCharacter);
+    EXPECT_EQ(checkEmailAddress("user@example.com(open"), EmailCheck::BadDomainCharacter);
+    EXPECT_EQ(checkEmailAddress(std::string(100000, '(')), EmailCheck::BadLocalCharacter);
 }
 
 TEST(RecordFieldChecks, BlankLongControlAndAddressValues)
