@@ -30,7 +30,8 @@
 //   key         the configuration key the control mirrors; the key's kind in
 //               the schema must fit the control (Check: Bool; Number,
 //               PurgeDays, ActionCombo, OutboundActionCombo and Combo: Int,
-//               or String for a combo whose items carry string values; Text,
+//               or String for a combo whose items carry string values, or
+//               Bool for a combo of the values 0 (false) and 1 (true); Text,
 //               Path, Password: String; List: StringList for ListKind::Text,
 //               TextList for ListKind::Converted, NetList for ListKind::Ip).
 //               A key starting with "#" is a page-local value kept by the

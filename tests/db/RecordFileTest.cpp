@@ -5,7 +5,11 @@
 #include "db/DataUserFile.h"
 #include "db/RecordBytes.h"
 #include "platform/FaultInjectingFileSystem.h"
+#ifdef _WIN32
+#include "platform/WindowsFileSystem.h"
+#else
 #include "platform/PosixFileSystem.h"
+#endif
 #include "platform/ScratchDir.h"
 
 #include <filesystem>
@@ -39,7 +43,11 @@ protected:
     }
 
     test::ScratchDir m_scratch;
+#ifdef _WIN32
+    platform::WindowsFileSystem m_posix; // the same tests over the Windows backend
+#else
     platform::PosixFileSystem m_posix;
+#endif
     platform::FaultInjectingFileSystem m_fs{m_posix};
     std::string m_dir = m_scratch.dir();
 };
@@ -64,6 +72,9 @@ TEST_F(RecordFileTest, MissingFileIsCreatedEmptyAndOpensWithoutRecord)
 
 TEST_F(RecordFileTest, NewRecordsAreWrittenByteExactAtTheNextMove)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "looks into a file while the test holds it unshared, which Windows refuses";
+#endif
     {
         DataAliaFile alia(m_fs, m_dir);
         ASSERT_TRUE(alia.openDataFile());

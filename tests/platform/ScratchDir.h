@@ -32,7 +32,10 @@ public:
     ScratchDir& operator=(const ScratchDir&) = delete;
 
     // The directory with a trailing separator, as the program directory is given.
-    std::string dir() const { return m_path.string() + "/"; }
+    std::string dir() const
+    {
+        return m_path.string() + static_cast<char>(std::filesystem::path::preferred_separator);
+    }
     std::string path(const std::string& name) const { return (m_path / name).string(); }
 
     void write(const std::string& name, const std::string& bytes) const

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #ifdef _WIN32
-#include <windows.h>
-
 #include <cstdio>
+#include <windows.h>
 
 namespace {
 
@@ -20,7 +19,7 @@ LONG WINAPI terminateOnUnhandledException(EXCEPTION_POINTERS* info)
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
-}  // namespace
+} // namespace
 #endif
 
 // Shared main of every test executable.

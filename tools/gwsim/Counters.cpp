@@ -9,7 +9,11 @@ namespace {
 std::string dateTime(std::time_t when)
 {
     std::tm t{};
+#ifdef _WIN32
+    localtime_s(&t, &when);
+#else
     localtime_r(&when, &t);
+#endif
     char text[64];
     std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d:%02d", t.tm_mday, t.tm_mon + 1,
                   t.tm_year + 1900, t.tm_hour, t.tm_min, t.tm_sec);

@@ -12,7 +12,11 @@ constexpr platform::OpenMode kCreateExclusive = 4; // read/write, no sharing, tr
 std::tm localTime(std::time_t when)
 {
     std::tm parts{};
+#ifdef _WIN32
+    localtime_s(&parts, &when);
+#else
     localtime_r(&when, &parts);
+#endif
     return parts;
 }
 

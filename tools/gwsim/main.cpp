@@ -18,11 +18,13 @@ volatile std::sig_atomic_t g_truncate = 0;
 
 extern "C" void onSignal(int number)
 {
+#ifdef SIGUSR1 // Windows has no user signals; the commands on stdin do the same
     if (number == SIGUSR1)
         g_rotate = 1;
     else if (number == SIGUSR2)
         g_truncate = 1;
     else
+#endif
         g_stop = 1;
 }
 
@@ -45,8 +47,10 @@ int main(int argc, char** argv)
 
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
+#ifdef SIGUSR1
     std::signal(SIGUSR1, onSignal);
     std::signal(SIGUSR2, onSignal);
+#endif
 
     auto fileSystem = platform::makeSystemFileSystem();
     platform::SystemClock clock;

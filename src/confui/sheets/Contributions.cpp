@@ -6,8 +6,8 @@ namespace {
 using Contribution = void (*)(Catalogue&);
 
 const Contribution kContributions[] = {
-    sheets::addEntryDialogs,  sheets::addDefaultLists, sheets::addGeneralPages,
-    sheets::addBlockingPages, sheets::addSpamPages,    sheets::addOptionsSheets,
+    sheets::addEntryDialogs, sheets::addDefaultLists, sheets::addGeneralPages,
+    sheets::addBlockingPages, sheets::addSpamPages, sheets::addOptionsSheets,
     // Sheets 5 to 13 and the Advanced Configuration sheet:
     sheets::addPolicyDialogs,
     sheets::addClamAVPages,
@@ -21,6 +21,8 @@ const Contribution kContributions[] = {
     sheets::addExcludePages,
     sheets::addPhishingPage,
     sheets::addAdvancedPages,
+
+    sheets::addFallbackSheet,  // last
 };
 } // namespace
 

@@ -28,4 +28,7 @@ void addExcludePages(Catalogue& catalogue);   // ExcludePages.cpp: sheet 13
 void addPhishingPage(Catalogue& catalogue);   // ExcludePages.cpp: IniPhi, in no sheet
 void addAdvancedPages(Catalogue& catalogue);  // AdvancedPages.cpp: Advanced Configuration
 
+// Last: the fallback page list, from the pages contributed before.
+void addFallbackSheet(Catalogue& catalogue);
+
 } // namespace morva::confui::sheets

@@ -33,6 +33,8 @@ void addEntryDialogs(Catalogue& catalogue)
         twoField("EditDomain", "confui.edit.domain", "confui.edit.domain.value"));
     catalogue.addEntryDialog(
         twoField("EditAuthUserPass", "confui.edit.userpass", "confui.edit.userpass.value"));
+    catalogue.addEntryDialog(
+        twoField("EditCountry", "confui.edit.country", "confui.edit.country.value"));
 }
 
 } // namespace morva::confui::sheets

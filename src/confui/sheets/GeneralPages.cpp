@@ -1,5 +1,6 @@
 // Pages of the General sheet (and of the setup wizard): Exchange, Logfiles,
 // History, Statistic, Connections, Relay, Authentication, Advanced.
+#include "config/DerivedSettings.h"
 #include "confui/sheets/Contributions.h"
 
 namespace morva::confui::sheets {
@@ -163,7 +164,12 @@ PageDef authenticationPage()
 // shows the method those switches select while the type itself is 0.
 PageHooks authTypeHooks()
 {
-    return {};
+    PageHooks hooks;
+    hooks.loaded = [](PageContext& page) {
+        const int effective = config::effectiveInboundSMTPAuthType(page.store());
+        page.setValue("InboundSMTPAuthType", FieldValue{false, effective, {}});
+    };
+    return hooks;
 }
 
 PageDef advancedPage()

@@ -1,0 +1,730 @@
+#include "confui/ConfigPage.h"
+
+#include "config/ConfigStore.h"
+#include "confui/ActionCodes.h"
+#include "confui/Cwm_ExclPropSheet.h"
+#include "confui/FieldChecks.h"
+#include "confui/ListBox.h"
+#include "confui/Messages.h"
+#include "confui/QtTexts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace morva::confui {
+
+struct ConfigPage::Binding
+{
+    const Control* control = nullptr;
+    QCheckBox* check = nullptr; // Check, and the box of a PurgeDays pair
+    QLineEdit* edit = nullptr;  // text kinds and numbers
+    QComboBox* combo = nullptr;
+    ListBox* list = nullptr;
+    ListBinding* listBinding = nullptr;
+    QPushButton* button = nullptr;
+    std::vector<QWidget*> widgets; // everything that is enabled together
+    QString loadedText;
+    std::string loadedBytes;
+    bool boolKey = false; // a 0/1 combo over a Bool key
+};
+
+namespace {
+QString trimBlanks(QString text, bool left)
+{
+    int end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    int start = 0;
+    while (left && start < end && text.at(start) == QLatin1Char(' '))
+        ++start;
+    return text.mid(start, end - start);
+}
+
+std::string trimBlanks(const std::string& text)
+{
+    const auto start = text.find_first_not_of(' ');
+    if (start == std::string::npos)
+        return {};
+    return text.substr(start, text.find_last_not_of(' ') - start + 1);
+}
+
+bool isTextKind(ControlKind kind)
+{
+    return kind == ControlKind::Text || kind == ControlKind::Path || kind == ControlKind::Password;
+}
+
+bool stringCombo(const Control& control)
+{
+    for (const ComboItem& item : control.items)
+        if (!item.stringValue.empty())
+            return true;
+    return false;
+}
+} // namespace
+
+ConfigPage::ConfigPage(PageDef definition, PageHost host, QWidget* parent)
+    : QWidget(parent), m_definition(std::move(definition)), m_host(host),
+      m_captionId(m_definition.caption)
+{
+    setObjectName(QString::fromStdString(m_definition.name));
+    if (!m_definition.hook.empty())
+        m_hooks = catalogue().pageHooks(m_definition.hook);
+}
+
+ConfigPage::~ConfigPage() = default;
+
+QString ConfigPage::templateName() const
+{
+    return languagePrefix(language()) + QString::fromStdString(m_definition.name).toUpper();
+}
+
+QString ConfigPage::caption() const
+{
+    return uiText(m_captionId, language());
+}
+
+void ConfigPage::setCaptionId(std::string textId)
+{
+    m_captionId = std::move(textId);
+}
+
+void ConfigPage::setHelp(const std::string& document, const std::string& anchor)
+{
+    m_helpRef = document;
+    if (!anchor.empty())
+        m_helpRef += "#" + anchor;
+}
+
+int ConfigPage::language() const
+{
+    return m_host.environment->language;
+}
+
+std::string ConfigPage::programDir() const
+{
+    return m_host.environment->programDir;
+}
+
+config::ConfigStore& ConfigPage::store()
+{
+    return *m_host.environment->store;
+}
+
+void ConfigPage::ensureLoaded()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    build();
+    load();
+}
+
+void ConfigPage::build()
+{
+    auto* outer = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(1, 1);
+    outer->addLayout(grid);
+    int row = 0, column = 0, columns = 1;
+    for (const Control& control : m_definition.controls) {
+        if (control.kind == ControlKind::Group || control.kind == ControlKind::EndGroup) {
+            QWidget* holder = this;
+            if (control.kind == ControlKind::Group) {
+                auto* box = new QGroupBox(
+                    control.label.empty() ? QString() : uiText(control.label, language()), this);
+                outer->addWidget(box);
+                holder = box;
+                grid = new QGridLayout(box);
+            } else {
+                grid = new QGridLayout;
+                outer->addLayout(grid);
+            }
+            (void)holder;
+            grid->setColumnStretch(1, 1);
+            row = 0;
+            column = 0;
+            columns = control.kind == ControlKind::Group ? std::max(1, control.columns) : 1;
+            continue;
+        }
+        addControl(control, grid, row, columns, column);
+    }
+    outer->addStretch(1);
+}
+
+void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row, int columns,
+                            int& column)
+{
+    QWidget* holder = grid->parentWidget() ? grid->parentWidget() : this;
+    auto binding = std::make_unique<Binding>();
+    binding->control = &control;
+    const int lang = language();
+    const QString labelText = control.label.empty() ? QString() : uiText(control.label, lang);
+    const std::string key = control.key;
+    auto newRow = [&] {
+        if (column != 0) {
+            column = 0;
+            ++row;
+        }
+    };
+    auto fieldRow = [&](QWidget* field, Qt::Alignment alignment = {}) {
+        newRow();
+        auto* label = new QLabel(labelText, holder);
+        label->setTextFormat(Qt::PlainText);
+        label->setBuddy(field);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(field, row, 1, alignment);
+        binding->widgets.push_back(label);
+        binding->widgets.push_back(field);
+        ++row;
+    };
+
+    switch (control.kind) {
+    case ControlKind::Check: {
+        auto* box = new QCheckBox(labelText, holder);
+        binding->check = box;
+        binding->widgets.push_back(box);
+        if (columns > 1) {
+            grid->addWidget(box, row, column);
+            if (++column >= columns) {
+                column = 0;
+                ++row;
+            }
+        } else {
+            grid->addWidget(box, row++, 0, 1, 3);
+        }
+        connect(box, &QCheckBox::clicked, this, [this, key] { controlChanged(key); });
+        break;
+    }
+    case ControlKind::Text:
+    case ControlKind::Password:
+    case ControlKind::Path: {
+        auto* edit = new QLineEdit(holder);
+        edit->setMinimumWidth(220);
+        if (control.kind == ControlKind::Password)
+            edit->setEchoMode(QLineEdit::Password);
+        binding->edit = edit;
+        fieldRow(edit);
+        if (control.kind == ControlKind::Path) {
+            auto* browse = new QPushButton(uiText("confui.button.browse", lang), holder);
+            grid->addWidget(browse, row - 1, 2);
+            binding->widgets.push_back(browse);
+            connect(browse, &QPushButton::clicked, this, [this, edit, key] {
+                const QString chosen =
+                    m_host.environment->pickFolder(this, trimBlanks(edit->text(), true));
+                if (chosen.isEmpty())
+                    return;
+                edit->setText(chosen);
+                controlChanged(key);
+            });
+        }
+        connect(edit, &QLineEdit::textEdited, this, [this, key] { controlChanged(key); });
+        break;
+    }
+    case ControlKind::Number: {
+        auto* edit = new QLineEdit(holder);
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) +
+                            16);
+        binding->edit = edit;
+        fieldRow(edit, Qt::AlignLeft);
+        connect(edit, &QLineEdit::textEdited, this, [this, key] { controlChanged(key); });
+        break;
+    }
+    case ControlKind::PurgeDays: {
+        newRow();
+        auto* box = new QCheckBox(labelText, holder);
+        auto* edit = new QLineEdit(holder);
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
+        binding->check = box;
+        binding->edit = edit;
+        binding->widgets = {box, edit};
+        grid->addWidget(box, row, 0);
+        grid->addWidget(edit, row, 1, Qt::AlignLeft);
+        ++row;
+        connect(box, &QCheckBox::clicked, this, [this, key] { controlChanged(key); });
+        connect(edit, &QLineEdit::textEdited, this, [this, key] { controlChanged(key); });
+        break;
+    }
+    case ControlKind::Combo:
+    case ControlKind::ActionCombo:
+    case ControlKind::OutboundActionCombo: {
+        auto* combo = new QComboBox(holder);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        if (control.kind == ControlKind::ActionCombo) {
+            for (int position = 0; position < kActionCount; ++position) {
+                const int value = actionValueAt(position);
+                combo->addItem(uiText("confui.action." + std::to_string(value), lang), value);
+            }
+        } else if (control.kind == ControlKind::OutboundActionCombo) {
+            for (int position = 0; position < kOutboundActionCount; ++position)
+                combo->addItem(uiText("confui.outAction." + std::to_string(position), lang),
+                               position);
+        } else if (stringCombo(control)) {
+            for (const ComboItem& item : control.items)
+                combo->addItem(uiText(item.textId, lang), toQ(item.stringValue));
+        } else {
+            for (const ComboItem& item : control.items)
+                combo->addItem(uiText(item.textId, lang), item.value);
+        }
+        binding->combo = combo;
+        fieldRow(combo, Qt::AlignLeft);
+        connect(combo, &QComboBox::activated, this, [this, key] { controlChanged(key); });
+        break;
+    }
+    case ControlKind::List: {
+        newRow();
+        auto listBinding =
+            std::make_unique<ListBinding>(control.key, control.entryDialog, control.listKind);
+        auto* label = new QLabel(labelText, holder);
+        label->setTextFormat(Qt::PlainText);
+        auto* box = new ListBox(*listBinding, *m_host.environment, holder);
+        label->setBuddy(box->view());
+        grid->addWidget(label, row++, 0, 1, 3);
+        grid->addWidget(box, row++, 0, 1, 3);
+        binding->list = box;
+        binding->listBinding = listBinding.get();
+        binding->widgets = {label, box};
+        m_lists.push_back(std::move(listBinding));
+        connect(box, &ListBox::changed, this, [this, key] { controlChanged(key); });
+        break;
+    }
+    case ControlKind::ExcludeButton:
+    case ControlKind::AddCommonButton:
+    case ControlKind::Button: {
+        auto* button = new QPushButton(labelText, holder);
+        binding->button = button;
+        binding->widgets.push_back(button);
+        if (control.sameRow && row > 0) {
+            grid->addWidget(button, row - 1, 2);
+        } else {
+            newRow();
+            grid->addWidget(button, row++, 0, 1, 3, Qt::AlignLeft);
+        }
+        const Control* source = &control;
+        connect(button, &QPushButton::clicked, this, [this, source] {
+            if (source->kind == ControlKind::ExcludeButton) {
+                openExclusions(*source);
+            } else if (source->kind == ControlKind::AddCommonButton) {
+                const DefaultList* items = catalogue().defaultList(source->defaultList);
+                if (ListBox* box = listFor(source->target); box && items)
+                    box->addMissing(items->items);
+            } else if (m_hooks && m_hooks->button) {
+                m_hooks->button(*this, source->hook);
+            }
+        });
+        break;
+    }
+    case ControlKind::Label: {
+        newRow();
+        auto* label = new QLabel(labelText, holder);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        grid->addWidget(label, row++, 0, 1, 3);
+        binding->widgets.push_back(label);
+        break;
+    }
+    case ControlKind::Group:
+    case ControlKind::EndGroup:
+        return;
+    }
+
+    QString tip;
+    if (control.isBound())
+        tip = uiText("confui.tooltipKey", lang).arg(toQ(control.key));
+    else if (control.kind == ControlKind::ExcludeButton) {
+        QStringList keys;
+        for (const std::string& k : exclusionKeys(control.stem, control.shape))
+            keys << toQ(k);
+        tip = uiText("confui.tooltipKey", lang).arg(keys.join(QStringLiteral(", ")));
+    }
+    if (!tip.isEmpty())
+        for (QWidget* widget : binding->widgets)
+            widget->setToolTip(tip.toHtmlEscaped());
+    m_bindings.push_back(std::move(binding));
+}
+
+void ConfigPage::load()
+{
+    m_filling = true;
+    config::ConfigStore& configStore = store();
+    for (auto& bindingPtr : m_bindings) {
+        Binding& binding = *bindingPtr;
+        const Control& control = *binding.control;
+        if (control.isLocal()) {
+            const auto it = m_host.sheetValues->find(control.key);
+            if (it != m_host.sheetValues->end())
+                setValue(control.key, it->second);
+            continue;
+        }
+        if (!control.isBound())
+            continue;
+        switch (control.kind) {
+        case ControlKind::Check:
+            binding.check->setChecked(configStore.getBool(control.key));
+            break;
+        case ControlKind::Text:
+        case ControlKind::Password:
+        case ControlKind::Path: {
+            binding.loadedBytes = configStore.getString(control.key);
+            if (control.kind == ControlKind::Path)
+                binding.loadedBytes = trimBlanks(binding.loadedBytes);
+            binding.loadedText = fromConfigBytes(binding.loadedBytes);
+            binding.edit->setText(binding.loadedText);
+            break;
+        }
+        case ControlKind::Number:
+            binding.loadedText = QString::number(configStore.getInt(control.key));
+            binding.edit->setText(binding.loadedText);
+            break;
+        case ControlKind::PurgeDays: {
+            const int days = configStore.getInt(control.key);
+            binding.check->setChecked(days != 0 && configStore.getBool(control.switchKey));
+            binding.loadedText = QString::number(days == 0 ? 30 : days);
+            binding.edit->setText(binding.loadedText);
+            break;
+        }
+        case ControlKind::Combo:
+        case ControlKind::ActionCombo:
+        case ControlKind::OutboundActionCombo: {
+            FieldValue stored;
+            const auto entry = configStore.find(control.key);
+            binding.boolKey = entry && entry->kind == config::ValueKind::Bool;
+            if (control.kind == ControlKind::Combo && stringCombo(control))
+                stored.text = configStore.getString(control.key);
+            else if (binding.boolKey)
+                stored.number = configStore.getBool(control.key) ? 1 : 0;
+            else
+                stored.number = configStore.getInt(control.key);
+            setValue(control.key, stored);
+            break;
+        }
+        case ControlKind::List:
+            binding.listBinding->load(configStore);
+            binding.list->refill();
+            break;
+        default:
+            break;
+        }
+    }
+    m_filling = false;
+    if (m_hooks && m_hooks->loaded) {
+        m_filling = true;
+        m_hooks->loaded(*this);
+        m_filling = false;
+    }
+    updateEnabling();
+    setModified(false);
+}
+
+ConfigPage::Binding* ConfigPage::bindingFor(std::string_view key) const
+{
+    for (const auto& binding : m_bindings)
+        if (binding->control->key == key)
+            return binding.get();
+    return nullptr;
+}
+
+QWidget* ConfigPage::widgetFor(std::string_view key) const
+{
+    Binding* binding = bindingFor(key);
+    if (!binding)
+        return nullptr;
+    if (binding->check)
+        return binding->check;
+    if (binding->edit)
+        return binding->edit;
+    if (binding->combo)
+        return binding->combo;
+    return binding->list;
+}
+
+QLineEdit* ConfigPage::numberFieldFor(std::string_view key) const
+{
+    Binding* binding = bindingFor(key);
+    return binding ? binding->edit : nullptr;
+}
+
+ListBox* ConfigPage::listFor(std::string_view key) const
+{
+    Binding* binding = bindingFor(key);
+    return binding ? binding->list : nullptr;
+}
+
+QPushButton* ConfigPage::buttonFor(const std::string& name) const
+{
+    for (const auto& binding : m_bindings) {
+        const Control& control = *binding->control;
+        if (binding->button &&
+            (control.stem == name || control.target == name || control.hook == name))
+            return binding->button;
+    }
+    return nullptr;
+}
+
+void ConfigPage::setModified(bool modified)
+{
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged();
+    if (m_host.modified)
+        m_host.modified();
+}
+
+void ConfigPage::controlChanged(const std::string& key)
+{
+    if (m_filling)
+        return;
+    setModified(true);
+    updateEnabling();
+    if (m_hooks && m_hooks->changed)
+        m_hooks->changed(*this, key);
+}
+
+void ConfigPage::updateEnabling()
+{
+    for (const auto& binding : m_bindings) {
+        const Control& control = *binding->control;
+        if (control.enabler.empty())
+            continue;
+        Binding* enabler = bindingFor(control.enabler);
+        const bool on =
+            enabler && enabler->check && enabler->check->isChecked() && enabler->check->isEnabled();
+        for (QWidget* widget : binding->widgets)
+            widget->setEnabled(on);
+    }
+}
+
+bool ConfigPage::focusAndRefuse(Binding& binding, const QString& text)
+{
+    showMessage(this, MessageKind::Refused, text);
+    if (QWidget* widget = widgetFor(binding.control->key))
+        widget->setFocus();
+    return false;
+}
+
+bool ConfigPage::readBack()
+{
+    if (!m_loaded)
+        return true;
+    const int lang = language();
+    for (auto& bindingPtr : m_bindings) {
+        Binding& binding = *bindingPtr;
+        const Control& control = *binding.control;
+        const bool enabled = binding.widgets.empty() || binding.widgets.front()->isEnabled();
+        if (isTextKind(control.kind) && enabled) {
+            if (!checkField(this, binding.edit, control.check, lang))
+                return false;
+            const QString path = trimBlanks(binding.edit->text(), true);
+            if (control.check == FieldCheck::Directory && !path.isEmpty() &&
+                path != binding.loadedText && store().getBool("AdminCheckDir") &&
+                !m_host.environment->directoryExists(toConfigBytes(path))) {
+                const QString question = uiText("confui.directory", lang) + path +
+                                         uiText("confui.notFound", lang) + QLatin1Char('\n') +
+                                         uiText("confui.continue", lang);
+                if (!askYesNo(this, question)) {
+                    binding.edit->setFocus();
+                    return false;
+                }
+            }
+        }
+        if ((control.kind == ControlKind::Number || control.kind == ControlKind::PurgeDays) &&
+            enabled && binding.edit->text() != binding.loadedText &&
+            !(control.kind == ControlKind::PurgeDays && !binding.check->isChecked())) {
+            bool ok = false;
+            const qlonglong number = binding.edit->text().trimmed().toLongLong(&ok);
+            if (!ok || number < control.minimum || number > control.maximum) {
+                showMessage(
+                    this, MessageKind::Refused,
+                    uiText("confui.numberRange", lang).arg(control.minimum).arg(control.maximum));
+                binding.edit->setFocus();
+                binding.edit->selectAll();
+                return false;
+            }
+        }
+        if (control.kind == ControlKind::ActionCombo &&
+            binding.combo->currentData().toInt() == kJunkFolderAction &&
+            !m_host.environment->addOnInstalled()) {
+            return focusAndRefuse(binding, uiText("confui.addOnRequired", lang));
+        }
+    }
+    if (m_hooks && m_hooks->validate && !m_hooks->validate(*this))
+        return false;
+    return true;
+}
+
+void ConfigPage::write()
+{
+    config::ConfigStore& configStore = store();
+    for (auto& bindingPtr : m_bindings) {
+        Binding& binding = *bindingPtr;
+        const Control& control = *binding.control;
+        if (control.isLocal()) {
+            (*m_host.sheetValues)[control.key] = value(control.key);
+            continue;
+        }
+        if (!control.isBound())
+            continue;
+        switch (control.kind) {
+        case ControlKind::Check:
+            configStore.setBool(control.key, binding.check->isChecked());
+            break;
+        case ControlKind::Text:
+        case ControlKind::Password:
+        case ControlKind::Path: {
+            QString current = binding.edit->text();
+            if (control.kind == ControlKind::Path)
+                current = trimBlanks(current, false);
+            configStore.setString(control.key, current == binding.loadedText
+                                                   ? binding.loadedBytes
+                                                   : toConfigBytes(current));
+            break;
+        }
+        case ControlKind::Number:
+            configStore.setInt(control.key, binding.edit->text().trimmed().toInt());
+            break;
+        case ControlKind::PurgeDays: {
+            const bool on = binding.check->isChecked() && binding.check->isEnabled();
+            configStore.setInt(control.key, on ? binding.edit->text().trimmed().toInt() : 0);
+            break;
+        }
+        case ControlKind::Combo:
+        case ControlKind::ActionCombo:
+        case ControlKind::OutboundActionCombo: {
+            const QVariant data = binding.combo->currentData();
+            if (control.kind == ControlKind::Combo && stringCombo(control))
+                configStore.setString(control.key, toConfigBytes(data.toString()));
+            else if (binding.boolKey)
+                configStore.setBool(control.key, data.toInt() != 0);
+            else
+                configStore.setInt(control.key, data.toInt());
+            break;
+        }
+        case ControlKind::List:
+            binding.listBinding->save(configStore);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+ConfigPage::SaveResult ConfigPage::save()
+{
+    if (!m_loaded)
+        ensureLoaded();
+    if (!readBack())
+        return SaveResult::Refused;
+    write();
+    if (m_hooks && m_hooks->saved && !m_hooks->saved(*this))
+        return SaveResult::Refused;
+    SaveResult result = SaveResult::Saved;
+    if (!store().save()) {
+        showMessage(this, MessageKind::Failure, uiText("confui.unableToWrite", language()));
+        result = SaveResult::SaveFailed;
+    }
+    setModified(false);
+    return result;
+}
+
+void ConfigPage::openExclusions(const Control& control)
+{
+    Cwm_ExclPropSheet sheet(*m_host.environment, control.stem, control.shape, this);
+    m_host.environment->runDialog(sheet);
+}
+
+FieldValue ConfigPage::value(std::string_view key) const
+{
+    FieldValue result;
+    Binding* binding = bindingFor(key);
+    if (!binding)
+        return result;
+    if (binding->check)
+        result.flag = binding->check->isChecked();
+    if (binding->edit) {
+        result.text = toConfigBytes(binding->edit->text());
+        result.number = binding->edit->text().trimmed().toInt();
+    }
+    if (binding->combo) {
+        const QVariant data = binding->combo->currentData();
+        if (data.typeId() == QMetaType::QString)
+            result.text = toConfigBytes(data.toString());
+        else
+            result.number = data.toInt();
+    }
+    return result;
+}
+
+void ConfigPage::setValue(std::string_view key, const FieldValue& newValue)
+{
+    Binding* binding = bindingFor(key);
+    if (!binding)
+        return;
+    const Control& control = *binding->control;
+    if (binding->check && control.kind == ControlKind::Check)
+        binding->check->setChecked(newValue.flag);
+    if (binding->edit) {
+        if (control.kind == ControlKind::Number || control.kind == ControlKind::PurgeDays)
+            binding->edit->setText(QString::number(newValue.number));
+        else
+            binding->edit->setText(fromConfigBytes(newValue.text));
+    }
+    if (binding->combo) {
+        QComboBox* combo = binding->combo;
+        const bool text = control.kind == ControlKind::Combo && stringCombo(control);
+        const QVariant wanted =
+            text ? QVariant(fromConfigBytes(newValue.text)) : QVariant(newValue.number);
+        int index = combo->findData(wanted);
+        if (index < 0) {
+            // A value the page does not know stays selectable, so saving
+            // writes it back unchanged.
+            combo->addItem(uiText("confui.unknownValue", language())
+                               .arg(text ? wanted.toString() : QString::number(newValue.number)),
+                           wanted);
+            index = combo->count() - 1;
+        }
+        combo->setCurrentIndex(index);
+    }
+    if (!m_filling) {
+        setModified(true);
+        updateEnabling();
+    }
+}
+
+std::vector<std::string> ConfigPage::listValues(std::string_view key) const
+{
+    Binding* binding = bindingFor(key);
+    if (!binding || !binding->listBinding)
+        return {};
+    return binding->listBinding->values();
+}
+
+void ConfigPage::setEnabled(std::string_view key, bool enabled)
+{
+    if (Binding* binding = bindingFor(key))
+        for (QWidget* widget : binding->widgets)
+            widget->setEnabled(enabled);
+}
+
+void ConfigPage::setCaption(std::string_view textId)
+{
+    m_captionId = std::string(textId);
+}
+
+void ConfigPage::message(MessageKind kind, const std::string& text)
+{
+    showMessage(this, kind, toQ(text));
+}
+
+bool ConfigPage::ask(const std::string& question)
+{
+    return askYesNo(this, toQ(question));
+}
+
+} // namespace morva::confui

@@ -1,0 +1,263 @@
+#include "confui/Cwm_BasePropSheet.h"
+
+#include "confui/Messages.h"
+#include "confui/QtTexts.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace morva::confui {
+
+Cwm_BasePropSheet::Cwm_BasePropSheet(const SheetEnvironment& environment, const QString& caption,
+                                     int sheetType, QWidget* parent)
+    : QDialog(parent), m_environment(withDesktopDefaults(environment)), m_sheetType(sheetType)
+{
+    setWindowTitle(caption);
+    const int lang = m_environment.language;
+    auto* layout = new QVBoxLayout(this);
+    m_tabs = new QTabBar(this);
+    m_tabs->setExpanding(false);
+    m_tabs->setUsesScrollButtons(true);
+    m_tabs->setDocumentMode(false);
+    layout->addWidget(m_tabs);
+    m_wizardTitle = new QLabel(this);
+    m_wizardTitle->setTextFormat(Qt::PlainText);
+    QFont titleFont = m_wizardTitle->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+    m_wizardTitle->setFont(titleFont);
+    m_wizardTitle->hide();
+    layout->addWidget(m_wizardTitle);
+    m_stack = new QStackedWidget(this);
+    layout->addWidget(m_stack, 1);
+
+    auto* buttons = new QHBoxLayout;
+    m_back = new QPushButton(uiText("confui.button.back", lang), this);
+    m_next = new QPushButton(uiText("confui.button.next", lang), this);
+    m_finish = new QPushButton(uiText("confui.button.finish", lang), this);
+    m_ok = new QPushButton(uiText("confui.button.ok", lang), this);
+    m_cancel = new QPushButton(uiText("confui.button.cancel", lang), this);
+    m_apply = new QPushButton(uiText("confui.button.apply", lang), this);
+    m_help = new QPushButton(uiText("confui.button.help", lang), this);
+    buttons->addStretch(1);
+    for (QPushButton* button : {m_back, m_next, m_finish, m_ok, m_cancel, m_apply, m_help}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    layout->addLayout(buttons);
+    m_ok->setDefault(true);
+    m_apply->setEnabled(false);
+
+    connect(m_ok, &QPushButton::clicked, this, &Cwm_BasePropSheet::ok);
+    connect(m_cancel, &QPushButton::clicked, this, &Cwm_BasePropSheet::reject);
+    connect(m_apply, &QPushButton::clicked, this, &Cwm_BasePropSheet::apply);
+    connect(m_help, &QPushButton::clicked, this, &Cwm_BasePropSheet::help);
+    connect(m_back, &QPushButton::clicked, this, &Cwm_BasePropSheet::back);
+    connect(m_next, &QPushButton::clicked, this, &Cwm_BasePropSheet::next);
+    connect(m_finish, &QPushButton::clicked, this, &Cwm_BasePropSheet::finish);
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
+        if (index == m_active || index < 0)
+            return;
+        if (!setActivePage(index)) {
+            const QSignalBlocker blocker(m_tabs);
+            m_tabs->setCurrentIndex(m_active);
+        }
+    });
+    setWizardMode(false);
+}
+
+Cwm_BasePropSheet::~Cwm_BasePropSheet() = default;
+
+ConfigPage* Cwm_BasePropSheet::addPage(const PageDef& definition, const std::string& captionId)
+{
+    PageHost host;
+    host.environment = &m_environment;
+    host.sheetType = m_sheetType;
+    host.sheetValues = &m_values;
+    host.modified = [this] { updateButtons(); };
+    auto* page = new ConfigPage(definition, host);
+    if (!captionId.empty())
+        page->setCaptionId(captionId);
+    page->setHelp(m_environment.helpDocument, definition.helpAnchor);
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(page);
+    m_stack->addWidget(scroll);
+    m_pages.push_back(page);
+    {
+        const QSignalBlocker blocker(m_tabs);
+        m_tabs->addTab(page->caption());
+    }
+    return page;
+}
+
+ConfigPage* Cwm_BasePropSheet::page(std::string_view name) const
+{
+    for (ConfigPage* candidate : m_pages)
+        if (candidate->name() == name)
+            return candidate;
+    return nullptr;
+}
+
+ConfigPage* Cwm_BasePropSheet::activePage() const
+{
+    return m_active >= 0 ? m_pages[static_cast<std::size_t>(m_active)] : nullptr;
+}
+
+void Cwm_BasePropSheet::setWizardMode(bool wizard)
+{
+    m_wizard = wizard;
+    m_tabs->setVisible(!wizard);
+    m_wizardTitle->setVisible(wizard);
+    m_ok->setVisible(!wizard);
+    m_apply->setVisible(!wizard);
+    m_back->setVisible(wizard);
+    m_next->setVisible(wizard);
+    m_finish->setVisible(wizard);
+    updateButtons();
+}
+
+bool Cwm_BasePropSheet::setActivePage(int index, bool validate)
+{
+    if (index < 0 || index >= pageCount())
+        return false;
+    if (m_active == index)
+        return true;
+    if (validate && m_active >= 0 && !activePage()->readBack())
+        return false;
+    ConfigPage* target = m_pages[static_cast<std::size_t>(index)];
+    target->ensureLoaded();
+    m_active = index;
+    m_stack->setCurrentIndex(index);
+    {
+        const QSignalBlocker blocker(m_tabs);
+        m_tabs->setCurrentIndex(index);
+        m_tabs->setTabText(index, target->caption());
+    }
+    m_wizardTitle->setText(target->caption());
+    updateButtons();
+    return true;
+}
+
+void Cwm_BasePropSheet::loadAllPages()
+{
+    for (ConfigPage* page : m_pages)
+        page->ensureLoaded();
+}
+
+bool Cwm_BasePropSheet::applyAll()
+{
+    if (m_pages.empty())
+        return true;
+    if (m_active < 0)
+        setActivePage(0, false);
+    ConfigPage* first = activePage();
+    if (!first->readBack())
+        return false;
+    if (first->save() == ConfigPage::SaveResult::Refused)
+        return false;
+    const int start = m_active;
+    for (int index = 0; index < pageCount(); ++index) {
+        if (index == start)
+            continue;
+        if (!setActivePage(index))
+            return false;
+        if (page(index)->save() == ConfigPage::SaveResult::Refused)
+            return false;
+    }
+    return true;
+}
+
+void Cwm_BasePropSheet::ok()
+{
+    if (applyAll())
+        done(kIdOk);
+}
+
+void Cwm_BasePropSheet::finish()
+{
+    if (applyAll())
+        done(kWizardFinish);
+}
+
+void Cwm_BasePropSheet::apply()
+{
+    // The active page first, then every other page with changes.
+    if (ConfigPage* current = activePage();
+        !current || current->save() == ConfigPage::SaveResult::Refused)
+        return;
+    for (int index = 0; index < pageCount(); ++index) {
+        if (index == m_active || !page(index)->isModified())
+            continue;
+        if (!setActivePage(index) || page(index)->save() == ConfigPage::SaveResult::Refused)
+            break;
+    }
+    updateButtons();
+}
+
+void Cwm_BasePropSheet::help()
+{
+    ConfigPage* page = activePage();
+    if (!page || page->helpRef().empty())
+        return;
+    const QString reference = toQ(page->helpRef());
+    if (!m_environment.openUrl(reference))
+        showMessage(this, MessageKind::Notice,
+                    uiText("confui.browserFailed", m_environment.language) + QLatin1Char('\n') +
+                        reference);
+}
+
+void Cwm_BasePropSheet::back()
+{
+    setActivePage(m_active - 1, false);
+}
+
+void Cwm_BasePropSheet::next()
+{
+    setActivePage(m_active + 1);
+}
+
+void Cwm_BasePropSheet::reject()
+{
+    done(kIdCancel);
+}
+
+int Cwm_BasePropSheet::exec()
+{
+    if (m_active < 0 && !m_pages.empty())
+        setActivePage(0, false);
+    return QDialog::exec();
+}
+
+void Cwm_BasePropSheet::showEvent(QShowEvent* event)
+{
+    if (m_active < 0 && !m_pages.empty())
+        setActivePage(0, false);
+    QDialog::showEvent(event);
+}
+
+void Cwm_BasePropSheet::updateButtons()
+{
+    bool modified = false;
+    for (ConfigPage* page : m_pages)
+        modified = modified || page->isModified();
+    m_apply->setEnabled(modified);
+    if (!m_wizard)
+        return;
+    const bool first = m_active <= 0;
+    const bool last = m_active == pageCount() - 1;
+    m_back->setEnabled(!first);
+    m_next->setVisible(!last);
+    m_next->setEnabled(!last);
+    m_finish->setVisible(last);
+    m_finish->setEnabled(last);
+    (last ? m_finish : m_next)->setDefault(true);
+}
+
+} // namespace morva::confui

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "confui/Catalogue.h"
+#include "confui/ConfigPage.h"
+#include "confui/SheetEnvironment.h"
+
+#include <QDialog>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QTabBar;
+
+namespace morva::confui {
+
+// The common property sheet: pages behind tabs (or, in wizard mode, one
+// after another with Back, Next and Finish), with OK, Cancel, Apply and
+// Help. OK applies every page: the active page is validated and saved, then
+// every other page in order is activated (loading it when it was never
+// shown) and saved, so the file is saved once per page. A page that refuses
+// stops OK and stays showing. Cancel writes nothing more; what Apply wrote
+// stays. Results: kIdOk, kIdCancel, kWizardFinish.
+class Cwm_BasePropSheet : public QDialog
+{
+    Q_OBJECT
+public:
+    Cwm_BasePropSheet(const SheetEnvironment& environment, const QString& caption,
+                      int sheetType = 0, QWidget* parent = nullptr);
+    ~Cwm_BasePropSheet() override;
+
+    // Adds a page built from its catalogue entry; the sheet owns it.
+    ConfigPage* addPage(const PageDef& definition, const std::string& captionId = {});
+    void setWizardMode(bool wizard);
+    bool isWizard() const { return m_wizard; }
+
+    int pageCount() const { return static_cast<int>(m_pages.size()); }
+    ConfigPage* page(int index) const { return m_pages.at(static_cast<std::size_t>(index)); }
+    ConfigPage* page(std::string_view name) const;
+    int activeIndex() const { return m_active; }
+    ConfigPage* activePage() const;
+
+    // Makes page `index` the active one; leaving the current page validates
+    // it unless `validate` is false. False when the current page refused.
+    bool setActivePage(int index, bool validate = true);
+    // The OK logic without closing the sheet; true when every page saved.
+    bool applyAll();
+    // Loads every page now (sheets whose builder reads every key first).
+    void loadAllPages();
+
+    SheetValues& sheetValues() { return m_values; }
+    const SheetEnvironment& environment() const { return m_environment; }
+
+    QPushButton* okButton() const { return m_ok; }
+    QPushButton* cancelButton() const { return m_cancel; }
+    QPushButton* applyButton() const { return m_apply; }
+    QPushButton* helpButton() const { return m_help; }
+    QPushButton* backButton() const { return m_back; }
+    QPushButton* nextButton() const { return m_next; }
+    QPushButton* finishButton() const { return m_finish; }
+
+    int exec() override;
+
+public slots:
+    void ok();
+    void apply();
+    void help();
+    void back();
+    void next();
+    void finish();
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void updateButtons();
+
+    SheetEnvironment m_environment;
+    int m_sheetType;
+    SheetValues m_values;
+    std::vector<ConfigPage*> m_pages;
+    int m_active = -1;
+    bool m_wizard = false;
+    QTabBar* m_tabs;
+    QLabel* m_wizardTitle;
+    QStackedWidget* m_stack;
+    QPushButton* m_ok;
+    QPushButton* m_cancel;
+    QPushButton* m_apply;
+    QPushButton* m_help;
+    QPushButton* m_back;
+    QPushButton* m_next;
+    QPushButton* m_finish;
+};
+
+} // namespace morva::confui

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "confui/Cwm_BasePropSheet.h"
+
+namespace morva::confui {
+
+// The add-on status sheet: "Change of the default action" (MVFInt) and
+// "MORVAFilter" (MVFQry), where the administrator states the Exchange
+// set-up in combo 800; it reads and writes AdminMVFQueryStatus.
+class Cwm_MVFPropSheet : public Cwm_BasePropSheet
+{
+    Q_OBJECT
+public:
+    explicit Cwm_MVFPropSheet(const SheetEnvironment& environment, QWidget* parent = nullptr);
+};
+
+// Catalogue type of the add-on sheet (not an Options sheet type).
+constexpr int kAddOnSheetType = 101;
+
+} // namespace morva::confui

@@ -1,0 +1,99 @@
+#include "confui/EntryChecks.h"
+
+#include "config/IpNetwork.h"
+
+#include <cctype>
+
+namespace morva::confui {
+
+std::optional<std::string> normalizeIpEntry(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    if (text.empty())
+        return std::nullopt;
+    const config::IpNetwork network = config::IpNetwork::parse(text);
+    if (!network.isValid())
+        return std::nullopt;
+    const int full = network.kind == config::IpNetwork::Kind::IPv4 ? 32 : 128;
+    if (network.prefixLength < 0 || network.prefixLength > full)
+        return std::nullopt;
+    return network.toString();
+}
+
+bool isValidIpAddressField(std::string_view text, bool emptyAllowed)
+{
+    if (text.empty())
+        return emptyAllowed;
+    int parts = 0;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t dot = text.find('.', start);
+        const std::string_view part = text.substr(
+            start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
+        if (part.empty() || part.size() > 3)
+            return false;
+        int value = 0;
+        for (char c : part) {
+            if (!std::isdigit(static_cast<unsigned char>(c)))
+                return false;
+            value = value * 10 + (c - '0');
+        }
+        if (value > 255)
+            return false;
+        ++parts;
+        if (dot == std::string_view::npos)
+            break;
+        start = dot + 1;
+    }
+    return parts == 4;
+}
+
+bool isValidHostName(std::string_view text)
+{
+    if (text.empty() || text.size() > 253)
+        return false;
+    int labels = 0;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t dot = text.find('.', start);
+        const std::string_view label = text.substr(
+            start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
+        if (label.empty() || label.size() > 63 || label.front() == '-' || label.back() == '-')
+            return false;
+        for (char c : label)
+            if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-')
+                return false;
+        ++labels;
+        if (dot == std::string_view::npos)
+            break;
+        start = dot + 1;
+    }
+    return labels >= 2;
+}
+
+std::string mailDomainOf(std::string_view address)
+{
+    bool quoted = false;
+    std::size_t at = std::string_view::npos;
+    for (std::size_t i = 0; i < address.size(); ++i) {
+        const char c = address[i];
+        if (c == '\\' && quoted) {
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == '@' && !quoted) {
+            at = i;
+        }
+    }
+    if (at == std::string_view::npos)
+        return {};
+    std::string domain(address.substr(at + 1));
+    while (!domain.empty() && (domain.back() == ' ' || domain.back() == '>'))
+        domain.pop_back();
+    return domain;
+}
+
+} // namespace morva::confui

@@ -1,0 +1,211 @@
+#include "confui/EntryEditDialog.h"
+
+#include "confui/EntryChecks.h"
+#include "confui/FieldChecks.h"
+#include "confui/Messages.h"
+#include "confui/QtTexts.h"
+#include "resources/Texts.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace morva::confui {
+
+namespace {
+std::size_t fieldCountOf(EntryVariant variant)
+{
+    switch (variant) {
+    case EntryVariant::Simple:
+    case EntryVariant::Simple2:
+        return 1;
+    case EntryVariant::Simple3:
+    case EntryVariant::Simple3l2:
+        return 3;
+    case EntryVariant::Simple5:
+        return 5;
+    }
+    return 1;
+}
+
+} // namespace
+
+EntryEditDialog::EntryEditDialog(const EntryDialogDef& definition, int language, QWidget* parent)
+    : QDialog(parent), m_definition(definition), m_language(language)
+{
+    setWindowTitle(uiText(definition.caption, language));
+    setObjectName(QString::fromStdString(definition.name));
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
+
+    const std::size_t count = fieldCountOf(definition.variant);
+    for (std::size_t i = 0; i < count; ++i) {
+        QString labelText;
+        if (i < definition.fields.size())
+            labelText = uiText(definition.fields[i].label, language);
+        auto* label = new QLabel(labelText, this);
+        label->setTextFormat(Qt::PlainText);
+        auto* edit = new QLineEdit(this);
+        edit->setMinimumWidth(320);
+        label->setBuddy(edit);
+        grid->addWidget(label, static_cast<int>(i), 0);
+        grid->addWidget(edit, static_cast<int>(i), 1);
+        m_fields.push_back(edit);
+    }
+    if (definition.variant == EntryVariant::Simple2) {
+        auto* label = new QLabel(uiText("confui.comment", language), this);
+        m_comment = new QLineEdit(this);
+        label->setBuddy(m_comment);
+        grid->addWidget(label, static_cast<int>(count), 0);
+        grid->addWidget(m_comment, static_cast<int>(count), 1);
+    }
+    if (definition.variant == EntryVariant::Simple3l2) {
+        for (std::size_t i = 0; i < 2; ++i) {
+            const QString labelText = i < definition.checkboxLabels.size()
+                                          ? uiText(definition.checkboxLabels[i], language)
+                                          : QString();
+            auto* box = new QCheckBox(labelText, this);
+            grid->addWidget(box, static_cast<int>(count + i), 1);
+            m_checks.push_back(box);
+        }
+    }
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(uiText("confui.button.ok", language), QDialogButtonBox::AcceptRole);
+    buttons->addButton(uiText("confui.button.cancel", language), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &EntryEditDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &EntryEditDialog::reject);
+    layout->addWidget(buttons);
+}
+
+QString EntryEditDialog::templateName() const
+{
+    return languagePrefix(m_language) + QString::fromStdString(m_definition.name).toUpper();
+}
+
+void EntryEditDialog::setFields(const std::vector<QString>& values)
+{
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        m_fields[i]->setText(i < values.size() ? values[i] : QString());
+}
+
+std::vector<QString> EntryEditDialog::fields() const
+{
+    std::vector<QString> values;
+    for (QLineEdit* edit : m_fields)
+        values.push_back(edit->text());
+    return values;
+}
+
+void EntryEditDialog::setComment(const QString& comment)
+{
+    if (m_comment)
+        m_comment->setText(comment);
+}
+
+QString EntryEditDialog::comment() const
+{
+    return m_comment ? m_comment->text() : QString();
+}
+
+void EntryEditDialog::setChecks(const std::vector<bool>& checks)
+{
+    for (std::size_t i = 0; i < m_checks.size(); ++i)
+        m_checks[i]->setChecked(i < checks.size() && checks[i]);
+}
+
+std::vector<bool> EntryEditDialog::checks() const
+{
+    std::vector<bool> values;
+    for (QCheckBox* box : m_checks)
+        values.push_back(box->isChecked());
+    return values;
+}
+
+QString EntryEditDialog::entry() const
+{
+    const EntryCodec* codec =
+        m_definition.codec.empty() ? nullptr : catalogue().codec(m_definition.codec);
+    if (!codec)
+        return m_fields.front()->text();
+    std::vector<std::string> parts;
+    for (QLineEdit* edit : m_fields)
+        parts.push_back(toStd(edit->text()));
+    for (QCheckBox* box : m_checks)
+        parts.push_back(box->isChecked() ? "1" : "0");
+    return toQ(codec->join(parts));
+}
+
+void EntryEditDialog::setEntry(const QString& entry)
+{
+    const EntryCodec* codec =
+        m_definition.codec.empty() ? nullptr : catalogue().codec(m_definition.codec);
+    if (!codec) {
+        m_fields.front()->setText(entry);
+        return;
+    }
+    const std::vector<std::string> parts = codec->split(toStd(entry));
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        m_fields[i]->setText(i < parts.size() ? toQ(parts[i]) : QString());
+    for (std::size_t i = 0; i < m_checks.size(); ++i) {
+        const std::size_t at = m_fields.size() + i;
+        m_checks[i]->setChecked(at < parts.size() && parts[at] == "1");
+    }
+}
+
+QLineEdit* EntryEditDialog::fieldEdit(std::size_t index) const
+{
+    return index < m_fields.size() ? m_fields[index] : nullptr;
+}
+
+void EntryEditDialog::accept()
+{
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        QLineEdit* edit = m_fields[i];
+        const FieldCheck check =
+            i < m_definition.fields.size() ? m_definition.fields[i].check : FieldCheck::NotBlank;
+        if (check != FieldCheck::None && edit->text().trimmed().isEmpty()) {
+            showMessage(this, MessageKind::Refused, uiText("confui.blankField", m_language));
+            edit->setFocus();
+            return;
+        }
+        if (check == FieldCheck::IpNetwork) {
+            const auto normal = normalizeIpEntry(toStd(edit->text()));
+            if (!normal) {
+                showMessage(this, MessageKind::Refused,
+                            uiText("confui.invalidNetwork", m_language));
+                edit->setFocus();
+                return;
+            }
+            edit->setText(toQ(*normal));
+        } else if (!checkField(this, edit, check, m_language)) {
+            return;
+        }
+    }
+    QDialog::accept();
+}
+
+std::unique_ptr<EntryEditDialog> createEntryDialog(const EntryDialogDef& definition, int language,
+                                                   QWidget* parent)
+{
+    switch (definition.variant) {
+    case EntryVariant::Simple:
+        return std::make_unique<Cwm_SimpleEditDlg>(definition, language, parent);
+    case EntryVariant::Simple2:
+        return std::make_unique<Cwm_Simple2EditDlg>(definition, language, parent);
+    case EntryVariant::Simple3:
+        return std::make_unique<Cwm_Simple3EditDlg>(definition, language, parent);
+    case EntryVariant::Simple3l2:
+        return std::make_unique<Cwm_Simple3l2EditDlg>(definition, language, parent);
+    case EntryVariant::Simple5:
+        return std::make_unique<Cwm_Simple5EditDlg>(definition, language, parent);
+    }
+    return std::make_unique<Cwm_Simple2EditDlg>(definition, language, parent);
+}
+
+} // namespace morva::confui

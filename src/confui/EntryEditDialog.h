@@ -1,0 +1,95 @@
+#pragma once
+
+#include "confui/Catalogue.h"
+
+#include <QDialog>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace morva::confui {
+
+// The modal entry dialog of a list setting, built from its EntryDialogDef:
+// value fields, a comment field (two-field variant) and checkboxes (the
+// three-field variant with two boxes). OK refuses blank fields ("Blank field
+// is not allowed!") and entries that fail the field's check; IP entries are
+// normalised before the dialog closes.
+class EntryEditDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    EntryEditDialog(const EntryDialogDef& definition, int language, QWidget* parent = nullptr);
+
+    // "ENG_EDITIP": the template name in the dialog's language.
+    QString templateName() const;
+    const EntryDialogDef& definition() const { return m_definition; }
+
+    void setFields(const std::vector<QString>& values);
+    std::vector<QString> fields() const;
+    void setComment(const QString& comment);
+    QString comment() const;
+    void setChecks(const std::vector<bool>& checks);
+    std::vector<bool> checks() const;
+
+    // One list entry from the fields (through the dialog's codec) and back.
+    QString entry() const;
+    void setEntry(const QString& entry);
+
+    QLineEdit* fieldEdit(std::size_t index) const;
+    QLineEdit* commentEdit() const { return m_comment; }
+
+public slots:
+    void accept() override;
+
+private:
+    EntryDialogDef m_definition;
+    int m_language;
+    std::vector<QLineEdit*> m_fields;
+    QLineEdit* m_comment = nullptr;
+    std::vector<QCheckBox*> m_checks;
+};
+
+// The dialog classes by variant; all share the behaviour above.
+class Cwm_SimpleEditDlg : public EntryEditDialog
+{
+    Q_OBJECT
+public:
+    using EntryEditDialog::EntryEditDialog;
+};
+
+class Cwm_Simple2EditDlg : public EntryEditDialog
+{
+    Q_OBJECT
+public:
+    using EntryEditDialog::EntryEditDialog;
+};
+
+class Cwm_Simple3EditDlg : public EntryEditDialog
+{
+    Q_OBJECT
+public:
+    using EntryEditDialog::EntryEditDialog;
+};
+
+class Cwm_Simple3l2EditDlg : public EntryEditDialog
+{
+    Q_OBJECT
+public:
+    using EntryEditDialog::EntryEditDialog;
+};
+
+class Cwm_Simple5EditDlg : public EntryEditDialog
+{
+    Q_OBJECT
+public:
+    using EntryEditDialog::EntryEditDialog;
+};
+
+// The dialog class of the definition's variant.
+std::unique_ptr<EntryEditDialog> createEntryDialog(const EntryDialogDef& definition, int language,
+                                                   QWidget* parent);
+
+} // namespace morva::confui

@@ -1,0 +1,57 @@
+#include "confui/FieldChecks.h"
+
+#include "confui/EntryChecks.h"
+#include "confui/Messages.h"
+#include "confui/QtTexts.h"
+#include "db/EmailAddressCheck.h"
+
+#include <QLineEdit>
+
+namespace morva::confui {
+
+QString languagePrefix(int language)
+{
+    static const char* const prefixes[] = {"ENG_", "DEU_", "FRA_", "ITA_", "SPA_"};
+    return QString::fromLatin1(prefixes[language >= 0 && language < 5 ? language : 0]);
+}
+
+QString invalidEmailMessage(int language)
+{
+    return uiText("confui.invalidEmail", language) + QLatin1Char('\n') +
+           uiText("confui.emailFormat", language) + uiText("confui.emailSample", language);
+}
+
+bool isValidEmail(const QString& address)
+{
+    return db::isValidEmailAddress(toStd(address));
+}
+
+bool checkField(QWidget* parent, QLineEdit* edit, FieldCheck check, int language)
+{
+    const QString value = edit->text();
+    QString failure;
+    switch (check) {
+    case FieldCheck::NotBlank:
+        if (value.trimmed().isEmpty())
+            failure = uiText("confui.blankField", language);
+        break;
+    case FieldCheck::Email:
+        if (!value.isEmpty() && !isValidEmail(value))
+            failure = invalidEmailMessage(language);
+        break;
+    case FieldCheck::IpAddress:
+        if (!isValidIpAddressField(toStd(value)))
+            failure = uiText("confui.invalidIp", language);
+        break;
+    default:
+        break;
+    }
+    if (failure.isEmpty())
+        return true;
+    showMessage(parent, MessageKind::Refused, failure);
+    edit->setFocus();
+    edit->selectAll();
+    return false;
+}
+
+} // namespace morva::confui

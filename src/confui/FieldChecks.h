@@ -1,0 +1,25 @@
+#pragma once
+
+#include "confui/Catalogue.h"
+
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+
+namespace morva::confui {
+
+// "ENG_", "DEU_", ... : the template prefix of a language.
+QString languagePrefix(int language);
+
+// Checks a text field on read-back: NotBlank, Email (empty passes) and
+// IpAddress (empty passes). On failure shows the check's message, puts the
+// focus on the field and returns false. Other checks pass here.
+bool checkField(QWidget* parent, QLineEdit* edit, FieldCheck check, int language);
+
+// "Please enter a valid SMTP address!" with the sample format line.
+QString invalidEmailMessage(int language);
+
+bool isValidEmail(const QString& address);
+
+} // namespace morva::confui

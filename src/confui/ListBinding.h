@@ -1,0 +1,59 @@
+#pragma once
+
+#include "confui/Catalogue.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace morva::config {
+class ConfigStore;
+}
+
+namespace morva::confui {
+
+// A list setting as a page edits it: the entries of a list key and one
+// comment per entry, by position. New entries are appended; the list box
+// shows each entry with its 1-based position as item data, so a sorted view
+// still maps back to the right entry.
+class ListBinding
+{
+public:
+    ListBinding(std::string key, std::string entryDialog, ListKind kind);
+
+    const std::string& key() const { return m_key; }
+    const std::string& entryDialog() const { return m_entryDialog; }
+    ListKind kind() const { return m_kind; }
+
+    // Reads the key's entries (IP lists normalised) and its comment list,
+    // padded or cut to the number of entries.
+    void load(const config::ConfigStore& store);
+    // Writes the entries and then the comments under the same key.
+    void save(config::ConfigStore& store) const;
+
+    const std::vector<std::string>& values() const { return m_values; }
+    const std::vector<std::string>& comments() const { return m_comments; }
+    std::size_t size() const { return m_values.size(); }
+
+    void append(std::string value, std::string comment);
+    // `position` is 1-based; false when out of range.
+    bool replace(std::size_t position, std::string value, std::string comment);
+    // Removes the 1-based positions given; the others keep their order and
+    // their comments.
+    void remove(const std::set<std::size_t>& positions);
+    // Appends the items not yet in the list (with empty comments); returns
+    // how many were added.
+    std::size_t appendMissing(const std::vector<std::string>& items);
+    // Replaces everything (data exchange from the list box).
+    void assign(std::vector<std::string> values, std::vector<std::string> comments);
+
+private:
+    std::string m_key;
+    std::string m_entryDialog;
+    ListKind m_kind;
+    std::vector<std::string> m_values;
+    std::vector<std::string> m_comments;
+    unsigned m_flags = 0; // the key's normalisation flags, from load()
+};
+
+} // namespace morva::confui

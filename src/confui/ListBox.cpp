@@ -1,0 +1,168 @@
+#include "confui/ListBox.h"
+
+#include "confui/EntryEditDialog.h"
+#include "confui/FieldChecks.h"
+#include "confui/Messages.h"
+#include "confui/QtTexts.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace morva::confui {
+
+namespace {
+constexpr int kPositionRole = Qt::UserRole;
+}
+
+ListBox::ListBox(ListBinding& binding, const SheetEnvironment& environment, QWidget* parent)
+    : QWidget(parent), m_binding(binding), m_environment(environment)
+{
+    const int language = environment.language;
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_view = new QTreeWidget(this);
+    m_view->setColumnCount(2);
+    m_view->setHeaderLabels(
+        {uiText("confui.column.value", language), uiText("confui.column.comment", language)});
+    m_view->setRootIsDecorated(false);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setUniformRowHeights(true);
+    m_view->setMinimumHeight(96);
+    m_view->header()->setStretchLastSection(true);
+    m_view->setColumnWidth(0, 260);
+    layout->addWidget(m_view, 1);
+
+    auto* buttons = new QVBoxLayout;
+    m_new = new QPushButton(uiText("confui.button.new", language), this);
+    m_edit = new QPushButton(uiText("confui.button.edit", language), this);
+    m_delete = new QPushButton(uiText("confui.button.delete", language), this);
+    for (QPushButton* button : {m_new, m_edit, m_delete})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+
+    connect(m_new, &QPushButton::clicked, this, &ListBox::newEntry);
+    connect(m_edit, &QPushButton::clicked, this, &ListBox::editEntry);
+    connect(m_delete, &QPushButton::clicked, this, &ListBox::deleteEntries);
+    connect(m_view, &QTreeWidget::itemDoubleClicked, this, &ListBox::editEntry);
+    refill();
+}
+
+void ListBox::refill()
+{
+    m_view->clear();
+    const auto& values = m_binding.values();
+    const auto& comments = m_binding.comments();
+    QList<QTreeWidgetItem*> items;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        auto* item =
+            new QTreeWidgetItem({fromConfigBytes(values[i]), fromConfigBytes(comments[i])});
+        item->setData(0, kPositionRole, static_cast<qulonglong>(i + 1));
+        items.append(item);
+    }
+    m_view->addTopLevelItems(items);
+    updateButtons();
+}
+
+void ListBox::addMissing(const std::vector<std::string>& items)
+{
+    if (m_binding.appendMissing(items) > 0) {
+        refill();
+        emit changed();
+    }
+}
+
+std::set<std::size_t> ListBox::selectedPositions() const
+{
+    std::set<std::size_t> positions;
+    for (QTreeWidgetItem* item : m_view->selectedItems())
+        positions.insert(item->data(0, kPositionRole).toULongLong());
+    return positions;
+}
+
+void ListBox::updateButtons()
+{
+    const bool rows = m_view->topLevelItemCount() > 0;
+    m_edit->setEnabled(rows);
+    m_delete->setEnabled(rows);
+}
+
+bool ListBox::runEntryDialog(QString& value, QString& comment)
+{
+    const EntryDialogDef* definition = catalogue().entryDialog(m_binding.entryDialog());
+    if (!definition) {
+        showMessage(this, MessageKind::Failure,
+                    uiText("confui.dialogFailed", m_environment.language) + QLatin1Char(' ') +
+                        confui::languagePrefix(m_environment.language) +
+                        QString::fromStdString(m_binding.entryDialog()).toUpper());
+        return false;
+    }
+    auto dialog = createEntryDialog(*definition, m_environment.language, this);
+    dialog->setEntry(value);
+    dialog->setComment(comment);
+    if (m_environment.runDialog(*dialog) != QDialog::Accepted)
+        return false;
+    value = dialog->entry();
+    comment = dialog->comment();
+    return true;
+}
+
+void ListBox::newEntry()
+{
+    QString value, comment;
+    if (!runEntryDialog(value, comment))
+        return;
+    m_binding.append(toConfigBytes(value), toConfigBytes(comment));
+    refill();
+    m_view->setCurrentItem(m_view->topLevelItem(m_view->topLevelItemCount() - 1));
+    emit changed();
+}
+
+void ListBox::editEntry()
+{
+    QTreeWidgetItem* item = m_view->currentItem();
+    if (!item || !item->isSelected()) {
+        const auto selected = m_view->selectedItems();
+        item = selected.isEmpty() ? nullptr : selected.front();
+    }
+    if (!item) {
+        showMessage(this, MessageKind::Refused,
+                    uiText("confui.noItemSelected", m_environment.language));
+        return;
+    }
+    const std::size_t position = item->data(0, kPositionRole).toULongLong();
+    QString value = fromConfigBytes(m_binding.values()[position - 1]);
+    QString comment = fromConfigBytes(m_binding.comments()[position - 1]);
+    const QString oldValue = value, oldComment = comment;
+    if (!runEntryDialog(value, comment))
+        return;
+    // Unchanged texts keep their bytes as read.
+    std::string valueBytes =
+        value == oldValue ? m_binding.values()[position - 1] : toConfigBytes(value);
+    std::string commentBytes =
+        comment == oldComment ? m_binding.comments()[position - 1] : toConfigBytes(comment);
+    m_binding.replace(position, std::move(valueBytes), std::move(commentBytes));
+    refill();
+    m_view->setCurrentItem(m_view->topLevelItem(static_cast<int>(position - 1)));
+    emit changed();
+}
+
+void ListBox::deleteEntries()
+{
+    const std::set<std::size_t> positions = selectedPositions();
+    if (positions.empty()) {
+        showMessage(this, MessageKind::Refused,
+                    uiText("confui.noItemSelected", m_environment.language));
+        return;
+    }
+    if (!askYesNo(this, uiText("confui.deleteSelected", m_environment.language)))
+        return;
+    m_binding.remove(positions);
+    refill();
+    emit changed();
+}
+
+} // namespace morva::confui

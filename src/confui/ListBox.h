@@ -1,0 +1,55 @@
+#pragma once
+
+#include "confui/ListBinding.h"
+#include "confui/SheetEnvironment.h"
+
+#include <QWidget>
+#include <set>
+
+class QPushButton;
+class QTreeWidget;
+
+namespace morva::confui {
+
+// The list box of a list setting with its New, Edit and Delete buttons.
+// Rows show entry and comment and carry the entry's 1-based position as
+// item data; Edit and Delete are enabled only while the box has rows.
+class ListBox : public QWidget
+{
+    Q_OBJECT
+public:
+    ListBox(ListBinding& binding, const SheetEnvironment& environment, QWidget* parent = nullptr);
+
+    void refill();
+    // Appends the items not yet in the list ("Add &Common").
+    void addMissing(const std::vector<std::string>& items);
+
+    // The 1-based positions of the selected rows.
+    std::set<std::size_t> selectedPositions() const;
+
+    QTreeWidget* view() const { return m_view; }
+    QPushButton* newButton() const { return m_new; }
+    QPushButton* editButton() const { return m_edit; }
+    QPushButton* deleteButton() const { return m_delete; }
+    ListBinding& binding() const { return m_binding; }
+
+    void newEntry();
+    void editEntry();
+    void deleteEntries();
+
+signals:
+    void changed();
+
+private:
+    bool runEntryDialog(QString& value, QString& comment);
+    void updateButtons();
+
+    ListBinding& m_binding;
+    const SheetEnvironment& m_environment;
+    QTreeWidget* m_view;
+    QPushButton* m_new;
+    QPushButton* m_edit;
+    QPushButton* m_delete;
+};
+
+} // namespace morva::confui

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+
+class QDialog;
+class QWidget;
+
+namespace morva::config {
+class ConfigStore;
+}
+
+namespace morva::confui {
+
+// What the configuration sheets need from the rest of the console. The
+// defaults (see defaultEnvironment) use the desktop; tests replace them.
+struct SheetEnvironment
+{
+    config::ConfigStore* store = nullptr;
+    int language = 0;
+    std::string programDir;
+    // The options document on the maker's web site; a page's help
+    // reference is this plus "#" and the page's anchor.
+    std::string helpDocument = "https://www.morva-gateway.com/docs/options.html";
+
+    // Whether the Exchange junk-mail add-on is installed.
+    std::function<bool()> addOnInstalled;
+    // Opens a URL with the desktop's handler; false when that failed.
+    std::function<bool(const QString& url)> openUrl;
+    std::function<bool(const std::string& path)> directoryExists;
+    // The folder picker behind "Browse..."; empty result: cancelled.
+    std::function<QString(QWidget* parent, const QString& start)> pickFolder;
+    // Runs a modal dialog (sheets, entry dialogs) and returns its result;
+    // tests answer here instead of a user.
+    std::function<int(QDialog& dialog)> runDialog;
+};
+
+// Fills every empty function with the desktop's implementation.
+SheetEnvironment withDesktopDefaults(SheetEnvironment environment);
+
+// Sheet results.
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+constexpr int kWizardFinish = 12325;
+
+} // namespace morva::confui
