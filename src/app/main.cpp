@@ -3,6 +3,7 @@
 #include "app/CommandRegistry.h"
 #include "app/ConsoleApp.h"
 #include "app/Cwm_MainWnd.h"
+#include "confui/sheets/SheetCommands.h"
 #include "platform/AddOnProbe.h"
 #include "platform/Clock.h"
 #include "platform/ProcessInfo.h"
@@ -73,6 +74,9 @@ int main(int argc, char** argv)
     morva::app::ConsoleApp app(environment, *settings, commands);
     if (!app.initInstance())
         return 1;
+    // Options sheets 5 to 13 and the Advanced Configuration sheet.
+    morva::confui::registerSheetCommands(commands, environment,
+                                         [&app] { return app.mainWindow(); });
 
     std::unique_ptr<FirstPaintReporter> reporter;
     if (const char* report = std::getenv("MORVA_REPORT_STARTUP"); report && *report) {

@@ -6,9 +6,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace morva::confui {
@@ -239,7 +241,29 @@ void Cwm_BasePropSheet::showEvent(QShowEvent* event)
 {
     if (m_active < 0 && !m_pages.empty())
         setActivePage(0, false);
+    if (!m_sized) {
+        m_sized = true;
+        // Once the first page's layout is in place.
+        QTimer::singleShot(0, this, [this] { fitToActivePage(); });
+    }
     QDialog::showEvent(event);
+}
+
+void Cwm_BasePropSheet::fitToActivePage()
+{
+    // The stack's own hint is a scroll area's: without this the sheet opens
+    // a few lines high. The first page shows whole (within the screen);
+    // a larger page scrolls.
+    ConfigPage* page = activePage();
+    if (!page)
+        return;
+    const QSize pageHint = page->sizeHint();
+    QSize wanted = sizeHint();
+    wanted.rheight() += std::max(0, pageHint.height() - m_stack->sizeHint().height());
+    wanted.setWidth(std::max(wanted.width(), pageHint.width() + 40));
+    if (const QScreen* display = screen())
+        wanted = wanted.boundedTo(display->availableGeometry().size() * 9 / 10);
+    resize(wanted);
 }
 
 void Cwm_BasePropSheet::updateButtons()

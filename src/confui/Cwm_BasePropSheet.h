@@ -75,6 +75,7 @@ protected:
 
 private:
     void updateButtons();
+    void fitToActivePage();
 
     SheetEnvironment m_environment;
     int m_sheetType;
@@ -82,6 +83,7 @@ private:
     std::vector<ConfigPage*> m_pages;
     int m_active = -1;
     bool m_wizard = false;
+    bool m_sized = false;
     QTabBar* m_tabs;
     QLabel* m_wizardTitle;
     QStackedWidget* m_stack;
