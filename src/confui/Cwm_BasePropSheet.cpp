@@ -9,8 +9,8 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace morva::confui {
@@ -135,6 +135,7 @@ bool Cwm_BasePropSheet::setActivePage(int index, bool validate)
         return false;
     ConfigPage* target = m_pages[static_cast<std::size_t>(index)];
     target->ensureLoaded();
+    fitPage(target);
     m_active = index;
     m_stack->setCurrentIndex(index);
     {
@@ -237,33 +238,27 @@ int Cwm_BasePropSheet::exec()
     return QDialog::exec();
 }
 
-void Cwm_BasePropSheet::showEvent(QShowEvent* event)
+void Cwm_BasePropSheet::setVisible(bool visible)
 {
-    if (m_active < 0 && !m_pages.empty())
+    // The first page loads before the sheet takes its size from it.
+    if (visible && m_active < 0 && !m_pages.empty())
         setActivePage(0, false);
-    if (!m_sized) {
-        m_sized = true;
-        // Once the first page's layout is in place.
-        QTimer::singleShot(0, this, [this] { fitToActivePage(); });
-    }
-    QDialog::showEvent(event);
+    QDialog::setVisible(visible);
 }
 
-void Cwm_BasePropSheet::fitToActivePage()
+void Cwm_BasePropSheet::fitPage(ConfigPage* page)
 {
-    // The stack's own hint is a scroll area's: without this the sheet opens
-    // a few lines high. The first page shows whole (within the screen);
-    // a larger page scrolls.
-    ConfigPage* page = activePage();
-    if (!page)
-        return;
-    const QSize pageHint = page->sizeHint();
-    QSize wanted = sizeHint();
-    wanted.rheight() += std::max(0, pageHint.height() - m_stack->sizeHint().height());
-    wanted.setWidth(std::max(wanted.width(), pageHint.width() + 40));
-    if (const QScreen* display = screen())
-        wanted = wanted.boundedTo(display->availableGeometry().size() * 9 / 10);
-    resize(wanted);
+    // The sheet grows to the largest page shown so far, up to most of the
+    // screen; a taller page scrolls.
+    QSize wanted = page->sizeHint().expandedTo(page->minimumSizeHint());
+    QSize limit(1200, 860);
+    if (const QScreen* screen = this->screen())
+        limit = screen->availableGeometry().size() * 0.85;
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (wanted.height() > limit.height())
+        wanted.rwidth() += scrollBar;
+    wanted = wanted.boundedTo(limit);
+    m_stack->setMinimumSize(m_stack->minimumSize().expandedTo(wanted));
 }
 
 void Cwm_BasePropSheet::updateButtons()

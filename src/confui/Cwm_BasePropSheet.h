@@ -70,12 +70,11 @@ public slots:
     void finish();
     void reject() override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
+    void setVisible(bool visible) override;
 
 private:
     void updateButtons();
-    void fitToActivePage();
+    void fitPage(ConfigPage* page);
 
     SheetEnvironment m_environment;
     int m_sheetType;
@@ -83,7 +82,6 @@ private:
     std::vector<ConfigPage*> m_pages;
     int m_active = -1;
     bool m_wizard = false;
-    bool m_sized = false;
     QTabBar* m_tabs;
     QLabel* m_wizardTitle;
     QStackedWidget* m_stack;
