@@ -3,6 +3,7 @@
 #include "app/CommandRegistry.h"
 #include "app/ConsoleApp.h"
 #include "app/Cwm_MainWnd.h"
+#include "confui/ConfigurationCommands.h"
 #include "confui/sheets/SheetCommands.h"
 #include "platform/AddOnProbe.h"
 #include "platform/Clock.h"
@@ -80,7 +81,10 @@ int main(int argc, char** argv)
     morva::stats::installStatisticsUi(app);
     if (!app.initInstance())
         return 1;
-    // Options sheets 5 to 13 and the Advanced Configuration sheet.
+    // Options sheets, the add-on sheet, Advanced Configuration and the setup
+    // wizard; sheets 5 to 13 and Advanced then get the editors that list the
+    // certificate folders and edit the disclaimer.
+    morva::confui::registerConfigurationCommands(app);
     morva::confui::registerSheetCommands(commands, environment,
                                          [&app] { return app.mainWindow(); });
 
