@@ -12,6 +12,8 @@ packages=(
   xvfb xauth imagemagick fonts-dejavu-core
   g++-mingw-w64-x86-64-posix wine wine64
 )
+# pdftotext: the log view's print test reads the PDF it printed.
+packages+=(poppler-utils)
 if [ "${1:-}" = "--no-windows" ]; then
   packages=("${packages[@]/g++-mingw-w64-x86-64-posix}")
   packages=("${packages[@]/wine64}")

@@ -13,6 +13,7 @@
 #include "resources/CommandIds.h"
 #include "service/SignalFiles.h"
 
+#include <QGuiApplication>
 #include <QTimer>
 
 namespace morva::app {
@@ -39,6 +40,11 @@ bool ConsoleApp::initInstance()
     });
     registerBaseCommands();
     registerCommands();
+    // Logging off or shutting down ends the process without a close: keep
+    // the placement then too.
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(gui, &QGuiApplication::commitDataRequest, m_mainWnd.get(),
+                &Cwm_MainWnd::savePlacement);
     m_mainWnd->show();
     QTimer::singleShot(0, this, &ConsoleApp::onFirstIdle);
     return true;

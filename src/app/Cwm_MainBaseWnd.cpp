@@ -107,7 +107,6 @@ Cwm_MainBaseWnd::Cwm_MainBaseWnd(CommandRegistry& commands, AdminSettings& setti
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
     m_toolBar->toggleViewAction()->setVisible(false);
-    m_toolBar->installEventFilter(new NoToolTips(m_toolBar));
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 
     m_commands.setHandler(c::ToggleToolbar, [this] { setToolBarShown(!isToolBarShown()); });
@@ -167,6 +166,10 @@ void Cwm_MainBaseWnd::buildToolBar()
         action->setIcon(toolbarIcon(id));
         m_toolBar->addAction(action);
     }
+    // Tool tips arrive at the buttons, not at the bar.
+    auto* noToolTips = new NoToolTips(m_toolBar);
+    for (QWidget* button : m_toolBar->findChildren<QWidget*>())
+        button->installEventFilter(noToolTips);
 }
 
 void Cwm_MainBaseWnd::applyAccelerators()

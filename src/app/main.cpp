@@ -3,14 +3,19 @@
 #include "app/CommandRegistry.h"
 #include "app/ConsoleApp.h"
 #include "app/Cwm_MainWnd.h"
+#include "confui/ConfigurationCommands.h"
+#include "confui/sheets/SheetCommands.h"
 #include "platform/AddOnProbe.h"
 #include "platform/Clock.h"
 #include "platform/ProcessInfo.h"
 #include "platform/RegionalLanguage.h"
+#include "platform/ServiceManager.h"
 #include "platform/SystemFileSystem.h"
 #include "platform/UrlOpener.h"
 #include "platform/VersionResource.h"
 #include "records/RecordEditors.h"
+#include "service/ServiceUi.h"
+#include "stats/StatisticsUi.h"
 
 #include <QApplication>
 #include <QStatusBar>
@@ -71,10 +76,21 @@ int main(int argc, char** argv)
         morva::app::AppEnvironment::tempDirFromEnvironment(programDir));
     auto settings = morva::app::AdminSettings::forCurrentUser();
     morva::app::CommandRegistry commands;
+    auto serviceManager = morva::platform::makeSystemServiceManager();
     morva::app::ConsoleApp app(environment, *settings, commands);
+    morva::service::installServiceUi(app, *serviceManager);
+    morva::stats::installStatisticsUi(app);
     if (!app.initInstance())
         return 1;
+    // Record lists and sheets, the Exchange domain list, the translation and
+    // rewrite grids and the data set's lifecycle.
     morva::records::RecordEditors recordEditors(app);
+    // Options sheets, the add-on sheet, Advanced Configuration and the setup
+    // wizard; sheets 5 to 13 and Advanced then get the editors that list the
+    // certificate folders and edit the disclaimer.
+    morva::confui::registerConfigurationCommands(app);
+    morva::confui::registerSheetCommands(commands, environment,
+                                         [&app] { return app.mainWindow(); });
 
     std::unique_ptr<FirstPaintReporter> reporter;
     if (const char* report = std::getenv("MORVA_REPORT_STARTUP"); report && *report) {

@@ -9,6 +9,7 @@
 #include <cassert>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 
 namespace morva::config {
 
@@ -24,6 +25,10 @@ constexpr platform::OpenMode kReadShareRead = 3; // read/write, others may only 
 // Deeper include chains are treated as unreadable includes; this bounds the
 // recursion whatever the files hold.
 constexpr std::size_t kMaxIncludeDepth = 200;
+// A file may name the same file several times under different spellings
+// ("a.ini", "./a.ini"), which the cycle check cannot see; a budget of
+// includes per load keeps such files from multiplying without end.
+constexpr std::size_t kMaxIncludesPerLoad = 2000;
 
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
@@ -39,6 +44,20 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
             return false;
     }
     return true;
+}
+
+// A path with "." and ".." steps and doubled separators removed, for telling
+// whether two names stand for the same file (letter case ignored on Windows).
+std::string normalForm(const std::string& path)
+{
+    std::string normal = std::filesystem::path(path).lexically_normal().string();
+#ifdef _WIN32
+    for (auto& c : normal) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+#endif
+    return normal;
 }
 
 bool readsAsTrue(std::string_view value)
@@ -67,6 +86,7 @@ private:
     std::unique_lock<std::mutex> m_lock;
     std::vector<std::string> m_active; // files being read, outermost first
     std::size_t m_lastEntry = static_cast<std::size_t>(-1);
+    std::size_t m_includes = 0;
 };
 
 bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
@@ -91,7 +111,7 @@ bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
     if (!file)
         return false;
 
-    m_active.push_back(path);
+    m_active.push_back(normalForm(path));
     std::vector<std::string> pending;
     std::vector<char> buffer(kChunkSize);
     std::string carry; // a line begun in an earlier chunk
@@ -232,12 +252,14 @@ bool ConfigStore::Reader::include(std::string_view name)
     m_lock.unlock();
     const std::string resolved = m_store.resolvePath(target);
     bool read = false;
+    // Compared in normal form, so "a.ini" and "./a.ini" are the same file.
+    const std::string identity = normalForm(resolved);
     bool cycle = false;
     for (const auto& active : m_active)
-        cycle = cycle || active == resolved;
+        cycle = cycle || active == identity;
     // A file that is already being read (a cycle), or a chain too deep to
     // follow, counts as an include that could not be read.
-    if (!cycle && m_active.size() < kMaxIncludeDepth) {
+    if (!cycle && m_active.size() < kMaxIncludeDepth && ++m_includes <= kMaxIncludesPerLoad) {
         FileError error = FileError::None;
         read = readFile(resolved, &error);
     }

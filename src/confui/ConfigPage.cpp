@@ -117,6 +117,15 @@ config::ConfigStore& ConfigPage::store()
     return *m_host.environment->store;
 }
 
+bool ConfigPage::editTextFile(std::string_view fileName, std::string_view captionId)
+{
+    const SheetEnvironment& environment = *m_host.environment;
+    if (!environment.editTextFile)
+        return false;
+    return environment.editTextFile(this, environment.programDir + std::string(fileName),
+                                    uiText(captionId, environment.language));
+}
+
 void ConfigPage::ensureLoaded()
 {
     if (m_loaded)
@@ -301,6 +310,17 @@ void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row,
         binding->button = button;
         binding->widgets.push_back(button);
         if (control.sameRow && row > 0) {
+            // The control to the left gives up the button's column, so a
+            // long checkbox text is not drawn under the button.
+            if (QLayoutItem* left = grid->itemAtPosition(row - 1, 0); left && left->widget()) {
+                QWidget* widget = left->widget();
+                int r = 0, c = 0, rowSpan = 0, columnSpan = 0;
+                grid->getItemPosition(grid->indexOf(widget), &r, &c, &rowSpan, &columnSpan);
+                if (c + columnSpan > 2) {
+                    grid->removeWidget(widget);
+                    grid->addWidget(widget, r, c, rowSpan, 2 - c);
+                }
+            }
             grid->addWidget(button, row - 1, 2);
         } else {
             newRow();

@@ -105,6 +105,7 @@ private:
     int sheetType() const override { return m_host.sheetType; }
     std::string programDir() const override;
     config::ConfigStore& store() override;
+    bool editTextFile(std::string_view fileName, std::string_view captionId) override;
 
     PageDef m_definition;
     PageHost m_host;

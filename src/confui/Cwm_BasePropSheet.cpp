@@ -6,8 +6,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -133,6 +135,7 @@ bool Cwm_BasePropSheet::setActivePage(int index, bool validate)
         return false;
     ConfigPage* target = m_pages[static_cast<std::size_t>(index)];
     target->ensureLoaded();
+    fitPage(target);
     m_active = index;
     m_stack->setCurrentIndex(index);
     {
@@ -235,11 +238,27 @@ int Cwm_BasePropSheet::exec()
     return QDialog::exec();
 }
 
-void Cwm_BasePropSheet::showEvent(QShowEvent* event)
+void Cwm_BasePropSheet::setVisible(bool visible)
 {
-    if (m_active < 0 && !m_pages.empty())
+    // The first page loads before the sheet takes its size from it.
+    if (visible && m_active < 0 && !m_pages.empty())
         setActivePage(0, false);
-    QDialog::showEvent(event);
+    QDialog::setVisible(visible);
+}
+
+void Cwm_BasePropSheet::fitPage(ConfigPage* page)
+{
+    // The sheet grows to the largest page shown so far, up to most of the
+    // screen; a taller page scrolls.
+    QSize wanted = page->sizeHint().expandedTo(page->minimumSizeHint());
+    QSize limit(1200, 860);
+    if (const QScreen* screen = this->screen())
+        limit = screen->availableGeometry().size() * 0.85;
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (wanted.height() > limit.height())
+        wanted.rwidth() += scrollBar;
+    wanted = wanted.boundedTo(limit);
+    m_stack->setMinimumSize(m_stack->minimumSize().expandedTo(wanted));
 }
 
 void Cwm_BasePropSheet::updateButtons()

@@ -70,11 +70,11 @@ public slots:
     void finish();
     void reject() override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
+    void setVisible(bool visible) override;
 
 private:
     void updateButtons();
+    void fitPage(ConfigPage* page);
 
     SheetEnvironment m_environment;
     int m_sheetType;

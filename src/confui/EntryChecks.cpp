@@ -74,26 +74,4 @@ bool isValidHostName(std::string_view text)
     return labels >= 2;
 }
 
-std::string mailDomainOf(std::string_view address)
-{
-    bool quoted = false;
-    std::size_t at = std::string_view::npos;
-    for (std::size_t i = 0; i < address.size(); ++i) {
-        const char c = address[i];
-        if (c == '\\' && quoted) {
-            ++i;
-        } else if (c == '"') {
-            quoted = !quoted;
-        } else if (c == '@' && !quoted) {
-            at = i;
-        }
-    }
-    if (at == std::string_view::npos)
-        return {};
-    std::string domain(address.substr(at + 1));
-    while (!domain.empty() && (domain.back() == ' ' || domain.back() == '>'))
-        domain.pop_back();
-    return domain;
-}
-
 } // namespace morva::confui

@@ -19,8 +19,4 @@ bool isValidIpAddressField(std::string_view text, bool emptyAllowed = true);
 // hyphens, 1..63 characters each, 253 at most in all, at least two labels.
 bool isValidHostName(std::string_view text);
 
-// The mail domain of an address (after the last "@" outside quotes); empty
-// when there is none.
-std::string mailDomainOf(std::string_view address);
-
 } // namespace morva::confui

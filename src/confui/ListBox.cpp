@@ -92,6 +92,10 @@ void ListBox::updateButtons()
 
 bool ListBox::runEntryDialog(QString& value, QString& comment)
 {
+    if (m_environment.editEntry)
+        if (const std::optional<bool> done =
+                m_environment.editEntry(this, m_binding.key(), value, comment))
+            return *done;
     const EntryDialogDef* definition = catalogue().entryDialog(m_binding.entryDialog());
     if (!definition) {
         showMessage(this, MessageKind::Failure,

@@ -1,23 +1,10 @@
 #include "confui/Messages.h"
 
-#include <QMessageBox>
+#include "app/MessageBox.h"
 
 namespace morva::confui {
 
 namespace {
-QMessageBox::Icon iconOf(MessageKind kind)
-{
-    switch (kind) {
-    case MessageKind::Failure:
-        return QMessageBox::Critical;
-    case MessageKind::Refused:
-        return QMessageBox::Warning;
-    case MessageKind::Notice:
-        break;
-    }
-    return QMessageBox::Information;
-}
-
 MessageHandler& handler()
 {
     static MessageHandler current;
@@ -36,19 +23,18 @@ void showMessage(QWidget* parent, MessageKind kind, const QString& text)
         handler()(kind, text, false);
         return;
     }
-    QMessageBox box(iconOf(kind), QStringLiteral("Morva Admin"), text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    const app::MessageKind shown = kind == MessageKind::Failure   ? app::MessageKind::Failure
+                                   : kind == MessageKind::Refused ? app::MessageKind::Refused
+                                                                  : app::MessageKind::Notice;
+    app::MessageBox::show(parent, shown, text);
 }
 
 bool askYesNo(QWidget* parent, const QString& text)
 {
     if (handler())
         return handler()(MessageKind::Notice, text, true);
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Morva Admin"), text,
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setTextFormat(Qt::PlainText);
-    return box.exec() == QMessageBox::Yes;
+    return app::MessageBox::show(parent, app::MessageKind::Question, text) ==
+           app::MessageAnswer::Yes;
 }
 
 } // namespace morva::confui

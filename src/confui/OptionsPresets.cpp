@@ -93,21 +93,4 @@ int applyAddOnStatus(config::ConfigStore& store)
     return changed;
 }
 
-bool addPostmasterDomain(config::ConfigStore& store)
-{
-    const std::string domain = mailDomainOf(store.getString("Postmaster"));
-    if (domain.empty())
-        return false;
-    std::vector<std::string> domains = store.getList("ExchInboundDomain");
-    if (std::find(domains.begin(), domains.end(), domain) != domains.end())
-        return false;
-    std::vector<std::string> comments = store.getItemComments("ExchInboundDomain");
-    comments.resize(domains.size());
-    domains.push_back(domain);
-    comments.emplace_back();
-    store.setList("ExchInboundDomain", domains);
-    store.setItemComments("ExchInboundDomain", comments);
-    return true;
-}
-
 } // namespace morva::confui

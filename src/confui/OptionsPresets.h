@@ -45,8 +45,4 @@ enum AddOnStatus : int
     AddOnNotQueried = 99,
 };
 
-// First run, after the wizard: the domain of `Postmaster` is added to
-// `ExchInboundDomain` (once). True when the list changed.
-bool addPostmasterDomain(config::ConfigStore& store);
-
 } // namespace morva::confui

@@ -1,10 +1,12 @@
 #include "confui/OptionsSheetBuilder.h"
 
 #include "config/ConfigStore.h"
+#include "confui/Cwm_ConfPropSheet.h"
 #include "confui/Cwm_MVFPropSheet.h"
 #include "confui/Messages.h"
 #include "confui/OptionsPresets.h"
 #include "confui/QtTexts.h"
+#include "confui/sheets/AdvancedSheet.h"
 
 namespace morva::confui {
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QDialog;
@@ -34,6 +35,18 @@ struct SheetEnvironment
     // Runs a modal dialog (sheets, entry dialogs) and returns its result;
     // tests answer here instead of a user.
     std::function<int(QDialog& dialog)> runDialog;
+
+    // Entry editors of lists whose entries have several fields (the policy
+    // lists): runs the editor of list `key` on value and comment and tells
+    // whether OK was pressed; nothing when the list has no editor of its own
+    // and the catalogue's entry dialog is used. May be empty.
+    std::function<std::optional<bool>(QWidget* parent, const std::string& key, QString& value,
+                                      QString& comment)>
+        editEntry;
+    // Opens an editor over a text file of the program folder (`path`), which
+    // saves the file itself; false when it could not be opened. May be empty.
+    std::function<bool(QWidget* parent, const std::string& path, const QString& caption)>
+        editTextFile;
 };
 
 // Fills every empty function with the desktop's implementation.

@@ -1,6 +1,5 @@
 #include "service/ServiceDialog.h"
 
-#include "platform/ProcessInfo.h"
 #include "service/Cwm_SvcDlg.h"
 #include "service/EventPumpingClock.h"
 #include "service/ServiceName.h"
@@ -9,21 +8,20 @@
 namespace morva::service {
 
 int runServiceDialog(QWidget* parent, const std::string& defaultName,
-                     const std::string& executablePath, platform::FileSystem& fileSystem,
-                     platform::ServiceManager& serviceManager, const std::string& programDir,
-                     int languageIndex)
+                     const std::string& executablePath, const ServiceDialogEnvironment& environment)
 {
     const std::string executable =
-        executablePath.empty() ? defaultExecutablePath(programDir, platform::executablePath())
-                               : executablePath;
+        executablePath.empty()
+            ? defaultExecutablePath(environment.programDir, environment.consolePath)
+            : executablePath;
     EventPumpingClock clock;
-    SvcDlgFeedback feedback(languageIndex);
+    SvcDlgFeedback feedback(environment.languageIndex);
     Cwm_SvcDlg dialog(parent,
-                      ServiceDialogServices{fileSystem, serviceManager, clock, feedback,
-                                            languageIndex},
+                      ServiceDialogServices{environment.fileSystem, environment.serviceManager,
+                                            clock, feedback, environment.languageIndex},
                       defaultName, executable);
     feedback.setParentWidget(&dialog);
     return dialog.exec();
 }
 
-}  // namespace morva::service
+} // namespace morva::service

@@ -7,17 +7,25 @@ class QWidget;
 namespace morva::platform {
 class FileSystem;
 class ServiceManager;
-}  // namespace morva::platform
+} // namespace morva::platform
 
 namespace morva::service {
 
-// Runs the service dialog modally over `parent` for the gateway program
-// `executablePath` (empty: "gwcored" beside the console, see
-// defaultExecutablePath) and returns the dialog result. `programDir` ends
-// with the native separator.
-int runServiceDialog(QWidget* parent, const std::string& defaultName,
-                     const std::string& executablePath, platform::FileSystem& fileSystem,
-                     platform::ServiceManager& serviceManager, const std::string& programDir,
-                     int languageIndex);
+// Where the service dialog runs: all owned by the caller.
+struct ServiceDialogEnvironment
+{
+    platform::FileSystem& fileSystem;
+    platform::ServiceManager& serviceManager;
+    std::string programDir;  // ends with the native separator
+    std::string consolePath; // the console's own executable
+    int languageIndex;
+};
 
-}  // namespace morva::service
+// Runs the service dialog modally over `parent` for the gateway program
+// `executablePath` (empty: "gwcored" in the program directory, see
+// defaultExecutablePath) and returns the dialog result.
+int runServiceDialog(QWidget* parent, const std::string& defaultName,
+                     const std::string& executablePath,
+                     const ServiceDialogEnvironment& environment);
+
+} // namespace morva::service

@@ -1,9 +1,9 @@
 #include "service/SvcDlgFeedback.h"
 
-#include <QApplication>
-
 #include "app/Cwm_WaitDlg.h"
 #include "app/MessageBox.h"
+
+#include <QApplication>
 
 namespace morva::service {
 
@@ -35,6 +35,8 @@ void SvcDlgFeedback::openWait(const std::string& text)
     }
     m_wait->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     m_wait->adjustSize();
+    if (m_parent)
+        m_wait->move(m_parent->geometry().center() - m_wait->rect().center());
     m_wait->show();
     m_wait->raise();
     m_wait->activateWindow();
@@ -68,4 +70,4 @@ void SvcDlgFeedback::endBusy()
     QApplication::restoreOverrideCursor();
 }
 
-}  // namespace morva::service
+} // namespace morva::service

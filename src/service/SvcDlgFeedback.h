@@ -1,15 +1,12 @@
 #pragma once
 
+#include "app/Cwm_WaitDlg.h"
+#include "service/ServiceFeedback.h"
+
 #include <QPointer>
 #include <string>
 
-#include "service/ServiceFeedback.h"
-
 class QWidget;
-
-namespace morva::app {
-class Cwm_WaitDlg;
-}
 
 namespace morva::service {
 
@@ -43,4 +40,4 @@ private:
     int m_busy = 0;
 };
 
-}  // namespace morva::service
+} // namespace morva::service

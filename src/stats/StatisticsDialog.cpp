@@ -20,4 +20,4 @@ int runStatisticsDialog(QWidget* parent, platform::FileSystem& fileSystem,
     return dialog.exec();
 }
 
-}  // namespace morva::stats
+} // namespace morva::stats

@@ -16,4 +16,4 @@ namespace morva::stats {
 int runStatisticsDialog(QWidget* parent, platform::FileSystem& fileSystem,
                         const std::string& programDir, int languageIndex);
 
-}  // namespace morva::stats
+} // namespace morva::stats

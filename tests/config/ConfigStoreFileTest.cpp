@@ -275,6 +275,25 @@ TEST_F(StoreFixture, UnreadableIncludesAreListedAndKept)
     EXPECT_EQ(store->getLeadingLines("Relay"), std::vector<std::string>{"Include=a.ini"});
 }
 
+TEST_F(StoreFixture, IncludeOfAFileBeingReadUnderAnotherSpellingIsACycle)
+{
+    // Opening a file that is being read would fail on its share mode and be
+    // retried for nine seconds; a cycle is known without opening it.
+    std::string loop;
+    std::string spelling = "loop.ini";
+    for (int i = 0; i < 12; ++i) {
+        spelling = (i % 2 ? "./" : "sub/../") + spelling;
+        loop += "Include=" + spelling + "\r\n";
+    }
+    std::filesystem::create_directory(scratch.path("sub"));
+    scratch.write("loop.ini", loop + "Domain=x\r\n");
+    auto store = loaded("Include=" + scratch.path("loop.ini") + "\r\n");
+    EXPECT_EQ(store->includedFiles().size(), 1u);
+    EXPECT_EQ(store->missingIncludes().size(), 12u);
+    EXPECT_EQ(clock.sleeps(), 0);
+    EXPECT_FALSE(store->save());
+}
+
 TEST_F(StoreFixture, DeepIncludeChainIsFollowed)
 {
     for (int i = 0; i < 100; ++i)

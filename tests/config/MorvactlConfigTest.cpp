@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -165,4 +166,31 @@ TEST_F(Morvactl, DemoConfigurationIsCleanAndHasChangedSettings)
     const Result check = run({"config", "check"}, demo);
     EXPECT_EQ(check.exit, 0) << check.out;
     EXPECT_GE(lineCount(run({"config", "list", "--changed"}, demo).out), 40);
+}
+
+TEST_F(Morvactl, HostileFilesNeverCrashOrLoseTheFile)
+{
+    std::string garbage;
+    std::uint32_t seed = 7;
+    for (int i = 0; i < 200000; ++i) {
+        seed = seed * 1103515245 + 12345;
+        garbage.push_back(static_cast<char>(seed >> 16));
+    }
+    std::string manyLines = "; big white list\r\n";
+    for (int i = 0; i < 1000000; ++i)
+        manyLines += "InboundExclBlockSPFFromAddress=\"*@h" + std::to_string(i) + ".example\"\r\n";
+    const std::string longLine = "Postmaster=" + std::string(5 * 1024 * 1024, 'p') + "\r\n";
+    const std::string* const files[] = {&garbage, &manyLines, &longLine};
+    for (const std::string* bytes : files) {
+        scratch.write("Morva.ini", *bytes);
+        const Result check = run({"config", "check"});
+        EXPECT_TRUE(check.exit == 0 || check.exit == 1) << check.err;
+        EXPECT_EQ(run({"config", "save"}).exit, 0);
+        const std::string once = scratch.read("Morva.ini");
+        EXPECT_EQ(run({"config", "save"}).exit, 0);
+        EXPECT_EQ(scratch.read("Morva.ini"), once) << "a second save changes nothing";
+    }
+    EXPECT_EQ(lineCount(run({"config", "get", "InboundExclBlockSPFFromAddress"}).out), 0);
+    scratch.write("Morva.ini", manyLines);
+    EXPECT_EQ(lineCount(run({"config", "get", "InboundExclBlockSPFFromAddress"}).out), 1000000);
 }

@@ -59,14 +59,3 @@ TEST(AddOnStatus, PresentAddOnMovesJunkFolderActionsToMarkSubject)
         EXPECT_EQ(store.getInt("InboundBlockCTYNDRTyp"), kJunkFolderAction);
     }
 }
-
-TEST(FirstRun, PostmasterDomainIsAddedOnce)
-{
-    StoreFixture fixture;
-    auto& store = *fixture.store;
-    EXPECT_FALSE(addPostmasterDomain(store));
-    store.setString("Postmaster", "admin@corp.example");
-    EXPECT_TRUE(addPostmasterDomain(store));
-    EXPECT_FALSE(addPostmasterDomain(store));
-    EXPECT_EQ(store.getList("ExchInboundDomain"), (std::vector<std::string>{"corp.example"}));
-}

@@ -11,7 +11,11 @@
 #include "platform/FaultInjectingFileSystem.h"
 #include "platform/FileHolderProcess.h"
 #ifdef _WIN32
+// The same tests over the Windows backend.
 #include "platform/WindowsFileSystem.h"
+namespace morva::platform {
+using PosixFileSystem = WindowsFileSystem;
+}
 #else
 #include "platform/PosixFileSystem.h"
 #endif
@@ -55,11 +59,7 @@ protected:
     }
 
     test::ScratchDir m_scratch;
-#ifdef _WIN32
-    platform::WindowsFileSystem m_posix; // the same tests over the Windows backend
-#else
     platform::PosixFileSystem m_posix;
-#endif
     platform::FaultInjectingFileSystem m_fs{m_posix};
     platform::FakeClock m_clock;
     test::RecordingFeedback m_feedback;

@@ -6,7 +6,11 @@
 #include "db/RecordBytes.h"
 #include "platform/FaultInjectingFileSystem.h"
 #ifdef _WIN32
+// The same tests over the Windows backend.
 #include "platform/WindowsFileSystem.h"
+namespace morva::platform {
+using PosixFileSystem = WindowsFileSystem;
+}
 #else
 #include "platform/PosixFileSystem.h"
 #endif
@@ -43,11 +47,7 @@ protected:
     }
 
     test::ScratchDir m_scratch;
-#ifdef _WIN32
-    platform::WindowsFileSystem m_posix; // the same tests over the Windows backend
-#else
     platform::PosixFileSystem m_posix;
-#endif
     platform::FaultInjectingFileSystem m_fs{m_posix};
     std::string m_dir = m_scratch.dir();
 };

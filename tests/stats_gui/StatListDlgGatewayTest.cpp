@@ -1,8 +1,8 @@
 // The statistics viewer against the gateway stand-in (tools/gwsim), waiting
 // through the console's own clock.
 #include "platform/ScratchDir.h"
-#include "resources/Texts.h"
 #include "platform/SystemFileSystem.h"
+#include "resources/Texts.h"
 #include "service/EventPumpingClock.h"
 #include "service_gui/GuiTestApp.h"
 #include "stats/Cwm_StatListDlg.h"

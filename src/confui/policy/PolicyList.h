@@ -42,7 +42,22 @@ struct PolicyField {
     const char* defaultValue = "";
 };
 
-// One policy list key with the dialog that edits its entries.
+// One policy list key with the dialog that edits its entries. The entries,
+// in the text form of PolicyEntryCodec.h, hold these fields:
+//   InboundSMIMESign    sender pattern, certificate (PUB or void)
+//   OutboundSMIMESign   sender pattern, certificate (PRIV), key password
+//   InboundSMIMECrypt   recipient pattern, certificate (PRIV), key password
+//   OutboundSMIMECrypt  recipient pattern, certificate (PUB or void)
+//   InboundSMIMEPolicy  sender pattern, signature required 0/1, encryption
+//                       required 0/1, inbound action code (0..8)
+//   OutboundSMIMEPolicy recipient pattern, signature 0/1, encryption 0/1,
+//                       outbound action (0 discard, 1 encapsulate to
+//                       postmaster, 2 non-delivery report)
+//   InboundSMTPTLS      client IP or host pattern, optional|required|verify
+//   OutboundSMTPTLS     destination domain or host pattern, the same modes
+//   OutboundDKIMSign    domain, selector, private key file (DKIM PRIV)
+// "void" is "!!void-certificate!!": no fixed certificate (the certificate
+// collected from signed mail). Missing trailing fields read as defaults.
 struct PolicyList {
     const char* key;
     const char* page;    // page that shows the list

@@ -38,7 +38,6 @@ PageDef markPage(const char* name, std::vector<Control> controls)
 
 std::vector<Control> perMethodMarks()
 {
-    // Two marks per row keeps the 28 fields on one screen.
     const std::pair<const char*, const char*> marks[] = {
         {"SLS", "InboundSLSMarkSubj"}, {"CTY", nullptr},     {"Att", nullptr},
         {"Expl", nullptr},             {"Subj", nullptr},    {"Text", nullptr},
@@ -51,12 +50,8 @@ std::vector<Control> perMethodMarks()
         {"CharSet", nullptr},          {"ABIP", nullptr},    {"SEBA", nullptr},
         {"UDM", nullptr}};
     std::vector<Control> controls = {label("confui.ConfMS.Note")};
-    bool right = false;
-    for (const auto& [code, key] : marks) {
-        Control field = markText(code, key);
-        controls.push_back(right ? field.inSameRow() : field);
-        right = !right;
-    }
+    for (const auto& [code, key] : marks)
+        controls.push_back(markText(code, key));
     return controls;
 }
 

@@ -148,7 +148,7 @@ void addDkimPages(Catalogue& catalogue)
                        }});
     // On this sheet the verify page keeps its own caption "DKIM Verify"; the
     // other sheets that show it call it "DKIM".
-    catalogue.addSheet({11, "confui.sheet11", {"IniDKIMSign"}});
+    catalogue.addSheet({11, "confui.sheet11", {"IniDKIMSign", "IniDKIMVrfy"}});
 }
 
 void addTlsPages(Catalogue& catalogue)

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+class QPlainTextEdit;
+
+namespace morva::platform {
+class Clock;
+}
+
+namespace morva::confui {
+
+// Edits a plain-text file of the program folder (the disclaimer
+// "odisc-pl.txt"). The file's bytes are shown as Latin-1, so every byte
+// survives; lines end in CR LF on disk. OK replaces the file atomically; a
+// failure is reported and the dialog stays open with the text.
+class TextFileDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    TextFileDialog(platform::FileSystem& fileSystem, platform::Clock& clock, std::string path,
+                   const QString& caption, int language, QWidget* parent = nullptr);
+
+    // False when the file exists but could not be read (already reported).
+    bool load();
+    QPlainTextEdit* editor() const { return m_editor; }
+
+    // Message boxes; tests answer here.
+    std::function<void(const QString& text)> showFailure;
+
+    static std::string toFileText(const QString& shown);
+    static QString toShownText(const std::string& bytes);
+
+public slots:
+    void accept() override;
+
+private:
+    platform::FileSystem& m_fs;
+    platform::Clock& m_clock;
+    std::string m_path;
+    int m_language;
+    QPlainTextEdit* m_editor;
+};
+
+} // namespace morva::confui
