@@ -14,4 +14,4 @@ constexpr int kOfferedBlockTypes = 3;
 // domain", anything else "Unknown".
 std::string_view blockTypeTextId(std::int64_t type);
 
-}  // namespace morva::records
+} // namespace morva::records

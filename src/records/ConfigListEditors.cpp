@@ -13,7 +13,7 @@ std::string commentAt(const std::vector<std::string>& comments, std::size_t inde
     return index < comments.size() ? comments[index] : std::string();
 }
 
-}  // namespace
+} // namespace
 
 void RouteListEditor::load(const config::ConfigStore& store)
 {
@@ -129,4 +129,4 @@ void PairedListEditor::remove(std::size_t index)
     --m_pairs;
 }
 
-}  // namespace morva::records
+} // namespace morva::records

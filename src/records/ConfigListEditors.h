@@ -77,4 +77,4 @@ private:
     std::size_t m_pairs = 0;
 };
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -1,7 +1,7 @@
 #include "records/Cwm_AliasListDlg.h"
 
-#include "db/DataSet.h"
 #include "db/DataAliaFile.h"
+#include "db/DataSet.h"
 #include "records/Cwm_AliasPropSheet.h"
 #include "records/RecordIcons.h"
 #include "records/RecordText.h"
@@ -10,7 +10,8 @@ namespace morva::records {
 
 Cwm_AliasListDlg::Cwm_AliasListDlg(const RecordContext& context, QWidget* parent)
     : Cwm_RecordListDlg(context, "records.aliasList", mailRecordIcon(),
-                        {uiText("records.col.rec", context.language), uiText("records.col.from", context.language),
+                        {uiText("records.col.rec", context.language),
+                         uiText("records.col.from", context.language),
                          uiText("records.col.to", context.language)},
                         parent)
 {
@@ -41,4 +42,4 @@ bool Cwm_AliasListDlg::deleteRecord(std::uint32_t record)
     return context().dataSet->deleteAliaRecord(record);
 }
 
-}  // namespace morva::records
+} // namespace morva::records

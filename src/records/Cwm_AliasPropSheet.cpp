@@ -67,4 +67,4 @@ void Cwm_AliasPropSheet::writeFields()
     alia()->setDeliverAfterForwarding(m_deliver->isChecked());
 }
 
-}  // namespace morva::records
+} // namespace morva::records

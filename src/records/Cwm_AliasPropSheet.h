@@ -38,4 +38,4 @@ private:
     QCheckBox* m_deliver;
 };
 
-}  // namespace morva::records
+} // namespace morva::records

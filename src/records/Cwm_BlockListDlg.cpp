@@ -1,7 +1,7 @@
 #include "records/Cwm_BlockListDlg.h"
 
-#include "db/DataSet.h"
 #include "db/DataBlocFile.h"
+#include "db/DataSet.h"
 #include "records/BlockTypes.h"
 #include "records/Cwm_BlockPropSheet.h"
 #include "records/RecordIcons.h"
@@ -11,7 +11,8 @@ namespace morva::records {
 
 Cwm_BlockListDlg::Cwm_BlockListDlg(const RecordContext& context, QWidget* parent)
     : Cwm_RecordListDlg(context, "records.blockList", mailRecordIcon(),
-                        {uiText("records.col.rec", context.language), uiText("records.col.type", context.language),
+                        {uiText("records.col.rec", context.language),
+                         uiText("records.col.type", context.language),
                          uiText("records.col.blockValue", context.language)},
                         parent)
 {
@@ -42,4 +43,4 @@ bool Cwm_BlockListDlg::deleteRecord(std::uint32_t record)
     return context().dataSet->deleteBlocRecord(record);
 }
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -18,4 +18,4 @@ protected:
     bool deleteRecord(std::uint32_t record) override;
 };
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -25,7 +25,7 @@ QLabel* plainLabel(const QString& text, QWidget* parent)
     return label;
 }
 
-}  // namespace
+} // namespace
 
 Cwm_BlockPropSheet::Cwm_BlockPropSheet(const RecordContext& context, QWidget* parent)
     : Cwm_RecordPropSheet(context, "records.blockSheet", "records.blockPage", parent)
@@ -83,8 +83,8 @@ void Cwm_BlockPropSheet::loadFields()
         const QString name = uiText(blockTypeTextId(type), language());
         m_type->addItem(type == 3 ? name : QStringLiteral("%1 (%2)").arg(name).arg(type),
                         QVariant::fromValue<qlonglong>(type));
-        m_type->setItemData(m_type->count() - 1,
-                            uiText("records.keptType", language()).arg(type), Qt::ToolTipRole);
+        m_type->setItemData(m_type->count() - 1, uiText("records.keptType", language()).arg(type),
+                            Qt::ToolTipRole);
     }
     m_type->setCurrentIndex(m_type->findData(QVariant::fromValue<qlonglong>(type)));
     if (m_type->currentIndex() < 0)
@@ -104,4 +104,4 @@ void Cwm_BlockPropSheet::writeFields()
     bloc()->setValue(toBytes(m_value->text()));
 }
 
-}  // namespace morva::records
+} // namespace morva::records

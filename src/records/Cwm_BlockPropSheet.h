@@ -45,4 +45,4 @@ private:
     QLineEdit* m_value;
 };
 
-}  // namespace morva::records
+} // namespace morva::records

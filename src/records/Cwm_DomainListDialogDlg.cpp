@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <set>
 
@@ -25,10 +24,11 @@ const EntrySheetDef kEditDomain{
     "records.editDomain",
     "records.editDomain",
     nullptr,
-    {{"records.domainField", EntryFieldKind::Text}, {"records.commentField", EntryFieldKind::Comment}},
+    {{"records.domainField", EntryFieldKind::Text},
+     {"records.commentField", EntryFieldKind::Comment}},
 };
 
-}  // namespace
+} // namespace
 
 Cwm_DomainListDialogDlg::Cwm_DomainListDialogDlg(const RecordContext& context, QWidget* parent)
     : QDialog(parent), m_context(context)
@@ -97,7 +97,8 @@ void Cwm_DomainListDialogDlg::refill()
 {
     m_list->clear();
     for (std::size_t i = 0; i < m_domains.size(); ++i) {
-        auto* item = new QTreeWidgetItem(m_list, {fromBytes(m_domains[i]), fromBytes(m_comments[i])});
+        auto* item =
+            new QTreeWidgetItem(m_list, {fromBytes(m_domains[i]), fromBytes(m_comments[i])});
         // The entry's position, so a sorted view still maps back.
         item->setData(0, Qt::UserRole, static_cast<qulonglong>(i + 1));
     }
@@ -178,4 +179,4 @@ void Cwm_DomainListDialogDlg::accept()
     QDialog::accept();
 }
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -3,7 +3,6 @@
 #include "records/RecordContext.h"
 
 #include <QDialog>
-
 #include <string>
 #include <vector>
 
@@ -49,4 +48,4 @@ private:
     QPushButton* m_delete;
 };
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -34,7 +34,8 @@ Cwm_EntrySheet::Cwm_EntrySheet(const EntrySheetDef& definition, int language, QW
         if (field.kind == EntryFieldKind::Port) {
             edit->setValidator(new QIntValidator(0, 65535, edit));
             edit->setMaxLength(5);
-            edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
+            edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
+                                  16);
         } else {
             edit->setMaxLength(static_cast<int>(db::kAddressFieldLimit));
             edit->setMinimumWidth(300);
@@ -55,7 +56,8 @@ Cwm_EntrySheet::Cwm_EntrySheet(const EntrySheetDef& definition, int language, QW
     layout->addWidget(tabs);
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(uiText("records.ok", language), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(uiText("records.ok", language), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
     buttons->addButton(uiText("records.cancel", language), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -113,4 +115,4 @@ void Cwm_EntrySheet::accept()
     QDialog::accept();
 }
 
-}  // namespace morva::records
+} // namespace morva::records

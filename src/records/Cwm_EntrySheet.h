@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QStringList>
-
 #include <string_view>
 #include <vector>
 
@@ -13,10 +12,10 @@ namespace morva::records {
 // What a field of a list entry holds; it decides the check on OK.
 enum class EntryFieldKind
 {
-    Text,     // not blank, at most 128 characters
-    Address,  // the same, and a valid SMTP address
-    Port,     // a port number from 1 to 65535
-    Comment,  // free text, may be empty
+    Text,    // not blank, at most 128 characters
+    Address, // the same, and a valid SMTP address
+    Port,    // a port number from 1 to 65535
+    Comment, // free text, may be empty
 };
 
 struct EntryFieldDef
@@ -29,10 +28,10 @@ struct EntryFieldDef
 // (routes, translations, rewrites).
 struct EntrySheetDef
 {
-    const char* templateName;    // "RouteDomain", "TransDomain", ...
-    const char* captionId;       // sheet and page caption
-    const char* groupId;         // the frame around the fields
-    const char* descriptionId;   // a "Description" group below, or null
+    const char* templateName;  // "RouteDomain", "TransDomain", ...
+    const char* captionId;     // sheet and page caption
+    const char* groupId;       // the frame around the fields
+    const char* descriptionId; // a "Description" group below, or null
     std::vector<EntryFieldDef> fields;
 };
 
@@ -61,4 +60,4 @@ private:
     std::vector<QLineEdit*> m_fields;
 };
 
-}  // namespace morva::records
+} // namespace morva::records

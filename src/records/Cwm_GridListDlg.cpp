@@ -142,4 +142,4 @@ bool Cwm_GridListDlg::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-}  // namespace morva::records
+} // namespace morva::records

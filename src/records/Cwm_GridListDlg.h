@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <QStringList>
-
 #include <string_view>
 
 class QPushButton;
@@ -68,4 +67,4 @@ private:
     QPushButton* m_delete;
 };
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -49,4 +49,4 @@ void Cwm_PairedListDlg::storeEntries()
     m_pairs.store(store());
 }
 
-}  // namespace morva::records
+} // namespace morva::records

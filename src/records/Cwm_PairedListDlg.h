@@ -52,4 +52,4 @@ public:
     }
 };
 
-}  // namespace morva::records
+} // namespace morva::records

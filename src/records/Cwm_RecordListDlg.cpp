@@ -103,8 +103,7 @@ void Cwm_RecordListDlg::refill()
             ++count;
     }
     if (m_context.window)
-        m_context.window->setPaneTextId(app::Cwm_MainBaseWnd::MessagePane,
-                                        command::ReadyPrompt);
+        m_context.window->setPaneTextId(app::Cwm_MainBaseWnd::MessagePane, command::ReadyPrompt);
 
     // Pass 2: read them, stepping the progress pane.
     setStatus("records.reading");
@@ -207,4 +206,4 @@ bool Cwm_RecordListDlg::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -4,7 +4,6 @@
 #include "records/RecordListModel.h"
 
 #include <QDialog>
-
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -73,4 +72,4 @@ private:
     QPushButton* m_delete;
 };
 
-}  // namespace morva::records
+} // namespace morva::records

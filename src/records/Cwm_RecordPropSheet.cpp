@@ -14,8 +14,7 @@
 
 namespace morva::records {
 
-Cwm_RecordPropSheet::Cwm_RecordPropSheet(const RecordContext& context,
-                                         std::string_view captionId,
+Cwm_RecordPropSheet::Cwm_RecordPropSheet(const RecordContext& context, std::string_view captionId,
                                          std::string_view pageCaptionId, QWidget* parent)
     : QDialog(parent), m_context(context)
 {
@@ -44,8 +43,7 @@ int Cwm_RecordPropSheet::run(std::uint32_t record)
         // A record deleted since the list was filled is gone too: editing
         // it would write into a record nobody sees.
         if (!file()->goTo(record) || file()->isDeleted()) {
-            app::MessageBox::showText(parentWidget(), app::MessageKind::Failure,
-                                      notFoundTextId());
+            app::MessageBox::showText(parentWidget(), app::MessageKind::Failure, notFoundTextId());
             dataSet.release();
             return kSheetFailed;
         }
@@ -99,4 +97,4 @@ bool Cwm_RecordPropSheet::passes(const db::FieldCheck& check, QLineEdit* field)
     return false;
 }
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -3,7 +3,6 @@
 #include "records/RecordContext.h"
 
 #include <QDialog>
-
 #include <cstdint>
 #include <string_view>
 
@@ -14,7 +13,7 @@ class QVBoxLayout;
 namespace morva::db {
 class RecordFile;
 struct FieldCheck;
-}  // namespace morva::db
+} // namespace morva::db
 
 namespace morva::records {
 
@@ -65,4 +64,4 @@ private:
     QVBoxLayout* m_pageLayout;
 };
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -27,7 +27,7 @@ RouteEntry toEntry(const QStringList& fields)
     return entry;
 }
 
-}  // namespace
+} // namespace
 
 Cwm_RouteListDlg::Cwm_RouteListDlg(const RecordContext& context, std::string key, QWidget* parent)
     : Cwm_GridListDlg(context, "records.routeList", kRouteSheet, "records.deleteRoute",
@@ -78,4 +78,4 @@ void Cwm_RouteListDlg::storeEntries()
     m_routes.store(store());
 }
 
-}  // namespace morva::records
+} // namespace morva::records

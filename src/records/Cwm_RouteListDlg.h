@@ -28,4 +28,4 @@ private:
     RouteListEditor m_routes;
 };
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -10,7 +10,8 @@ namespace morva::records {
 
 Cwm_UserListDlg::Cwm_UserListDlg(const RecordContext& context, QWidget* parent)
     : Cwm_RecordListDlg(context, "records.userList", userRecordIcon(),
-                        {uiText("records.col.rec", context.language), uiText("records.col.name", context.language),
+                        {uiText("records.col.rec", context.language),
+                         uiText("records.col.name", context.language),
                          uiText("records.col.email", context.language)},
                         parent)
 {
@@ -41,4 +42,4 @@ bool Cwm_UserListDlg::deleteRecord(std::uint32_t record)
     return context().dataSet->deleteUserRecord(record);
 }
 
-}  // namespace morva::records
+} // namespace morva::records

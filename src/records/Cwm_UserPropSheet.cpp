@@ -57,4 +57,4 @@ void Cwm_UserPropSheet::writeFields()
     user()->setAddress(toBytes(m_address->text()));
 }
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -36,4 +36,4 @@ private:
     QLineEdit* m_address;
 };
 
-}  // namespace morva::records
+} // namespace morva::records

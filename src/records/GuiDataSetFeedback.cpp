@@ -92,4 +92,4 @@ void GuiDataSetFeedback::showMessage(MessageKind kind, std::string_view text)
     app::MessageBox::show(m_window, shown, app::toQString(text));
 }
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -21,7 +21,10 @@ public:
 
     void setWindow(app::Cwm_MainBaseWnd* window) { m_window = window; }
     // Told when the "Locked" indicator changes (the application's LockedPaneOn flag).
-    void setLockedChanged(std::function<void(bool)> handler) { m_lockedChanged = std::move(handler); }
+    void setLockedChanged(std::function<void(bool)> handler)
+    {
+        m_lockedChanged = std::move(handler);
+    }
 
     void processPendingWork() override;
     void setWaitCursor(bool shown) override;
@@ -42,4 +45,4 @@ private:
     int m_cursorDepth = 0;
 };
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -6,15 +6,21 @@ namespace {
 
 constexpr EntryFieldKind kText = EntryFieldKind::Text;
 
-}  // namespace
+} // namespace
 
 const PairedListKind& translateDomainList()
 {
     static const PairedListKind kind{
-        "TransList", "records.transDomain", "SMTPAddressTranslationDomainSource",
-        "SMTPAddressTranslationDomainTarget", "records.col.fromDomain", "records.col.toDomain",
+        "TransList",
+        "records.transDomain",
+        "SMTPAddressTranslationDomainSource",
+        "SMTPAddressTranslationDomainTarget",
+        "records.col.fromDomain",
+        "records.col.toDomain",
         "records.deleteTranslation",
-        {"TransDomain", "records.transDomain", "records.group.inboundTranslate",
+        {"TransDomain",
+         "records.transDomain",
+         "records.group.inboundTranslate",
          "records.desc.transDomain",
          {{"records.field.domain", kText}, {"records.field.toDomain", kText}}}};
     return kind;
@@ -23,10 +29,16 @@ const PairedListKind& translateDomainList()
 const PairedListKind& translateMailboxList()
 {
     static const PairedListKind kind{
-        "TransList", "records.transUser", "SMTPAddressTranslationUserSource",
-        "SMTPAddressTranslationUserTarget", "records.col.fromMailbox", "records.col.toMailbox",
+        "TransList",
+        "records.transUser",
+        "SMTPAddressTranslationUserSource",
+        "SMTPAddressTranslationUserTarget",
+        "records.col.fromMailbox",
+        "records.col.toMailbox",
         "records.deleteTranslation",
-        {"TransUser", "records.transUser", "records.group.inboundTranslate",
+        {"TransUser",
+         "records.transUser",
+         "records.group.inboundTranslate",
          "records.desc.transUser",
          {{"records.field.mailbox", kText}, {"records.field.toMailbox", kText}}}};
     return kind;
@@ -35,10 +47,16 @@ const PairedListKind& translateMailboxList()
 const PairedListKind& translateDomainToAddressList()
 {
     static const PairedListKind kind{
-        "TransList", "records.transDomainAdr", "SMTPAddressTranslationDomainAdrSource",
-        "SMTPAddressTranslationDomainAdrTarget", "records.col.fromDomain",
-        "records.col.toAddress", "records.deleteTranslation",
-        {"TransDomainAdr", "records.transDomainAdr", "records.group.inboundTranslate",
+        "TransList",
+        "records.transDomainAdr",
+        "SMTPAddressTranslationDomainAdrSource",
+        "SMTPAddressTranslationDomainAdrTarget",
+        "records.col.fromDomain",
+        "records.col.toAddress",
+        "records.deleteTranslation",
+        {"TransDomainAdr",
+         "records.transDomainAdr",
+         "records.group.inboundTranslate",
          "records.desc.transDomainAdr",
          {{"records.field.domain", kText}, {"records.field.toAddress", EntryFieldKind::Address}}}};
     return kind;
@@ -47,10 +65,16 @@ const PairedListKind& translateDomainToAddressList()
 const PairedListKind& rewriteDomainList()
 {
     static const PairedListKind kind{
-        "RewriteList", "records.rewriteDomain", "SMTPAddressRewriteDomainSource",
-        "SMTPAddressRewriteDomainTarget", "records.col.fromDomain", "records.col.toDomain",
+        "RewriteList",
+        "records.rewriteDomain",
+        "SMTPAddressRewriteDomainSource",
+        "SMTPAddressRewriteDomainTarget",
+        "records.col.fromDomain",
+        "records.col.toDomain",
         "records.deleteRewrite",
-        {"RewriteDomain", "records.rewriteDomain", "records.group.outboundRewrite",
+        {"RewriteDomain",
+         "records.rewriteDomain",
+         "records.group.outboundRewrite",
          "records.desc.rewriteDomain",
          {{"records.field.domain", kText}, {"records.field.toDomain", kText}}}};
     return kind;
@@ -59,13 +83,19 @@ const PairedListKind& rewriteDomainList()
 const PairedListKind& rewriteMailboxList()
 {
     static const PairedListKind kind{
-        "RewriteList", "records.rewriteUser", "SMTPAddressRewriteUserSource",
-        "SMTPAddressRewriteUserTarget", "records.col.fromMailbox", "records.col.toMailbox",
+        "RewriteList",
+        "records.rewriteUser",
+        "SMTPAddressRewriteUserSource",
+        "SMTPAddressRewriteUserTarget",
+        "records.col.fromMailbox",
+        "records.col.toMailbox",
         "records.deleteRewrite",
-        {"RewriteUser", "records.rewriteUser", "records.group.outboundRewrite",
+        {"RewriteUser",
+         "records.rewriteUser",
+         "records.group.outboundRewrite",
          "records.desc.rewriteUser",
          {{"records.field.mailbox", kText}, {"records.field.toMailbox", kText}}}};
     return kind;
 }
 
-}  // namespace morva::records
+} // namespace morva::records

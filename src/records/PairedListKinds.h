@@ -8,7 +8,7 @@ namespace morva::records {
 // columns and the sheet that edits one pair.
 struct PairedListKind
 {
-    const char* listTemplate;  // "TransList" or "RewriteList"
+    const char* listTemplate; // "TransList" or "RewriteList"
     const char* captionId;
     const char* sourceKey;
     const char* targetKey;
@@ -18,10 +18,10 @@ struct PairedListKind
     EntrySheetDef sheet;
 };
 
-const PairedListKind& translateDomainList();         // menu 6026
-const PairedListKind& translateMailboxList();        // menu 6027
-const PairedListKind& translateDomainToAddressList();// menu 6028
-const PairedListKind& rewriteDomainList();           // menu 6029
-const PairedListKind& rewriteMailboxList();          // menu 6030
+const PairedListKind& translateDomainList();          // menu 6026
+const PairedListKind& translateMailboxList();         // menu 6027
+const PairedListKind& translateDomainToAddressList(); // menu 6028
+const PairedListKind& rewriteDomainList();            // menu 6029
+const PairedListKind& rewriteMailboxList();           // menu 6030
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -39,4 +39,4 @@ constexpr int kSheetWritten = 1;
 constexpr int kSheetFailed = -1;
 constexpr int kSheetCancelled = 0;
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -31,6 +31,8 @@ RecordEditors::RecordEditors(app::ConsoleApp& app) : m_app(app), m_feedback(app.
 
 RecordEditors::~RecordEditors()
 {
+    m_app.setDataSetLifecycle({}, {});
+    m_app.firstRunSteps().exchangeDomainList = {};
     closeDataSet();
 }
 
@@ -38,10 +40,10 @@ void RecordEditors::createDataSet()
 {
     app::AppEnvironment& environment = m_app.environment();
     const auto& services = environment.services();
-    m_dataSet = std::make_unique<db::DataSet>(
-        services.fileSystem, services.clock, environment.programDir(),
-        db::certificateSettingsFrom(environment.configStore()), &m_feedback,
-        environment.languageIndex());
+    m_dataSet =
+        std::make_unique<db::DataSet>(services.fileSystem, services.clock, environment.programDir(),
+                                      db::certificateSettingsFrom(environment.configStore()),
+                                      &m_feedback, environment.languageIndex());
 }
 
 void RecordEditors::closeDataSet()
@@ -132,4 +134,4 @@ void RecordEditors::registerCommands()
     }
 }
 
-}  // namespace morva::records
+} // namespace morva::records

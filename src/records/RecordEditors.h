@@ -51,4 +51,4 @@ private:
     std::unique_ptr<db::DataSet> m_dataSet;
 };
 
-}  // namespace morva::records
+} // namespace morva::records

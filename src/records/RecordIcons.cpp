@@ -15,7 +15,7 @@ QPixmap canvas()
     return pixmap;
 }
 
-}  // namespace
+} // namespace
 
 QIcon mailRecordIcon()
 {
@@ -56,4 +56,4 @@ QIcon userRecordIcon()
     return icon;
 }
 
-}  // namespace morva::records
+} // namespace morva::records

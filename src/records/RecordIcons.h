@@ -10,4 +10,4 @@ namespace morva::records {
 QIcon mailRecordIcon();
 QIcon userRecordIcon();
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -40,10 +40,14 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const
         return m_icon;
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
-        case 1: return QString::number(row.record);
-        case 2: return row.first;
-        case 3: return row.second;
-        default: return {};
+        case 1:
+            return QString::number(row.record);
+        case 2:
+            return row.first;
+        case 3:
+            return row.second;
+        default:
+            return {};
         }
     }
     if (role == Qt::TextAlignmentRole && index.column() == 1)
@@ -60,4 +64,4 @@ QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, i
     return {};
 }
 
-}  // namespace morva::records
+} // namespace morva::records

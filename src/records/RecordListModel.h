@@ -3,7 +3,6 @@
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QStringList>
-
 #include <cstdint>
 #include <vector>
 
@@ -37,8 +36,8 @@ public:
 
 private:
     QIcon m_icon;
-    QStringList m_headings;  // "Rec" and the two text columns
+    QStringList m_headings; // "Rec" and the two text columns
     std::vector<Row> m_rows;
 };
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -26,4 +26,4 @@ inline QString uiText(std::string_view id, int language)
     return app::qtText(id, language);
 }
 
-}  // namespace morva::records
+} // namespace morva::records

@@ -38,7 +38,7 @@ std::uint32_t readPort(std::string_view text)
     return static_cast<std::uint32_t>(value);
 }
 
-}  // namespace
+} // namespace
 
 std::optional<RouteEntry> parseRouteEntry(std::string_view text)
 {
@@ -52,7 +52,7 @@ std::optional<RouteEntry> parseRouteEntry(std::string_view text)
         }
         if (c == ':' && !quoted) {
             if (++part == 3)
-                break;  // a fourth colon ends the entry
+                break; // a fourth colon ends the entry
             continue;
         }
         parts[part].push_back(c);
@@ -108,4 +108,4 @@ std::vector<std::string> formatRouteList(const std::vector<RouteEntry>& entries)
     return items;
 }
 
-}  // namespace morva::records
+} // namespace morva::records

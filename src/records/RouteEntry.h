@@ -38,4 +38,4 @@ std::string formatRouteEntry(const RouteEntry& entry);
 std::vector<RouteEntry> parseRouteList(const std::vector<std::string>& items);
 std::vector<std::string> formatRouteList(const std::vector<RouteEntry>& entries);
 
-}  // namespace morva::records
+} // namespace morva::records

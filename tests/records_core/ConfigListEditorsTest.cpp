@@ -3,10 +3,12 @@
 #include "config/ConfigStore.h"
 #include "config/Schema.h"
 #include "platform/Clock.h"
-#include "platform/PosixFileSystem.h"
+#include "platform/SystemFileSystem.h"
 #include "platform/ScratchDir.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace morva;
 using namespace morva::records;
@@ -27,7 +29,8 @@ protected:
     }
 
     test::ScratchDir m_scratch;
-    platform::PosixFileSystem m_fs;
+    std::unique_ptr<platform::FileSystem> m_fsOwner = platform::makeSystemFileSystem();
+    platform::FileSystem& m_fs = *m_fsOwner;
     platform::FakeClock m_clock;
 };
 
@@ -62,12 +65,12 @@ TEST_F(ConfigListEditorsTest, UnpairedItemsAreKeptBehindThePairs)
     EXPECT_EQ(pairs.size(), 2u);
     pairs.append("new.com", "n.com");
     pairs.remove(0);
-    pairs.replace(0, "B.com", "Y.com");
+    pairs.replace(0, "B.com", "Y.com");  // the keys keep domains in lower case
     pairs.remove(7);  // out of range: nothing
     pairs.store(*store);
-    EXPECT_EQ(store->getList(kSource), (Strings{"B.com", "new.com", "orphan.com"}));
+    EXPECT_EQ(store->getList(kSource), (Strings{"b.com", "new.com", "orphan.com"}));
     EXPECT_EQ(store->getItemComments(kSource), (Strings{"", "", " hand edited"}));
-    EXPECT_EQ(store->getList(kTarget), (Strings{"Y.com", "n.com"}));
+    EXPECT_EQ(store->getList(kTarget), (Strings{"y.com", "n.com"}));
     EXPECT_EQ(pairs.entry(1), (std::pair<std::string, std::string>{"new.com", "n.com"}));
 }
 
