@@ -19,6 +19,8 @@ class Clock;
 
 namespace morva::config {
 
+class TextBuffer;
+
 // What a file read left behind for the save check.
 struct FileStamp
 {
@@ -164,9 +166,8 @@ private:
     };
     // Appends the file text from `cursor` on until `out` holds at least
     // `limit` bytes; true while text remains. The caller holds the lock.
-    bool serializeChunk(SaveCursor& cursor, std::string& out, std::size_t limit) const;
-    bool serializeEntries(SaveCursor& cursor, std::string& out, std::size_t limit) const;
-    std::string serializeLocked() const;
+    bool serializeChunk(SaveCursor& cursor, TextBuffer& out, std::size_t limit) const;
+    bool serializeEntries(SaveCursor& cursor, TextBuffer& out, std::size_t limit) const;
 
     platform::FileSystem& m_fileSystem;
     platform::Clock& m_clock;

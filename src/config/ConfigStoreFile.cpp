@@ -2,14 +2,17 @@
 #include "config/ConfigLine.h"
 #include "config/ConfigStore.h"
 #include "config/IntegerText.h"
+#include "config/TextBuffer.h"
 #include "config/TextListCodec.h"
 #include "platform/AtomicReplace.h"
 #include "platform/Clock.h"
 
+#include <algorithm>
 #include <cassert>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <type_traits>
 
 namespace morva::config {
 
@@ -316,27 +319,53 @@ bool ConfigStore::load()
 
 namespace {
 
-// Appends text that must stay on its line: a line feed (which only a setter
-// can have put there) is written as a blank, so no value or comment can add
-// lines of its own to the file.
-void appendOnLine(std::string& out, std::string_view text)
+// Whether `text` holds a line feed, or with `quoted` a double quote: a word
+// at a time, as the texts of a line are short and a library call per text
+// would cost more than the scan. Texts are looked at where they are held,
+// before they are copied: reading back bytes just written stalls on the
+// stores still in flight.
+bool holdsSpecial(std::string_view text, bool quoted)
 {
-    const std::size_t start = out.size();
-    out.append(text);
-    if (std::memchr(text.data(), '\n', text.size())) {
-        for (std::size_t i = start; i < out.size(); ++i) {
-            if (out[i] == '\n')
-                out[i] = ' ';
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighs = 0x8080808080808080u;
+    const std::uint64_t feeds = kOnes * '\n';
+    const std::uint64_t quotes = quoted ? kOnes * '"' : feeds;
+    auto hasZeroByte = [&](std::uint64_t word) { return (word - kOnes) & ~word & kHighs; };
+    auto holdsAt = [&](const char* p) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        return (hasZeroByte(word ^ feeds) | hasZeroByte(word ^ quotes)) != 0;
+    };
+    const std::size_t size = text.size();
+    if (size < 8) {
+        for (const char c : text) {
+            if (c == '\n' || (quoted && c == '"'))
+                return true;
         }
+        return false;
     }
+    // Whole words, the last one overlapping the one before.
+    for (std::size_t at = 0; at + 8 < size; at += 8) {
+        if (holdsAt(text.data() + at))
+            return true;
+    }
+    return holdsAt(text.data() + size - 8);
 }
 
-void appendComment(std::string& out, const std::string* comment)
+bool holdsSpecial(std::u16string_view text, bool quoted)
 {
-    if (comment && !comment->empty()) {
-        out.append(" ;");
-        appendOnLine(out, *comment);
-    }
+    bool found = false;
+    for (const char16_t unit : text)
+        found |= unit == u'\n' || (quoted && unit == u'"');
+    return found;
+}
+
+// A line feed in a value or comment (which only a setter can have put there)
+// is written as a blank, so no value or comment can add lines of its own to
+// the file.
+void keepOnLine(char* begin, char* end)
+{
+    std::replace(begin, end, '\n', ' ');
 }
 
 // Whether "key=" + `rest` reads back as `value` with `comment`.
@@ -351,36 +380,111 @@ bool readsBackAs(std::string_view rest, ValueFlags flags, std::string_view value
     return parsed.comment == comment && normalizedValue(parsed.value, flags) == value;
 }
 
-// One "key=value ;comment" line. A Quoted value goes inside double quotes,
-// unless it holds a quote that would end the quoted part early (a value read
-// from an unterminated quote): it is then written as it stands when that
-// form reads back to the same value.
-void appendValueLine(std::string& out, std::string_view key, std::string_view value,
-                     ValueFlags flags, bool quote, const std::string* comment)
+// A Quoted value goes inside double quotes, unless it holds a quote that
+// would end the quoted part early (a value read from an unterminated quote):
+// it is then written as it stands when that form reads back to the same value.
+bool quoteValue(std::string_view value, ValueFlags flags, const std::string* comment)
 {
-    if (quote && std::memchr(value.data(), '"', value.size())) {
-        const std::string noComment;
-        const std::string& note = comment ? *comment : noComment;
-        std::string suffix = note.empty() ? std::string() : " ;" + note;
-        const std::string quotedForm = "\"" + std::string(value) + "\"" + suffix;
-        if (!readsBackAs(quotedForm, flags, value, note) &&
-            readsBackAs(std::string(value) + suffix, flags, value, note))
-            quote = false;
+    if (!std::memchr(value.data(), '"', value.size()))
+        return true;
+    const std::string_view note = comment ? std::string_view(*comment) : std::string_view();
+    const std::string suffix = note.empty() ? std::string() : " ;" + std::string(note);
+    std::string quotedForm(1, '"');
+    quotedForm.append(value).append(1, '"').append(suffix);
+    std::string plainForm(value);
+    plainForm.append(suffix);
+    return readsBackAs(quotedForm, flags, value, note) ||
+           !readsBackAs(plainForm, flags, value, note);
+}
+
+char* writeComment(char* p, const std::string* comment)
+{
+    if (!comment || comment->empty())
+        return p;
+    *p++ = ' ';
+    *p++ = ';';
+    char* const text = p;
+    p = TextBuffer::put(p, *comment);
+    if (holdsSpecial(*comment, false))
+        keepOnLine(text, p);
+    return p;
+}
+
+// One "key=value ;comment" line, for a value that may hold a quote or a
+// line feed.
+void writeCarefully(TextBuffer& out, std::string_view key, std::string_view value, ValueFlags flags,
+                    bool quoted, const std::string* comment)
+{
+    const bool quote = quoted && quoteValue(value, flags, comment);
+    char* p = out.room(key.size() + value.size() + (comment ? comment->size() : 0) + 7);
+    p = TextBuffer::put(p, key);
+    *p++ = '=';
+    if (quote)
+        *p++ = '"';
+    char* const text = p;
+    p = TextBuffer::put(p, value);
+    keepOnLine(text, p);
+    if (quote)
+        *p++ = '"';
+    p = writeComment(p, comment);
+    *p++ = '\r';
+    *p++ = '\n';
+    out.commit(p);
+}
+
+// Long lists are written faster when the items a few lines ahead are
+// already on their way from memory.
+constexpr std::size_t kPrefetchAhead = 16;
+
+template <typename Item> void prefetchItem(const Item& item)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    if constexpr (std::is_same_v<Item, IpNetwork>)
+        __builtin_prefetch(&item);
+    else
+        __builtin_prefetch(item.data());
+#else
+    (void)item;
+#endif
+}
+
+// Writes one "key=value ;comment" line at the end of `out` for a value
+// without quote or line feed, the value (with `quote` inside double quotes)
+// by `writeValue(p)`, which returns its end and needs at most `valueBound`
+// bytes.
+template <typename WriteValue>
+void writeLine(TextBuffer& out, std::string_view key, std::size_t valueBound,
+               const WriteValue& writeValue, bool quote, const std::string* comment)
+{
+    char* p = out.room(key.size() + valueBound + (comment ? comment->size() : 0) + 7);
+    p = TextBuffer::put(p, key);
+    *p++ = '=';
+    if (quote)
+        *p++ = '"';
+    p = writeValue(p);
+    if (quote)
+        *p++ = '"';
+    p = writeComment(p, comment);
+    *p++ = '\r';
+    *p++ = '\n';
+    out.commit(p);
+}
+
+void writeTextLine(TextBuffer& out, std::string_view key, std::string_view value, ValueFlags flags,
+                   bool quoted, const std::string* comment)
+{
+    if (holdsSpecial(value, quoted)) {
+        writeCarefully(out, key, value, flags, quoted, comment);
+        return;
     }
-    out.append(key);
-    out.push_back('=');
-    if (quote)
-        out.push_back('"');
-    appendOnLine(out, value);
-    if (quote)
-        out.push_back('"');
-    appendComment(out, comment);
-    out.append("\r\n");
+    writeLine(
+        out, key, value.size(), [&](char* p) { return TextBuffer::put(p, value); }, quoted,
+        comment);
 }
 
 } // namespace
 
-bool ConfigStore::serializeChunk(SaveCursor& cursor, std::string& out, std::size_t limit) const
+bool ConfigStore::serializeChunk(SaveCursor& cursor, TextBuffer& out, std::size_t limit) const
 {
     const std::size_t begin = out.size();
     const bool fileStart = cursor.entry == 0 && !cursor.started;
@@ -388,14 +492,14 @@ bool ConfigStore::serializeChunk(SaveCursor& cursor, std::string& out, std::size
     // A first line that begins with the bytes of a byte-order mark would lose
     // them on the next read; a blank line in front keeps it as it is.
     if (fileStart && begin < out.size()) {
-        const std::string_view head = std::string_view(out).substr(begin);
+        const std::string_view head = out.view().substr(begin);
         if (head.rfind("\xEF\xBB\xBF", 0) == 0 || head.rfind("\xFF\xFE", 0) == 0)
             out.insert(begin, "\r\n");
     }
     return more;
 }
 
-bool ConfigStore::serializeEntries(SaveCursor& cursor, std::string& out, std::size_t limit) const
+bool ConfigStore::serializeEntries(SaveCursor& cursor, TextBuffer& out, std::size_t limit) const
 {
     while (cursor.entry < m_entries.size()) {
         const ConfigEntry& entry = m_entries[cursor.entry];
@@ -405,68 +509,81 @@ bool ConfigStore::serializeEntries(SaveCursor& cursor, std::string& out, std::si
                 continue;
             }
             for (const auto& line : entry.leadingLines) {
-                appendOnLine(out, line);
-                out.append("\r\n");
+                char* const text = out.room(line.size() + 2);
+                char* p = TextBuffer::put(text, line);
+                if (holdsSpecial(line, false))
+                    keepOnLine(text, p);
+                *p++ = '\r';
+                *p++ = '\n';
+                out.commit(p);
             }
             cursor.started = true;
             cursor.item = 0;
         }
-        const bool quoted = (entry.flags & ValueFlag::Quoted) != 0;
+        const std::string_view key = entry.name;
+        const ValueFlags flags = entry.flags;
+        const bool quoted = (flags & ValueFlag::Quoted) != 0;
         const auto& comments = entry.itemComments;
         auto commentAt = [&](std::size_t n) {
             return n < comments.size() ? &comments[n] : nullptr;
         };
-        auto single = [&](std::string_view text, bool quote) {
-            appendValueLine(out, entry.name, text, entry.flags, quote, commentAt(0));
-        };
         // Writes the items from cursor.item on; false when the chunk filled up.
-        std::string scratch;
-        auto items = [&](const auto& list, auto itemText, bool quote) {
+        auto items = [&](const auto& list, const auto& writeItem) {
             for (std::size_t n = cursor.item; n < list.size(); ++n) {
                 if (out.size() >= limit) {
                     cursor.item = n;
                     return false;
                 }
-                appendValueLine(out, entry.name, itemText(list[n]), entry.flags, quote,
-                                commentAt(n));
+                if (n + kPrefetchAhead < list.size())
+                    prefetchItem(list[n + kPrefetchAhead]);
+                writeItem(list[n], commentAt(n));
             }
             return true;
         };
         bool done = true;
         switch (entry.kind) {
         case ValueKind::String:
-            single(std::get<std::string>(entry.value), quoted);
+            writeTextLine(out, key, std::get<std::string>(entry.value), flags, quoted,
+                          commentAt(0));
             break;
         case ValueKind::Int:
-            single(formatIntegerText(std::get<std::int32_t>(entry.value)), false);
+            writeTextLine(out, key, formatIntegerText(std::get<std::int32_t>(entry.value)), flags,
+                          false, commentAt(0));
             break;
         case ValueKind::Bool:
-            single(std::get<bool>(entry.value) ? "True" : "False", false);
+            writeTextLine(out, key, std::get<bool>(entry.value) ? "True" : "False", flags, false,
+                          commentAt(0));
             break;
         case ValueKind::StringList:
-            done = items(
-                std::get<StringList>(entry.value),
-                [](const std::string& item) { return std::string_view(item); }, quoted);
+            done = items(std::get<StringList>(entry.value),
+                         [&](const std::string& item, const std::string* comment) {
+                             writeTextLine(out, key, item, flags, quoted, comment);
+                         });
             break;
         case ValueKind::TextList:
-            done = items(
-                std::get<TextList>(entry.value),
-                [&](const std::u16string& item) {
-                    scratch.clear();
-                    appendEncodedTextItem(scratch, item);
-                    return std::string_view(scratch);
-                },
-                quoted);
+            done = items(std::get<TextList>(entry.value), [&](const std::u16string& item,
+                                                              const std::string* comment) {
+                if (holdsSpecial(item, quoted)) {
+                    writeCarefully(out, key, encodeTextItem(item), flags, quoted, comment);
+                    return;
+                }
+                writeLine(
+                    out, key, 3 * item.size(),
+                    [&](char* p) { return writeEncodedTextItem(p, item); }, quoted, comment);
+            });
             break;
         case ValueKind::NetList:
-            done = items(
-                std::get<NetList>(entry.value),
-                [&](const IpNetwork& item) {
-                    scratch.clear();
-                    item.appendTo(scratch);
-                    return std::string_view(scratch);
-                },
-                false);
+            done = items(std::get<NetList>(entry.value),
+                         [&](const IpNetwork& item, const std::string* comment) {
+                             // Only a text that is no network can hold a line feed.
+                             if (!item.isValid() && holdsSpecial(item.text, false)) {
+                                 writeCarefully(out, key, item.text, flags, false, comment);
+                                 return;
+                             }
+                             writeLine(
+                                 out, key, item.maxTextLength(),
+                                 [&](char* p) { return item.writeTo(p); }, false, comment);
+                         });
             break;
         }
         if (!done)
@@ -479,19 +596,20 @@ bool ConfigStore::serializeEntries(SaveCursor& cursor, std::string& out, std::si
     return false;
 }
 
-std::string ConfigStore::serializeLocked() const
-{
-    std::string out;
-    out.reserve(m_sizeHint + m_sizeHint / 8 + 4096);
-    SaveCursor cursor;
-    serializeChunk(cursor, out, static_cast<std::size_t>(-1));
-    return out;
-}
-
 std::string ConfigStore::serialize() const
 {
     std::lock_guard lock(m_mutex);
-    return serializeLocked();
+    std::string text;
+    text.reserve(m_sizeHint + m_sizeHint / 8 + 4096);
+    TextBuffer chunk(kSaveChunkSize + kSaveChunkSize / 8);
+    SaveCursor cursor;
+    bool more = true;
+    while (more) {
+        chunk.clear();
+        more = serializeChunk(cursor, chunk, kSaveChunkSize);
+        text.append(chunk.view());
+    }
+    return text;
 }
 
 bool ConfigStore::changedOnDisk(const std::vector<FileStamp>& stamps)
@@ -533,13 +651,15 @@ bool ConfigStore::save()
     SaveCursor cursor;
     bool more = true;
     std::size_t written = 0;
-    auto produce = [&](std::string& chunk) {
+    TextBuffer chunk(kSaveChunkSize + kSaveChunkSize / 8);
+    auto produce = [&](std::string_view* bytes) {
         if (!more)
             return false;
         chunk.clear();
         std::lock_guard lock(m_mutex);
         more = serializeChunk(cursor, chunk, kSaveChunkSize);
         written += chunk.size();
+        *bytes = chunk.view();
         return true;
     };
     FileError error = FileError::None;

@@ -2,6 +2,8 @@
 
 #include "config/IntegerText.h"
 
+#include <charconv>
+#include <cstring>
 #include <vector>
 
 namespace morva::config {
@@ -166,15 +168,43 @@ namespace {
 // Writes the decimal digits of `value` at `p`; returns the end.
 char* putDecimal(char* p, std::uint32_t value)
 {
-    char digits[10];
-    int n = 0;
-    do {
-        digits[n++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value);
-    while (n)
-        *p++ = digits[--n];
-    return p;
+    return std::to_chars(p, p + 10, value).ptr;
+}
+
+// The decimal text of every byte value followed by a dot, and its length
+// without the dot: an address is written a byte at a time without divisions.
+struct ByteText
+{
+    char text[4];
+    std::uint8_t size;
+};
+
+constexpr std::array<ByteText, 256> makeByteTexts()
+{
+    std::array<ByteText, 256> table{};
+    for (unsigned value = 0; value < 256; ++value) {
+        ByteText& entry = table[value];
+        unsigned n = 0;
+        if (value >= 100)
+            entry.text[n++] = static_cast<char>('0' + value / 100);
+        if (value >= 10)
+            entry.text[n++] = static_cast<char>('0' + value / 10 % 10);
+        entry.text[n++] = static_cast<char>('0' + value % 10);
+        entry.size = static_cast<std::uint8_t>(n);
+        entry.text[n] = '.';
+    }
+    return table;
+}
+
+constexpr std::array<ByteText, 256> kByteTexts = makeByteTexts();
+
+// Writes "d." for the byte `value` (4 bytes of room); returns the end of
+// the digits, or with `dot` of the dot.
+char* putByte(char* p, unsigned value, bool dot)
+{
+    const ByteText& entry = kByteTexts[value];
+    std::memcpy(p, entry.text, 4);
+    return p + entry.size + (dot ? 1 : 0);
 }
 
 char* putPrefix(char* p, std::int32_t prefix, std::int32_t full)
@@ -191,23 +221,18 @@ char* putPrefix(char* p, std::int32_t prefix, std::int32_t full)
 
 } // namespace
 
-void IpNetwork::appendTo(std::string& out) const
+char* IpNetwork::writeTo(char* p) const
 {
     static const char kHex[] = "0123456789abcdef";
-    char buffer[64]; // 8 groups of 4 digits, 7 colons, "/-2147483648"
-    char* p = buffer;
     switch (kind) {
     case Kind::None:
-        out += text;
-        return;
+        return std::char_traits<char>::copy(p, text.data(), text.size()) + text.size();
     case Kind::IPv4:
-        for (int shift = 24; shift >= 0; shift -= 8) {
-            p = putDecimal(p, (ipv4 >> shift) & 0xFF);
-            if (shift)
-                *p++ = '.';
-        }
-        p = putPrefix(p, prefixLength, 32);
-        break;
+        p = putByte(p, ipv4 >> 24, true);
+        p = putByte(p, (ipv4 >> 16) & 0xFF, true);
+        p = putByte(p, (ipv4 >> 8) & 0xFF, true);
+        p = putByte(p, ipv4 & 0xFF, false);
+        return putPrefix(p, prefixLength, 32);
     case Kind::IPv6:
         for (int k = 0; k < 8; ++k) {
             if (k)
@@ -222,10 +247,19 @@ void IpNetwork::appendTo(std::string& out) const
                 }
             }
         }
-        p = putPrefix(p, prefixLength, 128);
-        break;
+        return putPrefix(p, prefixLength, 128);
     }
-    out.append(buffer, static_cast<std::size_t>(p - buffer));
+    return p;
+}
+
+void IpNetwork::appendTo(std::string& out) const
+{
+    if (kind == Kind::None) {
+        out += text;
+        return;
+    }
+    char buffer[64]; // 8 groups of 4 digits, 7 colons, "/-2147483648"
+    out.append(buffer, static_cast<std::size_t>(writeTo(buffer) - buffer));
 }
 
 std::string IpNetwork::toString() const

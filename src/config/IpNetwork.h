@@ -33,6 +33,10 @@ struct IpNetwork
     // compression; "/n" unless n is the full length. Kind None: its text.
     std::string toString() const;
     void appendTo(std::string& out) const;
+    // The same written at `p`, which has room for maxTextLength() bytes;
+    // returns the end.
+    char* writeTo(char* p) const;
+    std::size_t maxTextLength() const { return kind == Kind::None ? text.size() : 64; }
 
     bool isValid() const { return kind != Kind::None; }
 

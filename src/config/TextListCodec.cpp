@@ -64,22 +64,31 @@ std::string encodeTextItem(std::u16string_view utf16)
     return out;
 }
 
-void appendEncodedTextItem(std::string& out, std::u16string_view utf16)
+char* writeEncodedTextItem(char* p, std::u16string_view utf16)
 {
     for (char16_t unit : utf16) {
         if (unit < 0x80) {
-            out.push_back(static_cast<char>(unit));
+            *p++ = static_cast<char>(unit);
         } else if (unit < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (unit >> 6)));
-            out.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+            *p++ = static_cast<char>(0xC0 | (unit >> 6));
+            *p++ = static_cast<char>(0x80 | (unit & 0x3F));
         } else if (unit >= 0xD800 && unit <= 0xDFFF) {
             continue;
         } else {
-            out.push_back(static_cast<char>(0xE0 | (unit >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((unit >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+            *p++ = static_cast<char>(0xE0 | (unit >> 12));
+            *p++ = static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+            *p++ = static_cast<char>(0x80 | (unit & 0x3F));
         }
     }
+    return p;
+}
+
+void appendEncodedTextItem(std::string& out, std::u16string_view utf16)
+{
+    const std::size_t start = out.size();
+    out.resize(start + 3 * utf16.size());
+    char* end = writeEncodedTextItem(out.data() + start, utf16);
+    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 } // namespace morva::config

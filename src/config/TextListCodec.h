@@ -12,5 +12,7 @@ namespace morva::config {
 std::u16string decodeTextItem(std::string_view utf8);
 std::string encodeTextItem(std::u16string_view utf16);
 void appendEncodedTextItem(std::string& out, std::u16string_view utf16);
+// Encodes at `p`, which has room for 3 bytes per unit; returns the end.
+char* writeEncodedTextItem(char* p, std::u16string_view utf16);
 
 } // namespace morva::config

@@ -30,10 +30,10 @@ bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::stri
     bool given = false;
     return replaceFileAtomically(
         fileSystem, clock, path,
-        [&](std::string& chunk) {
+        [&](std::string_view* chunk) {
             if (given)
                 return false;
-            chunk.assign(contents);
+            *chunk = contents;
             given = true;
             return true;
         },
@@ -72,9 +72,9 @@ bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::stri
         return false;
     };
 
-    std::string chunk;
+    std::string_view chunk;
     std::uint64_t offset = 0;
-    while (produce(chunk)) {
+    while (produce(&chunk)) {
         if (!chunk.empty() && !file->writeAt(offset, chunk.data(), chunk.size()))
             return abandon(file->lastError());
         offset += chunk.size();

@@ -26,9 +26,10 @@ class Clock;
 bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::string& path,
                            std::string_view contents, FileError* error = nullptr);
 
-// The same with the contents produced piecewise: `produce` fills its argument
-// with the next bytes and returns true, or returns false when all were given.
-using ContentSource = std::function<bool(std::string& chunk)>;
+// The same with the contents produced piecewise: `produce` points its
+// argument at the next bytes (left valid until its next call) and returns
+// true, or returns false when all were given.
+using ContentSource = std::function<bool(std::string_view* chunk)>;
 bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::string& path,
                            const ContentSource& produce, FileError* error = nullptr);
 

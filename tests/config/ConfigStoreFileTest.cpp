@@ -9,6 +9,7 @@
 #include "platform/WindowsFileSystem.h"
 #else
 #include "platform/PosixFileSystem.h"
+
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -480,6 +481,55 @@ TEST_F(StoreFixture, RenameOverHeldFileIsRetriedForAboutTenSeconds)
     faulty.injectFault(3, Fault::FailFromThen, FileError::SharingViolation, Op::Rename);
     EXPECT_TRUE(store->save()) << "released after two attempts";
     EXPECT_EQ(scratch.read("Morva.ini"), kNew);
+}
+
+// A file of several megabytes is written in pieces, each list resumed where
+// the piece before ended. The input is in the form a save writes (keys in
+// registration order), so the saved file must repeat it byte for byte.
+TEST_F(StoreFixture, LargeFileIsSavedInPiecesByteForByte)
+{
+    std::string fromLines, subjectLines, netLines;
+    for (int n = 0; n < 40000; ++n) {
+        const std::string number = std::to_string(n);
+        fromLines += "FromAddress=\"user" + number + "@host" + std::to_string(n % 97) +
+                     ".example.com\"" + (n % 7 == 0 ? " ; partner" : "") + "\r\n";
+        if (n % 5000 == 0)
+            fromLines += "FromAddress=\"half\"quote" + number + "\"\r\n"; // a quote inside
+        subjectLines += "Subject=\"Gr\xC3\xBC\xC3\x9F " + number + "\"\r\n";
+        netLines += "AllowIP=10." + std::to_string(n % 256) + "." + std::to_string(n / 256) +
+                    ".0/24" + (n % 11 == 0 ? " ; office" : "") + "\r\n";
+        if (n % 3000 == 0)
+            netLines += "AllowIP=no-network-" + number + "\r\n";
+        if (n % 4000 == 0)
+            netLines += "AllowIP=fd00:0:0:0:0:0:0:" + std::to_string(n / 4000 + 1) + "/64\r\n";
+    }
+    const std::string text = fromLines + subjectLines + netLines;
+    ASSERT_GT(text.size(), 3u << 20);
+    scratch.write("Morva.ini", text);
+
+    FaultInjectingFileSystem counting(posix);
+    auto store = makeStore(counting);
+    ASSERT_TRUE(store->load());
+    ASSERT_TRUE(store->save());
+    EXPECT_GE(counting.count(Op::WriteAt), 3u) << "written in pieces";
+    EXPECT_TRUE(scratch.read("Morva.ini") == text);
+    EXPECT_TRUE(store->serialize() == text);
+    EXPECT_TRUE(temporaryFiles().empty());
+
+    // A write failing in any piece leaves the old file.
+    store->setInt("Port", 2);
+    const std::uint64_t writes = counting.count(Op::WriteAt);
+    for (std::uint64_t k = 1; k <= writes; ++k) {
+        counting.resetCounts();
+        counting.injectFault(k, Fault::FailOnce, FileError::NoSpace, Op::WriteAt);
+        EXPECT_FALSE(store->save()) << k;
+        EXPECT_EQ(store->lastSaveError(), FileError::NoSpace);
+        EXPECT_TRUE(scratch.read("Morva.ini") == text) << k;
+        EXPECT_TRUE(temporaryFiles().empty());
+        counting.clearFault();
+    }
+    ASSERT_TRUE(store->save());
+    EXPECT_TRUE(scratch.read("Morva.ini") == "Port=2\r\n" + text);
 }
 
 #ifndef _WIN32

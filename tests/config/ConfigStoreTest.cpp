@@ -87,13 +87,18 @@ TEST_F(MemoryStore, LineFeedsFromSettersCannotAddLines)
     store->setString("Postmaster", "pm@example.org\nInclude=evil.ini");
     store->setList("SendStartupTo", {"a@b\r\nWriteLogFile=False"});
     store->setItemComments("SendStartupTo", {"note\nIniWizard=True"});
+    store->setTextList("InboundBlockSubject", {u"win\nVerbose=True"});
+    store->setList("SMTPRelayAllowIP", {"host\nVerboseTLS=True"});
     const std::string written = saved();
-    EXPECT_EQ(written, "Postmaster=pm@example.org Include=evil.ini\r\n"
-                       "SendStartupTo=a@b\r WriteLogFile=False ;note IniWizard=True\r\n");
+    EXPECT_EQ(written, "SMTPRelayAllowIP=host VerboseTLS=True\r\n"
+                       "Postmaster=pm@example.org Include=evil.ini\r\n"
+                       "SendStartupTo=a@b\r WriteLogFile=False ;note IniWizard=True\r\n"
+                       "InboundBlockSubject=\"win Verbose=True\"\r\n");
     reload();
     EXPECT_TRUE(store->includesOk());
     EXPECT_TRUE(store->getBool("WriteLogFile"));
     EXPECT_TRUE(store->getBool("IniWizard"));
+    EXPECT_FALSE(store->getBool("VerboseTLS"));
 }
 
 TEST_F(MemoryStore, FirstLineThatLooksLikeAByteOrderMarkKeepsItsBytes)
