@@ -187,6 +187,10 @@ bool isHeldOpen(const std::string& path)
     return held;
 }
 
+// Bytes written before their pages are handed to the disk, for a file
+// written to be synced (see PosixFile::writeBehind).
+constexpr std::size_t kWriteBehindBytes = std::size_t(1) << 20;
+
 class PosixFile final : public File
 {
 public:
@@ -194,6 +198,13 @@ public:
     ~PosixFile() override { close(); }
     PosixFile(const PosixFile&) = delete;
     PosixFile& operator=(const PosixFile&) = delete;
+
+    // For a file that will be synced once written (a temporary of an atomic
+    // replace): its pages are handed to the disk as each megabyte is
+    // written, so the disk works while the rest is produced and the final
+    // sync waits only for the tail. Only writeback is started here; the
+    // sync still decides durability and reports its errors.
+    void writeBehind() { m_writeBehind = true; }
 
     bool readAt(std::uint64_t offset, void* buffer, std::size_t length, std::size_t* got) override
     {
@@ -242,6 +253,8 @@ public:
                 return fail(FileError::Io);
             done += static_cast<std::size_t>(n);
         }
+        if (m_writeBehind)
+            return startWriteback(offset, length);
         return true;
     }
 
@@ -290,12 +303,39 @@ private:
         return false;
     }
 
+    bool startWriteback(std::uint64_t offset, std::size_t length)
+    {
+        if (m_unsyncedBytes == 0 || offset < m_unsyncedFrom)
+            m_unsyncedFrom = offset;
+        m_unsyncedBytes += length;
+        if (m_unsyncedBytes < kWriteBehindBytes)
+            return true;
+        // From the lowest offset written since the last call to the end of
+        // the file. No wait flag: waiting would also take up a writeback
+        // error that the final sync must still report.
+        const int result =
+            ::sync_file_range(m_fd, static_cast<off_t>(m_unsyncedFrom), 0, SYNC_FILE_RANGE_WRITE);
+        m_unsyncedBytes = 0;
+        if (result == 0)
+            return true;
+        // A file system or kernel without the call: the final sync does it all.
+        if (errno == EINVAL || errno == ENOSYS || errno == ESPIPE) {
+            m_writeBehind = false;
+            return true;
+        }
+        return fail(fileErrorFromErrno(errno));
+    }
+
     int m_fd;
     bool m_writable;
+    bool m_writeBehind = false;
+    std::uint64_t m_unsyncedFrom = 0;
+    std::size_t m_unsyncedBytes = 0;
     FileError m_lastError = FileError::None;
 };
 
-std::unique_ptr<File> openWithRule(const std::string& path, const ModeRule& rule, FileError* error)
+std::unique_ptr<PosixFile> openWithRule(const std::string& path, const ModeRule& rule,
+                                        FileError* error)
 {
     int flags = (rule.write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY;
     switch (rule.disposition) {
@@ -467,6 +507,7 @@ std::unique_ptr<File> PosixFileSystem::createTemporary(const std::string& direct
         std::string candidate = joinPath(directory, name);
         auto file = openWithRule(candidate, rule, &lastError);
         if (file) {
+            file->writeBehind();
             if (path)
                 *path = candidate;
             setError(error, FileError::None);

@@ -4,6 +4,7 @@
 #include "platform/ScratchDir.h"
 #include "platform/WildcardMatch.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -143,6 +144,33 @@ TEST(PosixFileSystem, PositionedIoAndReadOnlyOpens)
     EXPECT_FALSE(reader->writeAt(0, "no", 2));
     EXPECT_EQ(reader->lastError(), FileError::AccessDenied);
     EXPECT_EQ(scratch.read("f"), "abcdWXYZ");
+}
+
+// A temporary hands its pages to the disk while it is written; what was
+// written, in any order and across the hand-over points, must read back.
+TEST(PosixFileSystem, TemporaryWrittenInManyPiecesReadsBack)
+{
+    ScratchDir scratch;
+    PosixFileSystem fs;
+    std::string path;
+    auto file = fs.createTemporary(scratch.dir(), "~big.", &path);
+    ASSERT_TRUE(file);
+    std::string expected(3 * 1024 * 1024 + 12345, '\0');
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        expected[i] = static_cast<char>('a' + (i * 7 + i / 4096) % 26);
+    const std::size_t piece = 700 * 1024;
+    // The second piece last, after the others have passed a megabyte.
+    std::vector<std::size_t> order;
+    for (std::size_t at = 0; at < expected.size(); at += piece)
+        order.push_back(at);
+    std::rotate(order.begin() + 1, order.begin() + 2, order.end());
+    for (std::size_t at : order) {
+        const std::size_t length = std::min(piece, expected.size() - at);
+        ASSERT_TRUE(file->writeAt(at, expected.data() + at, length)) << at;
+    }
+    ASSERT_TRUE(file->sync());
+    ASSERT_TRUE(file->close());
+    EXPECT_TRUE(scratch.read(path.substr(scratch.dir().size())) == expected);
 }
 
 TEST(PosixFileSystem, ReadOnlyDirectoryIsReported)
