@@ -21,7 +21,6 @@
 #include <string_view>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -229,6 +228,31 @@ void BM_LoadConfigStore(benchmark::State& state)
 
 // --- saving ----------------------------------------------------------------
 
+// Reports the user and system CPU time per iteration of a save benchmark
+// (the CPU column adds them up; the wall column also has the waits for the
+// disk).
+class CpuSplit
+{
+public:
+    CpuSplit() { ::getrusage(RUSAGE_SELF, &m_start); }
+
+    void report(benchmark::State& state) const
+    {
+        struct rusage end;
+        ::getrusage(RUSAGE_SELF, &end);
+        auto ms = [](const timeval& from, const timeval& to) {
+            return static_cast<double>(to.tv_sec - from.tv_sec) * 1e3 +
+                   static_cast<double>(to.tv_usec - from.tv_usec) / 1e3;
+        };
+        const double iterations = static_cast<double>(state.iterations());
+        state.counters["user_ms"] = ms(m_start.ru_utime, end.ru_utime) / iterations;
+        state.counters["sys_ms"] = ms(m_start.ru_stime, end.ru_stime) / iterations;
+    }
+
+private:
+    struct rusage m_start;
+};
+
 // The same bytes a save writes, written raw to a temporary file with
 // fdatasync and renamed over the target.
 void BM_SaveLowerBound(benchmark::State& state)
@@ -241,6 +265,7 @@ void BM_SaveLowerBound(benchmark::State& state)
     loaded.store->load();
     const std::string bytes = loaded.store->serialize();
     const std::string target = programDirOf(size) + "raw.ini";
+    const CpuSplit cpu;
     for (auto _ : state) {
         const std::string temporary = target + ".tmp";
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -260,6 +285,7 @@ void BM_SaveLowerBound(benchmark::State& state)
             ::close(dirFd);
         }
     }
+    cpu.report(state);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
 }
 
@@ -277,10 +303,12 @@ void BM_SaveConfigStore(benchmark::State& state)
     morva::config::registerSchema(store);
     store.load();
     std::size_t bytes = store.serialize().size();
+    const CpuSplit cpu;
     for (auto _ : state) {
         if (!store.save())
             state.SkipWithError("save failed");
     }
+    cpu.report(state);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
 }
 
@@ -312,38 +340,92 @@ void BM_GetInt(benchmark::State& state)
 
 // --- memory ----------------------------------------------------------------
 
-// Peak resident memory of a fresh process that loads the file, less that of
-// one that only registers the schema, relative to the file size. The child
-// is this program started again with --peak-child (a forked child would
-// inherit this process's high-water mark).
-long childPeakKb(int size, bool load)
+// Resident memory of this process from /proc/self/status: "VmRSS" now,
+// "VmHWM" its high-water mark, in kB.
+long statusKb(const char* field)
 {
-    const std::string sizeArg = std::to_string(size);
-    const char* argv[] = {"config_bench", "--peak-child", sizeArg.c_str(), load ? "load" : "base",
-                          nullptr};
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::execv("/proc/self/exe", const_cast<char**>(argv));
-        ::_exit(127);
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::size_t length = std::strlen(field);
+    while (std::getline(status, line)) {
+        if (line.compare(0, length, field) == 0 && line.size() > length && line[length] == ':')
+            return std::atol(line.c_str() + length + 1);
     }
-    int status = 0;
-    struct rusage usage;
-    ::wait4(child, &status, 0, &usage);
-    return usage.ru_maxrss;
+    return -1;
 }
 
-void BM_LoadPeakMemory(benchmark::State& state)
+// Starts the high-water mark again from the current resident size.
+bool resetPeak()
+{
+    std::ofstream clear("/proc/self/clear_refs");
+    clear << "5";
+    clear.flush();
+    return static_cast<bool>(clear);
+}
+
+// The child of BM_PeakMemory: registers the schema, loads the file and
+// saves it (over a copy), and prints in kB: the resident size before the
+// load, the peak during the load, the resident size before the save and
+// the peak during the save.
+int peakChild(int size)
+{
+    const std::string dir = programDirOf(size) + "peak/";
+    std::filesystem::create_directories(dir);
+    std::filesystem::copy_file(configPath(size), dir + "Morva.ini",
+                               std::filesystem::copy_options::overwrite_existing);
+    morva::platform::SystemClock clock;
+    auto fileSystem = morva::platform::makeSystemFileSystem();
+    ConfigStore store(*fileSystem, clock, dir);
+    morva::config::registerSchema(store);
+    const long base = statusKb("VmRSS");
+    if (!resetPeak())
+        return 1;
+    if (!store.load())
+        return 2;
+    const long loadPeak = statusKb("VmHWM");
+    const long beforeSave = statusKb("VmRSS");
+    if (!resetPeak())
+        return 1;
+    if (!store.save())
+        return 3;
+    const long savePeak = statusKb("VmHWM");
+    std::printf("%ld %ld %ld %ld\n", base, loadPeak, beforeSave, savePeak);
+    return 0;
+}
+
+// Resident memory of loading and saving the large file, as multiples of the
+// file size: load_peak_x the peak during the load and loaded_x what stays
+// after it, save_peak_x the peak during the save (the loaded store
+// included), all above the resident size before the load; save_extra_x the
+// save's peak above the loaded store. It runs in a fresh process (this
+// program started again with --peak-child) that reads its own high-water
+// marks from /proc: the maximum resident size a parent is told for its
+// child also counts the parent's own pages, which fork and exec carry over.
+void BM_PeakMemory(benchmark::State& state)
 {
     const int size = static_cast<int>(state.range(0));
-    const std::string& path = configPath(size);
-    double ratio = 0;
+    const double fileBytes = static_cast<double>(std::filesystem::file_size(configPath(size)));
+    long kb[4] = {};
     for (auto _ : state) {
-        const long base = childPeakKb(size, false);
-        const long loaded = childPeakKb(size, true);
-        ratio = static_cast<double>(loaded - base) * 1024.0 /
-                static_cast<double>(std::filesystem::file_size(path));
+        const std::string command = std::filesystem::read_symlink("/proc/self/exe").string() +
+                                    " --peak-child " + std::to_string(size);
+        FILE* child = ::popen(command.c_str(), "r");
+        const bool read =
+            child && std::fscanf(child, "%ld %ld %ld %ld", &kb[0], &kb[1], &kb[2], &kb[3]) == 4;
+        if (child)
+            ::pclose(child);
+        if (!read) {
+            state.SkipWithError("peak child failed");
+            return;
+        }
     }
-    state.counters["peak_per_file_byte"] = ratio;
+    auto ratio = [&](long kilobytes) {
+        return static_cast<double>(kilobytes) * 1024.0 / fileBytes;
+    };
+    state.counters["load_peak_x"] = ratio(kb[1] - kb[0]);
+    state.counters["loaded_x"] = ratio(kb[2] - kb[0]);
+    state.counters["save_peak_x"] = ratio(kb[3] - kb[0]);
+    state.counters["save_extra_x"] = ratio(kb[3] - kb[2]);
 }
 
 } // namespace
@@ -357,16 +439,12 @@ BENCHMARK(BM_SaveConfigStore)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GetBool);
 BENCHMARK(BM_GetString);
 BENCHMARK(BM_GetInt);
-BENCHMARK(BM_LoadPeakMemory)->Arg(2)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PeakMemory)->Arg(2)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (argc == 4 && std::strcmp(argv[1], "--peak-child") == 0) {
-        Loaded loaded(std::atoi(argv[2]));
-        if (std::strcmp(argv[3], "load") == 0)
-            loaded.store->load();
-        return 0;
-    }
+    if (argc == 3 && std::strcmp(argv[1], "--peak-child") == 0)
+        return peakChild(std::atoi(argv[2]));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
