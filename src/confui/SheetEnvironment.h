@@ -47,6 +47,10 @@ struct SheetEnvironment
     // saves the file itself; false when it could not be opened. May be empty.
     std::function<bool(QWidget* parent, const std::string& path, const QString& caption)>
         editTextFile;
+    // Opens the routing grid over a list key of the store (SMTPStaticRoute,
+    // ExchStaticRoute), which stores and saves every change itself. May be
+    // empty.
+    std::function<void(QWidget* parent, const std::string& key)> editRoutes;
 };
 
 // Fills every empty function with the desktop's implementation.
