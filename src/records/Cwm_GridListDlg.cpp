@@ -2,15 +2,14 @@
 
 #include "app/MessageBox.h"
 #include "config/ConfigStore.h"
+#include "records/ListDialogFrame.h"
 #include "records/RecordText.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QVBoxLayout>
 
 namespace morva::records {
 
@@ -22,37 +21,20 @@ Cwm_GridListDlg::Cwm_GridListDlg(const RecordContext& context, std::string_view 
     setWindowTitle(uiText(captionId, context.language));
     m_model = new QStandardItemModel(0, static_cast<int>(headings.size()), this);
     m_model->setHorizontalHeaderLabels(headings);
-    m_grid = new QTableView(this);
+    const ListDialogFrame frame =
+        buildListDialogFrame(*this, QAbstractItemView::SingleSelection, context.language);
+    m_grid = frame.grid;
+    m_new = frame.newButton;
+    m_edit = frame.editButton;
+    m_delete = frame.deleteButton;
     m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setWordWrap(false);
-    m_grid->verticalHeader()->hide();
-    m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->horizontalHeader()->setDefaultSectionSize(220);
+    // The columns share the width, so none hides behind a scroll bar.
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_grid->installEventFilter(this);
     connect(m_grid, &QTableView::doubleClicked, this, [this] { editEntry(); });
-
-    const int lang = context.language;
-    m_new = new QPushButton(uiText("records.new", lang), this);
-    m_edit = new QPushButton(uiText("records.edit", lang), this);
-    m_delete = new QPushButton(uiText("records.delete", lang), this);
-    auto* close = new QPushButton(uiText("records.close", lang), this);
-    for (QPushButton* button : {m_new, m_edit, m_delete, close})
-        button->setAutoDefault(false);
     connect(m_new, &QPushButton::clicked, this, [this] { newEntry(); });
     connect(m_edit, &QPushButton::clicked, this, [this] { editEntry(); });
     connect(m_delete, &QPushButton::clicked, this, [this] { deleteEntry(); });
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {m_new, m_edit, m_delete})
-        buttons->addWidget(button);
-    buttons->addStretch();
-    buttons->addWidget(close);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_grid, 1);
-    layout->addLayout(buttons);
     resize(640, 360);
 }
 

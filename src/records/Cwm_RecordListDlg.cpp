@@ -4,17 +4,15 @@
 #include "app/MessageBox.h"
 #include "db/DataSet.h"
 #include "db/RecordFile.h"
+#include "records/ListDialogFrame.h"
 #include "records/RecordText.h"
 #include "resources/CommandIds.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
 
 namespace morva::records {
 
@@ -24,49 +22,25 @@ Cwm_RecordListDlg::Cwm_RecordListDlg(const RecordContext& context, std::string_v
 {
     setWindowTitle(uiText(captionId, context.language));
     m_model = new RecordListModel(std::move(icon), std::move(headings), this);
-    m_grid = new QTableView(this);
+    const ListDialogFrame frame =
+        buildListDialogFrame(*this, QAbstractItemView::ExtendedSelection, context.language);
+    m_grid = frame.grid;
+    m_new = frame.newButton;
+    m_edit = frame.editButton;
+    m_delete = frame.deleteButton;
     m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setAlternatingRowColors(true);
-    m_grid->setWordWrap(false);
-    m_grid->verticalHeader()->hide();
-    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     QHeaderView* header = m_grid->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     header->resizeSection(0, 24);
     header->resizeSection(1, m_grid->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
     header->resizeSection(2, 260);
-    header->setStretchLastSection(true);
-    header->setHighlightSections(false);
     m_grid->installEventFilter(this);
     connect(m_grid, &QTableView::doubleClicked, this, [this] { editRecord(); });
     connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { updateButtons(); });
-
-    const int lang = context.language;
-    m_new = new QPushButton(uiText("records.new", lang), this);
-    m_edit = new QPushButton(uiText("records.edit", lang), this);
-    m_delete = new QPushButton(uiText("records.delete", lang), this);
-    auto* close = new QPushButton(uiText("records.close", lang), this);
-    for (QPushButton* button : {m_new, m_edit, m_delete, close})
-        button->setAutoDefault(false);
     connect(m_new, &QPushButton::clicked, this, [this] { newRecord(); });
     connect(m_edit, &QPushButton::clicked, this, [this] { editRecord(); });
     connect(m_delete, &QPushButton::clicked, this, [this] { deleteSelected(); });
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(m_new);
-    buttons->addWidget(m_edit);
-    buttons->addWidget(m_delete);
-    buttons->addStretch();
-    buttons->addWidget(close);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_grid, 1);
-    layout->addLayout(buttons);
     resize(720, 440);
 }
 
