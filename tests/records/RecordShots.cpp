@@ -6,6 +6,7 @@
 #include "app/MessageBox.h"
 #include "config/ConfigStore.h"
 #include "config/Schema.h"
+#include "confui/ListBox.h"
 #include "db/CertificateSettings.h"
 #include "db/DataSet.h"
 #include "db/RecordBytes.h"
@@ -163,7 +164,7 @@ int main(int argc, char** argv)
     shoot(
         QStringLiteral("domain-list"),
         [](const RecordContext& c) { return std::make_unique<Cwm_DomainListDialogDlg>(c); },
-        [](Cwm_DomainListDialogDlg& list) { list.newDomain(); });
+        [](Cwm_DomainListDialogDlg& list) { list.listBox()->newEntry(); });
     shoot(
         QStringLiteral("route-list"),
         [](const RecordContext& c) {
