@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/Maker.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -23,7 +25,7 @@ struct SheetEnvironment
     std::string programDir;
     // The options document on the maker's web site; a page's help
     // reference is this plus "#" and the page's anchor.
-    std::string helpDocument = "https://www.morva-gateway.com/docs/options.html";
+    std::string helpDocument = maker::kOptionsDocument;
 
     // Whether the Exchange junk-mail add-on is installed.
     std::function<bool()> addOnInstalled;
