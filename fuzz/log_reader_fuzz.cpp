@@ -5,7 +5,7 @@
 // once, in order, however the appends and reads fell on it.
 #include "app/LogLine.h"
 #include "app/LogReader.h"
-#include "config/MemoryFileSystem.h"
+#include "support/MemoryFileSystem.h"
 
 #include <algorithm>
 #include <cstddef>
