@@ -22,25 +22,21 @@ Cwm_RecordListDlg::Cwm_RecordListDlg(const RecordContext& context, std::string_v
 {
     setWindowTitle(uiText(captionId, context.language));
     m_model = new RecordListModel(std::move(icon), std::move(headings), this);
-    const ListDialogFrame frame =
-        buildListDialogFrame(*this, QAbstractItemView::ExtendedSelection, context.language);
-    m_grid = frame.grid;
-    m_new = frame.newButton;
-    m_edit = frame.editButton;
-    m_delete = frame.deleteButton;
-    m_grid->setModel(m_model);
-    QHeaderView* header = m_grid->horizontalHeader();
+    m_frame = buildListDialogFrame(*this, QAbstractItemView::ExtendedSelection, context.language);
+    m_frame.grid->setModel(m_model);
+    QHeaderView* header = m_frame.grid->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     header->resizeSection(0, 24);
-    header->resizeSection(1, m_grid->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+    header->resizeSection(1,
+                          m_frame.grid->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
     header->resizeSection(2, 260);
-    m_grid->installEventFilter(this);
-    connect(m_grid, &QTableView::doubleClicked, this, [this] { editRecord(); });
-    connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    m_frame.grid->installEventFilter(this);
+    connect(m_frame.grid, &QTableView::doubleClicked, this, [this] { editRecord(); });
+    connect(m_frame.grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { updateButtons(); });
-    connect(m_new, &QPushButton::clicked, this, [this] { newRecord(); });
-    connect(m_edit, &QPushButton::clicked, this, [this] { editRecord(); });
-    connect(m_delete, &QPushButton::clicked, this, [this] { deleteSelected(); });
+    connect(m_frame.newButton, &QPushButton::clicked, this, [this] { newRecord(); });
+    connect(m_frame.editButton, &QPushButton::clicked, this, [this] { editRecord(); });
+    connect(m_frame.deleteButton, &QPushButton::clicked, this, [this] { deleteSelected(); });
     resize(720, 440);
 }
 
@@ -65,7 +61,8 @@ void Cwm_RecordListDlg::setStatus(std::string_view textId)
 void Cwm_RecordListDlg::refill()
 {
     db::RecordFile* records = file();
-    const int previousRow = m_grid->currentIndex().isValid() ? m_grid->currentIndex().row() : 0;
+    const int previousRow =
+        m_frame.grid->currentIndex().isValid() ? m_frame.grid->currentIndex().row() : 0;
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     // Pass 1: count the live records to size the grid and the progress.
@@ -102,8 +99,8 @@ void Cwm_RecordListDlg::refill()
 
     if (m_model->rowCount() > 0) {
         const int row = std::min(previousRow, m_model->rowCount() - 1);
-        m_grid->setCurrentIndex(m_model->index(row, 1));
-        m_grid->selectRow(row);
+        m_frame.grid->setCurrentIndex(m_model->index(row, 1));
+        m_frame.grid->selectRow(row);
     }
     updateButtons();
 }
@@ -111,7 +108,7 @@ void Cwm_RecordListDlg::refill()
 std::vector<std::uint32_t> Cwm_RecordListDlg::selectedRecords() const
 {
     std::vector<int> rows;
-    for (const QModelIndex& index : m_grid->selectionModel()->selectedRows())
+    for (const QModelIndex& index : m_frame.grid->selectionModel()->selectedRows())
         rows.push_back(index.row());
     std::sort(rows.begin(), rows.end());
     std::vector<std::uint32_t> records;
@@ -124,17 +121,17 @@ void Cwm_RecordListDlg::newRecord()
 {
     if (openSheet(0) == kSheetWritten)
         refill();
-    m_grid->setFocus();
+    m_frame.grid->setFocus();
 }
 
 void Cwm_RecordListDlg::editRecord()
 {
-    const QModelIndex current = m_grid->currentIndex();
+    const QModelIndex current = m_frame.grid->currentIndex();
     if (!current.isValid())
         return;
     if (openSheet(m_model->recordAt(current.row())) == kSheetWritten)
         refill();
-    m_grid->setFocus();
+    m_frame.grid->setFocus();
 }
 
 void Cwm_RecordListDlg::deleteSelected()
@@ -159,14 +156,14 @@ void Cwm_RecordListDlg::deleteSelected()
 void Cwm_RecordListDlg::updateButtons()
 {
     const bool hasRows = m_model->rowCount() > 0;
-    const bool selected = m_grid->selectionModel()->hasSelection();
-    m_edit->setEnabled(hasRows && m_grid->currentIndex().isValid());
-    m_delete->setEnabled(hasRows && selected);
+    const bool selected = m_frame.grid->selectionModel()->hasSelection();
+    m_frame.editButton->setEnabled(hasRows && m_frame.grid->currentIndex().isValid());
+    m_frame.deleteButton->setEnabled(hasRows && selected);
 }
 
 bool Cwm_RecordListDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+    if (watched == m_frame.grid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             editRecord();
