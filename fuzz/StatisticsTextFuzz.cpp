@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "service/MemoryFileSystem.h"
+#include "support/MemoryFileSystem.h"
 #include "service/ServiceName.h"
 #include "stats/StatLine.h"
 #include "stats/StatisticsFile.h"

@@ -1,10 +1,14 @@
 #include "app/AdminSettings.h"
 
-#include <QSettings>
+#include "platform/UserSettings.h"
+#ifndef _WIN32
+#include "platform/PosixUserSettings.h"
+#endif
 
 namespace morva::app {
 
-AdminSettings::AdminSettings(std::unique_ptr<QSettings> settings) : m_settings(std::move(settings))
+AdminSettings::AdminSettings(std::unique_ptr<platform::UserSettings> settings)
+    : m_settings(std::move(settings))
 {
 }
 
@@ -12,27 +16,30 @@ AdminSettings::~AdminSettings() = default;
 
 std::unique_ptr<AdminSettings> AdminSettings::forCurrentUser()
 {
-    return std::make_unique<AdminSettings>(std::make_unique<QSettings>(
-        QSettings::NativeFormat, QSettings::UserScope, kOrganization, kApplication));
+    return std::make_unique<AdminSettings>(platform::makeSystemUserSettings());
 }
 
 std::unique_ptr<AdminSettings> AdminSettings::inFile(const QString& path)
 {
-    return std::make_unique<AdminSettings>(std::make_unique<QSettings>(path, QSettings::IniFormat));
+#ifndef _WIN32
+    return std::make_unique<AdminSettings>(
+        std::make_unique<platform::PosixUserSettings>(path.toStdString()));
+#else
+    // Windows keeps these settings in the registry only; a copy of its own
+    // lives in memory.
+    (void)path;
+    return std::make_unique<AdminSettings>(std::make_unique<platform::FakeUserSettings>());
+#endif
 }
 
 int AdminSettings::readInt(const QString& name, int defaultValue) const
 {
-    bool ok = false;
-    const int value = m_settings->value(name).toInt(&ok);
-    return ok ? value : defaultValue;
+    return m_settings->readInt(name.toStdString(), defaultValue);
 }
 
 bool AdminSettings::writeInt(const QString& name, int value)
 {
-    m_settings->setValue(name, value);
-    m_settings->sync();
-    return m_settings->status() == QSettings::NoError && m_settings->isWritable();
+    return m_settings->writeInt(name.toStdString(), value);
 }
 
 } // namespace morva::app

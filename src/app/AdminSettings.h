@@ -3,15 +3,16 @@
 #include <QString>
 #include <memory>
 
-class QSettings;
+namespace morva::platform {
+class UserSettings;
+}
 
 namespace morva::app {
 
-// The console's own per-user integer settings (the main window placement).
-// The current user's store is QSettings for organisation "Brentmoor" and
-// application "MorvaAdmin": on Windows that is the registry key
+// The console's own per-user integer settings (the main window placement),
+// over the platform's per-user store: on Windows the registry key
 // HKEY_CURRENT_USER\Software\Brentmoor\MorvaAdmin, elsewhere the user's
-// configuration file. A missing value yields the caller's default; a failed
+// settings file. A missing value yields the caller's default; a failed
 // write is reported by writeInt and otherwise ignored by the console.
 class AdminSettings
 {
@@ -19,7 +20,7 @@ public:
     static constexpr const char* kOrganization = "Brentmoor";
     static constexpr const char* kApplication = "MorvaAdmin";
 
-    explicit AdminSettings(std::unique_ptr<QSettings> settings);
+    explicit AdminSettings(std::unique_ptr<platform::UserSettings> settings);
     ~AdminSettings();
     AdminSettings(const AdminSettings&) = delete;
     AdminSettings& operator=(const AdminSettings&) = delete;
@@ -32,7 +33,7 @@ public:
     bool writeInt(const QString& name, int value);
 
 private:
-    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<platform::UserSettings> m_settings;
 };
 
 } // namespace morva::app

@@ -7,12 +7,12 @@ namespace morva::app {
 std::string webPageFor(int commandId)
 {
     namespace c = morva::command;
-    const std::string docs = "https://www.brentmoor.example/morva/docs/";
+    const std::string docs = maker::kDocuments;
     switch (commandId) {
     case c::HelpDocumentation:
         return docs;
     case c::HelpAdminister:
-        return docs + "options.html";
+        return maker::kOptionsDocument;
     case c::HelpTroubleshooting:
         return "https://www.brentmoor.example/morva/faq/";
     case c::HelpFightSpam:

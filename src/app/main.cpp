@@ -88,7 +88,10 @@ int main(int argc, char** argv)
     // Options sheets, the add-on sheet, Advanced Configuration and the setup
     // wizard; sheets 5 to 13 and Advanced then get the editors that list the
     // certificate folders and edit the disclaimer.
-    morva::confui::registerConfigurationCommands(app);
+    morva::confui::registerConfigurationCommands(
+        app, [&recordEditors](QWidget* parent, const std::string& key) {
+            recordEditors.openRouteList(parent, key);
+        });
     morva::confui::registerSheetCommands(commands, environment,
                                          [&app] { return app.mainWindow(); });
 

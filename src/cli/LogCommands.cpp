@@ -51,7 +51,8 @@ int runLogCommand(Context& context)
         }
     }
     auto fileSystem = platform::makeSystemFileSystem();
-    platform::SystemClock clock;
+    platform::SystemClock systemClock;
+    platform::Clock& clock = context.clock ? *context.clock : systemClock;
     app::LogReader reader(*fileSystem, logPathFor(context.programDir, *fileSystem, clock));
     for (;;) {
         const app::LogReadResult result = reader.readNewLines();

@@ -683,7 +683,7 @@ const SchemaGroup kSchema[] = {
     {ValueKind::String, 0, "<RAWMSG>", "InboundBlockUDMArg"},
     {ValueKind::String, 0, "X", "InboundBlockUDMExeExitCode"},
     {ValueKind::Int, 0, "0", "InboundBlockCCSThreshold InboundBlockHeurValue2 OutboundCCSVerMin"},
-    {ValueKind::String, ValueFlag::TrimRight, "ccs.morva-gateway.net", "OutboundCCSIP"},
+    {ValueKind::String, ValueFlag::TrimRight, "ccs.brentmoor.example", "OutboundCCSIP"},
     {ValueKind::Int, 0, "53", "OutboundCCSPort InboundCCSPort"},
     {ValueKind::Int, 0, "2", "OutboundCCSVerMax"},
     {ValueKind::String, ValueFlag::Trim, "", "InboundCCSIPAddress"},

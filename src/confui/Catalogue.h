@@ -321,6 +321,10 @@ public:
     {
         return false;
     }
+    // Opens the routing grid over the list key `key` (SMTPStaticRoute,
+    // ExchStaticRoute); the grid stores and saves every change itself.
+    // False when the engine offers no routing editor.
+    virtual bool editRoutes(std::string_view key) { return false; }
 };
 
 struct PageHooks

@@ -126,6 +126,15 @@ bool ConfigPage::editTextFile(std::string_view fileName, std::string_view captio
                                     uiText(captionId, environment.language));
 }
 
+bool ConfigPage::editRoutes(std::string_view key)
+{
+    const SheetEnvironment& environment = *m_host.environment;
+    if (!environment.editRoutes)
+        return false;
+    environment.editRoutes(this, std::string(key));
+    return true;
+}
+
 void ConfigPage::ensureLoaded()
 {
     if (m_loaded)

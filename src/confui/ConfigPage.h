@@ -106,6 +106,7 @@ private:
     std::string programDir() const override;
     config::ConfigStore& store() override;
     bool editTextFile(std::string_view fileName, std::string_view captionId) override;
+    bool editRoutes(std::string_view key) override;
 
     PageDef m_definition;
     PageHost m_host;

@@ -38,7 +38,7 @@ int optionsSheetTypeOf(int commandId)
     return 0;
 }
 
-SheetEnvironment consoleSheetEnvironment(app::ConsoleApp& console)
+SheetEnvironment consoleSheetEnvironment(app::ConsoleApp& console, const RouteEditor& editRoutes)
 {
     app::AppEnvironment& env = console.environment();
     SheetEnvironment sheets;
@@ -52,18 +52,19 @@ SheetEnvironment consoleSheetEnvironment(app::ConsoleApp& console)
     sheets.openUrl = [&opener = services.urlOpener](const QString& url) {
         return opener.openUrl(url.toStdString());
     };
+    sheets.editRoutes = editRoutes;
     return withDesktopDefaults(std::move(sheets));
 }
 
-void registerConfigurationCommands(app::ConsoleApp& console)
+void registerConfigurationCommands(app::ConsoleApp& console, RouteEditor editRoutes)
 {
     app::CommandRegistry& table = console.commands();
     app::ConsoleApp* app = &console;
     // The language may change after start-up, so the environment is made
     // when the command runs.
     for (const CommandSheet& entry : kCommandSheets)
-        table.setHandler(entry.commandId, [app, type = entry.type] {
-            openOptionsSheet(type, consoleSheetEnvironment(*app), app->mainWindow());
+        table.setHandler(entry.commandId, [app, type = entry.type, editRoutes] {
+            openOptionsSheet(type, consoleSheetEnvironment(*app, editRoutes), app->mainWindow());
         });
     table.setHandler(command::JunkMailAddOn, [app] {
         const SheetEnvironment environment = consoleSheetEnvironment(*app);
@@ -74,8 +75,8 @@ void registerConfigurationCommands(app::ConsoleApp& console)
         auto sheet = buildCatalogueSheet(kAdvancedSheetType, environment, app->mainWindow());
         sheet->environment().runDialog(*sheet);
     });
-    console.firstRunSteps().optionsWizard = [app] {
-        openOptionsSheet(1, consoleSheetEnvironment(*app), app->mainWindow());
+    console.firstRunSteps().optionsWizard = [app, editRoutes] {
+        openOptionsSheet(1, consoleSheetEnvironment(*app, editRoutes), app->mainWindow());
     };
 }
 

@@ -8,14 +8,20 @@ class ConsoleApp;
 
 namespace morva::confui {
 
+// Opens the routing grid over a list key; see SheetEnvironment::editRoutes.
+using RouteEditor = std::function<void(QWidget* parent, const std::string& key)>;
+
 // The sheet environment of the running console: its store, language,
-// program directory, add-on probe and URL opener.
-SheetEnvironment consoleSheetEnvironment(app::ConsoleApp& console);
+// program directory, add-on probe, URL opener and routing grid.
+SheetEnvironment consoleSheetEnvironment(app::ConsoleApp& console,
+                                         const RouteEditor& editRoutes = {});
 
 // Registers the configuration commands with the console's command table
 // (Options 6036 to 6047, the add-on sheet 6031, Advanced Configuration
 // 6006) and the setup wizard as the first-run step after the add-on probe.
-void registerConfigurationCommands(app::ConsoleApp& console);
+// The "Routing..." buttons of the Exchange and Connections pages open
+// `editRoutes` (no action when it is empty).
+void registerConfigurationCommands(app::ConsoleApp& console, RouteEditor editRoutes = {});
 
 // The Options sheet of a menu command; 0 for other commands.
 int optionsSheetTypeOf(int commandId);

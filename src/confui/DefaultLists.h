@@ -24,8 +24,4 @@ constexpr std::array<std::string_view, 4> kDefaultBlocklistZones = {
     "zen.spamhaus.org", "bl.spamcop.net", "b.barracudacentral.org", "psbl.surriel.com"};
 constexpr std::size_t kWizardBlocklistZoneCount = 3;
 
-// The mail domain of the gateway's maker; the first run excludes its senders
-// and recipients from blocking.
-constexpr std::string_view kMakerMailDomain = "morva-gateway.com";
-
 } // namespace morva::confui

@@ -4,6 +4,7 @@
 #include "config/ValueFlag.h"
 #include "confui/DefaultLists.h"
 #include "confui/EntryChecks.h"
+#include "resources/Maker.h"
 
 #include <algorithm>
 
@@ -48,7 +49,7 @@ void applyWizardPresets(config::ConfigStore& store, int spamLevel)
         store.setBool(key, true);
     store.setInt("InboundBlockCCSThreshold", 0);
     store.setInt("InboundBlockHeurValue", 50);
-    appendMissing(store, "InboundExclBlockFromAddress", {"*@" + std::string(kMakerMailDomain)});
+    appendMissing(store, "InboundExclBlockFromAddress", {"*@" + std::string(maker::kMailDomain)});
     store.setInt("InboundExclDNSWLTrust", kWizardDnswlTrust);
 
     std::vector<std::string> zones;

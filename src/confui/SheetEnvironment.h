@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/Maker.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -23,7 +25,7 @@ struct SheetEnvironment
     std::string programDir;
     // The options document on the maker's web site; a page's help
     // reference is this plus "#" and the page's anchor.
-    std::string helpDocument = "https://www.morva-gateway.com/docs/options.html";
+    std::string helpDocument = maker::kOptionsDocument;
 
     // Whether the Exchange junk-mail add-on is installed.
     std::function<bool()> addOnInstalled;
@@ -47,6 +49,10 @@ struct SheetEnvironment
     // saves the file itself; false when it could not be opened. May be empty.
     std::function<bool(QWidget* parent, const std::string& path, const QString& caption)>
         editTextFile;
+    // Opens the routing grid over a list key of the store (SMTPStaticRoute,
+    // ExchStaticRoute), which stores and saves every change itself. May be
+    // empty.
+    std::function<void(QWidget* parent, const std::string& key)> editRoutes;
 };
 
 // Fills every empty function with the desktop's implementation.

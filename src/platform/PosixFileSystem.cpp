@@ -1,5 +1,6 @@
 #include "platform/PosixFileSystem.h"
 
+#include "platform/OpenModes.h"
 #include "platform/SystemFileSystem.h"
 #include "platform/WildcardMatch.h"
 
@@ -57,51 +58,8 @@ constexpr off_t kDeniesRead = kShareBase + 2;
 constexpr off_t kDeniesWrite = kShareBase + 3;
 constexpr off_t kShareBytes = 4;
 
-enum class Disposition
-{
-    OpenExisting,
-    CreateAlways,
-    OpenAlways,
-    CreateNew
-};
-
-struct ModeRule
-{
-    bool write;
-    bool shareRead;
-    bool shareWrite;
-    Disposition disposition;
-};
-
-bool ruleForMode(OpenMode mode, ModeRule* rule)
-{
-    switch (mode) {
-    case 1:
-    case 7:
-        *rule = {false, true, true, Disposition::OpenExisting};
-        return true;
-    case 2:
-        *rule = {true, false, false, Disposition::OpenExisting};
-        return true;
-    case 3:
-        *rule = {true, true, false, Disposition::OpenExisting};
-        return true;
-    case 4:
-        *rule = {true, false, false, Disposition::CreateAlways};
-        return true;
-    case 5:
-        *rule = {true, true, false, Disposition::OpenAlways};
-        return true;
-    case 9:
-        *rule = {true, false, false, Disposition::CreateNew};
-        return true;
-    case 10:
-        *rule = {true, true, false, Disposition::CreateAlways};
-        return true;
-    default:
-        return false;
-    }
-}
+using Disposition = OpenDisposition;
+using ModeRule = OpenModeRule;
 
 void setError(FileError* out, FileError value)
 {
@@ -410,12 +368,12 @@ std::string joinPath(const std::string& directory, std::string_view name)
 std::unique_ptr<File> PosixFileSystem::open(const std::string& path, OpenMode mode,
                                             FileError* error)
 {
-    ModeRule rule{};
-    if (!ruleForMode(mode, &rule)) {
+    const std::optional<ModeRule> rule = openModeRule(mode);
+    if (!rule) {
         setError(error, FileError::InvalidMode);
         return nullptr;
     }
-    return openWithRule(path, rule, error);
+    return openWithRule(path, *rule, error);
 }
 
 FileStat PosixFileSystem::stat(const std::string& path)
@@ -498,7 +456,7 @@ std::unique_ptr<File> PosixFileSystem::createTemporary(const std::string& direct
     std::mt19937_64 random(
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
         (static_cast<std::uint64_t>(::getpid()) << 32) ^ counter++);
-    const ModeRule rule{true, false, false, Disposition::CreateNew};
+    const ModeRule rule = *openModeRule(9); // create new, shared with nobody
     FileError lastError = FileError::AlreadyExists;
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name(prefix);

@@ -1,5 +1,6 @@
 #include "platform/WindowsFileSystem.h"
 
+#include "platform/OpenModes.h"
 #include "platform/SystemFileSystem.h"
 #include "platform/WildcardMatch.h"
 #include "platform/WindowsText.h"
@@ -62,37 +63,26 @@ struct ModeRule
     DWORD disposition;
 };
 
-// The gateway's file object opens its files exactly like this; keep the
-// table in step with the mode list in FileSystem.h.
-bool ruleForMode(OpenMode mode, ModeRule* rule)
+ModeRule windowsRule(const OpenModeRule& rule)
 {
-    constexpr DWORD kReadWrite = GENERIC_READ | GENERIC_WRITE;
-    switch (mode) {
-    case 1:
-    case 7:
-        *rule = {GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING};
-        return true;
-    case 2:
-        *rule = {kReadWrite, 0, OPEN_EXISTING};
-        return true;
-    case 3:
-        *rule = {kReadWrite, FILE_SHARE_READ, OPEN_EXISTING};
-        return true;
-    case 4:
-        *rule = {kReadWrite, 0, CREATE_ALWAYS};
-        return true;
-    case 5:
-        *rule = {kReadWrite, FILE_SHARE_READ, OPEN_ALWAYS};
-        return true;
-    case 9:
-        *rule = {kReadWrite, 0, CREATE_NEW};
-        return true;
-    case 10:
-        *rule = {kReadWrite, FILE_SHARE_READ, CREATE_ALWAYS};
-        return true;
-    default:
-        return false;
+    DWORD disposition = OPEN_EXISTING;
+    switch (rule.disposition) {
+    case OpenDisposition::OpenExisting:
+        disposition = OPEN_EXISTING;
+        break;
+    case OpenDisposition::CreateAlways:
+        disposition = CREATE_ALWAYS;
+        break;
+    case OpenDisposition::OpenAlways:
+        disposition = OPEN_ALWAYS;
+        break;
+    case OpenDisposition::CreateNew:
+        disposition = CREATE_NEW;
+        break;
     }
+    return {GENERIC_READ | (rule.write ? GENERIC_WRITE : 0u),
+            (rule.shareRead ? FILE_SHARE_READ : 0u) | (rule.shareWrite ? FILE_SHARE_WRITE : 0u),
+            disposition};
 }
 
 void setError(FileError* out, FileError value)
@@ -330,12 +320,12 @@ unsigned long renameReplacing(const std::wstring& from, const std::wstring& to,
 std::unique_ptr<File> WindowsFileSystem::open(const std::string& path, OpenMode mode,
                                               FileError* error)
 {
-    ModeRule rule{};
-    if (!ruleForMode(mode, &rule)) {
+    const std::optional<OpenModeRule> modeRule = openModeRule(mode);
+    if (!modeRule) {
         setError(error, FileError::InvalidMode);
         return nullptr;
     }
-    return openWithRule(widen(path), rule, error);
+    return openWithRule(widen(path), windowsRule(*modeRule), error);
 }
 
 FileStat WindowsFileSystem::stat(const std::string& path)
@@ -405,7 +395,7 @@ std::unique_ptr<File> WindowsFileSystem::createTemporary(const std::string& dire
     std::mt19937_64 random(GetTickCount64() ^
                            (static_cast<std::uint64_t>(GetCurrentProcessId()) << 32) ^
                            (static_cast<std::uint64_t>(counter++) << 48));
-    const ModeRule rule{GENERIC_READ | GENERIC_WRITE, 0, CREATE_NEW};
+    const ModeRule rule = windowsRule(*openModeRule(9)); // create new, shared with nobody
     FileError lastError = FileError::AlreadyExists;
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name(prefix);

@@ -1,19 +1,24 @@
 #pragma once
 
+#include "confui/ListBinding.h"
+#include "confui/SheetEnvironment.h"
 #include "records/RecordContext.h"
 
 #include <QDialog>
 #include <string>
 #include <vector>
 
-class QPushButton;
-class QTreeWidget;
+namespace morva::confui {
+class ListBox;
+}
 
 namespace morva::records {
 
 // "E-mail domain on Exchange": the domains of ExchInboundDomain with the
-// comment of each line. Ok stores the list and writes "Morva.ini" (a failed
-// write is reported; the dialog closes either way); Cancel changes nothing.
+// comment of each line, edited like every list setting of the configuration
+// pages (entry dialog "EditDomain", the key's normalisation). Ok stores the
+// list and writes "Morva.ini" (a failed write is reported; the dialog closes
+// either way); Cancel changes nothing.
 class Cwm_DomainListDialogDlg : public QDialog
 {
     Q_OBJECT
@@ -21,31 +26,22 @@ public:
     static constexpr const char* kKey = "ExchInboundDomain";
 
     Cwm_DomainListDialogDlg(const RecordContext& context, QWidget* parent = nullptr);
+    ~Cwm_DomainListDialogDlg() override;
 
     int run();
-    void newDomain();
-    void editDomain();
-    void deleteDomains();
 
-    const std::vector<std::string>& domains() const { return m_domains; }
-    const std::vector<std::string>& comments() const { return m_comments; }
-    QTreeWidget* list() const { return m_list; }
-    QPushButton* editButton() const { return m_edit; }
-    QPushButton* deleteButton() const { return m_delete; }
+    const std::vector<std::string>& domains() const { return m_binding.values(); }
+    const std::vector<std::string>& comments() const { return m_binding.comments(); }
+    confui::ListBox* listBox() const { return m_box; }
 
 public slots:
     void accept() override;
 
 private:
-    void refill();
-    bool editEntry(std::string& domain, std::string& comment);
-
     RecordContext m_context;
-    std::vector<std::string> m_domains;
-    std::vector<std::string> m_comments;
-    QTreeWidget* m_list;
-    QPushButton* m_edit;
-    QPushButton* m_delete;
+    confui::SheetEnvironment m_environment;
+    confui::ListBinding m_binding;
+    confui::ListBox* m_box;
 };
 
 } // namespace morva::records

@@ -2,15 +2,14 @@
 
 #include "app/MessageBox.h"
 #include "config/ConfigStore.h"
+#include "records/ListDialogFrame.h"
 #include "records/RecordText.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QVBoxLayout>
 
 namespace morva::records {
 
@@ -22,37 +21,15 @@ Cwm_GridListDlg::Cwm_GridListDlg(const RecordContext& context, std::string_view 
     setWindowTitle(uiText(captionId, context.language));
     m_model = new QStandardItemModel(0, static_cast<int>(headings.size()), this);
     m_model->setHorizontalHeaderLabels(headings);
-    m_grid = new QTableView(this);
-    m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setWordWrap(false);
-    m_grid->verticalHeader()->hide();
-    m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->horizontalHeader()->setDefaultSectionSize(220);
-    m_grid->installEventFilter(this);
-    connect(m_grid, &QTableView::doubleClicked, this, [this] { editEntry(); });
-
-    const int lang = context.language;
-    m_new = new QPushButton(uiText("records.new", lang), this);
-    m_edit = new QPushButton(uiText("records.edit", lang), this);
-    m_delete = new QPushButton(uiText("records.delete", lang), this);
-    auto* close = new QPushButton(uiText("records.close", lang), this);
-    for (QPushButton* button : {m_new, m_edit, m_delete, close})
-        button->setAutoDefault(false);
-    connect(m_new, &QPushButton::clicked, this, [this] { newEntry(); });
-    connect(m_edit, &QPushButton::clicked, this, [this] { editEntry(); });
-    connect(m_delete, &QPushButton::clicked, this, [this] { deleteEntry(); });
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {m_new, m_edit, m_delete})
-        buttons->addWidget(button);
-    buttons->addStretch();
-    buttons->addWidget(close);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_grid, 1);
-    layout->addLayout(buttons);
+    m_frame = buildListDialogFrame(*this, QAbstractItemView::SingleSelection, context.language);
+    m_frame.grid->setModel(m_model);
+    // The columns share the width, so none hides behind a scroll bar.
+    m_frame.grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_frame.grid->installEventFilter(this);
+    connect(m_frame.grid, &QTableView::doubleClicked, this, [this] { editEntry(); });
+    connect(m_frame.newButton, &QPushButton::clicked, this, [this] { newEntry(); });
+    connect(m_frame.editButton, &QPushButton::clicked, this, [this] { editEntry(); });
+    connect(m_frame.deleteButton, &QPushButton::clicked, this, [this] { deleteEntry(); });
     resize(640, 360);
 }
 
@@ -64,7 +41,8 @@ int Cwm_GridListDlg::run()
 
 void Cwm_GridListDlg::refill()
 {
-    const int previous = m_grid->currentIndex().isValid() ? m_grid->currentIndex().row() : 0;
+    const int previous =
+        m_frame.grid->currentIndex().isValid() ? m_frame.grid->currentIndex().row() : 0;
     m_model->setRowCount(0);
     for (int i = 0; i < entryCount(); ++i) {
         QList<QStandardItem*> row;
@@ -73,15 +51,15 @@ void Cwm_GridListDlg::refill()
         m_model->appendRow(row);
     }
     if (m_model->rowCount() > 0)
-        m_grid->selectRow(std::min(previous, m_model->rowCount() - 1));
+        m_frame.grid->selectRow(std::min(previous, m_model->rowCount() - 1));
     updateButtons();
 }
 
 void Cwm_GridListDlg::updateButtons()
 {
     const bool any = m_model->rowCount() > 0;
-    m_edit->setEnabled(any);
-    m_delete->setEnabled(any);
+    m_frame.editButton->setEnabled(any);
+    m_frame.deleteButton->setEnabled(any);
 }
 
 void Cwm_GridListDlg::storeAndSave()
@@ -100,12 +78,12 @@ void Cwm_GridListDlg::newEntry()
     appendEntry(sheet.values());
     storeAndSave();
     refill();
-    m_grid->selectRow(m_model->rowCount() - 1);
+    m_frame.grid->selectRow(m_model->rowCount() - 1);
 }
 
 void Cwm_GridListDlg::editEntry()
 {
-    const QModelIndex current = m_grid->currentIndex();
+    const QModelIndex current = m_frame.grid->currentIndex();
     if (!current.isValid() || current.row() >= entryCount())
         return;
     Cwm_EntrySheet sheet(m_sheet, m_context.language, this);
@@ -119,7 +97,7 @@ void Cwm_GridListDlg::editEntry()
 
 void Cwm_GridListDlg::deleteEntry()
 {
-    const QModelIndex current = m_grid->currentIndex();
+    const QModelIndex current = m_frame.grid->currentIndex();
     if (!current.isValid() || current.row() >= entryCount())
         return;
     if (app::MessageBox::showText(this, app::MessageKind::Question, m_deleteQuestionId) !=
@@ -132,7 +110,7 @@ void Cwm_GridListDlg::deleteEntry()
 
 bool Cwm_GridListDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+    if (watched == m_frame.grid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             editEntry();

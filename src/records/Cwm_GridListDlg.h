@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/Cwm_EntrySheet.h"
+#include "records/ListDialogFrame.h"
 #include "records/RecordContext.h"
 
 #include <QDialog>
@@ -28,11 +29,11 @@ public:
     void deleteEntry();
     void refill();
 
-    QTableView* grid() const { return m_grid; }
+    QTableView* grid() const { return m_frame.grid; }
     QStandardItemModel* model() const { return m_model; }
-    QPushButton* newButton() const { return m_new; }
-    QPushButton* editButton() const { return m_edit; }
-    QPushButton* deleteButton() const { return m_delete; }
+    QPushButton* newButton() const { return m_frame.newButton; }
+    QPushButton* editButton() const { return m_frame.editButton; }
+    QPushButton* deleteButton() const { return m_frame.deleteButton; }
 
 protected:
     Cwm_GridListDlg(const RecordContext& context, std::string_view captionId,
@@ -61,10 +62,7 @@ private:
     EntrySheetDef m_sheet;
     std::string m_deleteQuestionId;
     QStandardItemModel* m_model;
-    QTableView* m_grid;
-    QPushButton* m_new;
-    QPushButton* m_edit;
-    QPushButton* m_delete;
+    ListDialogFrame m_frame;
 };
 
 } // namespace morva::records

@@ -4,17 +4,15 @@
 #include "app/MessageBox.h"
 #include "db/DataSet.h"
 #include "db/RecordFile.h"
+#include "records/ListDialogFrame.h"
 #include "records/RecordText.h"
 #include "resources/CommandIds.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
 
 namespace morva::records {
 
@@ -24,49 +22,21 @@ Cwm_RecordListDlg::Cwm_RecordListDlg(const RecordContext& context, std::string_v
 {
     setWindowTitle(uiText(captionId, context.language));
     m_model = new RecordListModel(std::move(icon), std::move(headings), this);
-    m_grid = new QTableView(this);
-    m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setAlternatingRowColors(true);
-    m_grid->setWordWrap(false);
-    m_grid->verticalHeader()->hide();
-    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
-    QHeaderView* header = m_grid->horizontalHeader();
+    m_frame = buildListDialogFrame(*this, QAbstractItemView::ExtendedSelection, context.language);
+    m_frame.grid->setModel(m_model);
+    QHeaderView* header = m_frame.grid->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     header->resizeSection(0, 24);
-    header->resizeSection(1, m_grid->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+    header->resizeSection(1,
+                          m_frame.grid->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
     header->resizeSection(2, 260);
-    header->setStretchLastSection(true);
-    header->setHighlightSections(false);
-    m_grid->installEventFilter(this);
-    connect(m_grid, &QTableView::doubleClicked, this, [this] { editRecord(); });
-    connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    m_frame.grid->installEventFilter(this);
+    connect(m_frame.grid, &QTableView::doubleClicked, this, [this] { editRecord(); });
+    connect(m_frame.grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { updateButtons(); });
-
-    const int lang = context.language;
-    m_new = new QPushButton(uiText("records.new", lang), this);
-    m_edit = new QPushButton(uiText("records.edit", lang), this);
-    m_delete = new QPushButton(uiText("records.delete", lang), this);
-    auto* close = new QPushButton(uiText("records.close", lang), this);
-    for (QPushButton* button : {m_new, m_edit, m_delete, close})
-        button->setAutoDefault(false);
-    connect(m_new, &QPushButton::clicked, this, [this] { newRecord(); });
-    connect(m_edit, &QPushButton::clicked, this, [this] { editRecord(); });
-    connect(m_delete, &QPushButton::clicked, this, [this] { deleteSelected(); });
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(m_new);
-    buttons->addWidget(m_edit);
-    buttons->addWidget(m_delete);
-    buttons->addStretch();
-    buttons->addWidget(close);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_grid, 1);
-    layout->addLayout(buttons);
+    connect(m_frame.newButton, &QPushButton::clicked, this, [this] { newRecord(); });
+    connect(m_frame.editButton, &QPushButton::clicked, this, [this] { editRecord(); });
+    connect(m_frame.deleteButton, &QPushButton::clicked, this, [this] { deleteSelected(); });
     resize(720, 440);
 }
 
@@ -91,7 +61,8 @@ void Cwm_RecordListDlg::setStatus(std::string_view textId)
 void Cwm_RecordListDlg::refill()
 {
     db::RecordFile* records = file();
-    const int previousRow = m_grid->currentIndex().isValid() ? m_grid->currentIndex().row() : 0;
+    const int previousRow =
+        m_frame.grid->currentIndex().isValid() ? m_frame.grid->currentIndex().row() : 0;
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     // Pass 1: count the live records to size the grid and the progress.
@@ -128,8 +99,8 @@ void Cwm_RecordListDlg::refill()
 
     if (m_model->rowCount() > 0) {
         const int row = std::min(previousRow, m_model->rowCount() - 1);
-        m_grid->setCurrentIndex(m_model->index(row, 1));
-        m_grid->selectRow(row);
+        m_frame.grid->setCurrentIndex(m_model->index(row, 1));
+        m_frame.grid->selectRow(row);
     }
     updateButtons();
 }
@@ -137,7 +108,7 @@ void Cwm_RecordListDlg::refill()
 std::vector<std::uint32_t> Cwm_RecordListDlg::selectedRecords() const
 {
     std::vector<int> rows;
-    for (const QModelIndex& index : m_grid->selectionModel()->selectedRows())
+    for (const QModelIndex& index : m_frame.grid->selectionModel()->selectedRows())
         rows.push_back(index.row());
     std::sort(rows.begin(), rows.end());
     std::vector<std::uint32_t> records;
@@ -150,17 +121,17 @@ void Cwm_RecordListDlg::newRecord()
 {
     if (openSheet(0) == kSheetWritten)
         refill();
-    m_grid->setFocus();
+    m_frame.grid->setFocus();
 }
 
 void Cwm_RecordListDlg::editRecord()
 {
-    const QModelIndex current = m_grid->currentIndex();
+    const QModelIndex current = m_frame.grid->currentIndex();
     if (!current.isValid())
         return;
     if (openSheet(m_model->recordAt(current.row())) == kSheetWritten)
         refill();
-    m_grid->setFocus();
+    m_frame.grid->setFocus();
 }
 
 void Cwm_RecordListDlg::deleteSelected()
@@ -185,14 +156,14 @@ void Cwm_RecordListDlg::deleteSelected()
 void Cwm_RecordListDlg::updateButtons()
 {
     const bool hasRows = m_model->rowCount() > 0;
-    const bool selected = m_grid->selectionModel()->hasSelection();
-    m_edit->setEnabled(hasRows && m_grid->currentIndex().isValid());
-    m_delete->setEnabled(hasRows && selected);
+    const bool selected = m_frame.grid->selectionModel()->hasSelection();
+    m_frame.editButton->setEnabled(hasRows && m_frame.grid->currentIndex().isValid());
+    m_frame.deleteButton->setEnabled(hasRows && selected);
 }
 
 bool Cwm_RecordListDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+    if (watched == m_frame.grid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             editRecord();

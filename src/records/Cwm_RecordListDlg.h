@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/ListDialogFrame.h"
 #include "records/RecordContext.h"
 #include "records/RecordListModel.h"
 
@@ -38,11 +39,11 @@ public:
     void editRecord();
     void deleteSelected();
 
-    QTableView* grid() const { return m_grid; }
+    QTableView* grid() const { return m_frame.grid; }
     RecordListModel* model() const { return m_model; }
-    QPushButton* newButton() const { return m_new; }
-    QPushButton* editButton() const { return m_edit; }
-    QPushButton* deleteButton() const { return m_delete; }
+    QPushButton* newButton() const { return m_frame.newButton; }
+    QPushButton* editButton() const { return m_frame.editButton; }
+    QPushButton* deleteButton() const { return m_frame.deleteButton; }
     // The record numbers of the selected rows, in row order.
     std::vector<std::uint32_t> selectedRecords() const;
 
@@ -66,10 +67,7 @@ private:
 
     RecordContext m_context;
     RecordListModel* m_model;
-    QTableView* m_grid;
-    QPushButton* m_new;
-    QPushButton* m_edit;
-    QPushButton* m_delete;
+    ListDialogFrame m_frame;
 };
 
 } // namespace morva::records

@@ -3,6 +3,9 @@
 #include "config/ConfigStore.h"
 #include "records/RecordText.h"
 
+#include <QHeaderView>
+#include <QTableView>
+
 namespace morva::records {
 
 namespace {
@@ -38,6 +41,9 @@ Cwm_RouteListDlg::Cwm_RouteListDlg(const RecordContext& context, std::string key
       m_routes(std::move(key))
 {
     setObjectName(QStringLiteral("RouteList"));
+    // The port needs only the room of its heading.
+    grid()->horizontalHeader()->setStretchLastSection(false);
+    grid()->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     m_routes.load(store());
 }
 

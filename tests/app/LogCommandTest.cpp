@@ -1,7 +1,10 @@
 #include "cli/Commands.h"
+#include "platform/Clock.h"
 
 #include <QTemporaryDir>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -56,6 +59,49 @@ TEST(LogCommand, MissingLogPrintsNothing)
     const CommandRun run = runLog(dir.path().toStdString() + "/");
     EXPECT_EQ(run.code, morva::cli::kExitOk);
     EXPECT_EQ(run.out, "");
+}
+
+// The follower's waits: each one runs the next step of the gateway's writing.
+class ScriptedClock final : public morva::platform::Clock
+{
+public:
+    explicit ScriptedClock(std::vector<std::function<void()>> steps) : m_steps(std::move(steps)) {}
+    std::chrono::steady_clock::time_point now() override { return m_now; }
+    void sleepFor(std::chrono::milliseconds duration) override
+    {
+        m_now += duration;
+        if (m_next < m_steps.size())
+            m_steps[m_next++]();
+    }
+
+private:
+    std::vector<std::function<void()>> m_steps;
+    std::size_t m_next = 0;
+    std::chrono::steady_clock::time_point m_now{};
+};
+
+TEST(LogCommand, FollowShowsWholeLinesAsTheyComeAndStartsOverAfterARotation)
+{
+    QTemporaryDir dir;
+    const std::string programDir = dir.path().toStdString() + "/";
+    const std::string log = programDir + "GW.log";
+    auto append = [&log](const char* text) {
+        std::ofstream(log, std::ios::binary | std::ios::app) << text;
+    };
+    append("08.12.26 12:00:00 7: first\r\n");
+    std::ostringstream out, err;
+    ScriptedClock clock({
+        [&] { append("08.12.26 12:00:01 2: second\r\n08.12.26 12:00:02 3: thi"); },
+        [&] { append("rd\r\n"); }, [] {}, // nothing new
+        [&] { std::ofstream(log, std::ios::binary) << "08.12.26 13:00:00 1: rotated\r\n"; },
+        [&] { out.setstate(std::ios::badbit); }, // whoever read our output went away
+    });
+    morva::cli::Context context{programDir, {"--follow"}, out, err, &clock};
+    EXPECT_EQ(morva::cli::runLogCommand(context), morva::cli::kExitFailure);
+    EXPECT_EQ(out.str(), "12:00:00\t7\tfirst\n"
+                         "12:00:01\t2\tsecond\n"
+                         "12:00:02\t3\tthird\n"
+                         "13:00:00\t1\trotated\n");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "config/ConfigStore.h"
 
-#include "config/MemoryFileSystem.h"
+#include "support/MemoryFileSystem.h"
 #include "config/Schema.h"
 #include "platform/Clock.h"
 

@@ -2,7 +2,7 @@
 
 #include "config/ConfigStore.h"
 #include "config/DerivedSettings.h"
-#include "config/MemoryFileSystem.h"
+#include "support/MemoryFileSystem.h"
 #include "platform/Clock.h"
 
 #include <gtest/gtest.h>

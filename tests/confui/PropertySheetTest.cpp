@@ -140,6 +140,59 @@ TEST(PropertySheet, CancelAfterApplyKeepsWhatApplyWrote)
     EXPECT_TRUE(fixture.store->getBool("IniWizard")); // not confirmed
 }
 
+TEST(PropertySheet, RoutingButtonsOpenTheirRouteListsWhoseSavesTheSheetKeeps)
+{
+    // The routing grid saves "Morva.ini" while the sheet is still open; the
+    // sheet's own save afterwards must neither be refused nor undo it.
+    GuiFixture fixture("ExchHost=old.example\r\n");
+    std::vector<std::pair<std::string, QWidget*>> opened;
+    morva::confui::SheetEnvironment environment = fixture.environment();
+    environment.editRoutes = [&](QWidget* parent, const std::string& key) {
+        opened.emplace_back(key, parent);
+        fixture.store->setList(key, {"corp.example:mx." + key + ".example:25"});
+        EXPECT_TRUE(fixture.store->save());
+    };
+    fixture.dialogs = [&](QDialog& dialog) {
+        auto& sheet = static_cast<Cwm_BasePropSheet&>(dialog);
+        sheet.show();
+        for (const char* name : {"IniStd", "IniCon"}) {
+            int index = 0;
+            while (index < sheet.pageCount() && sheet.page(index)->name() != name)
+                ++index;
+            EXPECT_LT(index, sheet.pageCount()) << name;
+            if (index == sheet.pageCount())
+                continue;
+            EXPECT_TRUE(sheet.setActivePage(index));
+            ConfigPage* page = sheet.page(index);
+            QPushButton* button =
+                page->buttonFor(std::string(name) == "IniStd" ? "exchangeRoutes" : "smtpRoutes");
+            EXPECT_TRUE(button) << name;
+            if (!button)
+                continue;
+            EXPECT_EQ(button->text(), "Routing...");
+            button->click();
+            EXPECT_TRUE(page->isAncestorOf(opened.back().second));
+        }
+        auto* host =
+            static_cast<QLineEdit*>(sheet.page(std::string_view("IniStd"))->widgetFor("ExchHost"));
+        host->setText("new.example");
+        emit host->textEdited(host->text());
+        sheet.ok();
+        return sheet.result();
+    };
+    EXPECT_EQ(openOptionsSheet(2, environment), kIdOk);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0].first, "ExchStaticRoute");
+    EXPECT_EQ(opened[1].first, "SMTPStaticRoute");
+    EXPECT_TRUE(fixture.recorder.messages.empty());
+    const auto disk = fixture.fromDisk();
+    EXPECT_EQ(disk->getString("ExchHost"), "new.example");
+    EXPECT_EQ(disk->getList("ExchStaticRoute"),
+              std::vector<std::string>{"corp.example:mx.ExchStaticRoute.example:25"});
+    EXPECT_EQ(disk->getList("SMTPStaticRoute"),
+              std::vector<std::string>{"corp.example:mx.SMTPStaticRoute.example:25"});
+}
+
 TEST(PropertySheet, SaveFailureShowsTheMessageAndKeepsTheValues)
 {
     GuiFixture fixture("ExchHost=old.example\r\n");

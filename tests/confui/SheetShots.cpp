@@ -1,4 +1,4 @@
-// Saves a picture of every page of the Options sheets 5 to 13, the Phishing
+// Saves a picture of every page of the Options sheets 1 to 13, the Phishing
 // page and the Advanced Configuration sheet, for looking at layouts:
 //   morva_confui_sheet_shots <output dir> <language 0..4>
 // Run it under Xvfb (or the offscreen platform) with a scratch program dir.
@@ -63,7 +63,7 @@ int main(int argc, char** argv)
     environment.language = language;
     environment.programDir = programDir;
     environment = confui::withDesktopDefaults(environment);
-    for (int type = 5; type <= 13; ++type) {
+    for (int type = 1; type <= 13; ++type) {
         auto sheet = confui::buildOptionsSheet(type, environment);
         shoot(*sheet, dir, QStringLiteral("sheet%1").arg(type, 2, 10, QLatin1Char('0')));
     }

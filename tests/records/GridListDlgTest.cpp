@@ -1,5 +1,6 @@
 #include "RecordFixture.h"
-
+#include "confui/EntryEditDialog.h"
+#include "confui/ListBox.h"
 #include "records/Cwm_DomainListDialogDlg.h"
 #include "records/Cwm_EntrySheet.h"
 #include "records/Cwm_PairedListDlg.h"
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTreeWidget>
 
 using namespace morva;
 using namespace morva::records;
@@ -64,7 +66,8 @@ TEST_F(GridListDlgTest, FailedSaveIsReportedAndTheChangeKeptForTheNextSave)
     list.refill();
     const std::string before = m_scratch.read("Morva.ini");
     m_fs.resetCounts();
-    m_fs.injectFault(1, Fault::FailFromThen, platform::FileError::AccessDenied, Op::CreateTemporary);
+    m_fs.injectFault(1, Fault::FailFromThen, platform::FileError::AccessDenied,
+                     Op::CreateTemporary);
     answer = fillSheet({QStringLiteral("c.com"), QStringLiteral("d.com")});
     list.newEntry();
     ASSERT_EQ(m_messages.messages().size(), 1u);
@@ -90,7 +93,8 @@ TEST_F(GridListDlgTest, RouteGridWritesWhatTheGatewayReads)
     routes.refill();
     ASSERT_EQ(routes.model()->rowCount(), 1);
     EXPECT_EQ(routes.model()->item(0, 2)->text(), QStringLiteral("25"));
-    answer = fillSheet({QStringLiteral("b.com"), QStringLiteral("2001:db8::1"), QStringLiteral("587")});
+    answer =
+        fillSheet({QStringLiteral("b.com"), QStringLiteral("2001:db8::1"), QStringLiteral("587")});
     routes.newEntry();
     EXPECT_EQ(routes.grid()->currentIndex().row(), 1) << "the new entry is selected";
     EXPECT_EQ(m_store.getList("SMTPStaticRoute"),
@@ -108,8 +112,8 @@ TEST_F(GridListDlgTest, EntrySheetRefusesBlankAndOutOfRangeFields)
     answer = [&](QDialog& dialog) {
         auto& sheet = dynamic_cast<Cwm_EntrySheet&>(dialog);
         for (const QStringList& values :
-             {QStringList{"", "h", "25"}, QStringList{"d", " ", "25"}, QStringList{"d", "h", "70000"},
-              QStringList{"d", "h", "x"}}) {
+             {QStringList{"", "h", "25"}, QStringList{"d", " ", "25"},
+              QStringList{"d", "h", "70000"}, QStringList{"d", "h", "x"}}) {
             sheet.setValues(values);
             refused += accept(dialog) == QDialog::Rejected;
         }
@@ -122,4 +126,51 @@ TEST_F(GridListDlgTest, EntrySheetRefusesBlankAndOutOfRangeFields)
     EXPECT_TRUE(m_store.getList("ExchStaticRoute").empty());
 }
 
-}  // namespace
+TEST_F(GridListDlgTest, DomainListSavesOnOkWithCommentsAndNothingOnCancel)
+{
+    load("; the first domain\r\nExchInboundDomain=corp.example\r\n");
+    const std::string before = m_scratch.read("Morva.ini");
+    auto addDomain = [](QString domain, QString comment) {
+        return [domain, comment](QDialog& dialog) {
+            auto& entry = dynamic_cast<confui::EntryEditDialog&>(dialog);
+            entry.setFields({domain});
+            entry.setComment(comment);
+            return accept(dialog);
+        };
+    };
+    {
+        Cwm_DomainListDialogDlg list(m_context);
+        ASSERT_EQ(list.listBox()->view()->topLevelItemCount(), 1);
+        answer = addDomain(QStringLiteral("branch.example"), QStringLiteral("new office"));
+        list.listBox()->newEntry();
+        EXPECT_EQ(list.domains(), (Strings{"corp.example", "branch.example"}));
+        list.reject();
+    }
+    EXPECT_EQ(m_scratch.read("Morva.ini"), before) << "Cancel writes nothing";
+    EXPECT_EQ(m_store.getList("ExchInboundDomain"), Strings{"corp.example"});
+
+    Cwm_DomainListDialogDlg list(m_context);
+    answer = addDomain(QStringLiteral(" Branch.Example"), QStringLiteral("new office"));
+    list.listBox()->newEntry();
+    list.listBox()->view()->clearSelection();
+    list.listBox()->view()->topLevelItem(0)->setSelected(true);
+    list.listBox()->deleteEntries(); // asks; the catcher answers yes
+    m_fs.resetCounts();
+    m_fs.injectFault(1, Fault::FailFromThen, platform::FileError::AccessDenied,
+                     Op::CreateTemporary);
+    list.accept();
+    ASSERT_FALSE(m_messages.messages().empty());
+    EXPECT_TRUE(m_messages.messages().back().text.startsWith(kUnableToWrite));
+    EXPECT_EQ(list.result(), QDialog::Accepted) << "the dialog closes either way";
+    EXPECT_EQ(m_scratch.read("Morva.ini"), before);
+
+    m_fs.clearFault();
+    list.accept();
+    const std::string saved = m_scratch.read("Morva.ini");
+    EXPECT_EQ(saved.find("corp.example"), std::string::npos);
+    EXPECT_NE(saved.find("ExchInboundDomain=branch.example"), std::string::npos)
+        << "trimmed and in lower case, as the key wants";
+    EXPECT_NE(saved.find("new office"), std::string::npos) << "the comment is kept with its entry";
+}
+
+} // namespace

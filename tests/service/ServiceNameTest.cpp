@@ -1,6 +1,6 @@
 #include "service/ServiceName.h"
 
-#include "service/MemoryFileSystem.h"
+#include "support/MemoryFileSystem.h"
 
 #include <gtest/gtest.h>
 #include <string>

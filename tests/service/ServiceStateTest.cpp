@@ -2,7 +2,7 @@
 
 #include "platform/FakeServiceManager.h"
 #include "resources/Texts.h"
-#include "service/MemoryFileSystem.h"
+#include "support/MemoryFileSystem.h"
 
 #include <gtest/gtest.h>
 #include <string>

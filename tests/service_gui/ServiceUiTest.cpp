@@ -7,7 +7,7 @@
 #include "platform/FakeServiceManager.h"
 #include "resources/CommandIds.h"
 #include "service/Cwm_SvcDlg.h"
-#include "service/MemoryFileSystem.h"
+#include "support/MemoryFileSystem.h"
 #include "service/SvcDlgFeedback.h"
 #include "service_gui/GuiTestApp.h"
 

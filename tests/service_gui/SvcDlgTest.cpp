@@ -2,7 +2,7 @@
 #include "platform/FakeServiceManager.h"
 #include "resources/Texts.h"
 #include "service/Cwm_SvcDlg.h"
-#include "service/MemoryFileSystem.h"
+#include "support/MemoryFileSystem.h"
 #include "service/RecordingServiceFeedback.h"
 #include "service_gui/GuiTestApp.h"
 

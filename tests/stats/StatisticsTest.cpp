@@ -1,7 +1,7 @@
 #include "stats/Statistics.h"
 
 #include "platform/Clock.h"
-#include "service/MemoryFileSystem.h"
+#include "support/MemoryFileSystem.h"
 #include "stats/StatLine.h"
 #include "stats/StatisticsFile.h"
 

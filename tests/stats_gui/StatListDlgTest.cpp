@@ -1,6 +1,6 @@
 #include "platform/Clock.h"
 #include "resources/Texts.h"
-#include "service/MemoryFileSystem.h"
+#include "support/MemoryFileSystem.h"
 #include "service_gui/GuiTestApp.h"
 #include "stats/Cwm_StatListDlg.h"
 #include "stats/StatTableModel.h"

@@ -6,25 +6,46 @@
 namespace morva::confui::sheets {
 
 namespace {
+// The "Routing..." buttons: the static routes towards Exchange sit beside
+// its host, those of outbound SMTP beside the smart host they bypass.
+constexpr const char* kExchangeRoutes = "exchangeRoutes";
+constexpr const char* kSmtpRoutes = "smtpRoutes";
+
+PageHooks routingHooks()
+{
+    PageHooks hooks;
+    hooks.button = [](PageContext& page, std::string_view hook) {
+        if (hook == kExchangeRoutes)
+            page.editRoutes("ExchStaticRoute");
+        else if (hook == kSmtpRoutes)
+            page.editRoutes("SMTPStaticRoute");
+    };
+    return hooks;
+}
+
 PageDef exchangePage()
 {
-    return {"IniStd",
-            "confui.page.IniStd",
-            "exchange",
-            {
-                text("Postmaster", "confui.IniStd.Postmaster", FieldCheck::Email),
-                text("ExchHost", "confui.IniStd.ExchHost"),
-                number("ExchOutboundPort", "confui.IniStd.ExchOutboundPort", 1, 65535),
-                check("InboundSMTPAutoDisableOnExchHostError",
-                      "confui.IniStd.InboundSMTPAutoDisableOnExchHostError"),
-                group("confui.IniStd.authGroup"),
-                check("OutboundExchAuth", "confui.IniStd.OutboundExchAuth"),
-                text("OutboundExchAuthUser", "confui.common.user").enabledBy("OutboundExchAuth"),
-                password("OutboundExchAuthPassword", "confui.common.password")
-                    .enabledBy("OutboundExchAuth"),
-                endGroup(),
-                check("NewVersionDSN", "confui.IniStd.NewVersionDSN"),
-            }};
+    PageDef page{
+        "IniStd",
+        "confui.page.IniStd",
+        "exchange",
+        {
+            text("Postmaster", "confui.IniStd.Postmaster", FieldCheck::Email),
+            text("ExchHost", "confui.IniStd.ExchHost"),
+            button(kExchangeRoutes, "records.routing").inSameRow(),
+            number("ExchOutboundPort", "confui.IniStd.ExchOutboundPort", 1, 65535),
+            check("InboundSMTPAutoDisableOnExchHostError",
+                  "confui.IniStd.InboundSMTPAutoDisableOnExchHostError"),
+            group("confui.IniStd.authGroup"),
+            check("OutboundExchAuth", "confui.IniStd.OutboundExchAuth"),
+            text("OutboundExchAuthUser", "confui.common.user").enabledBy("OutboundExchAuth"),
+            password("OutboundExchAuthPassword", "confui.common.password")
+                .enabledBy("OutboundExchAuth"),
+            endGroup(),
+            check("NewVersionDSN", "confui.IniStd.NewVersionDSN"),
+        }};
+    page.hook = "routing";
+    return page;
 }
 
 PageDef logPage()
@@ -90,7 +111,7 @@ PageDef statisticPage()
 
 PageDef connectionsPage()
 {
-    return {
+    PageDef page{
         "IniCon",
         "confui.page.IniCon",
         "connections",
@@ -99,6 +120,7 @@ PageDef connectionsPage()
                 "OutboundSMTPSendTyp", "confui.IniCon.OutboundSMTPSendTyp",
                 {"confui.IniCon.sendTyp0", "confui.IniCon.sendTyp1", "confui.IniCon.sendTyp2"}),
             text("SmartHost", "confui.IniCon.SmartHost"),
+            button(kSmtpRoutes, "records.routing").inSameRow(),
             text("NameServer", "confui.IniCon.NameServer"),
             group("confui.IniCon.authGroup"),
             check("OutboundSMTPAuth", "confui.IniCon.OutboundSMTPAuth"),
@@ -114,6 +136,8 @@ PageDef connectionsPage()
             number("OutboundSMTPMaxConnections", "confui.IniCon.OutboundSMTPMaxConnections", 1,
                    1000),
         }};
+    page.hook = "routing";
+    return page;
 }
 
 PageDef relayPage()
@@ -217,6 +241,7 @@ void addGeneralPages(Catalogue& catalogue)
     catalogue.addPage(authenticationPage());
     catalogue.addPage(advancedPage());
     catalogue.addPageHooks("authType", authTypeHooks());
+    catalogue.addPageHooks("routing", routingHooks());
 }
 
 } // namespace morva::confui::sheets

@@ -993,7 +993,6 @@ const TextEntry kTexts[] = {
     {"records.domainList", "E-Mail-Domäne auf Exchange"},
     {"records.domainListText", "Fügen Sie die E-Mail-Domäne hinzu, für die Ihr Exchange zuständig ist, z. B. example.com."},
     {"records.domainListText2", "Nur Nachrichten an diese Domänen werden an Exchange weitergeleitet."},
-    {"records.editDomain", "E-Mail-Domäne"},
     {"records.domainField", "Domäne:"},
     {"records.commentField", "Kommentar:"},
     {"records.routeList", "Nachrichten-Routing"},

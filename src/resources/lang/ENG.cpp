@@ -993,7 +993,6 @@ const TextEntry kTexts[] = {
     {"records.domainList", "E-mail domain on Exchange"},
     {"records.domainListText", "Add the e-mail domain that your Exchange is responsible for, e.g. example.com."},
     {"records.domainListText2", "Only messages to these domains are routed to Exchange."},
-    {"records.editDomain", "E-mail domain"},
     {"records.domainField", "Domain:"},
     {"records.commentField", "Comment:"},
     {"records.routeList", "Message Routing"},

@@ -993,7 +993,6 @@ const TextEntry kTexts[] = {
     {"records.domainList", "Domaine e-mail sur Exchange"},
     {"records.domainListText", "Ajoutez le domaine e-mail dont votre Exchange est responsable, par ex. example.com."},
     {"records.domainListText2", "Seuls les messages destinés à ces domaines sont acheminés vers Exchange."},
-    {"records.editDomain", "Domaine e-mail"},
     {"records.domainField", "Domaine :"},
     {"records.commentField", "Commentaire :"},
     {"records.routeList", "Routage des messages"},

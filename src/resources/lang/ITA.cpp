@@ -993,7 +993,6 @@ const TextEntry kTexts[] = {
     {"records.domainList", "Dominio e-mail su Exchange"},
     {"records.domainListText", "Aggiungere il dominio e-mail di cui è responsabile il vostro Exchange, ad es. example.com."},
     {"records.domainListText2", "Solo i messaggi per questi domini vengono instradati a Exchange."},
-    {"records.editDomain", "Dominio e-mail"},
     {"records.domainField", "Dominio:"},
     {"records.commentField", "Commento:"},
     {"records.routeList", "Instradamento dei messaggi"},

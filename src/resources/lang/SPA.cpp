@@ -993,7 +993,6 @@ const TextEntry kTexts[] = {
     {"records.domainList", "Dominio de correo en Exchange"},
     {"records.domainListText", "Añada el dominio de correo del que se encarga su Exchange, p. ej. example.com."},
     {"records.domainListText2", "Solo los mensajes para estos dominios se encaminan a Exchange."},
-    {"records.editDomain", "Dominio de correo"},
     {"records.domainField", "Dominio:"},
     {"records.commentField", "Comentario:"},
     {"records.routeList", "Enrutamiento de mensajes"},
