@@ -188,18 +188,23 @@ int configCheck(Context& context, LoadedConfig& config)
     std::unordered_map<std::string, std::string> byLowerName;
     store.forEachEntry(
         [&](const ConfigEntry& entry) { byLowerName.emplace(lowerAscii(entry.name), entry.name); });
-    store.forEachEntry([&](const ConfigEntry& entry) {
-        for (const auto& line : entry.leadingLines) {
+    auto reportUnknown = [&](const std::vector<std::string>& lines, const std::string& name) {
+        for (const auto& line : lines) {
             const config::ConfigLine parsed = config::parseConfigLine(line, true);
             if (!parsed.hasKey || lowerAscii(parsed.key) == "include")
                 continue;
             problems = true;
-            out << "unknown line: " << line << " (above " << entry.name << ")";
+            out << "unknown line: " << line << " (above " << name << ")";
             const auto match = byLowerName.find(lowerAscii(parsed.key));
             if (match != byLowerName.end())
                 out << ": did you mean " << match->second << "?";
             out << "\n";
         }
+    };
+    store.forEachEntry([&](const ConfigEntry& entry) {
+        reportUnknown(entry.leadingLines, entry.name);
+        for (const auto& group : entry.linesBeforeItems)
+            reportUnknown(group.lines, entry.name);
     });
     return problems ? kExitFailure : kExitOk;
 }

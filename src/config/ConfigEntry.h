@@ -31,6 +31,17 @@ struct ConfigEntry
     std::vector<std::string> itemComments;
     // Comments, blank lines and unknown lines that stood directly above the key.
     std::vector<std::string> leadingLines;
+    // For a list kind, the lines that stood between its items: each group
+    // with the position of the item it stood above (ascending, never 0: the
+    // lines above the first item are leadingLines). A save writes each group
+    // above the item now at that position, or after the last item when the
+    // list became shorter.
+    struct LinesBeforeItem
+    {
+        std::size_t item = 0;
+        std::vector<std::string> lines;
+    };
+    std::vector<LinesBeforeItem> linesBeforeItems;
 
     bool isDefault() const { return value == defaultValue; }
 };

@@ -210,7 +210,19 @@ void ConfigStore::Reader::processLine(std::string_view rawLine, std::vector<std:
     }
     ConfigEntry& entry = entries[index];
     if (!pending.empty()) {
-        entry.leadingLines.swap(pending);
+        // Lines between the items of a list stay above the item they stood
+        // above; lines above a repeated single key are added to those above
+        // its first line. Either way a save writes every one of them again.
+        const std::size_t seen = entry.itemComments.size();
+        if (seen > 0 && isListKind(entry.kind)) {
+            entry.linesBeforeItems.push_back({seen, std::move(pending)});
+        } else if (seen > 0) {
+            entry.leadingLines.insert(entry.leadingLines.end(),
+                                      std::make_move_iterator(pending.begin()),
+                                      std::make_move_iterator(pending.end()));
+        } else {
+            entry.leadingLines.swap(pending);
+        }
         pending.clear();
     }
     apply(entry, line, parsed);
@@ -293,6 +305,7 @@ bool ConfigStore::load()
                 *text = normalizedValue(*text, entry.flags);
             entry.itemComments.clear();
             entry.leadingLines.clear();
+            entry.linesBeforeItems.clear();
         }
     }
     Reader reader(*this);
@@ -482,6 +495,21 @@ void writeTextLine(TextBuffer& out, std::string_view key, std::string_view value
         comment);
 }
 
+// Lines kept from the file (comments, blank and unknown lines) as they
+// stood, each on its own line.
+void writeKeptLines(TextBuffer& out, const std::vector<std::string>& lines)
+{
+    for (const auto& line : lines) {
+        char* const text = out.room(line.size() + 2);
+        char* p = TextBuffer::put(text, line);
+        if (holdsSpecial(line, false))
+            keepOnLine(text, p);
+        *p++ = '\r';
+        *p++ = '\n';
+        out.commit(p);
+    }
+}
+
 } // namespace
 
 bool ConfigStore::serializeChunk(SaveCursor& cursor, TextBuffer& out, std::size_t limit) const
@@ -508,15 +536,7 @@ bool ConfigStore::serializeEntries(SaveCursor& cursor, TextBuffer& out, std::siz
                 ++cursor.entry;
                 continue;
             }
-            for (const auto& line : entry.leadingLines) {
-                char* const text = out.room(line.size() + 2);
-                char* p = TextBuffer::put(text, line);
-                if (holdsSpecial(line, false))
-                    keepOnLine(text, p);
-                *p++ = '\r';
-                *p++ = '\n';
-                out.commit(p);
-            }
+            writeKeptLines(out, entry.leadingLines);
             cursor.started = true;
             cursor.item = 0;
         }
@@ -527,8 +547,13 @@ bool ConfigStore::serializeEntries(SaveCursor& cursor, TextBuffer& out, std::siz
         auto commentAt = [&](std::size_t n) {
             return n < comments.size() ? &comments[n] : nullptr;
         };
-        // Writes the items from cursor.item on; false when the chunk filled up.
+        // Writes the items from cursor.item on, each below the lines that
+        // stood above it; false when the chunk filled up.
         auto items = [&](const auto& list, const auto& writeItem) {
+            const auto& groups = entry.linesBeforeItems;
+            auto group = std::lower_bound(
+                groups.begin(), groups.end(), cursor.item,
+                [](const ConfigEntry::LinesBeforeItem& g, std::size_t n) { return g.item < n; });
             for (std::size_t n = cursor.item; n < list.size(); ++n) {
                 if (out.size() >= limit) {
                     cursor.item = n;
@@ -536,8 +561,12 @@ bool ConfigStore::serializeEntries(SaveCursor& cursor, TextBuffer& out, std::siz
                 }
                 if (n + kPrefetchAhead < list.size())
                     prefetchItem(list[n + kPrefetchAhead]);
+                if (group != groups.end() && group->item == n)
+                    writeKeptLines(out, (group++)->lines);
                 writeItem(list[n], commentAt(n));
             }
+            for (; group != groups.end(); ++group)
+                writeKeptLines(out, group->lines);
             return true;
         };
         bool done = true;

@@ -106,9 +106,8 @@ TEST_F(StoreFixture, ReadsEveryKindAndWritesBackInRegistrationOrder)
     EXPECT_EQ(store->getString("Quoted"), "a;b");
     EXPECT_EQ(store->getList("AllowIP"), (std::vector<std::string>{"10.0.0.0/8", "192.168.1.7"}));
     EXPECT_EQ(store->getItemComments("AllowIP"), (std::vector<std::string>{" vpn", ""}));
-    // The lines above the second item replace those above the first.
-    EXPECT_EQ(store->getLeadingLines("AllowIP"),
-              (std::vector<std::string>{"Unknown=1", "; second net"}));
+    // The lines between two items stay between them.
+    EXPECT_TRUE(store->getLeadingLines("AllowIP").empty());
     EXPECT_EQ(store->getStringList("Header"), std::vector<std::string>{"X-Tag: a;b"});
     EXPECT_EQ(store->getStringList("Domain"), std::vector<std::string>{"example.org"});
     EXPECT_EQ(store->getStringList("FromAddress"),
@@ -126,9 +125,9 @@ TEST_F(StoreFixture, ReadsEveryKindAndWritesBackInRegistrationOrder)
                                          "Header=X-Tag: a;b\r\n"
                                          "Domain=example.org\r\n"
                                          "Subject=\"Gr\xC3\xBC\xC3\x9F\"\r\n"
+                                         "AllowIP=10.0.0.0/8 ; vpn\r\n"
                                          "Unknown=1\r\n"
                                          "; second net\r\n"
-                                         "AllowIP=10.0.0.0/8 ; vpn\r\n"
                                          "AllowIP=192.168.1.7\r\n");
     // What was written reads back to the same values.
     auto again = makeStore(posix);
@@ -271,8 +270,10 @@ TEST_F(StoreFixture, UnreadableIncludesAreListedAndKept)
                                         scratch.path("a.ini")}));
     EXPECT_EQ(store->getInt("Port"), 7);
     EXPECT_TRUE(store->getBool("Relay"));
-    // Each Include that could not be read stays as a line above the next key.
-    EXPECT_EQ(store->getLeadingLines("Port"), std::vector<std::string>{"Include=self.ini"});
+    // Each Include that could not be read stays as a line above the next key
+    // (for a key read twice, above its one line: none is lost).
+    EXPECT_EQ(store->getLeadingLines("Port"),
+              (std::vector<std::string>{"Include=missing.ini", "Include=self.ini"}));
     EXPECT_EQ(store->getLeadingLines("Relay"), std::vector<std::string>{"Include=a.ini"});
 }
 
@@ -364,6 +365,33 @@ TEST_F(StoreFixture, FileChangedOnDiskIsNotOverwritten)
     EXPECT_EQ(store->lastSaveStatus(), SaveStatus::RefusedChanged);
     EXPECT_EQ(scratch.read("Morva.ini"), "Port=12\r\n");
     EXPECT_TRUE(store->getBool("Relay")) << "values in memory stay as set";
+}
+
+TEST_F(StoreFixture, LinesBetweenListItemsStayWhereTheyStood)
+{
+    // An administrator's notes between the items of a list, and lines the
+    // console does not know, survive a save in their places: beside a small
+    // list, and in a list long enough to be written in several pieces.
+    const std::string small = "; partners\r\nAllowIP=10.0.0.1\r\n; branch office\r\nBogus=1\r\n"
+                              "AllowIP=10.0.0.2 ; vpn\r\n\r\nAllowIP=10.0.0.3\r\n";
+    std::string large;
+    for (int i = 0; i < 200000; ++i) {
+        if (i % 997 == 1)
+            large += "; group " + std::to_string(i) + "\r\n";
+        large += "Header=X-Item-" + std::to_string(i) + "\r\n";
+    }
+    for (const std::string& bytes : {small, large}) {
+        auto store = loaded(bytes);
+        ASSERT_TRUE(store->save());
+        EXPECT_EQ(scratch.read("Morva.ini"), bytes);
+    }
+
+    // A shorter list keeps the lines whose item went below its last one.
+    auto store = loaded(small);
+    store->setList("AllowIP", {"10.0.0.9"});
+    ASSERT_TRUE(store->save());
+    EXPECT_EQ(scratch.read("Morva.ini"),
+              "; partners\r\nAllowIP=10.0.0.9\r\n; branch office\r\nBogus=1\r\n\r\n");
 }
 
 TEST_F(StoreFixture, SettersKeepCommentsAndLeadingLines)

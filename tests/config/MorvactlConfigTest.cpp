@@ -143,7 +143,8 @@ TEST_F(Morvactl, UnreadableFileOrRefusedSaveExitsWithOneAndSaysWhy)
 TEST_F(Morvactl, CheckReportsIncludesAndUnknownLines)
 {
     scratch.write("Morva.ini", "writelogfile=0\r\nWriteLogFile=False\r\nBogusKey=1\r\n"
-                               "Include=gone.ini\r\nVerbose=False\r\n");
+                               "Include=gone.ini\r\nVerbose=False\r\n"
+                               "SLS=a.example\r\nsls=b.example\r\nSLS=c.example\r\n");
     const Result result = run({"config", "check"});
     EXPECT_EQ(result.exit, 1);
     EXPECT_NE(result.out.find("loaded: yes\n"), std::string::npos);
@@ -155,6 +156,9 @@ TEST_F(Morvactl, CheckReportsIncludesAndUnknownLines)
               std::string::npos)
         << result.out;
     EXPECT_NE(result.out.find("unknown line: BogusKey=1 (above Verbose)\n"), std::string::npos);
+    EXPECT_NE(result.out.find("unknown line: sls=b.example (above SLS): did you mean SLS?\n"),
+              std::string::npos)
+        << "a line between the items of a list";
 
     scratch.write("Morva.ini", "; fine\r\nWriteLogFile=False\r\n");
     EXPECT_EQ(run({"config", "check"}).exit, 0);
