@@ -297,14 +297,21 @@ void BM_SaveLowerBound(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
 }
 
-void BM_SaveConfigStore(benchmark::State& state)
+// A program directory holding a copy of the generated file of `size`, so
+// that saves leave the generated one as it was.
+std::string workingCopy(int size, const std::string& name)
 {
-    const int size = static_cast<int>(state.range(0));
-    // Work on a copy so the generated file stays as generated.
-    const std::string dir = programDirOf(size) + "save/";
+    const std::string dir = programDirOf(size) + name;
     std::filesystem::create_directories(dir);
     std::filesystem::copy_file(configPath(size), dir + "Morva.ini",
                                std::filesystem::copy_options::overwrite_existing);
+    return dir;
+}
+
+void BM_SaveConfigStore(benchmark::State& state)
+{
+    const int size = static_cast<int>(state.range(0));
+    const std::string dir = workingCopy(size, "save/");
     morva::platform::SystemClock clock;
     auto fileSystem = morva::platform::makeSystemFileSystem();
     ConfigStore store(*fileSystem, clock, dir);
@@ -377,10 +384,7 @@ bool resetPeak()
 // the peak during the save.
 int peakChild(int size)
 {
-    const std::string dir = programDirOf(size) + "peak/";
-    std::filesystem::create_directories(dir);
-    std::filesystem::copy_file(configPath(size), dir + "Morva.ini",
-                               std::filesystem::copy_options::overwrite_existing);
+    const std::string dir = workingCopy(size, "peak/");
     morva::platform::SystemClock clock;
     auto fileSystem = morva::platform::makeSystemFileSystem();
     ConfigStore store(*fileSystem, clock, dir);
