@@ -66,9 +66,14 @@ public:
 
     int save(std::ostream& err)
     {
-        if (m_store.save())
-            return kExitOk;
         const std::string& file = m_store.fileName();
+        if (m_store.save()) {
+            if (m_store.lastSaveStatus() == config::SaveStatus::SavedNotDurable)
+                err << "morvactl: warning: " << file
+                    << " was saved, but the system did not confirm that it is durable: "
+                    << platform::fileErrorName(m_store.lastSaveError()) << "\n";
+            return kExitOk;
+        }
         switch (m_store.lastSaveStatus()) {
         case config::SaveStatus::RefusedIncludes:
             err << "morvactl: save refused: the configuration was read from " << file

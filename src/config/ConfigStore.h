@@ -43,6 +43,9 @@ enum class SaveStatus
     RefusedChanged,  // a file read changed on disk since it was read
     RefusedUnread,   // the main file exists but was not (or could not be) read
     WriteFailed,     // the new file could not be written (see lastSaveError)
+    // The new file is in place and save() returned true, but the system did
+    // not confirm that the rename survives a crash (see lastSaveError).
+    SavedNotDurable,
 };
 
 // The typed in-memory image of "Morva.ini": every key registered once with a
@@ -78,9 +81,12 @@ public:
     // the main file was read; false when it is missing (loadedOk() stays
     // true) or could not be read (loadedOk() false).
     bool load();
-    // Writes the main file atomically. False when refused (read from several
+    // Writes the main file atomically, under the file's lock (see
+    // platform::ReplaceLock) from the check that it did not change on disk
+    // until the new file is in place. False when refused (read from several
     // files, or changed on disk) or when writing failed; the file on disk is
-    // then unchanged and the values in memory stay as set.
+    // then unchanged and the values in memory stay as set. True also when the
+    // new file is in place but not confirmed durable (SavedNotDurable).
     bool save();
 
     // Single-valued getters and setters.

@@ -6,6 +6,7 @@
 #include "config/TextListCodec.h"
 #include "platform/AtomicReplace.h"
 #include "platform/Clock.h"
+#include "platform/ReplaceLock.h"
 
 #include <algorithm>
 #include <cassert>
@@ -662,17 +663,29 @@ bool ConfigStore::save()
         std::lock_guard lock(m_mutex);
         m_saveStatus = status;
         m_saveError = error;
-        return status == SaveStatus::Ok;
+        return status == SaveStatus::Ok || status == SaveStatus::SavedNotDurable;
     };
     if (stamps.size() > 1)
         return finish(SaveStatus::RefusedIncludes, FileError::None);
+    // Replacing a file that was never read would throw away settings this
+    // store has not seen (for instance after a load that could not open it,
+    // or a file another save created since).
+    const bool readMain = !stamps.empty() && stamps.front().path == m_fileName;
+    auto unreadFileExists = [&] { return !readMain && m_fileSystem.stat(m_fileName).exists; };
+    if (unreadFileExists())
+        return finish(SaveStatus::RefusedUnread, FileError::None);
+    // Another save (a second console, morvactl) may be replacing the file
+    // right now: it is checked, replaced and stamped under its lock, so that
+    // of two saves from the same file the second always sees the first.
+    platform::ReplaceLock fileLock(m_fileSystem, m_clock, m_fileName);
+    if (!fileLock.held())
+        return finish(SaveStatus::WriteFailed, fileLock.error());
     if (changedOnDisk(stamps))
         return finish(SaveStatus::RefusedChanged, FileError::None);
-    // Replacing a file that was never read would throw away settings this
-    // store has not seen (for instance after a load that could not open it).
-    const bool readMain = !stamps.empty() && stamps.front().path == m_fileName;
-    if (!readMain && m_fileSystem.stat(m_fileName).exists)
+    if (unreadFileExists())
         return finish(SaveStatus::RefusedUnread, FileError::None);
+    // What killed saves left behind; no other save runs while we hold the lock.
+    platform::removeLeftoverTemporaries(m_fileSystem, m_fileName);
 
     // The text is produced a chunk at a time, each under the lock, and
     // written with the lock released: no copy of a large file is held in
@@ -692,14 +705,22 @@ bool ConfigStore::save()
         return true;
     };
     FileError error = FileError::None;
-    if (!platform::replaceFileAtomically(m_fileSystem, m_clock, m_fileName, produce, &error))
+    const platform::ReplaceResult result =
+        platform::replaceFile(m_fileSystem, m_clock, m_fileName, produce, &error);
+    if (result == platform::ReplaceResult::Failed)
         return finish(SaveStatus::WriteFailed, error);
+    // The new file is ours: its stamp is taken before another save may
+    // replace it. Also when the directory sync failed, so the next save from
+    // here is not refused for a change that is our own.
     const platform::FileStat after = m_fileSystem.stat(m_fileName);
+    fileLock.release();
     {
         std::lock_guard lock(m_mutex);
         m_stamps.assign(1, FileStamp{m_fileName, after.lastWriteNs, after.size});
         m_sizeHint = written;
     }
+    if (result == platform::ReplaceResult::ReplacedNotDurable)
+        return finish(SaveStatus::SavedNotDurable, error);
     return finish(SaveStatus::Ok, FileError::None);
 }
 

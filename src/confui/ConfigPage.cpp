@@ -657,6 +657,8 @@ ConfigPage::SaveResult ConfigPage::save()
     if (!store().save()) {
         showMessage(this, MessageKind::Failure, uiText("confui.unableToWrite", language()));
         result = SaveResult::SaveFailed;
+    } else if (store().lastSaveStatus() == config::SaveStatus::SavedNotDurable) {
+        showMessage(this, MessageKind::Notice, uiText("confui.savedNotDurable", language()));
     }
     setModified(false);
     return result;

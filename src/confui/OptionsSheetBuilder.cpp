@@ -52,8 +52,12 @@ buildCatalogueSheet(int type, const SheetEnvironment& environment, QWidget* pare
 
 bool saveOrReport(const SheetEnvironment& environment, QWidget* parent)
 {
-    if (environment.store->save())
+    if (environment.store->save()) {
+        if (environment.store->lastSaveStatus() == config::SaveStatus::SavedNotDurable)
+            showMessage(parent, MessageKind::Notice,
+                        uiText("confui.savedNotDurable", environment.language));
         return true;
+    }
     showMessage(parent, MessageKind::Failure, uiText("confui.unableToWrite", environment.language));
     return false;
 }

@@ -22,6 +22,28 @@ void setError(FileError* error, FileError value)
         *error = value;
 }
 
+struct SplitPath
+{
+    std::string directory;
+    std::string baseName;
+};
+
+SplitPath splitPath(const std::string& path)
+{
+    const std::size_t cut = lastSeparator(path);
+    if (cut == std::string::npos)
+        return {".", path};
+    return {cut == 0 ? path.substr(0, 1) : path.substr(0, cut), path.substr(cut + 1)};
+}
+
+std::string temporaryPrefix(std::string_view baseName)
+{
+    return "~" + std::string(baseName) + ".";
+}
+
+// The length of the random part of a temporary's name (both backends).
+constexpr std::size_t kTemporarySuffixLength = 8;
+
 } // namespace
 
 bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::string& path,
@@ -43,25 +65,26 @@ bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::stri
 bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::string& path,
                            const ContentSource& produce, FileError* error)
 {
+    const ReplaceResult result = replaceFile(fileSystem, clock, path, produce, error);
+    if (result == ReplaceResult::ReplacedNotDurable && error && *error == FileError::None)
+        *error = FileError::Io;
+    return result == ReplaceResult::Replaced;
+}
+
+ReplaceResult replaceFile(FileSystem& fileSystem, Clock& clock, const std::string& path,
+                          const ContentSource& produce, FileError* error)
+{
     setError(error, FileError::None);
-    const std::size_t cut = lastSeparator(path);
-    std::string directory;
-    std::string baseName;
-    if (cut == std::string::npos) {
-        directory = ".";
-        baseName = path;
-    } else {
-        directory = cut == 0 ? path.substr(0, 1) : path.substr(0, cut);
-        baseName = path.substr(cut + 1);
-    }
+    const std::string target = fileSystem.resolveLink(path);
+    const auto [directory, baseName] = splitPath(target);
 
     FileError failure = FileError::None;
     std::string temporaryPath;
     std::unique_ptr<File> file =
-        fileSystem.createTemporary(directory, "~" + baseName + ".", &temporaryPath, &failure);
+        fileSystem.createTemporary(directory, temporaryPrefix(baseName), &temporaryPath, &failure);
     if (!file) {
         setError(error, failure == FileError::None ? FileError::Io : failure);
-        return false;
+        return ReplaceResult::Failed;
     }
 
     auto abandon = [&](FileError cause) {
@@ -69,7 +92,7 @@ bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::stri
             file->close();
         fileSystem.remove(temporaryPath);
         setError(error, cause == FileError::None ? FileError::Io : cause);
-        return false;
+        return ReplaceResult::Failed;
     };
 
     std::string_view chunk;
@@ -80,9 +103,9 @@ bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::stri
         offset += chunk.size();
     }
 
-    const FileStat target = fileSystem.stat(path);
-    if (target.exists && !target.isDirectory &&
-        !fileSystem.copyAttributes(path, temporaryPath, &failure))
+    const FileStat old = fileSystem.stat(target);
+    if (old.exists && !old.isDirectory &&
+        !fileSystem.copyAttributes(target, temporaryPath, &failure))
         return abandon(failure);
 
     // A failed sync may have dropped the dirty pages already: retrying could
@@ -93,7 +116,7 @@ bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::stri
         return abandon(file->lastError());
 
     const auto deadline = clock.now() + kRenameRetryFor;
-    while (!fileSystem.rename(temporaryPath, path, &failure)) {
+    while (!fileSystem.rename(temporaryPath, target, &failure)) {
         const bool held =
             failure == FileError::AccessDenied || failure == FileError::SharingViolation;
         if (!held || clock.now() >= deadline)
@@ -103,9 +126,39 @@ bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::stri
 
     if (!fileSystem.syncDirectory(directory, &failure)) {
         setError(error, failure == FileError::None ? FileError::Io : failure);
+        return ReplaceResult::ReplacedNotDurable;
+    }
+    return ReplaceResult::Replaced;
+}
+
+bool isTemporaryNameOf(std::string_view name, std::string_view fileName)
+{
+    const std::string prefix = temporaryPrefix(fileName);
+    if (name.size() != prefix.size() + kTemporarySuffixLength || name.rfind(prefix, 0) != 0)
         return false;
+    for (const char c : name.substr(prefix.size())) {
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return false;
     }
     return true;
+}
+
+std::size_t removeLeftoverTemporaries(FileSystem& fileSystem, const std::string& path)
+{
+    const std::string target = fileSystem.resolveLink(path);
+    const auto [directory, baseName] = splitPath(target);
+    std::size_t removed = 0;
+    for (const std::string& name : fileSystem.list(directory, temporaryPrefix(baseName) + "*")) {
+        if (!isTemporaryNameOf(name, baseName))
+            continue;
+        std::string leftover = directory;
+        if (leftover.back() != '/' && leftover.back() != '\\')
+            leftover += fileSystem.separator();
+        leftover += name;
+        if (fileSystem.remove(leftover))
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace morva::platform

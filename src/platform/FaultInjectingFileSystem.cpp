@@ -258,6 +258,24 @@ bool FaultInjectingFileSystem::syncDirectory(const std::string& directory, FileE
     return m_inner.syncDirectory(directory, error);
 }
 
+std::string FaultInjectingFileSystem::resolveLink(const std::string& path)
+{
+    return m_inner.resolveLink(path);
+}
+
+std::unique_ptr<File> FaultInjectingFileSystem::openLockFile(const std::string& path,
+                                                             FileError* error)
+{
+    if (FileError e = m_state->enter(Operation::Open); e != FileError::None) {
+        setError(error, e);
+        return nullptr;
+    }
+    auto file = m_inner.openLockFile(path, error);
+    if (!file)
+        return nullptr;
+    return std::make_unique<FaultInjectingFile>(std::move(file), m_state);
+}
+
 char FaultInjectingFileSystem::separator() const
 {
     return m_inner.separator();

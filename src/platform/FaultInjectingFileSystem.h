@@ -76,6 +76,11 @@ public:
     bool copyAttributes(const std::string& from, const std::string& to,
                         FileError* error = nullptr) override;
     bool syncDirectory(const std::string& directory, FileError* error = nullptr) override;
+    // Not counted: following a link changes nothing.
+    std::string resolveLink(const std::string& path) override;
+    // Counted as an Open.
+    std::unique_ptr<File> openLockFile(const std::string& path,
+                                       FileError* error = nullptr) override;
     char separator() const override;
 
     // Shared with the files this object opened, so they may outlive it.

@@ -106,6 +106,19 @@ public:
     // no-op where the system has no such call).
     virtual bool syncDirectory(const std::string& directory, FileError* error = nullptr) = 0;
 
+    // The path of the file that `path` finally names when it is a symbolic
+    // link (relative link texts taken from the link's directory); `path`
+    // itself when it is no link or the link cannot be followed. A replace
+    // writes through a link so that the link and its target never part.
+    virtual std::string resolveLink(const std::string& path) { return path; }
+    // Opens the lock file `path`, creating it owner-only when missing (never
+    // truncating it, never following a link), held exclusively: a second
+    // open of it anywhere fails with SharingViolation until this one closes.
+    virtual std::unique_ptr<File> openLockFile(const std::string& path, FileError* error = nullptr)
+    {
+        return open(path, 5, error);
+    }
+
     // The native directory separator of this backend ('/' or '\\').
     virtual char separator() const = 0;
 };

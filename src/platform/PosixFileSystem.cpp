@@ -8,10 +8,13 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <initializer_list>
 #include <random>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace morva::platform {
@@ -292,10 +295,13 @@ private:
     FileError m_lastError = FileError::None;
 };
 
+// `createMode` is the permission of a file the open creates (before the
+// umask); `extraFlags` are added to the open flags.
 std::unique_ptr<PosixFile> openWithRule(const std::string& path, const ModeRule& rule,
-                                        FileError* error)
+                                        FileError* error, mode_t createMode = 0666,
+                                        int extraFlags = 0)
 {
-    int flags = (rule.write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY;
+    int flags = (rule.write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | extraFlags;
     switch (rule.disposition) {
     case Disposition::OpenExisting:
         break;
@@ -310,7 +316,7 @@ std::unique_ptr<PosixFile> openWithRule(const std::string& path, const ModeRule&
     // A file removed or replaced between our open and our locks would leave
     // us holding a name that no longer exists; look again in that case.
     for (int attempt = 0; attempt < 5; ++attempt) {
-        int fd = ::open(path.c_str(), flags, 0666);
+        int fd = ::open(path.c_str(), flags, createMode);
         if (fd < 0) {
             setError(error, fileErrorFromErrno(errno));
             return nullptr;
@@ -463,7 +469,10 @@ std::unique_ptr<File> PosixFileSystem::createTemporary(const std::string& direct
         for (int i = 0; i < 8; ++i)
             name += kAlphabet[random() % (sizeof(kAlphabet) - 1)];
         std::string candidate = joinPath(directory, name);
-        auto file = openWithRule(candidate, rule, &lastError);
+        // Owner-only from the first byte: the original's permissions are
+        // copied onto it before the rename, and a temporary that a crash
+        // leaves behind shows its contents to nobody else.
+        auto file = openWithRule(candidate, rule, &lastError, 0600);
         if (file) {
             file->writeBehind();
             if (path)
@@ -478,27 +487,80 @@ std::unique_ptr<File> PosixFileSystem::createTemporary(const std::string& direct
     return nullptr;
 }
 
+namespace {
+
+bool isOneOf(int value, std::initializer_list<int> values)
+{
+    return std::find(values.begin(), values.end(), value) != values.end();
+}
+
+// Copies the extended attributes of `from` onto `to`; they carry the access
+// control list ("system.posix_acl_access") and labels. A file system without
+// extended attributes has none to keep; attributes that only a privileged
+// process may set (trusted.*, security.*) are kept where allowed.
+bool copyExtendedAttributes(const char* from, const char* to)
+{
+    ssize_t length = ::listxattr(from, nullptr, 0);
+    if (length < 0)
+        return isOneOf(errno, {ENOTSUP, EOPNOTSUPP, ENOSYS});
+    std::vector<char> names(static_cast<std::size_t>(length) + 1);
+    length = ::listxattr(from, names.data(), names.size());
+    if (length < 0)
+        return false;
+    std::vector<char> value;
+    for (const char* name = names.data(); name < names.data() + length;
+         name += std::strlen(name) + 1) {
+        ssize_t size = ::getxattr(from, name, nullptr, 0);
+        if (size >= 0) {
+            value.resize(static_cast<std::size_t>(size) + 1);
+            size = ::getxattr(from, name, value.data(), value.size());
+        }
+        if (size < 0) {
+            if (errno == ENODATA)
+                continue; // removed meanwhile
+            return false;
+        }
+        if (::setxattr(to, name, value.data(), static_cast<std::size_t>(size), 0) == 0)
+            continue;
+        const std::string_view text = name;
+        const bool privileged = text.rfind("trusted.", 0) == 0 || text.rfind("security.", 0) == 0;
+        if (isOneOf(errno, {ENOTSUP, EOPNOTSUPP}) ||
+            (privileged && isOneOf(errno, {EPERM, EACCES})))
+            continue;
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool PosixFileSystem::copyAttributes(const std::string& from, const std::string& to,
                                      FileError* error)
 {
     struct stat info
     {
     };
-    if (::stat(from.c_str(), &info) != 0 || ::chmod(to.c_str(), info.st_mode & 07777) != 0) {
-        setError(error, fileErrorFromErrno(errno));
-        return false;
-    }
     struct stat target
     {
     };
-    if (::stat(to.c_str(), &target) == 0 &&
-        (target.st_uid != info.st_uid || target.st_gid != info.st_gid)) {
+    if (::stat(from.c_str(), &info) != 0 || ::stat(to.c_str(), &target) != 0) {
+        setError(error, fileErrorFromErrno(errno));
+        return false;
+    }
+    // The owner first: a change of owner clears the setuid and setgid bits,
+    // so the mode is set last.
+    if (target.st_uid != info.st_uid || target.st_gid != info.st_gid) {
         // Only the superuser may give a file away; an ordinary user keeps the
         // copy as their own, as the original's permissions already allow.
         if (::chown(to.c_str(), info.st_uid, info.st_gid) != 0 && errno != EPERM) {
             setError(error, fileErrorFromErrno(errno));
             return false;
         }
+    }
+    if (!copyExtendedAttributes(from.c_str(), to.c_str()) ||
+        ::chmod(to.c_str(), info.st_mode & 07777) != 0) {
+        setError(error, fileErrorFromErrno(errno));
+        return false;
     }
     setError(error, FileError::None);
     return true;
@@ -518,6 +580,42 @@ bool PosixFileSystem::syncDirectory(const std::string& directory, FileError* err
     ::close(fd);
     setError(error, reason);
     return ok;
+}
+
+std::string PosixFileSystem::resolveLink(const std::string& path)
+{
+    // Links of links are followed as far as the system itself would go.
+    constexpr int kMaxHops = 40;
+    std::string current = path;
+    for (int hop = 0; hop < kMaxHops; ++hop) {
+        struct stat info
+        {
+        };
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return current;
+        std::vector<char> text(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1);
+        const ssize_t length = ::readlink(current.c_str(), text.data(), text.size());
+        if (length < 0 || static_cast<std::size_t>(length) >= text.size())
+            return current;
+        const std::string target(text.data(), static_cast<std::size_t>(length));
+        if (target.empty())
+            return current;
+        if (target.front() == '/') {
+            current = target;
+        } else {
+            const std::size_t cut = current.rfind('/');
+            current = cut == std::string::npos ? target : current.substr(0, cut + 1) + target;
+        }
+    }
+    return current;
+}
+
+std::unique_ptr<File> PosixFileSystem::openLockFile(const std::string& path, FileError* error)
+{
+    ModeRule rule;
+    rule.write = true;
+    rule.disposition = Disposition::OpenAlways; // kept as it is when present
+    return openWithRule(path, rule, error, 0600, O_NOFOLLOW);
 }
 
 std::unique_ptr<FileSystem> makeSystemFileSystem()

@@ -33,6 +33,9 @@ public:
     bool copyAttributes(const std::string& from, const std::string& to,
                         FileError* error = nullptr) override;
     bool syncDirectory(const std::string& directory, FileError* error = nullptr) override;
+    std::string resolveLink(const std::string& path) override;
+    std::unique_ptr<File> openLockFile(const std::string& path,
+                                       FileError* error = nullptr) override;
     char separator() const override { return '/'; }
 };
 

@@ -221,10 +221,59 @@ private:
     FileError m_lastError = FileError::None;
 };
 
-std::unique_ptr<File> openWithRule(const std::wstring& path, const ModeRule& rule, FileError* error,
-                                   DWORD* code = nullptr)
+// A security descriptor that gives the current user alone full access and
+// inherits nothing from the directory: for files whose contents nobody else
+// may see before the original's descriptor is copied onto them.
+class OwnerOnlySecurity
 {
-    HANDLE handle = CreateFileW(path.c_str(), rule.access, rule.share, nullptr, rule.disposition,
+public:
+    OwnerOnlySecurity()
+    {
+        HANDLE token = nullptr;
+        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+            return;
+        DWORD size = 0;
+        GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+        m_user.resize(size);
+        const BOOL gotUser =
+            size > 0 && GetTokenInformation(token, TokenUser, m_user.data(), size, &size);
+        CloseHandle(token);
+        if (!gotUser)
+            return;
+        PSID user = reinterpret_cast<TOKEN_USER*>(m_user.data())->User.Sid;
+        const DWORD aclSize =
+            sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + GetLengthSid(user) - sizeof(DWORD);
+        m_acl.resize(aclSize);
+        auto* acl = reinterpret_cast<PACL>(m_acl.data());
+        if (!InitializeAcl(acl, aclSize, ACL_REVISION) ||
+            !AddAccessAllowedAce(acl, ACL_REVISION, FILE_ALL_ACCESS, user) ||
+            !InitializeSecurityDescriptor(&m_descriptor, SECURITY_DESCRIPTOR_REVISION) ||
+            !SetSecurityDescriptorDacl(&m_descriptor, TRUE, acl, FALSE) ||
+            !SetSecurityDescriptorControl(&m_descriptor, SE_DACL_PROTECTED, SE_DACL_PROTECTED))
+            return;
+        m_attributes.nLength = sizeof(m_attributes);
+        m_attributes.lpSecurityDescriptor = &m_descriptor;
+        m_attributes.bInheritHandle = FALSE;
+        m_ready = true;
+    }
+    OwnerOnlySecurity(const OwnerOnlySecurity&) = delete;
+    OwnerOnlySecurity& operator=(const OwnerOnlySecurity&) = delete;
+
+    // Null when the descriptor could not be built.
+    SECURITY_ATTRIBUTES* attributes() { return m_ready ? &m_attributes : nullptr; }
+
+private:
+    std::vector<unsigned char> m_user;
+    std::vector<unsigned char> m_acl;
+    SECURITY_DESCRIPTOR m_descriptor{};
+    SECURITY_ATTRIBUTES m_attributes{};
+    bool m_ready = false;
+};
+
+std::unique_ptr<File> openWithRule(const std::wstring& path, const ModeRule& rule, FileError* error,
+                                   DWORD* code = nullptr, SECURITY_ATTRIBUTES* security = nullptr)
+{
+    HANDLE handle = CreateFileW(path.c_str(), rule.access, rule.share, security, rule.disposition,
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD failure = GetLastError();
@@ -396,6 +445,14 @@ std::unique_ptr<File> WindowsFileSystem::createTemporary(const std::string& dire
                            (static_cast<std::uint64_t>(GetCurrentProcessId()) << 32) ^
                            (static_cast<std::uint64_t>(counter++) << 48));
     const ModeRule rule = windowsRule(*openModeRule(9)); // create new, shared with nobody
+    // Owner-only from the first byte: the original's descriptor is copied
+    // onto it before the rename, and a temporary that a crash leaves behind
+    // shows its contents to nobody else.
+    OwnerOnlySecurity ownerOnly;
+    if (!ownerOnly.attributes()) {
+        setError(error, fileErrorFromWin32(GetLastError()));
+        return nullptr;
+    }
     FileError lastError = FileError::AlreadyExists;
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name(prefix);
@@ -406,7 +463,7 @@ std::unique_ptr<File> WindowsFileSystem::createTemporary(const std::string& dire
             candidate += '\\';
         candidate += name;
         DWORD code = ERROR_SUCCESS;
-        auto file = openWithRule(widen(candidate), rule, &lastError, &code);
+        auto file = openWithRule(widen(candidate), rule, &lastError, &code, ownerOnly.attributes());
         if (file) {
             if (path)
                 *path = candidate;
@@ -459,6 +516,57 @@ bool WindowsFileSystem::copyAttributes(const std::string& from, const std::strin
     LocalFree(descriptor);
     setError(error, fileErrorFromWin32(code));
     return code == ERROR_SUCCESS;
+}
+
+std::string WindowsFileSystem::resolveLink(const std::string& path)
+{
+    const std::wstring wide = widen(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return path;
+    HANDLE handle =
+        CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return path;
+    std::wstring target(MAX_PATH, L'\0');
+    DWORD length = GetFinalPathNameByHandleW(handle, target.data(),
+                                             static_cast<DWORD>(target.size()), VOLUME_NAME_DOS);
+    if (length >= target.size()) {
+        target.resize(length + 1);
+        length = GetFinalPathNameByHandleW(handle, target.data(), static_cast<DWORD>(target.size()),
+                                           VOLUME_NAME_DOS);
+    }
+    CloseHandle(handle);
+    if (length == 0 || length >= target.size())
+        return path;
+    target.resize(length);
+    if (target.rfind(L"\\\\?\\UNC\\", 0) == 0)
+        target = L"\\\\" + target.substr(8);
+    else if (target.rfind(L"\\\\?\\", 0) == 0)
+        target = target.substr(4);
+    std::string resolved;
+    return narrow(target, &resolved) ? resolved : path;
+}
+
+std::unique_ptr<File> WindowsFileSystem::openLockFile(const std::string& path, FileError* error)
+{
+    OwnerOnlySecurity ownerOnly;
+    if (!ownerOnly.attributes()) {
+        setError(error, fileErrorFromWin32(GetLastError()));
+        return nullptr;
+    }
+    // Read and write, shared with nobody, created when missing and never
+    // truncated. A link in its place is opened as the link itself.
+    HANDLE handle =
+        CreateFileW(widen(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, ownerOnly.attributes(),
+                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        setError(error, openError(widen(path), GetLastError()));
+        return nullptr;
+    }
+    setError(error, FileError::None);
+    return std::make_unique<WindowsFile>(handle, true);
 }
 
 bool WindowsFileSystem::syncDirectory(const std::string&, FileError* error)

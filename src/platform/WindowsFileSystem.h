@@ -37,6 +37,10 @@ public:
                         FileError* error = nullptr) override;
     // A rename done with write-through is already durable: nothing to do.
     bool syncDirectory(const std::string& directory, FileError* error = nullptr) override;
+    // Follows symbolic links and junctions to the final path.
+    std::string resolveLink(const std::string& path) override;
+    std::unique_ptr<File> openLockFile(const std::string& path,
+                                       FileError* error = nullptr) override;
     char separator() const override { return '\\'; }
 
 private:

@@ -70,6 +70,8 @@ void Cwm_DomainListDialogDlg::accept()
     m_binding.save(store);
     if (!store.save())
         app::MessageBox::showText(this, app::MessageKind::Failure, "confui.unableToWrite");
+    else if (store.lastSaveStatus() == config::SaveStatus::SavedNotDurable)
+        app::MessageBox::showText(this, app::MessageKind::Notice, "confui.savedNotDurable");
     QDialog::accept();
 }
 

@@ -67,6 +67,8 @@ void Cwm_GridListDlg::storeAndSave()
     storeEntries();
     if (!store().save())
         app::MessageBox::showText(this, app::MessageKind::Failure, "confui.unableToWrite");
+    else if (store().lastSaveStatus() == config::SaveStatus::SavedNotDurable)
+        app::MessageBox::showText(this, app::MessageKind::Notice, "confui.savedNotDurable");
 }
 
 void Cwm_GridListDlg::newEntry()

@@ -4,12 +4,15 @@
 #include "platform/ScratchDir.h"
 
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <utility>
 #ifdef _WIN32
 #include "platform/WindowsFileSystem.h"
 #else
 #include "platform/PosixFileSystem.h"
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -479,12 +482,25 @@ TEST_F(StoreFixture, EveryWriteStepFailureIsReported)
         ASSERT_TRUE(store->load());
         store->setInt("Port", 2);
         faulty.injectFault(1, Fault::FailOnce, FileError::NoSpace, step);
-        EXPECT_FALSE(store->save()) << static_cast<int>(step);
+        const bool saved = store->save();
         EXPECT_TRUE(faulty.faultFired());
-        EXPECT_EQ(store->lastSaveStatus(), SaveStatus::WriteFailed);
         EXPECT_EQ(store->lastSaveError(), FileError::NoSpace);
-        EXPECT_EQ(scratch.read("Morva.ini"), step == Op::SyncDirectory ? kNew : kOld);
         EXPECT_TRUE(temporaryFiles().empty());
+        if (step == Op::SyncDirectory) {
+            // The new file is in place, only its durability is unconfirmed:
+            // saved, and the next save from here is no "change on disk".
+            EXPECT_TRUE(saved);
+            EXPECT_EQ(store->lastSaveStatus(), SaveStatus::SavedNotDurable);
+            EXPECT_EQ(scratch.read("Morva.ini"), kNew);
+            store->setInt("Port", 1);
+            EXPECT_TRUE(store->save());
+            EXPECT_EQ(store->lastSaveStatus(), SaveStatus::Ok);
+            EXPECT_EQ(scratch.read("Morva.ini"), kOld);
+            continue;
+        }
+        EXPECT_FALSE(saved) << static_cast<int>(step);
+        EXPECT_EQ(store->lastSaveStatus(), SaveStatus::WriteFailed);
+        EXPECT_EQ(scratch.read("Morva.ini"), kOld);
         if (step == Op::Sync) {
             EXPECT_EQ(faulty.count(Op::Sync), 1u) << "a failed sync is never retried";
         }
@@ -560,12 +576,109 @@ TEST_F(StoreFixture, LargeFileIsSavedInPiecesByteForByte)
     EXPECT_TRUE(scratch.read("Morva.ini") == "Port=2\r\n" + text);
 }
 
+namespace {
+
+// A clock that lets another writer act while a save waits.
+class ActingClock final : public morva::platform::Clock
+{
+public:
+    std::function<void()> onFirstSleep;
+
+    std::chrono::steady_clock::time_point now() override { return m_clock.now(); }
+    void sleepFor(std::chrono::milliseconds duration) override
+    {
+        if (auto act = std::exchange(onFirstSleep, nullptr))
+            act();
+        m_clock.sleepFor(duration);
+    }
+
+private:
+    FakeClock m_clock;
+};
+
+} // namespace
+
+// Two stores read the same file; the second saves while the first holds the
+// file's lock. It must wait, then find the first one's file and refuse,
+// rather than check too early and overwrite it.
+TEST_F(StoreFixture, SaveWaitsForTheFileLockAndThenSeesTheOtherSave)
+{
+    scratch.write("Morva.ini", kOld);
+    ActingClock actingClock;
+    auto first = makeStore(posix);
+    ConfigStore second(posix, actingClock, scratch.dir());
+    registerSample(second);
+    ASSERT_TRUE(first->load());
+    ASSERT_TRUE(second.load());
+    first->setInt("Port", 2);
+    second.setBool("Relay", true);
+
+    auto held = posix.openLockFile(scratch.path("Morva.ini.lock"));
+    ASSERT_TRUE(held) << "the first writer is between its check and its rename";
+    actingClock.onFirstSleep = [&] {
+        held.reset();
+        EXPECT_TRUE(first->save());
+    };
+    EXPECT_FALSE(second.save());
+    EXPECT_EQ(second.lastSaveStatus(), SaveStatus::RefusedChanged);
+    EXPECT_EQ(scratch.read("Morva.ini"), kNew);
+
+    // A lock that is never given up fails the save after about ten seconds.
+    held = posix.openLockFile(scratch.path("Morva.ini.lock"));
+    ASSERT_TRUE(held);
+    first->setInt("Port", 3);
+    EXPECT_FALSE(first->save());
+    EXPECT_EQ(first->lastSaveStatus(), SaveStatus::WriteFailed);
+    EXPECT_EQ(first->lastSaveError(), FileError::SharingViolation);
+    EXPECT_GE(clock.slept(), std::chrono::milliseconds(9900));
+    EXPECT_EQ(scratch.read("Morva.ini"), kNew);
+    held.reset();
+    EXPECT_TRUE(first->save());
+}
+
 #ifndef _WIN32
-// Kills a forked child at every operation of a save (POSIX only).
+TEST_F(StoreFixture, SaveWritesThroughASymbolicLink)
+{
+    ScratchDir elsewhere;
+    std::filesystem::create_directory(elsewhere.path("conf"));
+    elsewhere.write("conf/real.ini", kOld);
+    ::chmod(elsewhere.path("conf/real.ini").c_str(), 0640);
+    // Morva.ini -> link.ini -> conf/real.ini, the second link relative.
+    std::filesystem::create_symlink("conf/real.ini", elsewhere.path("link.ini"));
+    std::filesystem::create_symlink(elsewhere.path("link.ini"), scratch.path("Morva.ini"));
+
+    auto store = makeStore(posix);
+    ASSERT_TRUE(store->load());
+    store->setInt("Port", 2);
+    ASSERT_TRUE(store->save());
+    EXPECT_TRUE(std::filesystem::is_symlink(scratch.path("Morva.ini")));
+    EXPECT_TRUE(std::filesystem::is_symlink(elsewhere.path("link.ini")));
+    EXPECT_EQ(elsewhere.read("conf/real.ini"), kNew);
+    struct stat info
+    {
+    };
+    ASSERT_EQ(::stat(elsewhere.path("conf/real.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_TRUE(temporaryFiles().empty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(elsewhere.path("conf")),
+                            std::filesystem::directory_iterator()),
+              2)
+        << "the file and its lock, no temporary";
+
+    store->setInt("Port", 1);
+    EXPECT_TRUE(store->save()) << "the stamp is the target's";
+    EXPECT_EQ(scratch.read("Morva.ini"), kOld);
+}
+
+// Kills a forked child at every operation of a save (POSIX only). The file
+// holds a password and is readable by its owner alone: whatever the kill
+// leaves behind is readable by nobody else, and the next save removes it.
 TEST_F(StoreFixture, CrashAtAnyOperationOfASaveLeavesOldOrNewFile)
 {
+    int leftovers = 0;
     for (std::uint64_t k = 1;; ++k) {
         scratch.write("Morva.ini", kOld);
+        ::chmod(scratch.path("Morva.ini").c_str(), 0600);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -588,9 +701,21 @@ TEST_F(StoreFixture, CrashAtAnyOperationOfASaveLeavesOldOrNewFile)
             break; // k went past the last operation: the save completed
         }
         ASSERT_TRUE(WIFSIGNALED(status));
-        for (const auto& name : temporaryFiles())
-            std::filesystem::remove(scratch.path(name));
+        for (const auto& name : temporaryFiles()) {
+            struct stat info
+            {
+            };
+            ASSERT_EQ(::stat(scratch.path(name).c_str(), &info), 0);
+            EXPECT_EQ(info.st_mode & 077, 0u) << name << " killed at operation " << k;
+            ++leftovers;
+        }
+        auto next = makeStore(posix);
+        ASSERT_TRUE(next->load());
+        next->setInt("Port", 3);
+        ASSERT_TRUE(next->save());
+        EXPECT_TRUE(temporaryFiles().empty()) << "killed at operation " << k;
         ASSERT_LT(k, 100u);
     }
+    EXPECT_GT(leftovers, 0) << "some kills fell between creating and renaming the temporary";
 }
 #endif

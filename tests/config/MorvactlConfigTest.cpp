@@ -1,10 +1,21 @@
+#include "config/ConfigStore.h"
+#include "config/Schema.h"
+#include "platform/Clock.h"
 #include "platform/ScratchDir.h"
+#include "platform/SystemFileSystem.h"
 
 #include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <iterator>
+#include <random>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
 
 using morva::test::ScratchDir;
 
@@ -197,4 +208,136 @@ TEST_F(Morvactl, HostileFilesNeverCrashOrLoseTheFile)
     EXPECT_EQ(lineCount(run({"config", "get", "InboundExclBlockSPFFromAddress"}).out), 0);
     scratch.write("Morva.ini", manyLines);
     EXPECT_EQ(lineCount(run({"config", "get", "InboundExclBlockSPFFromAddress"}).out), 1000000);
+}
+
+namespace {
+
+// Starts morvactl on `programDir` without waiting; its stderr goes to `errPath`.
+pid_t startMorvactl(const std::string& programDir, const std::vector<std::string>& args,
+                    const std::string& errPath)
+{
+    const pid_t child = ::fork();
+    if (child != 0)
+        return child;
+    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int null = ::open("/dev/null", O_WRONLY);
+    ::dup2(err, 2);
+    ::dup2(null, 1);
+    std::vector<std::string> words = {MORVACTL, "--program-dir", programDir};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    ::execv(MORVACTL, argv.data());
+    ::_exit(127);
+}
+
+std::string demoConfiguration()
+{
+    std::ifstream in(std::string(MORVA_SOURCE_DIR) + "/tools/demo/Morva.ini", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+int exitCodeOf(pid_t child)
+{
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child)
+        return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool holdsLine(const std::string& file, const std::string& line)
+{
+    return file.rfind(line + "\r\n", 0) == 0 ||
+           file.find("\n" + line + "\r\n") != std::string::npos;
+}
+
+// Two writers changed different keys of the same file at once. Each one that
+// reported success must find its change in the file; one that did not must
+// have said that the file changed on disk.
+struct RaceTally
+{
+    int bothSaved = 0;
+    int oneRefused = 0;
+    int silentLosses = 0;
+
+    void add(const std::string& file, int exitA, const std::string& lineA, const std::string& errA,
+             int exitB, const std::string& lineB, const std::string& errB)
+    {
+        for (const auto& [exit, err] : {std::pair{exitA, errA}, std::pair{exitB, errB}}) {
+            EXPECT_TRUE(exit == 0 || exit == 1) << exit << " " << err;
+            if (exit == 1) {
+                EXPECT_NE(err.find("changed on disk"), std::string::npos) << err;
+            }
+        }
+        const bool lost =
+            (exitA == 0 && !holdsLine(file, lineA)) || (exitB == 0 && !holdsLine(file, lineB));
+        silentLosses += lost;
+        bothSaved += exitA == 0 && exitB == 0;
+        oneRefused += exitA != 0 || exitB != 0;
+    }
+};
+
+} // namespace
+
+TEST_F(Morvactl, ConcurrentSetsNeverLoseAConfirmedChange)
+{
+    const std::string demo = demoConfiguration();
+    RaceTally tally;
+    for (int round = 0; round < 200; ++round) {
+        scratch.write("Morva.ini", demo);
+        const pid_t a = startMorvactl(scratch.dir(), {"config", "set", "Verbose", "False"},
+                                      output.path("errA"));
+        const pid_t b =
+            startMorvactl(scratch.dir(), {"config", "set", "DbgCon", "False"}, output.path("errB"));
+        const int exitA = exitCodeOf(a);
+        const int exitB = exitCodeOf(b);
+        tally.add(scratch.read("Morva.ini"), exitA, "Verbose=False", output.read("errA"), exitB,
+                  "DbgCon=False", output.read("errB"));
+    }
+    RecordProperty("bothSaved", tally.bothSaved);
+    RecordProperty("oneRefused", tally.oneRefused);
+    EXPECT_EQ(tally.silentLosses, 0)
+        << "both saved: " << tally.bothSaved << ", one refused: " << tally.oneRefused;
+}
+
+// A console saving (the store's save, as a confirmed sheet calls it) from one
+// process while morvactl saves from another.
+TEST_F(Morvactl, ConsoleSaveRacingMorvactlNeverLosesAConfirmedChange)
+{
+    const std::string demo = demoConfiguration();
+    std::mt19937 random(20261209);
+    RaceTally tally;
+    for (int round = 0; round < 200; ++round) {
+        scratch.write("Morva.ini", demo);
+        // The console read the file before morvactl starts and confirms its
+        // sheet somewhere within the time morvactl takes.
+        const int delayMs = static_cast<int>(random() % 60);
+        const pid_t console = ::fork();
+        ASSERT_GE(console, 0);
+        if (console == 0) {
+            auto fileSystem = morva::platform::makeSystemFileSystem();
+            morva::platform::SystemClock clock;
+            morva::config::ConfigStore store(*fileSystem, clock, scratch.dir());
+            morva::config::registerSchema(store);
+            if (!store.load())
+                ::_exit(3);
+            ::usleep(static_cast<useconds_t>(delayMs) * 1000);
+            store.setBool("DbgCon", false);
+            if (store.save())
+                ::_exit(0);
+            ::_exit(store.lastSaveStatus() == morva::config::SaveStatus::RefusedChanged ? 1 : 2);
+        }
+        const pid_t ctl = startMorvactl(scratch.dir(), {"config", "set", "Verbose", "False"},
+                                        output.path("errA"));
+        const int exitCtl = exitCodeOf(ctl);
+        const int exitConsole = exitCodeOf(console);
+        tally.add(scratch.read("Morva.ini"), exitCtl, "Verbose=False", output.read("errA"),
+                  exitConsole, "DbgCon=False", exitConsole == 1 ? "changed on disk" : "");
+    }
+    RecordProperty("bothSaved", tally.bothSaved);
+    RecordProperty("oneRefused", tally.oneRefused);
+    EXPECT_EQ(tally.silentLosses, 0)
+        << "both saved: " << tally.bothSaved << ", one refused: " << tally.oneRefused;
 }

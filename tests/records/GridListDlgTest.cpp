@@ -59,6 +59,27 @@ TEST_F(GridListDlgTest, DeletingTheOnlyTranslationDisablesEditAndDelete)
     EXPECT_EQ(m_scratch.read("Morva.ini").find("a.com"), std::string::npos) << "saved at once";
 }
 
+TEST_F(GridListDlgTest, SaveNotConfirmedDurableIsSaidAndTheNextSaveGoesThrough)
+{
+    load(std::string(kSource) + "=a.com\r\n" + kTarget + "=b.com\r\n");
+    Cwm_TransListDlg list(m_context, translateDomainList());
+    list.refill();
+    m_fs.resetCounts();
+    m_fs.injectFault(1, Fault::FailOnce, platform::FileError::Io, Op::SyncDirectory);
+    answer = fillSheet({QStringLiteral("c.com"), QStringLiteral("d.com")});
+    list.newEntry();
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.messages()[0].kind, app::MessageKind::Notice);
+    EXPECT_TRUE(m_messages.messages()[0].text.startsWith(
+        QStringLiteral("The settings were written to morva.ini")));
+    EXPECT_NE(m_scratch.read("Morva.ini").find("=c.com"), std::string::npos);
+
+    answer = fillSheet({QStringLiteral("e.com"), QStringLiteral("f.com")});
+    list.newEntry();
+    EXPECT_EQ(m_messages.messages().size(), 1u) << "not refused as changed on disk";
+    EXPECT_NE(m_scratch.read("Morva.ini").find("=e.com"), std::string::npos);
+}
+
 TEST_F(GridListDlgTest, FailedSaveIsReportedAndTheChangeKeptForTheNextSave)
 {
     load(std::string(kSource) + "=a.com\r\n" + kTarget + "=b.com\r\n");

@@ -170,6 +170,7 @@ const TextEntry kTexts[] = {
     // --- confui (property sheets, pages, entry dialogs) ---
     // confui: framework and the sheets of the General, Blocking and Spam menus
     {"confui.unableToWrite", "Morva.ini kann nicht geschrieben werden!\nDie Datei ist entweder schreibgeschützt oder wurde manuell oder durch GWCored geändert.\nStarten Sie GWConsole neu und wiederholen Sie den Vorgang."},
+    {"confui.savedNotDurable", "Die Einstellungen wurden in Morva.ini geschrieben, aber das System hat nicht bestätigt, dass sie sicher auf dem Datenträger gespeichert sind.\nFällt der Computer unerwartet aus, können die vorherigen Einstellungen zurückkehren. Prüfen Sie den Datenträger und speichern Sie erneut."},
     {"confui.addOnRequired", "Die Aktion 'Betreff markieren und in den Junk-E-Mail-Ordner verschieben' ist nur erlaubt, wenn das MORVAFilter Add-On installiert ist"},
     {"confui.browserFailed", "Ihr WWW-Browser kann nicht gestartet werden!"},
     {"confui.noItemSelected", "Kein Eintrag ausgewählt!"},

@@ -170,6 +170,7 @@ const TextEntry kTexts[] = {
     // --- confui (property sheets, pages, entry dialogs) ---
     // confui: framework and the sheets of the General, Blocking and Spam menus
     {"confui.unableToWrite", "Unable to write morva.ini!\nEither the file is write protected or it was changed manually or through GWCored.\nRestart GWConsole and retry the operation."},
+    {"confui.savedNotDurable", "The settings were written to morva.ini, but the system did not confirm that they are safely stored on disk.\nIf the computer stops unexpectedly, the previous settings may come back. Check the disk and save again."},
     {"confui.addOnRequired", "'Mark subject and move to Junk-E-Mail folder' action is not allowed unless the MORVAFilter Add-On is installed"},
     {"confui.browserFailed", "Unable to start your WWW browser!"},
     {"confui.noItemSelected", "No item selected!"},

@@ -170,6 +170,7 @@ const TextEntry kTexts[] = {
     // --- confui (property sheets, pages, entry dialogs) ---
     // confui: framework and the sheets of the General, Blocking and Spam menus
     {"confui.unableToWrite", "Impossible d'écrire morva.ini !\nLe fichier est protégé en écriture ou a été modifié manuellement ou par GWCored.\nRedémarrez GWConsole et recommencez l'opération."},
+    {"confui.savedNotDurable", "Les paramètres ont été écrits dans morva.ini, mais le système n'a pas confirmé qu'ils sont enregistrés de façon sûre sur le disque.\nSi l'ordinateur s'arrête de manière inattendue, les paramètres précédents peuvent revenir. Vérifiez le disque et enregistrez à nouveau."},
     {"confui.addOnRequired", "L'action 'Marquer l'objet et déplacer vers le dossier Courrier indésirable' n'est autorisée que si le module complémentaire MORVAFilter est installé"},
     {"confui.browserFailed", "Impossible de démarrer votre navigateur WWW !"},
     {"confui.noItemSelected", "Aucun élément sélectionné !"},

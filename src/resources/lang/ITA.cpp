@@ -170,6 +170,7 @@ const TextEntry kTexts[] = {
     // --- confui (property sheets, pages, entry dialogs) ---
     // confui: framework and the sheets of the General, Blocking and Spam menus
     {"confui.unableToWrite", "Impossibile scrivere morva.ini!\nIl file è protetto da scrittura oppure è stato modificato manualmente o da GWCored.\nRiavviare GWConsole e ripetere l'operazione."},
+    {"confui.savedNotDurable", "Le impostazioni sono state scritte in morva.ini, ma il sistema non ha confermato che siano memorizzate in modo sicuro sul disco.\nSe il computer si arresta in modo imprevisto, potrebbero tornare le impostazioni precedenti. Controllare il disco e salvare di nuovo."},
     {"confui.addOnRequired", "L'azione 'Contrassegna l'oggetto e sposta nella cartella Posta indesiderata' è consentita solo se il componente aggiuntivo MORVAFilter è installato"},
     {"confui.browserFailed", "Impossibile avviare il browser WWW!"},
     {"confui.noItemSelected", "Nessun elemento selezionato!"},

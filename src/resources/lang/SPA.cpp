@@ -170,6 +170,7 @@ const TextEntry kTexts[] = {
     // --- confui (property sheets, pages, entry dialogs) ---
     // confui: framework and the sheets of the General, Blocking and Spam menus
     {"confui.unableToWrite", "¡No se puede escribir morva.ini!\nEl archivo está protegido contra escritura o se ha modificado manualmente o mediante GWCored.\nReinicie GWConsole y vuelva a intentar la operación."},
+    {"confui.savedNotDurable", "La configuración se ha escrito en morva.ini, pero el sistema no ha confirmado que esté guardada de forma segura en el disco.\nSi el equipo se detiene de forma inesperada, puede volver la configuración anterior. Compruebe el disco y guarde de nuevo."},
     {"confui.addOnRequired", "La acción 'Marcar el asunto y mover a la carpeta Correo no deseado' solo se permite si el complemento MORVAFilter está instalado"},
     {"confui.browserFailed", "¡No se puede iniciar su navegador WWW!"},
     {"confui.noItemSelected", "¡No hay ningún elemento seleccionado!"},
