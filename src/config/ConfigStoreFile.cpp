@@ -176,10 +176,12 @@ bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
     if (!ok)
         return false;
 
-    const platform::FileStat after = fs.stat(path);
+    // The stamp is the one taken before the open: a save that renamed a new
+    // file into place while we read the old one must make our next save
+    // refuse, not pass with the new file's stamp over the old file's values.
     m_lock.lock();
-    m_store.m_stamps.push_back({path, after.lastWriteNs, after.size});
-    m_store.m_sizeHint += static_cast<std::size_t>(after.size);
+    m_store.m_stamps.push_back({path, before.lastWriteNs, before.size});
+    m_store.m_sizeHint += static_cast<std::size_t>(before.size);
     m_lock.unlock();
     return true;
 }
