@@ -292,10 +292,30 @@ private:
     FileError m_lastError = FileError::None;
 };
 
+FileError openErrorFromErrno(int errnoValue, const ModeRule& rule)
+{
+    // O_NOFOLLOW reports a link as ELOOP; a socket cannot be opened (ENXIO).
+    if (errnoValue == ELOOP && rule.noFollow)
+        return FileError::IsLink;
+    if (errnoValue == ENXIO)
+        return FileError::NotRegular;
+    return fileErrorFromErrno(errnoValue);
+}
+
+bool clearNonBlocking(int fd)
+{
+    const int flags = ::fcntl(fd, F_GETFL);
+    return flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
+}
+
 std::unique_ptr<PosixFile> openWithRule(const std::string& path, const ModeRule& rule,
                                         FileError* error)
 {
-    int flags = (rule.write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY;
+    // Without O_NONBLOCK, opening a pipe would wait for a writer; the file
+    // is refused below anyway unless it is regular.
+    int flags = (rule.write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    if (rule.noFollow)
+        flags |= O_NOFOLLOW;
     switch (rule.disposition) {
     case Disposition::OpenExisting:
         break;
@@ -312,17 +332,24 @@ std::unique_ptr<PosixFile> openWithRule(const std::string& path, const ModeRule&
     for (int attempt = 0; attempt < 5; ++attempt) {
         int fd = ::open(path.c_str(), flags, 0666);
         if (fd < 0) {
-            setError(error, fileErrorFromErrno(errno));
+            setError(error, openErrorFromErrno(errno, rule));
             return nullptr;
         }
         struct stat opened
         {
         };
-        if (::fstat(fd, &opened) != 0 || S_ISDIR(opened.st_mode)) {
-            FileError reason =
-                S_ISDIR(opened.st_mode) ? FileError::IsDirectory : fileErrorFromErrno(errno);
+        FileError unfit = FileError::None;
+        if (::fstat(fd, &opened) != 0)
+            unfit = fileErrorFromErrno(errno);
+        else if (S_ISDIR(opened.st_mode))
+            unfit = FileError::IsDirectory;
+        else if (!S_ISREG(opened.st_mode))
+            unfit = FileError::NotRegular;
+        else if (!clearNonBlocking(fd))
+            unfit = fileErrorFromErrno(errno);
+        if (unfit != FileError::None) {
             ::close(fd);
-            setError(error, reason);
+            setError(error, unfit);
             return nullptr;
         }
         FileError shareResult = applyShareRule(fd, rule);
@@ -334,8 +361,9 @@ std::unique_ptr<PosixFile> openWithRule(const std::string& path, const ModeRule&
         struct stat named
         {
         };
-        if (::stat(path.c_str(), &named) != 0 || named.st_ino != opened.st_ino ||
-            named.st_dev != opened.st_dev) {
+        const int namedResult =
+            rule.noFollow ? ::lstat(path.c_str(), &named) : ::stat(path.c_str(), &named);
+        if (namedResult != 0 || named.st_ino != opened.st_ino || named.st_dev != opened.st_dev) {
             ::close(fd);
             continue;
         }

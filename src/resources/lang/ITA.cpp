@@ -9,6 +9,7 @@ namespace {
 const TextEntry kTexts[] = {
     // --- common ---
     {"common.caption", "Morva Admin"},
+    {"common.notPlainFile", "%1 è un collegamento simbolico o un file speciale (dispositivo, pipe o socket). La console non segue un file di questo tipo e non vi scrive: rimuoverlo e riprovare."},
 
     // --- app (start-up, main window, log view) ---
     {"app.menu.file", "&File"},
@@ -170,6 +171,9 @@ const TextEntry kTexts[] = {
     // --- confui (property sheets, pages, entry dialogs) ---
     // confui: framework and the sheets of the General, Blocking and Spam menus
     {"confui.unableToWrite", "Impossibile scrivere morva.ini!\nIl file è protetto da scrittura oppure è stato modificato manualmente o da GWCored.\nRiavviare GWConsole e ripetere l'operazione."},
+    {"confui.notEightBitText", "%1 non viene salvato: è memorizzato come %2, mentre la console legge e scrive solo testo a 8 bit, quindi il salvataggio ne perderebbe le impostazioni. Salvare il file come testo a 8 bit (ANSI) e riprovare."},
+    {"confui.encoding.utf16", "testo UTF-16"},
+    {"confui.encoding.binary", "dati binari"},
     {"confui.addOnRequired", "L'azione 'Contrassegna l'oggetto e sposta nella cartella Posta indesiderata' è consentita solo se il componente aggiuntivo MORVAFilter è installato"},
     {"confui.browserFailed", "Impossibile avviare il browser WWW!"},
     {"confui.noItemSelected", "Nessun elemento selezionato!"},
