@@ -67,6 +67,7 @@ TEST(StatisticsGatewayTest, APipeOrLinkInPlaceOfTheFilesIsRefusedWithoutWaitingF
     EXPECT_LE(clock.slept(), std::chrono::milliseconds(2000)) << "no further tries";
 
     scratch.write("counters.txt", "kept");
+    ASSERT_EQ(::unlink(scratch.path("Stat.sig").c_str()), 0) << "the first refresh signalled";
     ASSERT_EQ(::symlink(scratch.path("counters.txt").c_str(), scratch.path("Stat.sig").c_str()), 0);
     EXPECT_EQ(statistics.refresh(), stats::RefreshOutcome::SignalFailed);
     EXPECT_EQ(statistics.failure(), platform::FileError::IsLink);
