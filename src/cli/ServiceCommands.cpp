@@ -132,9 +132,10 @@ int runStatsCommand(Context& context)
     stats::Statistics statistics(*fileSystem, clock, context.programDir);
     switch (statistics.refresh()) {
     case stats::RefreshOutcome::SignalFailed:
-        context.err << "morvactl: " << service::signalFailedText(English) << "\n"
-                    << "morvactl: " << statistics.failedPath() << ": "
-                    << platform::fileErrorName(statistics.failure()) << "\n";
+        context.err << "morvactl: " << service::signalFailedText(English) << "\n";
+        if (platform::isNotPlainFile(statistics.failure()))
+            context.err << "morvactl: " << statistics.failedPath() << ": "
+                        << platform::fileErrorName(statistics.failure()) << "\n";
         return kExitFailure;
     case stats::RefreshOutcome::NotPlainFile:
         context.err << "morvactl: " << statistics.failedPath() << ": "
