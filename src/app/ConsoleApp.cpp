@@ -92,11 +92,14 @@ void ConsoleApp::registerCommands()
 
 bool ConsoleApp::sendSignal(const char* fileName)
 {
+    platform::FileError error = platform::FileError::None;
     if (service::createSignalFile(m_environment.services().fileSystem, m_environment.programDir(),
-                                  fileName))
+                                  fileName, &error))
         return true;
     MessageBox::show(m_mainWnd.get(), MessageKind::Failure,
-                     toQString(service::signalFailedText(m_environment.languageIndex())));
+                     toQString(service::signalFailedText(
+                         m_environment.languageIndex(),
+                         service::signalFilePath(m_environment.programDir(), fileName), error)));
     return false;
 }
 

@@ -78,7 +78,7 @@ LogReadResult LogReader::readNewLines(std::size_t maxLines)
         return result;
     }
 
-    auto file = m_fileSystem.open(m_path, kReadSharedMode);
+    auto file = m_fileSystem.open(m_path, kReadSharedMode, &result.failure);
     if (!file)
         return result;
     std::uint64_t size = stat.size;

@@ -1,16 +1,13 @@
 #pragma once
 
 #include "app/LogLine.h"
+#include "platform/FileSystem.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
-
-namespace morva::platform {
-class FileSystem;
-}
 
 namespace morva::app {
 
@@ -25,6 +22,8 @@ struct LogReadResult
     bool cleared = false; // drop the rows shown so far before adding `rows`
     std::vector<LogRow> rows;
     bool more = false; // a limit was reached; the next call reads on
+    // Why the file could not be opened (None when it was, or was not tried).
+    platform::FileError failure = platform::FileError::None;
 };
 
 // Follows the gateway's log file: the first read delivers the lines of the

@@ -40,6 +40,43 @@ bool readsAsTrue(std::string_view value)
     return lowerAscii(value) == "true" || (!value.empty() && value[0] == '1');
 }
 
+const char* encodingName(config::TextEncoding encoding)
+{
+    switch (encoding) {
+    case config::TextEncoding::EightBit:
+        return "8-bit text";
+    case config::TextEncoding::Utf16:
+        return "UTF-16 text";
+    case config::TextEncoding::Binary:
+        return "binary data";
+    }
+    return "unknown data";
+}
+
+// A line of the file as the terminal may show it: control bytes as \xNN.
+std::string shownLine(std::string_view line)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string shown;
+    shown.reserve(line.size());
+    for (const char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            shown += "\\x";
+            shown += kHex[byte >> 4];
+            shown += kHex[byte & 0x0F];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+bool isBlank(std::string_view line)
+{
+    return line.find_first_not_of(" \t\r\v\f") == std::string_view::npos;
+}
+
 // The store of the program directory, registered and loaded.
 class LoadedConfig
 {
@@ -85,6 +122,11 @@ public:
             break;
         case config::SaveStatus::RefusedUnread:
             err << "morvactl: save refused: " << file << " exists but was not read\n";
+            break;
+        case config::SaveStatus::RefusedEncoding:
+            err << "morvactl: save refused: " << file << " holds "
+                << encodingName(m_store.textEncoding())
+                << ", not 8-bit text; a save would lose its settings\n";
             break;
         default:
             err << "morvactl: cannot write " << file << ": "
@@ -190,19 +232,42 @@ int configCheck(Context& context, LoadedConfig& config)
     for (const auto& path : store.missingIncludes())
         out << "missing include: " << path << "\n";
 
+    const config::TextEncoding encoding = store.textEncoding();
+    out << "encoding: " << encodingName(encoding);
+    if (encoding != config::TextEncoding::EightBit) {
+        problems = true;
+        out << ": a save is refused; store the file as 8-bit text";
+    }
+    out << "\n";
+
     std::unordered_map<std::string, std::string> byLowerName;
     store.forEachEntry(
         [&](const ConfigEntry& entry) { byLowerName.emplace(lowerAscii(entry.name), entry.name); });
+    auto suggest = [&](const config::ConfigLine& parsed) {
+        const auto match = byLowerName.find(lowerAscii(parsed.key));
+        if (parsed.hasKey && match != byLowerName.end())
+            out << ": did you mean " << match->second << "?";
+    };
     auto reportUnknown = [&](const std::vector<std::string>& lines, const std::string& name) {
         for (const auto& line : lines) {
             const config::ConfigLine parsed = config::parseConfigLine(line, true);
             if (!parsed.hasKey || lowerAscii(parsed.key) == "include")
                 continue;
             problems = true;
-            out << "unknown line: " << line << " (above " << name << ")";
-            const auto match = byLowerName.find(lowerAscii(parsed.key));
-            if (match != byLowerName.end())
-                out << ": did you mean " << match->second << "?";
+            out << "unknown line: " << shownLine(line) << " (above " << name << ")";
+            suggest(parsed);
+            out << "\n";
+        }
+    };
+    // A save writes no key that holds its default value, nor the lines above
+    // it, and nothing after the last known key.
+    auto reportDropped = [&](const std::vector<std::string>& lines, const std::string& where) {
+        for (const auto& line : lines) {
+            if (isBlank(line))
+                continue;
+            problems = true;
+            out << "dropped by a save: " << shownLine(line) << " (" << where << ")";
+            suggest(config::parseConfigLine(line, true));
             out << "\n";
         }
     };
@@ -210,7 +275,14 @@ int configCheck(Context& context, LoadedConfig& config)
         reportUnknown(entry.leadingLines, entry.name);
         for (const auto& group : entry.linesBeforeItems)
             reportUnknown(group.lines, entry.name);
+        if (!entry.isDefault())
+            return;
+        const std::string where = "above " + entry.name + ", which holds its default value";
+        reportDropped(entry.leadingLines, where);
+        for (const auto& group : entry.linesBeforeItems)
+            reportDropped(group.lines, where);
     });
+    reportDropped(store.trailingLines(), "after the last known key");
     return problems ? kExitFailure : kExitOk;
 }
 

@@ -56,6 +56,11 @@ int runLogCommand(Context& context)
     app::LogReader reader(*fileSystem, logPathFor(context.programDir, *fileSystem, clock));
     for (;;) {
         const app::LogReadResult result = reader.readNewLines();
+        if (platform::isNotPlainFile(result.failure)) {
+            context.err << "morvactl: " << reader.path() << ": "
+                        << platform::fileErrorName(result.failure) << "\n";
+            return kExitFailure;
+        }
         if (!printRows(result, context.out))
             return kExitFailure; // the reader of our output went away
         if (result.more)

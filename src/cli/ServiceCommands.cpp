@@ -133,6 +133,13 @@ int runStatsCommand(Context& context)
     switch (statistics.refresh()) {
     case stats::RefreshOutcome::SignalFailed:
         context.err << "morvactl: " << service::signalFailedText(English) << "\n";
+        if (platform::isNotPlainFile(statistics.failure()))
+            context.err << "morvactl: " << statistics.failedPath() << ": "
+                        << platform::fileErrorName(statistics.failure()) << "\n";
+        return kExitFailure;
+    case stats::RefreshOutcome::NotPlainFile:
+        context.err << "morvactl: " << statistics.failedPath() << ": "
+                    << platform::fileErrorName(statistics.failure()) << "\n";
         return kExitFailure;
     case stats::RefreshOutcome::NoStatistics:
         context.err << "morvactl: the gateway wrote no statistics (CONST-A.dat) in time\n";

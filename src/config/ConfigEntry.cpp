@@ -23,6 +23,24 @@ ConfigValue emptyValueOf(ValueKind kind)
     return std::string();
 }
 
+const std::string* ConfigEntry::undecodedBytes(std::size_t n, std::u16string_view text) const
+{
+    // Only a lossy decoding leaves replacement characters behind.
+    if (undecodedItems.empty() || text.find(u'\xFFFD') == std::u16string_view::npos)
+        return nullptr;
+    const UndecodedItem* match = nullptr;
+    for (const UndecodedItem& kept : undecodedItems) {
+        if (kept.decoded != text)
+            continue;
+        // Two items may decode alike; the one read at this position wins.
+        if (kept.item == n)
+            return &kept.bytes;
+        if (!match)
+            match = &kept;
+    }
+    return match ? &match->bytes : nullptr;
+}
+
 std::string displayText(const ConfigValue& value)
 {
     if (auto* text = std::get_if<std::string>(&value))

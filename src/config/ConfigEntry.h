@@ -42,6 +42,21 @@ struct ConfigEntry
         std::vector<std::string> lines;
     };
     std::vector<LinesBeforeItem> linesBeforeItems;
+    // For a TextList, the items whose bytes in the file were no valid UTF-8
+    // (text of an older editor in an 8-bit code page): what they decoded to
+    // and the bytes read, so that a save writes an item nobody changed as it
+    // stood instead of with replacement characters.
+    struct UndecodedItem
+    {
+        std::size_t item = 0; // position when read
+        std::u16string decoded;
+        std::string bytes;
+    };
+    std::vector<UndecodedItem> undecodedItems;
+    // The bytes to write for TextList item `n` holding `text`: the bytes it
+    // was read from when it still decodes to what they gave; nullptr when
+    // it is to be encoded.
+    const std::string* undecodedBytes(std::size_t n, std::u16string_view text) const;
 
     bool isDefault() const { return value == defaultValue; }
 };

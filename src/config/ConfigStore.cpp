@@ -386,6 +386,18 @@ std::vector<FileStamp> ConfigStore::fileStamps() const
     return m_stamps;
 }
 
+std::vector<std::string> ConfigStore::trailingLines() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_trailingLines;
+}
+
+TextEncoding ConfigStore::textEncoding() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_encoding;
+}
+
 LoadStatus ConfigStore::lastLoadStatus() const
 {
     std::lock_guard lock(m_mutex);

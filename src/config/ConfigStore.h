@@ -46,6 +46,15 @@ enum class SaveStatus
     // The new file is in place and save() returned true, but the system did
     // not confirm that the rename survives a crash (see lastSaveError).
     SavedNotDurable,
+    RefusedEncoding, // the main file is not 8-bit text (see textEncoding)
+};
+
+// How the main file's bytes were stored, as far as the store can tell.
+enum class TextEncoding
+{
+    EightBit, // 8-bit text, what the store reads and writes
+    Utf16,    // starts with a UTF-16 byte-order mark, or most lines hold zero bytes as UTF-16 does
+    Binary,   // most lines hold zero bytes, or many bytes are control codes
 };
 
 // The typed in-memory image of "Morva.ini": every key registered once with a
@@ -132,6 +141,12 @@ public:
     std::vector<std::string> includedFiles() const;
     std::vector<std::string> missingIncludes() const;
     std::vector<FileStamp> fileStamps() const;
+    // Lines after the last known key of the main file: kept by no entry, so
+    // a save does not write them.
+    std::vector<std::string> trailingLines() const;
+    // What the last load found the main file to hold; a save is refused
+    // (RefusedEncoding) unless it is 8-bit text.
+    TextEncoding textEncoding() const;
     // The resolved path of the main file.
     const std::string& fileName() const { return m_fileName; }
     // Resolves a name the way the file name and Include values are resolved.
@@ -187,6 +202,8 @@ private:
     std::vector<std::string> m_missingIncludes;
     std::vector<FileStamp> m_stamps;
     std::size_t m_sizeHint = 0; // bytes read by the last load or written by the last save
+    std::vector<std::string> m_trailingLines;
+    TextEncoding m_encoding = TextEncoding::EightBit;
     bool m_loadedOk = true;
     bool m_includesOk = true;
     LoadStatus m_loadStatus = LoadStatus::Missing;

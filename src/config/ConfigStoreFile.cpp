@@ -33,6 +33,13 @@ constexpr std::size_t kMaxIncludeDepth = 200;
 // ("a.ini", "./a.ini"), which the cycle check cannot see; a budget of
 // includes per load keeps such files from multiplying without end.
 constexpr std::size_t kMaxIncludesPerLoad = 2000;
+// Far beyond any real configuration; a larger file (or a device that never
+// ends) is refused instead of filling memory.
+constexpr std::uint64_t kMaxFileBytes = std::uint64_t(512) << 20;
+// How much of the main file is looked at for control bytes, and how much
+// must be there for a verdict.
+constexpr std::uint64_t kEncodingSample = 1 << 20;
+constexpr std::uint64_t kMinEncodingSample = 256;
 
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
@@ -83,6 +90,7 @@ public:
 
 private:
     void processLine(std::string_view rawLine, std::vector<std::string>& pending);
+    void countLine(std::string_view line);
     bool include(std::string_view name);
     void apply(ConfigEntry& entry, std::string_view line, ConfigLine parsed);
 
@@ -91,7 +99,50 @@ private:
     std::vector<std::string> m_active; // files being read, outermost first
     std::size_t m_lastEntry = static_cast<std::size_t>(-1);
     std::size_t m_includes = 0;
+    // What the main file's bytes look like, for telling 8-bit text from
+    // UTF-16 or binary data.
+    bool m_utf16Mark = false;
+    std::uint64_t m_lines = 0;
+    std::uint64_t m_linesWithNul = 0;
+    std::uint64_t m_bytesOfThoseLines = 0;
+    std::uint64_t m_nulBytes = 0;
+    std::uint64_t m_sampledBytes = 0; // of the first kEncodingSample bytes of lines
+    std::uint64_t m_controlBytes = 0; // among them, control bytes other than tab
+
+    TextEncoding encoding() const;
 };
+
+void ConfigStore::Reader::countLine(std::string_view line)
+{
+    ++m_lines;
+    if (m_sampledBytes < kEncodingSample) {
+        m_sampledBytes += line.size();
+        m_controlBytes +=
+            static_cast<std::uint64_t>(std::count_if(line.begin(), line.end(), [](char c) {
+                const auto byte = static_cast<unsigned char>(c);
+                return (byte < 0x20 && byte != '\t') || byte == 0x7F;
+            }));
+    }
+    if (!std::memchr(line.data(), '\0', line.size()))
+        return;
+    ++m_linesWithNul;
+    m_bytesOfThoseLines += line.size();
+    m_nulBytes += static_cast<std::uint64_t>(std::count(line.begin(), line.end(), '\0'));
+}
+
+TextEncoding ConfigStore::Reader::encoding() const
+{
+    if (m_utf16Mark)
+        return TextEncoding::Utf16;
+    if (m_linesWithNul * 2 <= m_lines) {
+        // Text holds hardly any control bytes; random data about one in nine.
+        const bool binary =
+            m_sampledBytes >= kMinEncodingSample && m_controlBytes * 20 > m_sampledBytes;
+        return binary ? TextEncoding::Binary : TextEncoding::EightBit;
+    }
+    // Text of UTF-16 units is about half zero bytes; binary data far less.
+    return m_nulBytes * 4 >= m_bytesOfThoseLines ? TextEncoding::Utf16 : TextEncoding::Binary;
+}
 
 bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
 {
@@ -107,14 +158,21 @@ bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
         if (file)
             break;
         // Waiting helps only while another program holds the file.
-        if (*error == FileError::AccessDenied || *error == FileError::IsDirectory)
+        if (*error == FileError::AccessDenied || *error == FileError::IsDirectory ||
+            platform::isNotPlainFile(*error))
             return false;
         if (attempt + 1 < kOpenAttempts)
             m_store.m_clock.sleepFor(kOpenRetryDelay);
     }
     if (!file)
         return false;
+    std::uint64_t size = 0;
+    if (file->size(&size) && size > kMaxFileBytes) {
+        *error = FileError::TooLarge;
+        return false;
+    }
 
+    const bool mainFile = m_active.empty();
     m_active.push_back(normalForm(path));
     std::vector<std::string> pending;
     std::vector<char> buffer(kChunkSize);
@@ -132,6 +190,11 @@ bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
         if (got == 0)
             break;
         offset += got;
+        if (offset > kMaxFileBytes) {
+            *error = FileError::TooLarge; // grew while read
+            ok = false;
+            break;
+        }
         const char* data = buffer.data();
         const char* end = data + got;
         if (first) {
@@ -140,6 +203,11 @@ bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
                 data += 3;
             else if (got >= 2 && std::memcmp(data, "\xFF\xFE", 2) == 0)
                 data += 2;
+            // Read as 8-bit text like any file, but never saved over: a
+            // save would write it back as 8-bit text and lose its settings.
+            m_utf16Mark = mainFile && got >= 2 &&
+                          (std::memcmp(buffer.data(), "\xFF\xFE", 2) == 0 ||
+                           std::memcmp(buffer.data(), "\xFE\xFF", 2) == 0);
         }
         m_lock.lock();
         while (data < end) {
@@ -158,6 +226,8 @@ bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
             }
             if (!line.empty() && line.back() == '\r')
                 line.remove_suffix(1);
+            if (mainFile)
+                countLine(line);
             processLine(line, pending);
             carry.clear();
             data = newline + 1;
@@ -168,7 +238,16 @@ bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
     }
     if (ok && !carry.empty()) {
         m_lock.lock();
+        if (mainFile)
+            countLine(carry);
         processLine(carry, pending);
+        m_lock.unlock();
+    }
+    if (ok && mainFile) {
+        // No known key follows these lines: a save does not write them.
+        m_lock.lock();
+        m_store.m_trailingLines = std::move(pending);
+        m_store.m_encoding = encoding();
         m_lock.unlock();
     }
     m_active.pop_back();
@@ -252,11 +331,16 @@ void ConfigStore::Reader::apply(ConfigEntry& entry, std::string_view line, Confi
         std::get<StringList>(entry.value).push_back(normalizedValue(parsed.value, entry.flags));
         entry.itemComments.emplace_back(parsed.comment);
         break;
-    case ValueKind::TextList:
-        std::get<TextList>(entry.value)
-            .push_back(decodeTextItem(normalizedValue(parsed.value, entry.flags)));
+    case ValueKind::TextList: {
+        auto& items = std::get<TextList>(entry.value);
+        std::string bytes = normalizedValue(parsed.value, entry.flags);
+        std::u16string decoded = decodeTextItem(bytes);
+        if (decoded.find(u'\xFFFD') != std::u16string::npos && encodeTextItem(decoded) != bytes)
+            entry.undecodedItems.push_back({items.size(), decoded, std::move(bytes)});
+        items.push_back(std::move(decoded));
         entry.itemComments.emplace_back(parsed.comment);
         break;
+    }
     case ValueKind::NetList:
         std::get<NetList>(entry.value).push_back(IpNetwork::parse(parsed.value));
         entry.itemComments.emplace_back(parsed.comment);
@@ -300,6 +384,8 @@ bool ConfigStore::load()
         m_missingIncludes.clear();
         m_includesOk = true;
         m_sizeHint = 0;
+        m_trailingLines.clear();
+        m_encoding = TextEncoding::EightBit;
         // A load starts from the defaults: reading the file again must not
         // append its list items a second time.
         for (auto& entry : m_entries) {
@@ -309,6 +395,7 @@ bool ConfigStore::load()
             entry.itemComments.clear();
             entry.leadingLines.clear();
             entry.linesBeforeItems.clear();
+            entry.undecodedItems.clear();
         }
     }
     Reader reader(*this);
@@ -595,6 +682,12 @@ bool ConfigStore::serializeEntries(SaveCursor& cursor, TextBuffer& out, std::siz
         case ValueKind::TextList:
             done = items(std::get<TextList>(entry.value), [&](const std::u16string& item,
                                                               const std::string* comment) {
+                const auto n =
+                    static_cast<std::size_t>(&item - std::get<TextList>(entry.value).data());
+                if (const std::string* bytes = entry.undecodedBytes(n, item)) {
+                    writeTextLine(out, key, *bytes, flags, quoted, comment);
+                    return;
+                }
                 if (holdsSpecial(item, quoted)) {
                     writeCarefully(out, key, encodeTextItem(item), flags, quoted, comment);
                     return;
@@ -684,6 +777,8 @@ bool ConfigStore::save()
         return finish(SaveStatus::WriteFailed, fileLock.error());
     if (changedOnDisk(stamps))
         return finish(SaveStatus::RefusedChanged, FileError::None);
+    if (textEncoding() != TextEncoding::EightBit)
+        return finish(SaveStatus::RefusedEncoding, FileError::None);
     if (unreadFileExists())
         return finish(SaveStatus::RefusedUnread, FileError::None);
     // What killed saves left behind; no other save runs while we hold the lock.

@@ -7,6 +7,7 @@
 #include "confui/ListBox.h"
 #include "confui/Messages.h"
 #include "confui/QtTexts.h"
+#include "confui/SaveFailureText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -655,7 +656,8 @@ ConfigPage::SaveResult ConfigPage::save()
         return SaveResult::Refused;
     SaveResult result = SaveResult::Saved;
     if (!store().save()) {
-        showMessage(this, MessageKind::Failure, uiText("confui.unableToWrite", language()));
+        showMessage(this, MessageKind::Failure,
+                    QString::fromStdString(saveFailureText(store(), language())));
         result = SaveResult::SaveFailed;
     } else if (store().lastSaveStatus() == config::SaveStatus::SavedNotDurable) {
         showMessage(this, MessageKind::Notice, uiText("confui.savedNotDurable", language()));

@@ -6,6 +6,7 @@
 #include "confui/Messages.h"
 #include "confui/OptionsPresets.h"
 #include "confui/QtTexts.h"
+#include "confui/SaveFailureText.h"
 #include "confui/sheets/AdvancedSheet.h"
 
 namespace morva::confui {
@@ -58,7 +59,8 @@ bool saveOrReport(const SheetEnvironment& environment, QWidget* parent)
                         uiText("confui.savedNotDurable", environment.language));
         return true;
     }
-    showMessage(parent, MessageKind::Failure, uiText("confui.unableToWrite", environment.language));
+    showMessage(parent, MessageKind::Failure,
+                QString::fromStdString(saveFailureText(*environment.store, environment.language)));
     return false;
 }
 

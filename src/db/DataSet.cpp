@@ -60,7 +60,8 @@ bool DataSet::takeLock()
     FileError error = FileError::None;
     // Create always without sharing: succeeds exactly when no other process
     // holds the file open, so a stale lock file left behind does not block.
-    m_lock = m_fs.open(m_programDir + kLockFileName, 4, &error);
+    // A link in its place is refused: truncating would empty its target.
+    m_lock = m_fs.open(m_programDir + kLockFileName, 4 | platform::kOpenNoFollow, &error);
     if (!m_lock) {
         m_openFailure = {kLockFileName, error};
         return false;
@@ -167,6 +168,9 @@ bool DataSet::acquire(int attempts)
             locked = true;
             break;
         }
+        // A link or a special file stays what it is: waiting cannot help.
+        if (platform::isNotPlainFile(m_openFailure.error))
+            break;
         ui.stepProgress();
         if (!dialogShown) {
             ui.showWaitDialog(tr("common.caption"), tr("db.locking"));
@@ -184,7 +188,11 @@ bool DataSet::acquire(int attempts)
     if (dialogShown)
         ui.closeWaitDialog();
     if (!locked) {
-        ui.showMessage(Kind::Error, tr("db.lockFailed"));
+        std::string message(tr("db.lockFailed"));
+        if (platform::isNotPlainFile(m_openFailure.error))
+            message += "\n\n" + replacePlaceholder(tr("common.notPlainFile"), "%1",
+                                                   m_programDir + m_openFailure.fileName);
+        ui.showMessage(Kind::Error, message);
         if (m_useCount == 0)
             ui.setLockedIndicator(false);
         return false;

@@ -14,6 +14,9 @@ const char* fileErrorName(FileError error)
     case FileError::NoSpace: return "no space left";
     case FileError::InvalidMode: return "invalid open mode";
     case FileError::Io: return "input/output error";
+    case FileError::IsLink: return "is a symbolic link, which is not followed";
+    case FileError::NotRegular: return "not a regular file (a device, pipe or socket)";
+    case FileError::TooLarge: return "too large";
     }
     return "unknown error";
 }

@@ -22,9 +22,25 @@ namespace morva::platform {
 // process and in others: an open fails at once (SharingViolation) when its
 // access is denied by an existing open's share mode, or an existing open's
 // access is denied by the new open's share mode.
+//
+// Every mode opens regular files only: a device, pipe or socket is refused
+// (NotRegular) without waiting for a writer or reader at its other end.
 using OpenMode = int;
 
-enum class FileError {
+// Added to a mode number: a path whose last step is a symbolic link (a
+// reparse point on Windows) is refused (IsLink) instead of opening what it
+// points to. For files the console creates or truncates in a directory that
+// others may write, such as the lock file and the signal files.
+inline constexpr OpenMode kOpenNoFollow = 0x100;
+
+// The numbered mode without the added flags.
+constexpr OpenMode openModeNumber(OpenMode mode)
+{
+    return mode & 0xFF;
+}
+
+enum class FileError
+{
     None,
     NotFound,
     AccessDenied,
@@ -34,9 +50,19 @@ enum class FileError {
     NoSpace,
     InvalidMode,
     Io,
+    IsLink,     // a symbolic link or reparse point, opened with kOpenNoFollow
+    NotRegular, // a device, pipe or socket
+    TooLarge,   // larger than the reader accepts
 };
 
 const char* fileErrorName(FileError error);
+
+// Whether an open failed because the path is a link not followed or a
+// special file: a lasting state that waiting and retrying cannot change.
+inline bool isNotPlainFile(FileError error)
+{
+    return error == FileError::IsLink || error == FileError::NotRegular;
+}
 
 struct FileStat {
     bool exists = false;

@@ -2,7 +2,9 @@
 
 namespace morva::platform {
 
-std::optional<OpenModeRule> openModeRule(OpenMode mode)
+namespace {
+
+std::optional<OpenModeRule> numberedRule(OpenMode mode)
 {
     using D = OpenDisposition;
     switch (mode) {
@@ -24,6 +26,18 @@ std::optional<OpenModeRule> openModeRule(OpenMode mode)
     default:
         return std::nullopt;
     }
+}
+
+} // namespace
+
+std::optional<OpenModeRule> openModeRule(OpenMode mode)
+{
+    if ((mode & ~(0xFF | kOpenNoFollow)) != 0)
+        return std::nullopt;
+    std::optional<OpenModeRule> rule = numberedRule(openModeNumber(mode));
+    if (rule)
+        rule->noFollow = (mode & kOpenNoFollow) != 0;
+    return rule;
 }
 
 } // namespace morva::platform

@@ -23,9 +23,11 @@ struct OpenModeRule
     bool shareRead = false;  // others may open for reading meanwhile
     bool shareWrite = false; // others may open for writing meanwhile
     OpenDisposition disposition = OpenDisposition::OpenExisting;
+    bool noFollow = false; // kOpenNoFollow: a symbolic link is refused
 };
 
-// The rule of `mode`; nothing for a number that is no open mode.
+// The rule of `mode` (with its added flags); nothing for a number that is
+// no open mode.
 std::optional<OpenModeRule> openModeRule(OpenMode mode);
 
 } // namespace morva::platform

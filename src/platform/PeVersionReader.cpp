@@ -1,6 +1,7 @@
 #include "platform/PeVersionReader.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -251,6 +252,10 @@ std::optional<FileVersion> readPeFileVersion(std::span<const std::uint8_t> image
 
 std::optional<FileVersion> readPeFileVersionFile(const std::string& path)
 {
+    // Opening a pipe would wait for a writer: only a regular file is read.
+    std::error_code statusError;
+    if (!std::filesystem::is_regular_file(path, statusError))
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
         return std::nullopt;

@@ -295,13 +295,34 @@ private:
     FileError m_lastError = FileError::None;
 };
 
+FileError openErrorFromErrno(int errnoValue, const ModeRule& rule)
+{
+    // O_NOFOLLOW reports a link as ELOOP; a socket cannot be opened (ENXIO).
+    if (errnoValue == ELOOP && rule.noFollow)
+        return FileError::IsLink;
+    if (errnoValue == ENXIO)
+        return FileError::NotRegular;
+    return fileErrorFromErrno(errnoValue);
+}
+
+bool clearNonBlocking(int fd)
+{
+    const int flags = ::fcntl(fd, F_GETFL);
+    return flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
+}
+
 // `createMode` is the permission of a file the open creates (before the
 // umask); `extraFlags` are added to the open flags.
 std::unique_ptr<PosixFile> openWithRule(const std::string& path, const ModeRule& rule,
                                         FileError* error, mode_t createMode = 0666,
                                         int extraFlags = 0)
 {
-    int flags = (rule.write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | extraFlags;
+    // Without O_NONBLOCK, opening a pipe would wait for a writer; the file
+    // is refused below anyway unless it is regular.
+    int flags = (rule.write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK |
+                extraFlags;
+    if (rule.noFollow)
+        flags |= O_NOFOLLOW;
     switch (rule.disposition) {
     case Disposition::OpenExisting:
         break;
@@ -318,17 +339,24 @@ std::unique_ptr<PosixFile> openWithRule(const std::string& path, const ModeRule&
     for (int attempt = 0; attempt < 5; ++attempt) {
         int fd = ::open(path.c_str(), flags, createMode);
         if (fd < 0) {
-            setError(error, fileErrorFromErrno(errno));
+            setError(error, openErrorFromErrno(errno, rule));
             return nullptr;
         }
         struct stat opened
         {
         };
-        if (::fstat(fd, &opened) != 0 || S_ISDIR(opened.st_mode)) {
-            FileError reason =
-                S_ISDIR(opened.st_mode) ? FileError::IsDirectory : fileErrorFromErrno(errno);
+        FileError unfit = FileError::None;
+        if (::fstat(fd, &opened) != 0)
+            unfit = fileErrorFromErrno(errno);
+        else if (S_ISDIR(opened.st_mode))
+            unfit = FileError::IsDirectory;
+        else if (!S_ISREG(opened.st_mode))
+            unfit = FileError::NotRegular;
+        else if (!clearNonBlocking(fd))
+            unfit = fileErrorFromErrno(errno);
+        if (unfit != FileError::None) {
             ::close(fd);
-            setError(error, reason);
+            setError(error, unfit);
             return nullptr;
         }
         FileError shareResult = applyShareRule(fd, rule);
@@ -340,8 +368,9 @@ std::unique_ptr<PosixFile> openWithRule(const std::string& path, const ModeRule&
         struct stat named
         {
         };
-        if (::stat(path.c_str(), &named) != 0 || named.st_ino != opened.st_ino ||
-            named.st_dev != opened.st_dev) {
+        const int namedResult =
+            rule.noFollow ? ::lstat(path.c_str(), &named) : ::stat(path.c_str(), &named);
+        if (namedResult != 0 || named.st_ino != opened.st_ino || named.st_dev != opened.st_dev) {
             ::close(fd);
             continue;
         }

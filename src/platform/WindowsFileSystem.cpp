@@ -61,6 +61,7 @@ struct ModeRule
     DWORD access;
     DWORD share;
     DWORD disposition;
+    bool noFollow = false;
 };
 
 ModeRule windowsRule(const OpenModeRule& rule)
@@ -82,7 +83,7 @@ ModeRule windowsRule(const OpenModeRule& rule)
     }
     return {GENERIC_READ | (rule.write ? GENERIC_WRITE : 0u),
             (rule.shareRead ? FILE_SHARE_READ : 0u) | (rule.shareWrite ? FILE_SHARE_WRITE : 0u),
-            disposition};
+            disposition, rule.noFollow};
 }
 
 void setError(FileError* out, FileError value)
@@ -270,16 +271,60 @@ private:
     bool m_ready = false;
 };
 
+// Why an opened handle is not one the file layer hands out: not a file on a
+// disk (a device, pipe or console), or, when links are not followed, a
+// reparse point.
+FileError unfitHandle(HANDLE handle, bool noFollow)
+{
+    if (GetFileType(handle) != FILE_TYPE_DISK)
+        return FileError::NotRegular;
+    if (noFollow) {
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (!GetFileInformationByHandle(handle, &info))
+            return fileErrorFromWin32(GetLastError());
+        if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+            return FileError::IsLink;
+    }
+    return FileError::None;
+}
+
 std::unique_ptr<File> openWithRule(const std::wstring& path, const ModeRule& rule, FileError* error,
                                    DWORD* code = nullptr, SECURITY_ATTRIBUTES* security = nullptr)
 {
-    HANDLE handle = CreateFileW(path.c_str(), rule.access, rule.share, security, rule.disposition,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    // A link that is not followed is opened as itself; "create always" would
+    // replace it before it could be looked at, so such an open keeps what is
+    // there and truncates only once the file proved fit.
+    DWORD disposition = rule.disposition;
+    DWORD flags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN;
+    bool truncate = false;
+    if (rule.noFollow) {
+        flags |= FILE_FLAG_OPEN_REPARSE_POINT;
+        if (disposition == CREATE_ALWAYS) {
+            disposition = OPEN_ALWAYS;
+            truncate = true;
+        }
+    }
+    HANDLE handle =
+        CreateFileW(path.c_str(), rule.access, rule.share, security, disposition,
+                                flags, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD failure = GetLastError();
         if (code)
             *code = failure;
         setError(error, openError(path, failure));
+        return nullptr;
+    }
+    FileError unfit = unfitHandle(handle, rule.noFollow);
+    if (unfit == FileError::None && truncate) {
+        FILE_END_OF_FILE_INFO end{};
+        if (!SetFileInformationByHandle(handle, FileEndOfFileInfo, &end, sizeof(end)))
+            unfit = fileErrorFromWin32(GetLastError());
+    }
+    if (unfit != FileError::None) {
+        CloseHandle(handle);
+        if (code)
+            *code = ERROR_INVALID_FUNCTION;
+        setError(error, unfit);
         return nullptr;
     }
     if (code)

@@ -3,6 +3,7 @@
 #include "app/MessageBox.h"
 #include "config/ConfigStore.h"
 #include "confui/ListBox.h"
+#include "confui/SaveFailureText.h"
 #include "records/RecordText.h"
 
 #include <QDialogButtonBox>
@@ -69,7 +70,9 @@ void Cwm_DomainListDialogDlg::accept()
     config::ConfigStore& store = *m_context.store;
     m_binding.save(store);
     if (!store.save())
-        app::MessageBox::showText(this, app::MessageKind::Failure, "confui.unableToWrite");
+        app::MessageBox::show(
+            this, app::MessageKind::Failure,
+            QString::fromStdString(confui::saveFailureText(store, app::MessageBox::language())));
     else if (store.lastSaveStatus() == config::SaveStatus::SavedNotDurable)
         app::MessageBox::showText(this, app::MessageKind::Notice, "confui.savedNotDurable");
     QDialog::accept();

@@ -2,6 +2,7 @@
 
 #include "app/MessageBox.h"
 #include "config/ConfigStore.h"
+#include "confui/SaveFailureText.h"
 #include "records/ListDialogFrame.h"
 #include "records/RecordText.h"
 
@@ -66,7 +67,9 @@ void Cwm_GridListDlg::storeAndSave()
 {
     storeEntries();
     if (!store().save())
-        app::MessageBox::showText(this, app::MessageKind::Failure, "confui.unableToWrite");
+        app::MessageBox::show(
+            this, app::MessageKind::Failure,
+            QString::fromStdString(confui::saveFailureText(store(), app::MessageBox::language())));
     else if (store().lastSaveStatus() == config::SaveStatus::SavedNotDurable)
         app::MessageBox::showText(this, app::MessageKind::Notice, "confui.savedNotDurable");
 }

@@ -16,8 +16,8 @@ constexpr SignalFile kSignals[] = {
     {Signal::Restart, command::SignalRestart, "Restart.sig", "restart"},
 };
 
-// Read/write, no sharing, create always (truncates).
-constexpr platform::OpenMode kCreateExclusive = 4;
+// Read/write, no sharing, create always (truncates); a link is refused.
+constexpr platform::OpenMode kCreateExclusive = 4 | platform::kOpenNoFollow;
 
 } // namespace
 
@@ -76,6 +76,15 @@ bool createSignalFile(platform::FileSystem& fileSystem, const std::string& progr
 std::string_view signalFailedText(int languageIndex)
 {
     return text("service.signalFailed", languageIndex);
+}
+
+std::string signalFailedText(int languageIndex, const std::string& path, platform::FileError error)
+{
+    std::string message(signalFailedText(languageIndex));
+    if (platform::isNotPlainFile(error))
+        message +=
+            "\n\n" + replacePlaceholder(text("common.notPlainFile", languageIndex), "%1", path);
+    return message;
 }
 
 } // namespace morva::service

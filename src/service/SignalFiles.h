@@ -43,13 +43,17 @@ std::string signalFilePath(const std::string& programDir, std::string_view fileN
 // Creates the empty signal file `fileName` in `programDir`: opened in mode
 // 4 (read/write, no sharing, create always: a file left over from an
 // earlier signal is truncated) and closed at once. False when it cannot be
-// created: directory missing or not writable, or the file held open by
-// another program (the gateway while it handles the signal). *error
-// receives the reason when given.
+// created: directory missing or not writable, the file held open by
+// another program (the gateway while it handles the signal), or a link or
+// special file in its place (never followed, so its target is not
+// truncated). *error receives the reason when given.
 bool createSignalFile(platform::FileSystem& fileSystem, const std::string& programDir,
                       std::string_view fileName, platform::FileError* error = nullptr);
 
 // The message shown when a signal file cannot be created, in a language.
 std::string_view signalFailedText(int languageIndex);
+// The same with the reason when the open's `error` is a lasting one: a link
+// or special file at `path` that the console will not write through.
+std::string signalFailedText(int languageIndex, const std::string& path, platform::FileError error);
 
 } // namespace morva::service

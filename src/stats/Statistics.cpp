@@ -25,14 +25,26 @@ Statistics::Statistics(platform::FileSystem& fileSystem, platform::Clock& clock,
 
 RefreshOutcome Statistics::refresh()
 {
-    if (!sendSignal())
+    m_failure = platform::FileError::None;
+    m_failedPath.clear();
+    if (!sendSignal()) {
+        m_failedPath = service::signalFilePath(
+            m_programDir, service::signalFile(service::Signal::Statistics).fileName);
         return RefreshOutcome::SignalFailed;
+    }
 
     const std::string path = m_programDir + kStatisticsFileName;
     m_clock.sleepFor(kOneSecond);
     for (int attempt = 0; attempt < kReadTries; ++attempt) {
         m_clock.sleepFor(kOneSecond);
-        auto file = m_fileSystem.open(path, kReadSharingReadWrite);
+        platform::FileError error = platform::FileError::None;
+        auto file = m_fileSystem.open(path, kReadSharingReadWrite, &error);
+        if (!file && platform::isNotPlainFile(error)) {
+            // A pipe or device in its place will not turn into the gateway's file.
+            m_failure = error;
+            m_failedPath = path;
+            return RefreshOutcome::NotPlainFile;
+        }
         if (!file)
             continue;
         StatisticsText text = readStatisticsText(*file);
@@ -57,7 +69,8 @@ std::vector<StatLine> Statistics::rows() const
 bool Statistics::sendSignal()
 {
     return service::createSignalFile(m_fileSystem, m_programDir,
-                                     service::signalFile(service::Signal::Statistics).fileName);
+                                     service::signalFile(service::Signal::Statistics).fileName,
+                                     &m_failure);
 }
 
 } // namespace morva::stats

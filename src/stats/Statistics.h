@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileSystem.h"
 #include "stats/StatLine.h"
 
 #include <string>
@@ -14,8 +15,9 @@ namespace morva::stats {
 
 enum class RefreshOutcome
 {
-    SignalFailed, // "Stat.sig" could not be created; nothing was waited for
+    SignalFailed, // "Stat.sig" could not be created (see failure()); nothing was waited for
     NoStatistics, // "CONST-A.dat" could not be opened within the tries
+    NotPlainFile, // "CONST-A.dat" is a special file (see failure()); not waited for
     Empty,        // the file was opened but held no line
     Updated,      // the stored lines were replaced
 };
@@ -42,6 +44,9 @@ public:
     std::vector<StatLine> rows() const;
     // The last stored read stopped at the size limit.
     bool truncated() const { return m_truncated; }
+    // Why the last refresh failed: the path and the file layer's reason.
+    const std::string& failedPath() const { return m_failedPath; }
+    platform::FileError failure() const { return m_failure; }
 
 private:
     bool sendSignal();
@@ -51,6 +56,8 @@ private:
     std::string m_programDir;
     std::vector<std::string> m_lines;
     bool m_truncated = false;
+    std::string m_failedPath;
+    platform::FileError m_failure = platform::FileError::None;
 };
 
 } // namespace morva::stats

@@ -7,6 +7,10 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -60,6 +64,24 @@ TEST(LogCommand, MissingLogPrintsNothing)
     EXPECT_EQ(run.code, morva::cli::kExitOk);
     EXPECT_EQ(run.out, "");
 }
+
+#ifndef _WIN32
+TEST(LogCommand, ALogThatIsAPipeIsRefusedInsteadOfWaitedOn)
+{
+    QTemporaryDir dir;
+    const std::string programDir = dir.path().toStdString() + "/";
+    ASSERT_EQ(::mkfifo((programDir + "GW.log").c_str(), 0600), 0);
+    ::alarm(10); // opening the pipe for reading would wait for a writer
+    const CommandRun once = runLog(programDir);
+    const CommandRun follow = runLog(programDir, {"--follow"});
+    ::alarm(0);
+    EXPECT_EQ(once.code, morva::cli::kExitFailure);
+    EXPECT_EQ(once.err, "morvactl: " + programDir +
+                            "GW.log: not a regular file (a device, "
+                            "pipe or socket)\n");
+    EXPECT_EQ(follow.code, morva::cli::kExitFailure);
+}
+#endif
 
 // The follower's waits: each one runs the next step of the gateway's writing.
 class ScriptedClock final : public morva::platform::Clock

@@ -359,6 +359,46 @@ TEST_F(StoreFixture, DirectoryNamedLikeTheFileIsUnreadable)
     EXPECT_FALSE(store->save());
 }
 
+#ifndef _WIN32
+TEST_F(StoreFixture, DevicesPipesAndHugeFilesAreRefusedAtOnce)
+{
+    ::alarm(20); // reading /dev/zero or waiting on a pipe would never end
+    scratch.write("Morva.ini", "Include=/dev/zero\r\nPort=587\r\n");
+    auto store = makeStore(posix);
+    EXPECT_TRUE(store->load());
+    EXPECT_EQ(store->missingIncludes(), std::vector<std::string>{"/dev/zero"});
+    EXPECT_EQ(store->getInt("Port"), 587);
+
+    std::filesystem::remove(scratch.path("Morva.ini"));
+    ASSERT_EQ(::symlink("/dev/zero", scratch.path("Morva.ini").c_str()), 0);
+    EXPECT_FALSE(store->load());
+    EXPECT_EQ(store->lastLoadError(), FileError::NotRegular);
+
+    std::filesystem::remove(scratch.path("Morva.ini"));
+    ASSERT_EQ(::mkfifo(scratch.path("Morva.ini").c_str(), 0600), 0);
+    EXPECT_FALSE(store->load());
+    EXPECT_EQ(store->lastLoadError(), FileError::NotRegular);
+    EXPECT_FALSE(store->save());
+    EXPECT_EQ(clock.sleeps(), 0) << "retrying cannot make a regular file of it";
+
+    // A sparse file beyond the limit is refused before anything is read.
+    std::filesystem::remove(scratch.path("Morva.ini"));
+    scratch.write("Morva.ini", "Port=1\r\n");
+    std::filesystem::resize_file(scratch.path("Morva.ini"), (std::uintmax_t(512) << 20) + 1);
+    EXPECT_FALSE(store->load());
+    EXPECT_EQ(store->lastLoadError(), FileError::TooLarge);
+    EXPECT_FALSE(store->save());
+    ::alarm(0);
+
+    // A link to a regular file is followed as before.
+    scratch.write("real.ini", "Port=2\r\n");
+    std::filesystem::remove(scratch.path("Morva.ini"));
+    ASSERT_EQ(::symlink(scratch.path("real.ini").c_str(), scratch.path("Morva.ini").c_str()), 0);
+    EXPECT_TRUE(store->load());
+    EXPECT_EQ(store->getInt("Port"), 2);
+}
+#endif
+
 TEST_F(StoreFixture, FileChangedOnDiskIsNotOverwritten)
 {
     auto store = loaded("Port=1\r\n");

@@ -1,8 +1,10 @@
 #include "config/ConfigStore.h"
 
-#include "support/MemoryFileSystem.h"
 #include "config/Schema.h"
+#include "confui/SaveFailureText.h"
 #include "platform/Clock.h"
+#include "resources/Texts.h"
+#include "support/MemoryFileSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -122,9 +124,102 @@ TEST_F(MemoryStore, TextListsAreUtf8InTheFile)
     store->setTextList("OutboundExclSubject", {u"Résumé", u"a\xD800"
                                                           "b"});
     EXPECT_EQ(saved(), "InboundBlockSubject=\"Gewinnspiel f\xC3\xBCr Sie\" ; de\r\n"
-                       "InboundBlockSubject=\"\xEF\xBF\xBD money\"\r\n"
+                       "InboundBlockSubject=\"\xF0\x9F\x92\xB0 money\"\r\n"
                        "OutboundExclSubject=R\xC3\xA9sum\xC3\xA9\r\n"
                        "OutboundExclSubject=ab\r\n");
+}
+
+TEST_F(MemoryStore, TextItemsThatAreNotUtf8AreWrittenBackByteForByte)
+{
+    // Written by an older editor in an 8-bit code page.
+    load("InboundBlockAtt=\"*.r\xE9sum\xE9\"\r\n"
+         "InboundBlockAtt=\"*.exe\"\r\n"
+         "InboundBlockAtt=\"*.r\xE8sum\xE8\" ; decodes like the first\r\n");
+    const TextList items = store->getTextList("InboundBlockAtt");
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0], u".r\uFFFDsum\uFFFD");
+    store->setBool("Verbose", false); // an unrelated change
+    EXPECT_EQ(saved(), "Verbose=False\r\n"
+                       "InboundBlockAtt=\".r\xE9sum\xE9\"\r\n"
+                       "InboundBlockAtt=\".exe\"\r\n"
+                       "InboundBlockAtt=\".r\xE8sum\xE8\" ; decodes like the first\r\n");
+
+    // The list edited around them: untouched items keep their bytes, a new
+    // or changed item is UTF-8.
+    store->setTextList("InboundBlockAtt",
+                       {u".r\uFFFDsum\uFFFD", u".r\uFFFDsum\uFFFD!", u"*.d\u00E9f"});
+    store->setItemComments("InboundBlockAtt", {});
+    EXPECT_EQ(saved(), "Verbose=False\r\n"
+                       "InboundBlockAtt=\".r\xE9sum\xE9\"\r\n"
+                       "InboundBlockAtt=\".r\xEF\xBF\xBDsum\xEF\xBF\xBD!\"\r\n"
+                       "InboundBlockAtt=\".d\xC3\xA9"
+                       "f\"\r\n");
+    reload();
+    EXPECT_EQ(store->getTextList("InboundBlockAtt")[2], u".d\u00E9f");
+}
+
+TEST_F(MemoryStore, FilesThatAreNotEightBitTextAreReadButNeverSavedOver)
+{
+    auto utf16 = [](std::u16string_view text, bool bigEndian) {
+        std::string bytes;
+        for (const char16_t unit : text) {
+            const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+            bytes += bigEndian ? high : low;
+            bytes += bigEndian ? low : high;
+        }
+        return bytes;
+    };
+    std::string junk, junkWithoutNul;
+    std::uint32_t seed = 11;
+    for (int i = 0; i < 20000; ++i) {
+        seed = seed * 1103515245 + 12345;
+        junk.push_back(static_cast<char>((seed >> 16) % 8 == 0 ? 0 : seed >> 8));
+        junkWithoutNul.push_back(static_cast<char>((seed >> 16) % 255 + 1));
+    }
+    const std::pair<std::string, TextEncoding> rows[] = {
+        {utf16(u"\uFEFFVerbose=False\r\nSmartHostPort=587\r\n", false), TextEncoding::Utf16},
+        {utf16(u"\uFEFFVerbose=False\r\n", true), TextEncoding::Utf16},
+        {utf16(u"Verbose=False\r\nSmartHostPort=587\r\n", false), TextEncoding::Utf16},
+        {junk, TextEncoding::Binary},
+        {junkWithoutNul, TextEncoding::Binary},
+        {std::string("Verbose=False\r\nPostmaster=a") + '\0' + "b\r\nSmartHostPort=2\r\n",
+         TextEncoding::EightBit},
+    };
+    for (const auto& [bytes, encoding] : rows) {
+        load(bytes);
+        EXPECT_EQ(store->textEncoding(), encoding) << bytes.substr(0, 12);
+        store->setInt("SmartHostPort", 25);
+        EXPECT_EQ(store->save(), encoding == TextEncoding::EightBit);
+        if (encoding == TextEncoding::EightBit)
+            continue;
+        EXPECT_EQ(store->lastSaveStatus(), SaveStatus::RefusedEncoding);
+        EXPECT_EQ(fs.files[path], bytes) << "the file was not shrunk";
+    }
+    // The store still reads what it can of such a file, as before.
+    load("\xFF\xFEVerbose=False\r\n");
+    EXPECT_FALSE(store->getBool("Verbose"));
+    EXPECT_EQ(store->textEncoding(), TextEncoding::Utf16);
+
+    // The console's message names what the file holds, in every language.
+    EXPECT_FALSE(store->save());
+    for (int language = morva::English; language <= morva::Spanish; ++language) {
+        const std::string message = morva::confui::saveFailureText(*store, language);
+        EXPECT_EQ(message.rfind("Morva.ini ", 0), 0u) << message;
+        EXPECT_NE(message.find("UTF-16"), std::string::npos) << message;
+    }
+    load("Verbose=False\r\n");
+    store->setInt("SmartHostPort", -1);
+    EXPECT_TRUE(store->save());
+    EXPECT_EQ(store->textEncoding(), TextEncoding::EightBit);
+}
+
+TEST_F(MemoryStore, LinesAfterTheLastKnownKeyAreListedAsTrailing)
+{
+    load("; settings\r\nVerbose=False\r\n; newer gateway\r\nwritelogfile=False\r\n");
+    EXPECT_EQ(store->trailingLines(),
+              (std::vector<std::string>{"; newer gateway", "writelogfile=False"}));
+    load("Verbose=False\r\n");
+    EXPECT_TRUE(store->trailingLines().empty());
 }
 
 TEST_F(MemoryStore, SetListKeepsTheKindOfTheList)

@@ -7,11 +7,13 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <iterator>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
@@ -47,7 +49,8 @@ struct Morvactl : ::testing::Test
 
     Result run(const std::vector<std::string>& args, const std::string& programDir = {})
     {
-        std::string command = quote(MORVACTL) + " --program-dir " +
+        // A run that would hang (a pipe read as a file) ends with exit 124.
+        std::string command = "timeout 60 " + quote(MORVACTL) + " --program-dir " +
                               quote(programDir.empty() ? scratch.dir() : programDir);
         for (const auto& arg : args)
             command += " " + quote(arg);
@@ -175,6 +178,42 @@ TEST_F(Morvactl, CheckReportsIncludesAndUnknownLines)
     EXPECT_EQ(run({"config", "check"}).exit, 0);
 }
 
+TEST_F(Morvactl, CheckReportsEveryLineASaveWouldDropAndFilesThatAreNotText)
+{
+    scratch.write("Morva.ini", "; kept\r\nVerbose=False\r\n; lost with its key\r\n"
+                               "WriteLogFile=True\r\n\r\nwritelogfile=False\r\n");
+    Result check = run({"config", "check"});
+    EXPECT_EQ(check.exit, 1);
+    EXPECT_NE(check.out.find("dropped by a save: ; lost with its key (above WriteLogFile, which "
+                             "holds its default value)\n"),
+              std::string::npos)
+        << check.out;
+    EXPECT_NE(check.out.find("dropped by a save: writelogfile=False (after the last known key): "
+                             "did you mean WriteLogFile?\n"),
+              std::string::npos)
+        << check.out;
+    EXPECT_EQ(check.out.find("; kept"), std::string::npos) << "kept lines are not reported";
+    EXPECT_NE(check.out.find("encoding: 8-bit text\n"), std::string::npos);
+
+    // What Notepad writes as "Unicode": read, reported, never saved over.
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string("Verbose=False\r\n"))
+        utf16 += std::string(1, c) + '\0';
+    scratch.write("Morva.ini", utf16);
+    check = run({"config", "check"});
+    EXPECT_EQ(check.exit, 1);
+    EXPECT_NE(check.out.find("encoding: UTF-16 text: a save is refused"), std::string::npos)
+        << check.out;
+    const Result set = run({"config", "set", "SmartHostPort", "587"});
+    EXPECT_EQ(set.exit, 1);
+    EXPECT_NE(set.err.find("holds UTF-16 text"), std::string::npos) << set.err;
+    EXPECT_EQ(scratch.read("Morva.ini"), utf16);
+
+    // Control bytes of a line reach the terminal escaped.
+    scratch.write("Morva.ini", "Verbose=False\r\nx=\x1B[2J\r\n");
+    EXPECT_NE(run({"config", "check"}).out.find("x=\\x1B[2J"), std::string::npos);
+}
+
 TEST_F(Morvactl, DemoConfigurationIsCleanAndHasChangedSettings)
 {
     const std::string demo = std::string(MORVA_SOURCE_DIR) + "/tools/demo/";
@@ -200,11 +239,34 @@ TEST_F(Morvactl, HostileFilesNeverCrashOrLoseTheFile)
         scratch.write("Morva.ini", *bytes);
         const Result check = run({"config", "check"});
         EXPECT_TRUE(check.exit == 0 || check.exit == 1) << check.err;
+        if (bytes == &garbage) {
+            // Zero bytes in most lines: binary data is never saved over.
+            EXPECT_NE(check.out.find("encoding: binary data"), std::string::npos);
+            EXPECT_EQ(run({"config", "save"}).exit, 1);
+            EXPECT_EQ(scratch.read("Morva.ini"), garbage);
+            continue;
+        }
         EXPECT_EQ(run({"config", "save"}).exit, 0);
         const std::string once = scratch.read("Morva.ini");
         EXPECT_EQ(run({"config", "save"}).exit, 0);
         EXPECT_EQ(scratch.read("Morva.ini"), once) << "a second save changes nothing";
     }
+
+    // Devices and pipes in place of the file or an include: refused at once.
+    scratch.write("Morva.ini", "Include=/dev/zero\r\nSmartHostPort=25\r\n");
+    Result check = run({"config", "check"});
+    EXPECT_EQ(check.exit, 1);
+    EXPECT_NE(check.out.find("missing include: /dev/zero\n"), std::string::npos) << check.out;
+    std::filesystem::remove(scratch.path("Morva.ini"));
+    std::filesystem::create_symlink("/dev/zero", scratch.path("Morva.ini"));
+    check = run({"config", "check"});
+    EXPECT_EQ(check.exit, 1);
+    EXPECT_NE(check.err.find("not a regular file"), std::string::npos) << check.err;
+    std::filesystem::remove(scratch.path("Morva.ini"));
+    ASSERT_EQ(::mkfifo(scratch.path("Morva.ini").c_str(), 0600), 0);
+    EXPECT_EQ(run({"config", "set", "SmartHostPort", "1"}).exit, 1);
+    EXPECT_TRUE(std::filesystem::is_fifo(scratch.path("Morva.ini")));
+    std::filesystem::remove(scratch.path("Morva.ini"));
     EXPECT_EQ(lineCount(run({"config", "get", "InboundExclBlockSPFFromAddress"}).out), 0);
     scratch.write("Morva.ini", manyLines);
     EXPECT_EQ(lineCount(run({"config", "get", "InboundExclBlockSPFFromAddress"}).out), 1000000);

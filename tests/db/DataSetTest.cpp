@@ -24,6 +24,9 @@ using PosixFileSystem = WindowsFileSystem;
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 using namespace morva;
 using namespace morva::db;
@@ -216,6 +219,41 @@ TEST_F(DataSetTest, ReleaseReportsRecordsThatCouldNotBeWritten)
     EXPECT_FALSE(data->isOpen());
     EXPECT_FALSE(m_scratch.exists("MORVADTB.LCK")) << "the lock is released all the same";
 }
+
+TEST_F(DataSetTest, LinkInPlaceOfTheLockIsRefusedAtOnceAndItsTargetKept)
+{
+    m_scratch.write("records.txt", "precious");
+    std::error_code failed;
+    std::filesystem::create_symlink(m_scratch.path("records.txt"), m_scratch.path("MORVADTB.LCK"),
+                                    failed);
+    if (failed)
+        GTEST_SKIP() << "no symbolic links here: " << failed.message();
+    auto data = makeDataSet();
+    EXPECT_FALSE(data->acquire());
+    EXPECT_EQ(data->lastOpenFailure().error, platform::FileError::IsLink);
+    EXPECT_EQ(m_scratch.read("records.txt"), "precious") << "the target was not truncated";
+    EXPECT_TRUE(std::filesystem::is_symlink(m_scratch.path("MORVADTB.LCK")));
+    EXPECT_EQ(m_clock.sleeps(), 0) << "waiting cannot turn a link into a lock file";
+    EXPECT_EQ(m_feedback.countOf("step"), 0);
+    const std::string& message = m_feedback.events[m_feedback.events.size() - 2];
+    EXPECT_EQ(message.rfind("error Unable to lock the data files!\n\n", 0), 0u) << message;
+    EXPECT_NE(message.find(m_scratch.path("MORVADTB.LCK") + " is a symbolic link"),
+              std::string::npos)
+        << message;
+}
+
+#ifndef _WIN32
+TEST_F(DataSetTest, PipeInPlaceOfARecordFileIsRefusedWithoutWaiting)
+{
+    ASSERT_EQ(::mkfifo(m_scratch.path("DataAlia.DAT").c_str(), 0600), 0);
+    auto data = makeDataSet();
+    EXPECT_FALSE(data->acquire());
+    EXPECT_EQ(data->lastOpenFailure().fileName, "DataAlia.DAT");
+    EXPECT_EQ(data->lastOpenFailure().error, platform::FileError::NotRegular);
+    EXPECT_EQ(m_clock.sleeps(), 0);
+    EXPECT_FALSE(m_scratch.exists("MORVADTB.LCK")) << "the lock was released";
+}
+#endif
 
 TEST_F(DataSetTest, MissingProgramDirectoryFailsCleanly)
 {

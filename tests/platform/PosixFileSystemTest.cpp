@@ -231,6 +231,74 @@ TEST(PosixFileSystem, ListsMatchingRegularFilesSorted)
     EXPECT_TRUE(stat.isDirectory);
 }
 
+// An open that waited for the other end of a pipe would never return: the
+// alarm ends such a test instead of hanging the suite.
+class AlarmGuard
+{
+public:
+    explicit AlarmGuard(unsigned seconds) { ::alarm(seconds); }
+    ~AlarmGuard() { ::alarm(0); }
+};
+
+TEST(PosixFileSystem, EveryModeRefusesPipesAndDevicesWithoutWaiting)
+{
+    ScratchDir scratch;
+    ASSERT_EQ(::mkfifo(scratch.path("GW.log").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/zero", scratch.path("zero").c_str()), 0);
+    PosixFileSystem fs;
+    AlarmGuard guard(10);
+    for (OpenMode mode : {1, 2, 3, 4, 5, 7, 10}) {
+        for (const std::string& path :
+             {scratch.path("GW.log"), std::string("/dev/null"), scratch.path("zero")}) {
+            FileError error = FileError::None;
+            EXPECT_FALSE(fs.open(path, mode, &error)) << path << " in mode " << mode;
+            // Writing to /dev/null is not permitted to everybody; either
+            // way nothing was opened.
+            if (error != FileError::AccessDenied) {
+                EXPECT_EQ(error, FileError::NotRegular) << path << " in mode " << mode;
+            }
+        }
+    }
+    struct stat info
+    {
+    };
+    ASSERT_EQ(::stat(scratch.path("GW.log").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "create always left the pipe alone";
+    // An opened regular file reads and writes with blocking calls again.
+    scratch.write("plain", "x");
+    EXPECT_TRUE(fs.open(scratch.path("plain"), 1));
+}
+
+TEST(PosixFileSystem, NoFollowRefusesLinksAndLeavesTheirTargetsAlone)
+{
+    ScratchDir scratch;
+    scratch.write("target", "precious");
+    ASSERT_EQ(::symlink(scratch.path("target").c_str(), scratch.path("MORVADTB.LCK").c_str()), 0);
+    ASSERT_EQ(::symlink(scratch.path("nowhere").c_str(), scratch.path("Stat.sig").c_str()), 0);
+    PosixFileSystem fs;
+    for (OpenMode mode : {1, 2, 4, 5, 9, 10}) {
+        // "Create new" finds the name taken before it could follow anything.
+        const FileError expected = mode == 9 ? FileError::AlreadyExists : FileError::IsLink;
+        for (const char* name : {"MORVADTB.LCK", "Stat.sig"}) {
+            FileError error = FileError::None;
+            EXPECT_FALSE(fs.open(scratch.path(name), mode | kOpenNoFollow, &error)) << mode;
+            EXPECT_EQ(error, expected) << name << " in mode " << mode;
+        }
+    }
+    EXPECT_EQ(scratch.read("target"), "precious");
+    EXPECT_FALSE(scratch.exists("nowhere")) << "a dangling link does not create its target";
+
+    // Without the flag a link is followed, as for a log file kept elsewhere.
+    EXPECT_TRUE(fs.open(scratch.path("MORVADTB.LCK"), 1));
+    // A plain file opens with the flag as without it.
+    scratch.write("OSMTP.sig", "left over");
+    EXPECT_TRUE(fs.open(scratch.path("OSMTP.sig"), 4 | kOpenNoFollow));
+    EXPECT_EQ(scratch.read("OSMTP.sig"), "");
+    FileError error = FileError::None;
+    EXPECT_FALSE(fs.open(scratch.path("OSMTP.sig"), 4 | 0x200, &error));
+    EXPECT_EQ(error, FileError::InvalidMode);
+}
+
 TEST(WildcardMatch, MatchesLikeADirectorySearch)
 {
     struct Row

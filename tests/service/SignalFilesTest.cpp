@@ -6,6 +6,7 @@
 #include "resources/CommandIds.h"
 #include "resources/Texts.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -79,6 +80,36 @@ TEST(SignalFiles, FailsWhileTheGatewayHoldsTheFileAndWhenTheDirectoryIsMissing)
     EXPECT_EQ(error, FileError::NotFound);
     scratch.write("plain", "a file, not a directory");
     EXPECT_FALSE(createSignalFile(*fs, scratch.path("plain") + "/", "Stat.sig"));
+}
+
+TEST(SignalFiles, ALinkInPlaceOfTheSignalIsRefusedAndItsTargetKept)
+{
+    test::ScratchDir scratch;
+    scratch.write("GW.log", "the gateway's log");
+    std::error_code failed;
+    std::filesystem::create_symlink(scratch.path("GW.log"), scratch.path("SendLog.sig"), failed);
+    if (failed)
+        GTEST_SKIP() << "no symbolic links here: " << failed.message();
+    std::filesystem::create_symlink(scratch.path("made-by-us"), scratch.path("Stat.sig"), failed);
+    auto fs = platform::makeSystemFileSystem();
+    for (const char* name : {"SendLog.sig", "Stat.sig"}) {
+        FileError error = FileError::None;
+        EXPECT_FALSE(createSignalFile(*fs, scratch.dir(), name, &error)) << name;
+        EXPECT_EQ(error, FileError::IsLink) << name;
+    }
+    EXPECT_EQ(scratch.read("GW.log"), "the gateway's log");
+    EXPECT_FALSE(scratch.exists("made-by-us"));
+
+    // The message says why, in every language; other failures keep the short one.
+    const std::string path = signalFilePath(scratch.dir(), "SendLog.sig");
+    for (int language = English; language <= Spanish; ++language) {
+        const std::string message = signalFailedText(language, path, FileError::IsLink);
+        EXPECT_EQ(message.rfind(std::string(signalFailedText(language)) + "\n\n" + path, 0), 0u)
+            << message;
+        EXPECT_GT(message.size(), path.size() + 60) << message;
+        EXPECT_EQ(signalFailedText(language, path, FileError::SharingViolation),
+                  signalFailedText(language));
+    }
 }
 
 TEST(SignalFiles, AFailedCloseIsAFailure)

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace morva;
 
@@ -48,6 +50,28 @@ TEST(StatisticsGatewayTest, ASignalTheGatewayHoldsOpenCannotBeCreated)
     stats::Statistics statistics(*files, clock, scratch.dir());
     EXPECT_EQ(statistics.refresh(), stats::RefreshOutcome::SignalFailed);
     EXPECT_EQ(clock.sleeps(), 0);
+}
+
+TEST(StatisticsGatewayTest, APipeOrLinkInPlaceOfTheFilesIsRefusedWithoutWaitingForIt)
+{
+    test::ScratchDir scratch;
+    ASSERT_EQ(::mkfifo(scratch.path("CONST-A.dat").c_str(), 0600), 0);
+    auto files = platform::makeSystemFileSystem();
+    platform::FakeClock clock;
+    stats::Statistics statistics(*files, clock, scratch.dir());
+    ::alarm(10); // a read that waited for a writer would never return
+    EXPECT_EQ(statistics.refresh(), stats::RefreshOutcome::NotPlainFile);
+    ::alarm(0);
+    EXPECT_EQ(statistics.failure(), platform::FileError::NotRegular);
+    EXPECT_EQ(statistics.failedPath(), scratch.path("CONST-A.dat"));
+    EXPECT_LE(clock.slept(), std::chrono::milliseconds(2000)) << "no further tries";
+
+    scratch.write("counters.txt", "kept");
+    ASSERT_EQ(::unlink(scratch.path("Stat.sig").c_str()), 0) << "the first refresh signalled";
+    ASSERT_EQ(::symlink(scratch.path("counters.txt").c_str(), scratch.path("Stat.sig").c_str()), 0);
+    EXPECT_EQ(statistics.refresh(), stats::RefreshOutcome::SignalFailed);
+    EXPECT_EQ(statistics.failure(), platform::FileError::IsLink);
+    EXPECT_EQ(scratch.read("counters.txt"), "kept");
 }
 
 } // namespace

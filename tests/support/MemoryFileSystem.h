@@ -55,7 +55,7 @@ public:
         if (m_directories.count(path))
             return fail(error, platform::FileError::IsDirectory);
         const bool exists = has(path);
-        switch (mode) {
+        switch (platform::openModeNumber(mode)) {
         case 1:
         case 2:
         case 3:

@@ -9,6 +9,7 @@ namespace {
 const TextEntry kTexts[] = {
     // --- common ---
     {"common.caption", "Morva Admin"},
+    {"common.notPlainFile", "%1 ist eine symbolische Verknüpfung oder eine Spezialdatei (Gerät, Pipe oder Socket). Die Konsole folgt einer solchen Datei nicht und schreibt sie nicht: Entfernen Sie sie und versuchen Sie es erneut."},
 
     // --- app (start-up, main window, log view) ---
     {"app.menu.file", "&Datei"},
@@ -171,6 +172,9 @@ const TextEntry kTexts[] = {
     // confui: framework and the sheets of the General, Blocking and Spam menus
     {"confui.unableToWrite", "Morva.ini kann nicht geschrieben werden!\nDie Datei ist entweder schreibgeschützt oder wurde manuell oder durch GWCored geändert.\nStarten Sie GWConsole neu und wiederholen Sie den Vorgang."},
     {"confui.savedNotDurable", "Die Einstellungen wurden in Morva.ini geschrieben, aber das System hat nicht bestätigt, dass sie sicher auf dem Datenträger gespeichert sind.\nFällt der Computer unerwartet aus, können die vorherigen Einstellungen zurückkehren. Prüfen Sie den Datenträger und speichern Sie erneut."},
+    {"confui.notEightBitText", "%1 wird nicht gespeichert: Die Datei liegt als %2 vor, die Konsole liest und schreibt aber nur 8-Bit-Text, sodass beim Speichern Einstellungen verloren gingen. Speichern Sie die Datei als 8-Bit-Text (ANSI) und versuchen Sie es erneut."},
+    {"confui.encoding.utf16", "UTF-16-Text"},
+    {"confui.encoding.binary", "Binärdaten"},
     {"confui.addOnRequired", "Die Aktion 'Betreff markieren und in den Junk-E-Mail-Ordner verschieben' ist nur erlaubt, wenn das MORVAFilter Add-On installiert ist"},
     {"confui.browserFailed", "Ihr WWW-Browser kann nicht gestartet werden!"},
     {"confui.noItemSelected", "Kein Eintrag ausgewählt!"},

@@ -9,6 +9,7 @@ namespace {
 const TextEntry kTexts[] = {
     // --- common ---
     {"common.caption", "Morva Admin"},
+    {"common.notPlainFile", "%1 is a symbolic link or a special file (device, pipe or socket). The console neither follows nor writes such a file: remove it and try again."},
 
     // --- app (start-up, main window, log view) ---
     {"app.menu.file", "&File"},
@@ -171,6 +172,9 @@ const TextEntry kTexts[] = {
     // confui: framework and the sheets of the General, Blocking and Spam menus
     {"confui.unableToWrite", "Unable to write morva.ini!\nEither the file is write protected or it was changed manually or through GWCored.\nRestart GWConsole and retry the operation."},
     {"confui.savedNotDurable", "The settings were written to morva.ini, but the system did not confirm that they are safely stored on disk.\nIf the computer stops unexpectedly, the previous settings may come back. Check the disk and save again."},
+    {"confui.notEightBitText", "%1 is not saved: it is stored as %2, and the console reads and writes 8-bit text only, so a save would lose its settings. Save the file as 8-bit (ANSI) text and try again."},
+    {"confui.encoding.utf16", "UTF-16 text"},
+    {"confui.encoding.binary", "binary data"},
     {"confui.addOnRequired", "'Mark subject and move to Junk-E-Mail folder' action is not allowed unless the MORVAFilter Add-On is installed"},
     {"confui.browserFailed", "Unable to start your WWW browser!"},
     {"confui.noItemSelected", "No item selected!"},

@@ -9,6 +9,7 @@ namespace {
 const TextEntry kTexts[] = {
     // --- common ---
     {"common.caption", "Morva Admin"},
+    {"common.notPlainFile", "%1 est un lien symbolique ou un fichier spécial (périphérique, tube ou socket). La console ne suit pas un tel fichier et n'y écrit pas : supprimez-le et réessayez."},
 
     // --- app (start-up, main window, log view) ---
     {"app.menu.file", "&Fichier"},
@@ -171,6 +172,9 @@ const TextEntry kTexts[] = {
     // confui: framework and the sheets of the General, Blocking and Spam menus
     {"confui.unableToWrite", "Impossible d'écrire morva.ini !\nLe fichier est protégé en écriture ou a été modifié manuellement ou par GWCored.\nRedémarrez GWConsole et recommencez l'opération."},
     {"confui.savedNotDurable", "Les paramètres ont été écrits dans morva.ini, mais le système n'a pas confirmé qu'ils sont enregistrés de façon sûre sur le disque.\nSi l'ordinateur s'arrête de manière inattendue, les paramètres précédents peuvent revenir. Vérifiez le disque et enregistrez à nouveau."},
+    {"confui.notEightBitText", "%1 n'est pas enregistré : il est stocké en %2, alors que la console ne lit et n'écrit que du texte 8 bits ; un enregistrement perdrait ses paramètres. Enregistrez le fichier en texte 8 bits (ANSI) et réessayez."},
+    {"confui.encoding.utf16", "texte UTF-16"},
+    {"confui.encoding.binary", "données binaires"},
     {"confui.addOnRequired", "L'action 'Marquer l'objet et déplacer vers le dossier Courrier indésirable' n'est autorisée que si le module complémentaire MORVAFilter est installé"},
     {"confui.browserFailed", "Impossible de démarrer votre navigateur WWW !"},
     {"confui.noItemSelected", "Aucun élément sélectionné !"},

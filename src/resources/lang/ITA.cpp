@@ -9,6 +9,7 @@ namespace {
 const TextEntry kTexts[] = {
     // --- common ---
     {"common.caption", "Morva Admin"},
+    {"common.notPlainFile", "%1 è un collegamento simbolico o un file speciale (dispositivo, pipe o socket). La console non segue un file di questo tipo e non vi scrive: rimuoverlo e riprovare."},
 
     // --- app (start-up, main window, log view) ---
     {"app.menu.file", "&File"},
@@ -171,6 +172,9 @@ const TextEntry kTexts[] = {
     // confui: framework and the sheets of the General, Blocking and Spam menus
     {"confui.unableToWrite", "Impossibile scrivere morva.ini!\nIl file è protetto da scrittura oppure è stato modificato manualmente o da GWCored.\nRiavviare GWConsole e ripetere l'operazione."},
     {"confui.savedNotDurable", "Le impostazioni sono state scritte in morva.ini, ma il sistema non ha confermato che siano memorizzate in modo sicuro sul disco.\nSe il computer si arresta in modo imprevisto, potrebbero tornare le impostazioni precedenti. Controllare il disco e salvare di nuovo."},
+    {"confui.notEightBitText", "%1 non viene salvato: è memorizzato come %2, mentre la console legge e scrive solo testo a 8 bit, quindi il salvataggio ne perderebbe le impostazioni. Salvare il file come testo a 8 bit (ANSI) e riprovare."},
+    {"confui.encoding.utf16", "testo UTF-16"},
+    {"confui.encoding.binary", "dati binari"},
     {"confui.addOnRequired", "L'azione 'Contrassegna l'oggetto e sposta nella cartella Posta indesiderata' è consentita solo se il componente aggiuntivo MORVAFilter è installato"},
     {"confui.browserFailed", "Impossibile avviare il browser WWW!"},
     {"confui.noItemSelected", "Nessun elemento selezionato!"},

@@ -9,6 +9,7 @@ namespace {
 const TextEntry kTexts[] = {
     // --- common ---
     {"common.caption", "Morva Admin"},
+    {"common.notPlainFile", "%1 es un enlace simbólico o un fichero especial (dispositivo, tubería o socket). La consola no sigue un fichero así ni escribe en él: elimínelo e inténtelo de nuevo."},
 
     // --- app (start-up, main window, log view) ---
     {"app.menu.file", "&Archivo"},
@@ -171,6 +172,9 @@ const TextEntry kTexts[] = {
     // confui: framework and the sheets of the General, Blocking and Spam menus
     {"confui.unableToWrite", "¡No se puede escribir morva.ini!\nEl archivo está protegido contra escritura o se ha modificado manualmente o mediante GWCored.\nReinicie GWConsole y vuelva a intentar la operación."},
     {"confui.savedNotDurable", "La configuración se ha escrito en morva.ini, pero el sistema no ha confirmado que esté guardada de forma segura en el disco.\nSi el equipo se detiene de forma inesperada, puede volver la configuración anterior. Compruebe el disco y guarde de nuevo."},
+    {"confui.notEightBitText", "%1 no se guarda: está almacenado como %2, y la consola solo lee y escribe texto de 8 bits, por lo que al guardar se perderían sus parámetros. Guarde el fichero como texto de 8 bits (ANSI) e inténtelo de nuevo."},
+    {"confui.encoding.utf16", "texto UTF-16"},
+    {"confui.encoding.binary", "datos binarios"},
     {"confui.addOnRequired", "La acción 'Marcar el asunto y mover a la carpeta Correo no deseado' solo se permite si el complemento MORVAFilter está instalado"},
     {"confui.browserFailed", "¡No se puede iniciar su navegador WWW!"},
     {"confui.noItemSelected", "¡No hay ningún elemento seleccionado!"},
