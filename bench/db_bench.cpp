@@ -2,8 +2,15 @@
 //   walk: all live records of a 100,000-record DataAlia.DAT, both addresses
 //         read, against read() of 100 records per call and pread() of one;
 //   append: 10,000 new records, each flushed at the next move, then close,
-//         against one write() per record.
+//         against one write() per record, and the same with the sync that
+//         makes them durable;
+//   one edit: a whole data set use as `morvactl records add` makes it (lock,
+//         open the five files, append one record, close), with and without
+//         the sync of the written files at the last release.
 #include "db/DataAliaFile.h"
+#include "db/DataSet.h"
+#include "platform/Clock.h"
+#include "platform/FaultInjectingFileSystem.h"
 #include "platform/PosixFileSystem.h"
 
 #include <benchmark/benchmark.h>
@@ -163,6 +170,68 @@ void BM_AppendWithEngine(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kAppendRecords);
 }
 BENCHMARK(BM_AppendWithEngine)->Unit(benchmark::kMillisecond);
+
+void BM_AppendWithEngineSynced(benchmark::State& state)
+{
+    platform::PosixFileSystem fs;
+    const std::string dir = benchDir() + "append/";
+    std::filesystem::create_directories(dir);
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::filesystem::remove(dir + "DataAlia.DAT");
+        state.ResumeTiming();
+        db::DataAliaFile alia(fs, dir);
+        if (!alia.openDataFile())
+            state.SkipWithError("open failed");
+        for (int i = 1; i <= kAppendRecords; ++i) {
+            alia.newRecord(false);
+            alia.setForwardAddress("user@example.com");
+            alia.setTargetAddress("target@example.org");
+            alia.setDeliverAfterForwarding(i % 2 == 0);
+        }
+        if (!alia.sync() || !alia.close())
+            state.SkipWithError("sync or close failed");
+    }
+    state.SetItemsProcessed(state.iterations() * kAppendRecords);
+}
+BENCHMARK(BM_AppendWithEngineSynced)->Unit(benchmark::kMillisecond);
+
+// One data set use that appends one record. Without sync, the file system's
+// sync is made to fail (doing nothing); both runs go through that wrapper.
+template <bool kSync> void oneEdit(benchmark::State& state)
+{
+    platform::PosixFileSystem posix;
+    platform::FaultInjectingFileSystem fs(posix);
+    if (!kSync)
+        fs.injectFault(1, platform::FaultInjectingFileSystem::Fault::FailFromThen,
+                       platform::FileError::Io,
+                       platform::FaultInjectingFileSystem::Operation::Sync);
+    platform::SystemClock clock;
+    const std::string dir = benchDir() + (kSync ? "edit-sync/" : "edit/");
+    std::filesystem::create_directories(dir);
+    db::DataSet data(fs, clock, dir, {});
+    for (auto _ : state) {
+        if (!data.openAll())
+            state.SkipWithError("open failed");
+        db::DataAliaFile* alia = data.aliaFile();
+        alia->newRecord(false);
+        alia->setForwardAddress("user@example.com");
+        alia->setTargetAddress("target@example.org");
+        benchmark::DoNotOptimize(data.closeAll());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+void BM_OneEditReleaseWithSync(benchmark::State& state)
+{
+    oneEdit<true>(state);
+}
+BENCHMARK(BM_OneEditReleaseWithSync)->Unit(benchmark::kMicrosecond);
+
+void BM_OneEditReleaseWithoutSync(benchmark::State& state)
+{
+    oneEdit<false>(state);
+}
+BENCHMARK(BM_OneEditReleaseWithoutSync)->Unit(benchmark::kMicrosecond);
 
 void BM_AppendBoundWrite1(benchmark::State& state)
 {

@@ -549,7 +549,8 @@ bool ConfigPage::readBack()
         const Control& control = *binding.control;
         const bool enabled = binding.widgets.empty() || binding.widgets.front()->isEnabled();
         if (isTextKind(control.kind) && enabled) {
-            if (!checkField(this, binding.edit, control.check, lang))
+            if (!checkStorable(this, binding.edit, binding.loadedBytes, lang) ||
+                !checkField(this, binding.edit, control.check, lang))
                 return false;
             const QString path = trimBlanks(binding.edit->text(), true);
             if (control.check == FieldCheck::Directory && !path.isEmpty() &&

@@ -163,6 +163,33 @@ QLineEdit* EntryEditDialog::fieldEdit(std::size_t index) const
     return index < m_fields.size() ? m_fields[index] : nullptr;
 }
 
+void EntryEditDialog::setStoredForms(app::FileTextCodec value, app::FileTextCodec comment)
+{
+    m_valueCodec = value;
+    m_commentCodec = comment;
+    m_givenFields = fields();
+    m_givenComment = this->comment();
+}
+
+namespace {
+
+// False (with the message) when `edit` was changed into a text `codec`
+// cannot store.
+bool storable(QWidget* parent, QLineEdit* edit, const QString& given,
+              const app::FileTextCodec& codec, int language)
+{
+    if (edit->text() == given)
+        return true;
+    const QString refusal = codec.refusal(edit->text(), language);
+    if (refusal.isEmpty())
+        return true;
+    showMessage(parent, MessageKind::Refused, refusal);
+    edit->setFocus();
+    return false;
+}
+
+} // namespace
+
 void EntryEditDialog::accept()
 {
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
@@ -174,6 +201,9 @@ void EntryEditDialog::accept()
             edit->setFocus();
             return;
         }
+        const QString given = i < m_givenFields.size() ? m_givenFields[i] : QString();
+        if (!storable(this, edit, given, m_valueCodec, m_language))
+            return;
         if (check == FieldCheck::IpNetwork) {
             const auto normal = normalizeIpEntry(toStd(edit->text()));
             if (!normal) {
@@ -187,6 +217,8 @@ void EntryEditDialog::accept()
             return;
         }
     }
+    if (m_comment && !storable(this, m_comment, m_givenComment, m_commentCodec, m_language))
+        return;
     QDialog::accept();
 }
 

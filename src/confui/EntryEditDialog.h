@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileTextCodec.h"
 #include "confui/Catalogue.h"
 
 #include <QDialog>
@@ -41,6 +42,11 @@ public:
     QLineEdit* fieldEdit(std::size_t index) const;
     QLineEdit* commentEdit() const { return m_comment; }
 
+    // How the list keeps its values and comments. Call it once the fields
+    // are filled: OK then refuses a field or comment that was changed into a
+    // text the file cannot hold (unchanged texts keep their bytes).
+    void setStoredForms(app::FileTextCodec value, app::FileTextCodec comment = {});
+
 public slots:
     void accept() override;
 
@@ -50,6 +56,10 @@ private:
     std::vector<QLineEdit*> m_fields;
     QLineEdit* m_comment = nullptr;
     std::vector<QCheckBox*> m_checks;
+    app::FileTextCodec m_valueCodec;
+    app::FileTextCodec m_commentCodec;
+    std::vector<QString> m_givenFields;
+    QString m_givenComment;
 };
 
 // The dialog classes by variant; all share the behaviour above.

@@ -54,4 +54,15 @@ bool checkField(QWidget* parent, QLineEdit* edit, FieldCheck check, int language
     return false;
 }
 
+bool checkStorable(QWidget* parent, QLineEdit* edit, std::string_view original, int language)
+{
+    const QString refusal = app::FileTextCodec().refusal(edit->text(), language, original);
+    if (refusal.isEmpty())
+        return true;
+    showMessage(parent, MessageKind::Refused, refusal);
+    edit->setFocus();
+    edit->selectAll();
+    return false;
+}
+
 } // namespace morva::confui

@@ -3,6 +3,7 @@
 #include "confui/Catalogue.h"
 
 #include <QString>
+#include <string_view>
 
 class QLineEdit;
 class QWidget;
@@ -16,6 +17,11 @@ QString languagePrefix(int language);
 // IpAddress (empty passes). On failure shows the check's message, puts the
 // focus on the field and returns false. Other checks pass here.
 bool checkField(QWidget* parent, QLineEdit* edit, FieldCheck check, int language);
+
+// Checks that a text field can be written to "Morva.ini": a text changed
+// from the one `original` reads as must hold only characters the file can.
+// On failure shows why, puts the focus on the field and returns false.
+bool checkStorable(QWidget* parent, QLineEdit* edit, std::string_view original, int language);
 
 // "Please enter a valid SMTP address!" with the sample format line.
 QString invalidEmailMessage(int language);

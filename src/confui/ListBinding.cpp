@@ -22,8 +22,10 @@ void ListBinding::load(const config::ConfigStore& store)
                 value = *normal;
     m_comments = store.getItemComments(m_key);
     m_comments.resize(m_values.size());
-    if (const auto entry = store.find(m_key))
+    if (const auto entry = store.find(m_key)) {
         m_flags = entry->flags;
+        m_utf8 = entry->kind == config::ValueKind::TextList;
+    }
 }
 
 void ListBinding::save(config::ConfigStore& store) const

@@ -24,6 +24,9 @@ public:
     const std::string& key() const { return m_key; }
     const std::string& entryDialog() const { return m_entryDialog; }
     ListKind kind() const { return m_kind; }
+    // Whether the store keeps the entries as UTF-8 (a text list); otherwise
+    // they are 8-bit texts. Known after load().
+    bool heldAsUtf8() const { return m_utf8; }
 
     // Reads the key's entries (IP lists normalised) and its comment list,
     // padded or cut to the number of entries.
@@ -54,6 +57,7 @@ private:
     std::vector<std::string> m_values;
     std::vector<std::string> m_comments;
     unsigned m_flags = 0; // the key's normalisation flags, from load()
+    bool m_utf8 = false;
 };
 
 } // namespace morva::confui

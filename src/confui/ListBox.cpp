@@ -90,12 +90,31 @@ void ListBox::updateButtons()
     m_delete->setEnabled(rows);
 }
 
-bool ListBox::runEntryDialog(QString& value, QString& comment)
+app::FileTextCodec ListBox::valueCodec() const
+{
+    return app::FileTextCodec(m_binding.heldAsUtf8() ? app::FileTextCodec::Form::Utf8
+                                                     : app::FileTextCodec::Form::EightBit);
+}
+
+bool ListBox::runEntryDialog(QString& value, QString& comment, const QString& givenValue,
+                             const QString& givenComment)
 {
     if (m_environment.editEntry)
         if (const std::optional<bool> done =
-                m_environment.editEntry(this, m_binding.key(), value, comment))
-            return *done;
+                m_environment.editEntry(this, m_binding.key(), value, comment)) {
+            if (!*done)
+                return false;
+            // Dialogs of their own do not know the file: refuse here.
+            QString refusal;
+            if (value != givenValue)
+                refusal = valueCodec().refusal(value, m_environment.language);
+            if (refusal.isEmpty() && comment != givenComment)
+                refusal = app::FileTextCodec().refusal(comment, m_environment.language);
+            if (refusal.isEmpty())
+                return true;
+            showMessage(this, MessageKind::Refused, refusal);
+            return false;
+        }
     const EntryDialogDef* definition = catalogue().entryDialog(m_binding.entryDialog());
     if (!definition) {
         showMessage(this, MessageKind::Failure,
@@ -107,6 +126,7 @@ bool ListBox::runEntryDialog(QString& value, QString& comment)
     auto dialog = createEntryDialog(*definition, m_environment.language, this);
     dialog->setEntry(value);
     dialog->setComment(comment);
+    dialog->setStoredForms(valueCodec());
     if (m_environment.runDialog(*dialog) != QDialog::Accepted)
         return false;
     value = dialog->entry();
@@ -117,9 +137,9 @@ bool ListBox::runEntryDialog(QString& value, QString& comment)
 void ListBox::newEntry()
 {
     QString value, comment;
-    if (!runEntryDialog(value, comment))
+    if (!runEntryDialog(value, comment, {}, {}))
         return;
-    m_binding.append(toConfigBytes(value), toConfigBytes(comment));
+    m_binding.append(valueCodec().encode(value), toConfigBytes(comment));
     refill();
     m_view->setCurrentItem(m_view->topLevelItem(m_view->topLevelItemCount() - 1));
     emit changed();
@@ -141,13 +161,12 @@ void ListBox::editEntry()
     QString value = fromConfigBytes(m_binding.values()[position - 1]);
     QString comment = fromConfigBytes(m_binding.comments()[position - 1]);
     const QString oldValue = value, oldComment = comment;
-    if (!runEntryDialog(value, comment))
+    if (!runEntryDialog(value, comment, oldValue, oldComment))
         return;
     // Unchanged texts keep their bytes as read.
-    std::string valueBytes =
-        value == oldValue ? m_binding.values()[position - 1] : toConfigBytes(value);
+    std::string valueBytes = valueCodec().encode(value, m_binding.values()[position - 1]);
     std::string commentBytes =
-        comment == oldComment ? m_binding.comments()[position - 1] : toConfigBytes(comment);
+        app::FileTextCodec().encode(comment, m_binding.comments()[position - 1]);
     m_binding.replace(position, std::move(valueBytes), std::move(commentBytes));
     refill();
     m_view->setCurrentItem(m_view->topLevelItem(static_cast<int>(position - 1)));

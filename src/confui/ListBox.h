@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileTextCodec.h"
 #include "confui/ListBinding.h"
 #include "confui/SheetEnvironment.h"
 
@@ -41,7 +42,9 @@ signals:
     void changed();
 
 private:
-    bool runEntryDialog(QString& value, QString& comment);
+    bool runEntryDialog(QString& value, QString& comment, const QString& givenValue,
+                        const QString& givenComment);
+    app::FileTextCodec valueCodec() const;
     void updateButtons();
 
     ListBinding& m_binding;

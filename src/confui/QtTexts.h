@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileTextCodec.h"
 #include "resources/Texts.h"
 
 #include <QString>
@@ -14,25 +15,26 @@ inline QString uiText(std::string_view id, int language)
     return QString::fromUtf8(found.data(), static_cast<qsizetype>(found.size()));
 }
 
-// Configuration texts are 8-bit: valid UTF-8 is shown as such, anything
-// else as Latin-1, so no byte is lost in either direction.
+// Configuration texts are 8-bit, read and written through the console's one
+// file text codec (see FileTextCodec for the forms).
 inline QString fromConfigBytes(const std::string& bytes)
 {
-    const QString utf8 = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    if (utf8.toUtf8() == QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())))
-        return utf8;
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return app::FileTextCodec::decode(bytes);
 }
 
+// The 8-bit form of a text for "Morva.ini" or a path; callers refuse what
+// cannot be stored first, and keep the bytes of an unchanged text.
 inline std::string toConfigBytes(const QString& text)
+{
+    return app::FileTextCodec().encode(text);
+}
+
+// UTF-8: a lossless form for passing texts between the console's own parts
+// (never written to a file as such).
+inline std::string toStd(const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
     return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-}
-
-inline std::string toStd(const QString& text)
-{
-    return toConfigBytes(text);
 }
 
 inline QString toQ(std::string_view text)

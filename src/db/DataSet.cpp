@@ -123,7 +123,10 @@ bool DataSet::closeAllLocked()
     auto closeOne = [this](auto& file) {
         if (!file)
             return;
-        if (!file->close())
+        // Synced before the lock goes: a confirmed edit must survive a power
+        // cut, and the gateway may take the files as soon as they close.
+        const bool synced = file->sync();
+        if (!file->close() || !synced)
             m_unwritten.emplace_back(file->layout().fileName);
         file.reset();
     };
@@ -172,14 +175,16 @@ bool DataSet::acquire(int attempts)
         if (platform::isNotPlainFile(m_openFailure.error))
             break;
         ui.stepProgress();
+        // No wait (and no word of one) after the last attempt: nothing follows it.
+        if (attempt == attempts)
+            break;
         if (!dialogShown) {
             ui.showWaitDialog(tr("common.caption"), tr("db.locking"));
             dialogShown = true;
         } else if (ui.waitDialogCancelled()) {
             break;
         }
-        // No wait after the last attempt: nothing would follow it.
-        if (attempt == attempts || !waitBeforeRetry() || ui.waitDialogCancelled())
+        if (!waitBeforeRetry() || ui.waitDialogCancelled())
             break;
     }
     ui.endProgress();

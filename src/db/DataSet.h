@@ -53,8 +53,9 @@ public:
     // One attempt: takes the lock and opens the five files; on any failure
     // closes what was opened, releases the lock and returns false.
     bool openAll();
-    // Closes the five files (each writes its pending record) and releases
-    // the lock; false when some record could not be written.
+    // Closes the five files (each writes its pending record and is synced to
+    // the disk when anything was written) and releases the lock; false when
+    // some record could not be written or synced.
     bool closeAll();
 
     // Takes the data set for one editor: up to `attempts` tries, kRetryDelay

@@ -91,6 +91,8 @@ bool RecordFile::openDataFile()
     emptyCache();
     m_count = static_cast<std::uint32_t>(
         std::min<std::uint64_t>(size / m_length, std::numeric_limits<std::uint32_t>::max()));
+    m_fileSize = size;
+    m_unsynced = false;
     m_current = 0;
     m_noRecord = true;
     m_dirty = false;
@@ -112,12 +114,33 @@ bool RecordFile::flush()
         return false;
     }
     const std::uint64_t offset = std::uint64_t(m_current - 1) * m_length;
+    const std::uint64_t end = offset + m_length;
     if (!m_file->writeAt(offset, m_buffer.data(), m_length)) {
         // The record stays dirty so that a later flush (or close) tries again.
         m_lastError = m_file->lastError();
+        // Part of an appended record may have reached the disk: the gateway
+        // would count it as a record once the file grows again.
+        if (end > m_fileSize)
+            m_file->truncate(std::max(offset, m_fileSize));
         return false;
     }
+    m_fileSize = std::max(m_fileSize, end);
     m_dirty = false;
+    m_unsynced = true;
+    return true;
+}
+
+bool RecordFile::sync()
+{
+    if (!flush())
+        return false;
+    if (!m_unsynced || !m_file)
+        return true;
+    if (!m_file->sync()) {
+        m_lastError = m_file->lastError();
+        return false;
+    }
+    m_unsynced = false;
     return true;
 }
 
@@ -190,8 +213,10 @@ bool RecordFile::close()
     const bool written = flush();
     m_current = 0;
     m_count = 0;
+    m_fileSize = 0;
     m_noRecord = true;
     m_dirty = false;
+    m_unsynced = false;
     ownBuffer(); // the cache the record may live in goes away
     emptyCache();
     m_cache.clear();

@@ -19,7 +19,9 @@ namespace morva::db {
 // Failure reporting: every operation that flushes (goTo, newRecord, flush,
 // close) returns false when a changed record could not be written. The
 // record then stays in the buffer, still marked dirty, and the cursor does
-// not move (close closes the file anyway and reports the loss).
+// not move (close closes the file anyway and reports the loss). A record
+// that was to be appended and could only partly be written (a full disk) is
+// cut off again, so the file never ends in part of a new record.
 //
 // Not thread-safe; the data set serialises access.
 class RecordFile
@@ -61,6 +63,9 @@ public:
     bool newRecord(bool reuse);
     // Writes the current record back when it changed.
     bool flush();
+    // Flushes and forces what was written since the last sync to the disk;
+    // false when the record could not be written or the sync failed.
+    bool sync();
 
     void setTextField(std::uint32_t offset, std::uint32_t width, std::string_view value);
     void setNumberField(std::uint32_t offset, std::uint32_t width, std::int64_t value);
@@ -112,7 +117,10 @@ private:
     const char* m_record;
     std::uint32_t m_current = 0;
     std::uint32_t m_count = 0;
+    // Bytes in the file as far as this object wrote or found them.
+    std::uint64_t m_fileSize = 0;
     bool m_dirty = false;
+    bool m_unsynced = false;
     bool m_noRecord = true;
     std::vector<char> m_cache;
     std::uint32_t m_cacheFirst = 0;

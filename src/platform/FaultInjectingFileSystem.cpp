@@ -18,6 +18,7 @@ struct FaultInjectingFileSystem::State
     FileError error = FileError::Io;
     std::optional<Operation> only;
     bool fired = false;
+    bool partialWrites = false;
 
     // Counts one operation; returns the error it must fail with, or None.
     FileError enter(Operation operation)
@@ -75,8 +76,11 @@ public:
 
     bool writeAt(std::uint64_t offset, const void* buffer, std::size_t length) override
     {
-        if (FileError e = m_state->enter(Operation::WriteAt); e != FileError::None)
+        if (FileError e = m_state->enter(Operation::WriteAt); e != FileError::None) {
+            if (partialWrites() && length > 1)
+                m_inner->writeAt(offset, buffer, length / 2);
             return fail(e);
+        }
         return m_inner->writeAt(offset, buffer, length) || fail(m_inner->lastError());
     }
 
@@ -92,6 +96,13 @@ public:
         if (FileError e = m_state->enter(Operation::Sync); e != FileError::None)
             return fail(e);
         return m_inner->sync() || fail(m_inner->lastError());
+    }
+
+    bool truncate(std::uint64_t bytes) override
+    {
+        if (FileError e = m_state->enter(Operation::Truncate); e != FileError::None)
+            return fail(e);
+        return m_inner->truncate(bytes) || fail(m_inner->lastError());
     }
 
     bool close() override
@@ -111,6 +122,12 @@ private:
     {
         m_lastError = error;
         return false;
+    }
+
+    bool partialWrites() const
+    {
+        std::lock_guard<std::mutex> guard(m_state->mutex);
+        return m_state->partialWrites;
     }
 
     std::unique_ptr<File> m_inner;
@@ -144,6 +161,12 @@ void FaultInjectingFileSystem::clearFault()
     std::lock_guard<std::mutex> guard(m_state->mutex);
     m_state->faultAt = 0;
     m_state->only.reset();
+}
+
+void FaultInjectingFileSystem::setPartialWrites(bool partial)
+{
+    std::lock_guard<std::mutex> guard(m_state->mutex);
+    m_state->partialWrites = partial;
 }
 
 std::uint64_t FaultInjectingFileSystem::counted() const

@@ -13,7 +13,7 @@ namespace morva::platform {
 // fail or end the process there, for crash and error-path tests.
 //
 // Counted operations: open, readAt, writeAt, size, sync, close, stat, list,
-// remove, rename, createTemporary, copyAttributes, syncDirectory. Numbers
+// remove, rename, createTemporary, copyAttributes, syncDirectory, truncate. Numbers
 // start at 1. With `only` set, only operations of that kind are counted
 // towards the fault (all operations are still tallied per kind).
 //
@@ -21,6 +21,8 @@ namespace morva::platform {
 // createTemporary return nullptr, the bool calls return false, stat reports
 // a missing file, list an empty directory. A failed close keeps the file open
 // (as a real failed close keeps its handle); it is closed when destroyed.
+// With partial writes on, a failed writeAt first writes the first half of
+// its bytes underneath, as a disk that fills up in the middle of a write.
 class FaultInjectingFileSystem final : public FileSystem
 {
 public:
@@ -39,8 +41,9 @@ public:
         CreateTemporary,
         CopyAttributes,
         SyncDirectory,
+        Truncate,
     };
-    static constexpr int kOperationKinds = 13;
+    static constexpr int kOperationKinds = 14;
 
     enum class Fault
     {
@@ -56,6 +59,7 @@ public:
     void injectFault(std::uint64_t k, Fault fault, FileError error = FileError::Io,
                      std::optional<Operation> only = std::nullopt);
     void clearFault();
+    void setPartialWrites(bool partial);
     // Operations counted towards the fault so far (all kinds without `only`).
     std::uint64_t counted() const;
     std::uint64_t count(Operation operation) const;

@@ -89,6 +89,8 @@ public:
     virtual bool size(std::uint64_t* bytes) = 0;
     // Forces written data to stable storage (fsync / FlushFileBuffers).
     virtual bool sync() = 0;
+    // Cuts the file to `bytes` (or extends it with zero bytes); false on error.
+    virtual bool truncate(std::uint64_t bytes) = 0;
     // Releases the handle and its share locks; false when the close failed.
     virtual bool close() = 0;
     virtual bool isOpen() const = 0;

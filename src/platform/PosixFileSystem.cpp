@@ -241,6 +241,19 @@ public:
         return true;
     }
 
+    bool truncate(std::uint64_t bytes) override
+    {
+        if (m_fd < 0)
+            return fail(FileError::Io);
+        if (!m_writable)
+            return fail(FileError::AccessDenied);
+        while (::ftruncate(m_fd, static_cast<off_t>(bytes)) != 0) {
+            if (errno != EINTR)
+                return fail(fileErrorFromErrno(errno));
+        }
+        return true;
+    }
+
     bool close() override
     {
         if (m_fd < 0)

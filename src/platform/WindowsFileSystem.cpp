@@ -194,6 +194,19 @@ public:
         return true;
     }
 
+    bool truncate(std::uint64_t bytes) override
+    {
+        if (m_handle == INVALID_HANDLE_VALUE)
+            return fail(FileError::Io);
+        if (!m_writable)
+            return fail(FileError::AccessDenied);
+        FILE_END_OF_FILE_INFO end{};
+        end.EndOfFile.QuadPart = static_cast<LONGLONG>(bytes);
+        if (!SetFileInformationByHandle(m_handle, FileEndOfFileInfo, &end, sizeof end))
+            return fail(fileErrorFromWin32(GetLastError()));
+        return true;
+    }
+
     bool close() override
     {
         if (m_handle == INVALID_HANDLE_VALUE)

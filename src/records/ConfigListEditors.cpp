@@ -15,6 +15,11 @@ std::string commentAt(const std::vector<std::string>& comments, std::size_t inde
 
 } // namespace
 
+bool fitsListItem(std::string_view text)
+{
+    return text.find(';') == std::string_view::npos;
+}
+
 void RouteListEditor::load(const config::ConfigStore& store)
 {
     const std::vector<std::string> items = store.getList(m_key);

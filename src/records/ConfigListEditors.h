@@ -13,6 +13,11 @@ class ConfigStore;
 
 namespace morva::records {
 
+// Whether a text can be an item of the route, translation and rewrite lists:
+// in "Morva.ini" a semicolon starts the line's comment, so the item would be
+// cut there when the file is read again.
+bool fitsListItem(std::string_view text);
+
 // The route list behind the routing editor: the entries of one list key
 // with the comment that stood on each entry's line. Entries without a host
 // are not shown and are dropped at the next store, as the gateway ignores

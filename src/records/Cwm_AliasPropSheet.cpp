@@ -49,21 +49,21 @@ db::RecordFile* Cwm_AliasPropSheet::file() const
 
 void Cwm_AliasPropSheet::loadFields()
 {
-    m_forward->setText(fromBytes(alia()->forwardAddress()));
-    m_target->setText(fromBytes(alia()->targetAddress()));
+    showBytes(m_forward, alia()->forwardAddress());
+    showBytes(m_target, alia()->targetAddress());
     m_deliver->setChecked(alia()->deliverAfterForwarding());
 }
 
 bool Cwm_AliasPropSheet::checkFields()
 {
-    return passes(db::checkAddressValue(toBytes(m_forward->text())), m_forward) &&
-           passes(db::checkAddressValue(toBytes(m_target->text())), m_target);
+    return storable(m_forward) && passes(db::checkAddressValue(bytesOf(m_forward)), m_forward) &&
+           storable(m_target) && passes(db::checkAddressValue(bytesOf(m_target)), m_target);
 }
 
 void Cwm_AliasPropSheet::writeFields()
 {
-    alia()->setForwardAddress(toBytes(m_forward->text()));
-    alia()->setTargetAddress(toBytes(m_target->text()));
+    alia()->setForwardAddress(bytesOf(m_forward));
+    alia()->setTargetAddress(bytesOf(m_target));
     alia()->setDeliverAfterForwarding(m_deliver->isChecked());
 }
 

@@ -89,19 +89,20 @@ void Cwm_BlockPropSheet::loadFields()
     m_type->setCurrentIndex(m_type->findData(QVariant::fromValue<qlonglong>(type)));
     if (m_type->currentIndex() < 0)
         m_type->setCurrentIndex(m_type->count() - 1);
-    m_value->setText(fromBytes(bloc()->value()));
+    showBytes(m_value, bloc()->value());
 }
 
 bool Cwm_BlockPropSheet::checkFields()
 {
-    return passes(db::checkTextValue(toBytes(m_value->text()), db::kAddressFieldLimit), m_value);
+    return storable(m_value) &&
+           passes(db::checkTextValue(bytesOf(m_value), db::kAddressFieldLimit), m_value);
 }
 
 void Cwm_BlockPropSheet::writeFields()
 {
     bloc()->setSecondNumber(0);
     bloc()->setType(chosenType());
-    bloc()->setValue(toBytes(m_value->text()));
+    bloc()->setValue(bytesOf(m_value));
 }
 
 } // namespace morva::records

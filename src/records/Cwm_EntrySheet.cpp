@@ -2,6 +2,7 @@
 
 #include "app/MessageBox.h"
 #include "db/RecordFieldChecks.h"
+#include "records/ConfigListEditors.h"
 #include "records/RecordText.h"
 
 #include <QDialogButtonBox>
@@ -70,6 +71,12 @@ void Cwm_EntrySheet::setValues(const QStringList& values)
         m_fields[i]->setText(values[static_cast<qsizetype>(i)]);
 }
 
+void Cwm_EntrySheet::setGivenValues(const QStringList& values)
+{
+    setValues(values);
+    m_given = values;
+}
+
 QStringList Cwm_EntrySheet::values() const
 {
     QStringList values;
@@ -89,15 +96,27 @@ bool Cwm_EntrySheet::checkField(int index)
     if (field.kind == EntryFieldKind::Port) {
         bool ok = false;
         const int port = value.toInt(&ok);
-        if (!ok || port < 1 || port > 65535)
+        if (!ok || port < static_cast<int>(kLowestRoutePort) || port > 65535)
             message = uiText("records.badPort", m_language);
     } else {
         const std::string bytes = toBytes(value);
         const db::FieldCheck check = field.kind == EntryFieldKind::Address
                                          ? db::checkAddressValue(bytes)
                                          : db::checkTextValue(bytes, db::kAddressFieldLimit);
-        if (!check.ok())
+        // A text given unchanged keeps its bytes, storable or not.
+        const QString refusal = value == m_given.value(index)
+                                    ? QString()
+                                    : app::FileTextCodec().refusal(value, m_language);
+        if (!refusal.isEmpty())
+            message = refusal;
+        else if (!check.ok())
             message = app::toQString(db::fieldCheckMessage(check, m_language));
+        else if (!fitsListItem(bytes))
+            message = uiText("records.semicolon", m_language);
+        else if (field.kind == EntryFieldKind::RouteDomain && !routeDomainFits(bytes))
+            message = uiText("records.badRouteDomain", m_language);
+        else if (field.kind == EntryFieldKind::RouteHost && !routeHostFits(bytes))
+            message = uiText("records.badRouteHost", m_language);
     }
     if (message.isEmpty())
         return true;

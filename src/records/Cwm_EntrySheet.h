@@ -12,10 +12,12 @@ namespace morva::records {
 // What a field of a list entry holds; it decides the check on OK.
 enum class EntryFieldKind
 {
-    Text,    // not blank, at most 128 characters
-    Address, // the same, and a valid SMTP address
-    Port,    // a port number from 1 to 65535
-    Comment, // free text, may be empty
+    Text,        // not blank, at most 128 characters, no semicolon
+    Address,     // the same, and a valid SMTP address
+    RouteDomain, // a text without colon or quote
+    RouteHost,   // a text without quote
+    Port,        // a port number from 2 to 65535
+    Comment,     // free text, may be empty
 };
 
 struct EntryFieldDef
@@ -42,6 +44,10 @@ public:
     Cwm_EntrySheet(const EntrySheetDef& definition, int language, QWidget* parent = nullptr);
 
     const EntrySheetDef& definition() const { return m_definition; }
+    // Fills the fields with an entry's texts as read: a field still holding
+    // its given text keeps the entry's bytes and is not checked against the file.
+    void setGivenValues(const QStringList& values);
+    // Fills the fields (as typing would).
     void setValues(const QStringList& values);
     // The fields, trimmed.
     QStringList values() const;
@@ -58,6 +64,8 @@ private:
     EntrySheetDef m_definition;
     int m_language;
     std::vector<QLineEdit*> m_fields;
+    // The texts the fields were given: unchanged ones keep their bytes.
+    QStringList m_given;
 };
 
 } // namespace morva::records

@@ -77,7 +77,7 @@ void Cwm_GridListDlg::storeAndSave()
 void Cwm_GridListDlg::newEntry()
 {
     Cwm_EntrySheet sheet(m_sheet, m_context.language, this);
-    sheet.setValues(newEntryFields());
+    sheet.setGivenValues(newEntryFields());
     if (m_context.exec(sheet) != QDialog::Accepted)
         return;
     appendEntry(sheet.values());
@@ -92,7 +92,7 @@ void Cwm_GridListDlg::editEntry()
     if (!current.isValid() || current.row() >= entryCount())
         return;
     Cwm_EntrySheet sheet(m_sheet, m_context.language, this);
-    sheet.setValues(entryFields(current.row()));
+    sheet.setGivenValues(entryFields(current.row()));
     if (m_context.exec(sheet) != QDialog::Accepted)
         return;
     replaceEntry(current.row(), sheet.values());

@@ -35,8 +35,9 @@ void Cwm_PairedListDlg::appendEntry(const QStringList& fields)
 
 void Cwm_PairedListDlg::replaceEntry(int index, const QStringList& fields)
 {
-    m_pairs.replace(static_cast<std::size_t>(index), toBytes(fields.value(0)),
-                    toBytes(fields.value(1)));
+    const auto [source, target] = m_pairs.entry(static_cast<std::size_t>(index));
+    m_pairs.replace(static_cast<std::size_t>(index), toBytes(fields.value(0), source),
+                    toBytes(fields.value(1), target));
 }
 
 void Cwm_PairedListDlg::removeEntry(int index)

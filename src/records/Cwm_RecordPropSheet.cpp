@@ -84,6 +84,38 @@ int RecordContext::exec(QDialog& dialog) const
     return runDialog ? runDialog(dialog) : dialog.exec();
 }
 
+namespace {
+constexpr const char* kStoredBytes = "storedBytes";
+}
+
+void Cwm_RecordPropSheet::showBytes(QLineEdit* field, std::string_view bytes)
+{
+    field->setText(fromBytes(bytes));
+    field->setProperty(kStoredBytes,
+                       QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string Cwm_RecordPropSheet::bytesOf(const QLineEdit* field)
+{
+    const QByteArray original = field->property(kStoredBytes).toByteArray();
+    return toBytes(field->text(), std::string_view(original.constData(),
+                                                   static_cast<std::size_t>(original.size())));
+}
+
+bool Cwm_RecordPropSheet::storable(QLineEdit* field)
+{
+    const QByteArray original = field->property(kStoredBytes).toByteArray();
+    const QString refusal = app::FileTextCodec().refusal(
+        field->text(), language(),
+        std::string_view(original.constData(), static_cast<std::size_t>(original.size())));
+    if (refusal.isEmpty())
+        return true;
+    app::MessageBox::show(this, app::MessageKind::Refused, refusal);
+    field->setFocus();
+    field->selectAll();
+    return false;
+}
+
 bool Cwm_RecordPropSheet::passes(const db::FieldCheck& check, QLineEdit* field)
 {
     if (check.ok())

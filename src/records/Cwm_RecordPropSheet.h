@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 class QLineEdit;
@@ -56,6 +57,13 @@ protected:
     const RecordContext& context() const { return m_context; }
     // Shows the message of a failed check and focuses `field`.
     bool passes(const db::FieldCheck& check, QLineEdit* field);
+    // Shows a field's record bytes; they stay with the field, so an
+    // unchanged text is written back byte for byte.
+    static void showBytes(QLineEdit* field, std::string_view bytes);
+    static std::string bytesOf(const QLineEdit* field);
+    // False (with the message, the focus on the field) when the field holds
+    // a character the record file cannot.
+    bool storable(QLineEdit* field);
 
 private:
     RecordContext m_context;

@@ -4,7 +4,9 @@
 #include "records/RecordText.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableView>
+#include <algorithm>
 
 namespace morva::records {
 
@@ -15,18 +17,21 @@ const EntrySheetDef kRouteSheet{
     "records.routeList",
     "records.group.routeAll",
     nullptr,
-    {{"records.routeDomain", EntryFieldKind::Text},
-     {"records.routeHost", EntryFieldKind::Text},
+    {{"records.routeDomain", EntryFieldKind::RouteDomain},
+     {"records.routeHost", EntryFieldKind::RouteHost},
      {"records.routePort", EntryFieldKind::Port}},
 };
 
-RouteEntry toEntry(const QStringList& fields)
+// `given`: the entry the fields were read from, whose unchanged texts keep
+// their bytes.
+RouteEntry toEntry(const QStringList& fields, const RouteEntry& given = {})
 {
     RouteEntry entry;
-    entry.domain = toBytes(fields.value(0));
-    entry.host = toBytes(fields.value(1));
-    const int port = fields.value(2).toInt();
-    entry.port = port < 2 ? kDefaultSmtpPort : static_cast<std::uint32_t>(port);
+    entry.domain = toBytes(fields.value(0), given.domain);
+    entry.host = toBytes(fields.value(1), given.host);
+    // The sheet accepts only ports the gateway reads back as such.
+    const std::uint32_t port = fields.value(2).toUInt();
+    entry.port = port < kLowestRoutePort ? kDefaultSmtpPort : port;
     return entry;
 }
 
@@ -41,9 +46,14 @@ Cwm_RouteListDlg::Cwm_RouteListDlg(const RecordContext& context, std::string key
       m_routes(std::move(key))
 {
     setObjectName(QStringLiteral("RouteList"));
-    // The port needs only the room of its heading.
-    grid()->horizontalHeader()->setStretchLastSection(false);
-    grid()->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    // The port needs only the room of its heading or of the longest port; a
+    // fixed width, as sizing to the contents missed rows added by a refill.
+    QHeaderView* header = grid()->horizontalHeader();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(2, QHeaderView::Fixed);
+    const int portWidth = grid()->fontMetrics().horizontalAdvance(QStringLiteral("65535")) +
+                          2 * grid()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    header->resizeSection(2, std::max(header->sectionSizeHint(2), portWidth));
     m_routes.load(store());
 }
 
@@ -61,7 +71,8 @@ QStringList Cwm_RouteListDlg::entryFields(int index) const
 QStringList Cwm_RouteListDlg::newEntryFields() const
 {
     const std::int32_t port = store().getInt("SMTPOutboundPort");
-    return {QString(), QString(), QString::number(port < 2 ? kDefaultSmtpPort : port)};
+    const bool usable = port >= static_cast<std::int32_t>(kLowestRoutePort) && port <= 65535;
+    return {QString(), QString(), QString::number(usable ? port : kDefaultSmtpPort)};
 }
 
 void Cwm_RouteListDlg::appendEntry(const QStringList& fields)
@@ -71,7 +82,8 @@ void Cwm_RouteListDlg::appendEntry(const QStringList& fields)
 
 void Cwm_RouteListDlg::replaceEntry(int index, const QStringList& fields)
 {
-    m_routes.replace(static_cast<std::size_t>(index), toEntry(fields));
+    const auto at = static_cast<std::size_t>(index);
+    m_routes.replace(at, toEntry(fields, m_routes.entries().at(at)));
 }
 
 void Cwm_RouteListDlg::removeEntry(int index)

@@ -41,20 +41,21 @@ db::RecordFile* Cwm_UserPropSheet::file() const
 
 void Cwm_UserPropSheet::loadFields()
 {
-    m_name->setText(fromBytes(user()->name()));
-    m_address->setText(fromBytes(user()->address()));
+    showBytes(m_name, user()->name());
+    showBytes(m_address, user()->address());
 }
 
 bool Cwm_UserPropSheet::checkFields()
 {
-    return passes(db::checkTextValue(toBytes(m_name->text()), db::kUserNameLimit), m_name) &&
-           passes(db::checkAddressValue(toBytes(m_address->text())), m_address);
+    return storable(m_name) &&
+           passes(db::checkTextValue(bytesOf(m_name), db::kUserNameLimit), m_name) &&
+           storable(m_address) && passes(db::checkAddressValue(bytesOf(m_address)), m_address);
 }
 
 void Cwm_UserPropSheet::writeFields()
 {
-    user()->setName(toBytes(m_name->text()));
-    user()->setAddress(toBytes(m_address->text()));
+    user()->setName(bytesOf(m_name));
+    user()->setAddress(bytesOf(m_address));
 }
 
 } // namespace morva::records

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileTextCodec.h"
 #include "app/QtText.h"
 
 #include <QString>
@@ -8,17 +9,19 @@
 
 namespace morva::records {
 
-// Record fields and "Morva.ini" values are 8-bit texts. The editors map
-// them byte for byte to and from Latin-1, so a value reads back exactly as
-// it stood and one character is one byte of the field's width.
+// Record fields and "Morva.ini" values are 8-bit texts, read and written
+// through the console's one file text codec: one character is one byte of a
+// field's width, and a text read from the file writes back as it stood.
 inline QString fromBytes(std::string_view bytes)
 {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return app::FileTextCodec::decode(bytes);
 }
 
-inline std::string toBytes(const QString& text)
+// The bytes of `text` (callers refuse what cannot be stored first), or
+// `original` when the text is unchanged.
+inline std::string toBytes(const QString& text, std::string_view original = {})
 {
-    return text.toLatin1().toStdString();
+    return app::FileTextCodec().encode(text, original);
 }
 
 inline QString uiText(std::string_view id, int language)

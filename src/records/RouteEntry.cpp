@@ -40,6 +40,16 @@ std::uint32_t readPort(std::string_view text)
 
 } // namespace
 
+bool routeDomainFits(std::string_view domain)
+{
+    return domain.find_first_of(":\"") == std::string_view::npos;
+}
+
+bool routeHostFits(std::string_view host)
+{
+    return host.find('"') == std::string_view::npos;
+}
+
 std::optional<RouteEntry> parseRouteEntry(std::string_view text)
 {
     std::string parts[3];
@@ -70,7 +80,7 @@ std::string formatRouteEntry(const RouteEntry& entry)
 {
     const std::string domain = trimmed(entry.domain);
     const std::string host = trimmed(entry.host);
-    if (domain.empty() || host.empty())
+    if (domain.empty() || host.empty() || !routeDomainFits(domain) || !routeHostFits(host))
         return {};
     std::string text = domain;
     text += ':';

@@ -22,6 +22,14 @@ struct RouteEntry
 };
 
 constexpr std::uint32_t kDefaultSmtpPort = 25;
+// The gateway reads a port below this as the SMTP port.
+constexpr std::uint32_t kLowestRoutePort = 2;
+
+// Whether a domain or host reads back unchanged from an entry: a domain
+// must hold no colon and no quote, a host no quote (a host's colon is
+// written inside quotes).
+bool routeDomainFits(std::string_view domain);
+bool routeHostFits(std::string_view host);
 
 // Reads one entry: parts split at colons outside quotes (quote characters
 // toggle quoting and are dropped), a fourth colon ends the entry; domain and
@@ -30,8 +38,8 @@ constexpr std::uint32_t kDefaultSmtpPort = 25;
 std::optional<RouteEntry> parseRouteEntry(std::string_view text);
 
 // Writes one entry: "domain:host:port", the host in quotes when it holds a
-// colon. Domain and host are trimmed; empty when either is then empty (such
-// an entry cannot be written).
+// colon. Domain and host are trimmed; empty when either is then empty or
+// does not fit (such an entry cannot be written).
 std::string formatRouteEntry(const RouteEntry& entry);
 
 // The entries of a whole list value, in order, skipping those without a host.

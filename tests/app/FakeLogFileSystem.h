@@ -91,6 +91,7 @@ private:
             return true;
         }
         bool sync() override { return true; }
+        bool truncate(std::uint64_t) override { return false; }
         bool close() override { return true; }
         bool isOpen() const override { return true; }
         platform::FileError lastError() const override { return platform::FileError::None; }

@@ -215,6 +215,32 @@ TEST(PropertySheet, SaveFailureShowsTheMessageAndKeepsTheValues)
     EXPECT_FALSE(page->isModified());
 }
 
+TEST(PropertySheet, TextFieldsKeepTheirBytesAndRefuseWhatTheFileCannotHold)
+{
+    // A value written as UTF-8 by an earlier console.
+    GuiFixture fixture("ExchHost=h\xC5\x82.example\r\n");
+    auto sheet = buildOptionsSheet(2, fixture.environment());
+    sheet->show();
+    ConfigPage* page = sheet->activePage();
+    auto* host = static_cast<QLineEdit*>(page->widgetFor("ExchHost"));
+    EXPECT_EQ(host->text(), QStringLiteral("h\u0142.example"));
+    EXPECT_EQ(page->save(), ConfigPage::SaveResult::Saved);
+    EXPECT_EQ(fixture.fileText(), "ExchHost=h\xC5\x82.example\r\n") << "unchanged: same bytes";
+
+    host->setText(QStringLiteral("\u0141\u00F3d\u017A.example"));
+    emit host->textEdited(host->text());
+    EXPECT_EQ(page->save(), ConfigPage::SaveResult::Refused);
+    ASSERT_EQ(fixture.recorder.messages.size(), 1u);
+    EXPECT_EQ(fixture.recorder.messages[0].kind, MessageKind::Refused);
+    EXPECT_TRUE(fixture.recorder.saw(QStringLiteral("\"\u0141\" cannot be stored")));
+    EXPECT_EQ(fixture.fileText(), "ExchHost=h\xC5\x82.example\r\n");
+
+    host->setText(QStringLiteral("z\u00FCrich.example"));
+    EXPECT_EQ(page->save(), ConfigPage::SaveResult::Saved);
+    EXPECT_EQ(fixture.fileText(), "ExchHost=z\xFCrich.example\r\n")
+        << "in the gateway's 8-bit character set";
+}
+
 TEST(PropertySheet, HelpOpensThePageReferenceAndReportsABrowserFailure)
 {
     GuiFixture fixture;

@@ -386,6 +386,29 @@ TEST_F(RecordFileTest, InjectedWriteFailuresAreReportedAtEveryWrite)
     m_fs.clearFault();
 }
 
+TEST_F(RecordFileTest, AppendThatFillsTheDiskLeavesNoPartRecordBehind)
+{
+    // The disk fills up in the middle of the new record; the file keeps its
+    // length, trailing bytes of an earlier partial record included.
+    m_fs.setPartialWrites(true);
+    for (const std::string& tail : {std::string(), std::string("12345")}) {
+        const std::string original = aliasFile(2) + tail;
+        writeFile("DataAlia.DAT", original);
+        DataAliaFile alia(m_fs, m_dir);
+        ASSERT_TRUE(alia.openDataFile());
+        ASSERT_TRUE(alia.newRecord(false));
+        alia.setForwardAddress("new@a.com");
+        m_fs.injectFault(1, Fault::FailFromThen, platform::FileError::NoSpace, Op::WriteAt);
+        EXPECT_FALSE(alia.goTo(1));
+        EXPECT_EQ(readFile("DataAlia.DAT").size(), original.size()) << tail;
+        EXPECT_FALSE(alia.close());
+        m_fs.clearFault();
+        EXPECT_EQ(readFile("DataAlia.DAT").substr(0, 768), original.substr(0, 768)) << tail;
+        EXPECT_EQ(readFile("DataAlia.DAT").size(), original.size()) << tail;
+    }
+    m_fs.setPartialWrites(false);
+}
+
 TEST_F(RecordFileTest, MillionRecordFileOpensAndAppendsAtTheEnd)
 {
     // A sparse file of one million NUL-filled records, plus a partial one.

@@ -116,7 +116,6 @@ TEST_F(RecordsCommand, ReportsALockHeldByTheGateway)
     ASSERT_TRUE(gateway.start(m_scratch.path("MORVADTB.LCK"), 4));
     Result result = run({"list", "alias", "--no-wait"});
     EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.err, "morvactl: Locking the data files...\n"
-                          "morvactl: Unable to lock the data files!\n"
+    EXPECT_EQ(result.err, "morvactl: Unable to lock the data files!\n"
                           "morvactl: MORVADTB.LCK: in use by another program\n");
 }

@@ -6,6 +6,7 @@
 #include "records/Cwm_PairedListDlg.h"
 #include "records/Cwm_RouteListDlg.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -145,6 +146,126 @@ TEST_F(GridListDlgTest, EntrySheetRefusesBlankAndOutOfRangeFields)
     EXPECT_EQ(m_messages.messages().size(), 4u);
     EXPECT_EQ(routes.model()->rowCount(), 0);
     EXPECT_TRUE(m_store.getList("ExchStaticRoute").empty());
+}
+
+TEST_F(GridListDlgTest, EntriesThatWouldReadBackAsAnotherEntryAreRefused)
+{
+    load("");
+    Cwm_RouteListDlg routes(m_context, "SMTPStaticRoute");
+    routes.refill();
+    std::vector<QString> refusals;
+    answer = [&](QDialog& dialog) {
+        auto& sheet = dynamic_cast<Cwm_EntrySheet&>(dialog);
+        for (const QStringList& values :
+             {QStringList{"a.com:mx", "h", "25"}, QStringList{"\"a.com\"", "h", "25"},
+              QStringList{"d.com", "h\"1\"", "25"}, QStringList{"d.com", "h", "1"},
+              QStringList{"d.com", "h;x", "25"}, QStringList{"d\u0142.com", "h", "25"}}) {
+            const std::size_t before = m_messages.messages().size();
+            sheet.setValues(values);
+            if (accept(dialog) == QDialog::Rejected && m_messages.messages().size() == before + 1)
+                refusals.push_back(m_messages.messages().back().text);
+        }
+        sheet.setValues({"d.com", "2001:db8::1", "2"});
+        return accept(dialog);
+    };
+    routes.newEntry();
+    ASSERT_EQ(refusals.size(), 6u);
+    EXPECT_TRUE(refusals[0].contains(QStringLiteral("colon")));
+    EXPECT_TRUE(refusals[2].contains(QStringLiteral("double quote")));
+    EXPECT_TRUE(refusals[3].contains(QStringLiteral("from 2 to 65535")));
+    EXPECT_TRUE(refusals[4].contains(QStringLiteral("semicolon")));
+    EXPECT_EQ(m_store.getList("SMTPStaticRoute"), Strings{"d.com:\"2001:db8::1\":2"});
+    ASSERT_TRUE(m_store.load());
+    routes.refill();
+    ASSERT_EQ(routes.model()->rowCount(), 1);
+    EXPECT_EQ(routes.model()->item(0, 1)->text(), QStringLiteral("2001:db8::1"));
+    EXPECT_EQ(routes.model()->item(0, 2)->text(), QStringLiteral("2")) << "read back as stored";
+
+    Cwm_TransListDlg translations(m_context, translateDomainList());
+    translations.refill();
+    int refused = 0;
+    answer = [&](QDialog& dialog) {
+        auto& sheet = dynamic_cast<Cwm_EntrySheet&>(dialog);
+        sheet.setValues({"a.com", "b.com;c.com"});
+        refused += accept(dialog) == QDialog::Rejected;
+        sheet.setValues({"a.com", "b.com"});
+        return accept(dialog);
+    };
+    translations.newEntry();
+    EXPECT_EQ(refused, 1);
+    ASSERT_TRUE(m_store.load());
+    EXPECT_EQ(m_store.getList(kTarget), Strings{"b.com"});
+}
+
+TEST_F(GridListDlgTest, PortColumnShowsLongPortsAfterARefill)
+{
+    load("SMTPStaticRoute=a.com:h1:25\r\n");
+    Cwm_RouteListDlg routes(m_context, "SMTPStaticRoute");
+    routes.refill();
+    routes.show();
+    QCoreApplication::processEvents();
+    answer = fillSheet({QStringLiteral("b.com"), QStringLiteral("h2"), QStringLiteral("65535")});
+    routes.newEntry();
+    QCoreApplication::processEvents();
+    QTableView* grid = routes.grid();
+    const int needed = grid->fontMetrics().horizontalAdvance(QStringLiteral("65535"));
+    EXPECT_GE(grid->columnWidth(2), needed) << "the port 65535 fits its column";
+}
+
+TEST_F(GridListDlgTest, ListEntriesAreCheckedAgainstHowTheirKeyIsStored)
+{
+    // ExchInboundDomain holds 8-bit texts; OutboundExclSubject is kept as UTF-8.
+    load("ExchInboundDomain=\xC5\x82\xC3\xB3"
+         "d\xC5\xBA.example\r\n"
+         "OutboundExclSubject=Gr\xC3\xBC\xC3\x9F\xC3\xA9\r\n");
+    confui::SheetEnvironment environment;
+    environment.store = &m_store;
+    environment.runDialog = [this](QDialog& dialog) { return answer(dialog); };
+    int refused = 0;
+    auto enter = [&](QStringList tries) {
+        return [&refused, tries](QDialog& dialog) {
+            auto& entry = dynamic_cast<confui::EntryEditDialog&>(dialog);
+            for (qsizetype i = 0; i + 1 < tries.size(); i += 2) {
+                entry.setFields({tries[i]});
+                entry.setComment(tries[i + 1]);
+                if (accept(dialog) == QDialog::Accepted)
+                    return static_cast<int>(QDialog::Accepted);
+                ++refused;
+            }
+            return static_cast<int>(QDialog::Rejected);
+        };
+    };
+    const QString lodz = QStringLiteral("\u0142\u00F3d\u017A.example");
+    confui::ListBinding domains("ExchInboundDomain", "EditDomain", confui::ListKind::Text);
+    domains.load(m_store);
+    confui::ListBox domainBox(domains, environment);
+    EXPECT_EQ(domainBox.view()->topLevelItem(0)->text(0), lodz);
+    answer = enter({lodz, QString(), QStringLiteral("b.example"), lodz,
+                    QStringLiteral("b\u00E9.example"), QStringLiteral("\u20AC")});
+    domainBox.newEntry();
+    EXPECT_EQ(refused, 2);
+    EXPECT_EQ(domains.values().back(), "b\xE9.example");
+    EXPECT_EQ(domains.comments().back(), "\x80");
+    answer = [](QDialog& dialog) { return accept(dialog); };
+    domainBox.view()->topLevelItem(0)->setSelected(true);
+    domainBox.view()->setCurrentItem(domainBox.view()->topLevelItem(0));
+    domainBox.editEntry();
+    EXPECT_EQ(domains.values().front(), "\xC5\x82\xC3\xB3"
+                                        "d\xC5\xBA.example")
+        << "an unchanged entry keeps its bytes";
+
+    refused = 0;
+    confui::ListBinding subjects("OutboundExclSubject", "EditSubj", confui::ListKind::Converted);
+    subjects.load(m_store);
+    confui::ListBox subjectBox(subjects, environment);
+    EXPECT_EQ(subjectBox.view()->topLevelItem(0)->text(0), QStringLiteral("Gr\u00FC\u00DF\u00E9"));
+    answer = enter({QStringLiteral("\U0001F600"), QString(), lodz, QString()});
+    subjectBox.newEntry();
+    EXPECT_EQ(refused, 1) << "beyond what the list keeps";
+    subjects.save(m_store);
+    EXPECT_EQ(m_store.getList("OutboundExclSubject"),
+              (Strings{"Gr\xC3\xBC\xC3\x9F\xC3\xA9", "\xC5\x82\xC3\xB3"
+                                                     "d\xC5\xBA.example"}));
 }
 
 TEST_F(GridListDlgTest, DomainListSavesOnOkWithCommentsAndNothingOnCancel)

@@ -225,7 +225,7 @@ TEST_F(RecordListDlgTest, ValuesOfTheFullWidthFillTheirFieldsExactly)
 {
     const std::string domain = "@example.com";
     const std::string full = std::string(128 - domain.size(), 'a') + domain;
-    // Latin-1 bytes go through unchanged.
+    // 8-bit bytes go through unchanged.
     const std::string latin = "j\xF6rg@example.com";
     m_scratch.write("DataAlia.DAT", test::aliasRecord(latin, "x@y.com", false));
     answer = [&](QDialog& dialog) {
@@ -241,6 +241,52 @@ TEST_F(RecordListDlgTest, ValuesOfTheFullWidthFillTheirFieldsExactly)
     EXPECT_EQ(sheet.run(1), kSheetWritten);
     EXPECT_FALSE(m_dataSet.isOpen());
     EXPECT_EQ(m_scratch.read("DataAlia.DAT"), test::aliasRecord("jorg@example.com", full, false));
+}
+
+TEST_F(RecordListDlgTest, TextsTheFileCannotHoldAreRefusedAndUnchangedOnesKeepTheirBytes)
+{
+    // A name written as UTF-8 (by morvactl from a UTF-8 terminal) and one in
+    // the gateway's 8-bit character set.
+    const std::string utf8Name = "\xC5\x81ukasz";
+    const std::string users =
+        test::userRecord("l@x.com", utf8Name) + test::userRecord("j@x.com", "J\xFCrgen \x80");
+    m_scratch.write("DataUser.DAT", users);
+    answer = [&](QDialog& dialog) {
+        auto& list = dynamic_cast<Cwm_UserListDlg&>(dialog);
+        EXPECT_EQ(list.model()->rows().at(0).first, QStringLiteral("\u0141ukasz"));
+        EXPECT_EQ(list.model()->rows().at(1).first, QStringLiteral("J\u00FCrgen \u20AC"));
+        return static_cast<int>(QDialog::Rejected);
+    };
+    Cwm_UserListDlg(m_context).run();
+
+    answer = [&](QDialog& dialog) { return accept(dialog); };
+    EXPECT_EQ(Cwm_UserPropSheet(m_context).run(1), kSheetWritten);
+    EXPECT_EQ(Cwm_UserPropSheet(m_context).run(2), kSheetWritten);
+    EXPECT_EQ(m_scratch.read("DataUser.DAT"), users) << "unchanged fields keep their bytes";
+
+    int refused = 0;
+    answer = [&](QDialog& dialog) {
+        auto& sheet = dynamic_cast<Cwm_UserPropSheet&>(dialog);
+        for (const QString& name : {QStringLiteral("\u0141ukasz"), QStringLiteral("A\u00C3\u00A9"),
+                                    QStringLiteral("Anna \U0001F600")}) {
+            sheet.nameEdit()->setText(name);
+            refused += accept(dialog) == QDialog::Rejected;
+        }
+        sheet.nameEdit()->setText(QStringLiteral("Gr\u00FC\u00DFe \u20AC\u0153"));
+        return accept(dialog);
+    };
+    EXPECT_EQ(Cwm_UserPropSheet(m_context).run(2), kSheetWritten);
+    EXPECT_EQ(refused, 3);
+    const std::vector<QString> texts = messageTexts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_TRUE(texts[0].contains(QStringLiteral("\"\u0141\"")) &&
+                texts[0].contains(QStringLiteral("Windows-1252")))
+        << texts[0].toStdString();
+    EXPECT_TRUE(texts[1].contains(QStringLiteral("\"A\u00E9\"")))
+        << "the 8-bit bytes would read back as UTF-8: " << texts[1].toStdString();
+    EXPECT_EQ(m_scratch.read("DataUser.DAT"),
+              test::userRecord("l@x.com", utf8Name) +
+                  test::userRecord("j@x.com", std::string("Gr\xFC\xDF") + "e \x80\x9C"));
 }
 
 TEST_F(RecordListDlgTest, UnofferedBlockTypesShowTheirNameAndAreKept)

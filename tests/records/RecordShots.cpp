@@ -51,11 +51,15 @@ void fillProgramDir(const std::string& dir)
                                         test::blockRecord(3, "@lottery-winner.example"));
     writeFile(dir + "DataUser.DAT",
               test::userRecord("anna.berger@example.com", "Anna Berger") +
-                  test::userRecord("bruno.keller@example.com", "Bruno Keller"));
+                  test::userRecord("bruno.keller@example.com", "Bruno Keller") +
+                  // The gateway's 8-bit character set, and UTF-8 as morvactl may write it.
+                  test::userRecord("j.weiss@example.com", "J\xFCrgen Wei\xDF") +
+                  test::userRecord("l.nowak@example.com", "\xC5\x81ukasz Nowak"));
     writeFile(dir + "Morva.ini",
               "ExchInboundDomain=example.com\r\nExchInboundDomain=example.org\r\n"
               "SMTPStaticRoute=partner.example:mx.partner.example:25\r\n"
               "SMTPStaticRoute=branch.example:\"[10.0.0.7]:2525\":2525\r\n"
+              "SMTPStaticRoute=lab.example:10.0.0.9:65535\r\n"
               "SMTPAddressTranslationDomainSource=old.example\r\n"
               "SMTPAddressTranslationDomainTarget=example.com\r\n"
               "SMTPAddressTranslationUserSource=info@old.example\r\n"

@@ -58,6 +58,10 @@ TEST(RouteEntry, WritesHostsWithAColonInQuotesAndReadsThemBack)
     EXPECT_EQ(formatRouteEntry({" a.com ", " 2001:db8::5 ", 587}), "a.com:\"2001:db8::5\":587");
     EXPECT_EQ(formatRouteEntry({"a.com", "  ", 25}), "");
     EXPECT_EQ(formatRouteEntry({"", "h", 25}), "");
+    // Texts that would read back as another entry are not written.
+    EXPECT_EQ(formatRouteEntry({"a.com:mx", "h", 25}), "");
+    EXPECT_EQ(formatRouteEntry({"\"a.com\"", "h", 25}), "");
+    EXPECT_EQ(formatRouteEntry({"a.com", "h\"x", 25}), "");
     for (const RouteEntry& entry : {RouteEntry{"a.com", "2001:db8::5", 587},
                                     RouteEntry{"b.org", "10.0.0.1", 65535}})
         EXPECT_EQ(parseRouteEntry(formatRouteEntry(entry)), entry);

@@ -170,6 +170,13 @@ private:
             return true;
         }
         bool sync() override { return true; }
+        bool truncate(std::uint64_t bytes) override
+        {
+            if (m_readOnly)
+                return false;
+            m_fs.files[m_path].resize(bytes);
+            return true;
+        }
         bool close() override
         {
             m_open = false;

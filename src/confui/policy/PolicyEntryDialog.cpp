@@ -154,18 +154,17 @@ PolicyFields PolicyEntryDialog::fields() const
             break;
         case PolicyFieldKind::Choice:
             fields.push_back(
-                toConfigBytes(static_cast<QComboBox*>(m_widgets[i])->currentData().toString()));
+                toStd(static_cast<QComboBox*>(m_widgets[i])->currentData().toString()));
             break;
         case PolicyFieldKind::Certificate:
-            fields.push_back(toConfigBytes(certificateValue(i)));
+            fields.push_back(toStd(certificateValue(i)));
             break;
         case PolicyFieldKind::Password:
             // A password is taken as typed, blanks included.
-            fields.push_back(toConfigBytes(static_cast<QLineEdit*>(m_widgets[i])->text()));
+            fields.push_back(toStd(static_cast<QLineEdit*>(m_widgets[i])->text()));
             break;
         default:
-            fields.push_back(
-                toConfigBytes(static_cast<QLineEdit*>(m_widgets[i])->text().trimmed()));
+            fields.push_back(toStd(static_cast<QLineEdit*>(m_widgets[i])->text().trimmed()));
             break;
         }
     }

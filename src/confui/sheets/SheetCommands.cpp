@@ -43,12 +43,12 @@ SheetEnvironment withSheetEditors(SheetEnvironment environment, const SheetServi
             return std::nullopt;
         std::unique_ptr<PolicyEntryDialog> dialog =
             createPolicyEntryDialog(*list, certificates, language, parent);
-        dialog->setEntry(toConfigBytes(value));
+        dialog->setEntry(toStd(value));
         dialog->setComment(comment);
         const int result = runDialog ? runDialog(*dialog) : dialog->exec();
         if (result != QDialog::Accepted)
             return false;
-        value = fromConfigBytes(dialog->entry());
+        value = toQ(dialog->entry());
         comment = dialog->comment();
         return true;
     };
