@@ -82,6 +82,9 @@ public:
     // files, or changed on disk) or when writing failed; the file on disk is
     // then unchanged and the values in memory stay as set.
     bool save();
+    // Called after every successful save, outside the store's lock (the
+    // console follows settings that it applies at once).
+    void setSavedListener(std::function<void()> listener) { m_savedListener = std::move(listener); }
 
     // Single-valued getters and setters.
     std::string getString(std::string_view key) const;
@@ -182,6 +185,7 @@ private:
     std::vector<FileStamp> m_stamps;
     std::size_t m_sizeHint = 0; // bytes read by the last load or written by the last save
     bool m_loadedOk = true;
+    std::function<void()> m_savedListener;
     bool m_includesOk = true;
     LoadStatus m_loadStatus = LoadStatus::Missing;
     platform::FileError m_loadError = platform::FileError::None;

@@ -700,7 +700,10 @@ bool ConfigStore::save()
         m_stamps.assign(1, FileStamp{m_fileName, after.lastWriteNs, after.size});
         m_sizeHint = written;
     }
-    return finish(SaveStatus::Ok, FileError::None);
+    finish(SaveStatus::Ok, FileError::None);
+    if (m_savedListener)
+        m_savedListener();
+    return true;
 }
 
 } // namespace morva::config
