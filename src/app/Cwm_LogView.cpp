@@ -165,7 +165,10 @@ bool Cwm_LogView::readNewLines()
         QApplication::restoreOverrideCursor();
     }
     m_autoScrolling = false;
-    if (!m_following && !result.rows.empty()) {
+    if (result.cleared) {
+        // A new file: the rows the reader looked at are gone.
+        setFollowing(true);
+    } else if (!m_following && !result.rows.empty()) {
         m_unseenRows += static_cast<int>(result.rows.size());
         emit followingChanged(m_following, m_unseenRows);
     }

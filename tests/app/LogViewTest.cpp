@@ -303,6 +303,12 @@ TEST_F(LogViewTest, FollowsNewLinesUntilTheReaderLooksElsewhere)
     QTest::qWait(50);
     EXPECT_TRUE(view->viewport()->rect().intersects(view->visualRect(model->index(hit, 2))));
     EXPECT_EQ(h.window().followPaneText(), QStringLiteral("Paused, 30 new lines"));
+
+    // A rotated log leaves nothing to read where the reader was.
+    h.writeFile("GW.log", line(1, "new file"));
+    ASSERT_TRUE(rowsReach(1));
+    EXPECT_TRUE(view->isFollowing());
+    EXPECT_EQ(h.window().followPaneText(), QStringLiteral("Following"));
 }
 
 TEST_F(LogViewTest, CutCellShowsItsWholeTextAsPlainTextToolTip)
