@@ -14,6 +14,9 @@ packages=(
 )
 # pdftotext: the log view's print test reads the PDF it printed.
 packages+=(poppler-utils)
+# Qt's own texts (print and file dialogs, key names) in the console's
+# languages; without them Qt's dialogs stay English.
+packages+=(qt6-translations-l10n)
 if [ "${1:-}" = "--no-windows" ]; then
   packages=("${packages[@]/g++-mingw-w64-x86-64-posix}")
   packages=("${packages[@]/wine64}")

@@ -25,9 +25,14 @@ void AppBase::registerBaseCommands()
 
 bool AppBase::openWebPage(const std::string& url)
 {
+    return openWebPage(url, dialogParent());
+}
+
+bool AppBase::openWebPage(const std::string& url, QWidget* messageParent)
+{
     if (m_urlOpener.openUrl(url))
         return true;
-    MessageBox::show(dialogParent(), MessageKind::Notice,
+    MessageBox::show(messageParent, MessageKind::Notice,
                      qtText("app.browserFailed", currentLanguage()) + QLatin1Char('\n') +
                          QString::fromStdString(url));
     return false;
@@ -35,7 +40,8 @@ bool AppBase::openWebPage(const std::string& url)
 
 void AppBase::showAbout()
 {
-    Cwm_AboutDlg dialog(dialogParent(), currentLanguage(), m_urlOpener);
+    Cwm_AboutDlg dialog(dialogParent(), currentLanguage(),
+                        [this](QWidget* box, const std::string& url) { openWebPage(url, box); });
     dialog.exec();
 }
 

@@ -27,6 +27,7 @@ public:
     // Opens `url` in the browser; when the desktop cannot, says so with the
     // address. False on failure.
     bool openWebPage(const std::string& url);
+    bool openWebPage(const std::string& url, QWidget* messageParent);
 
 protected:
     void setEnglishOnly(bool englishOnly) { m_englishOnly = englishOnly; }

@@ -6,6 +6,7 @@
 #include "app/Cwm_MainWnd.h"
 #include "app/MessageBox.h"
 #include "app/QtText.h"
+#include "app/QtTranslations.h"
 #include "app/WebPages.h"
 #include "config/ConfigStore.h"
 #include "platform/FileSystem.h"
@@ -14,6 +15,7 @@
 #include "service/SignalFiles.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QTimer>
 
 namespace morva::app {
@@ -23,7 +25,8 @@ namespace c = morva::command;
 ConsoleApp::ConsoleApp(AppEnvironment& environment, AdminSettings& settings,
                        CommandRegistry& commands)
     : AppBase(commands, environment.services().urlOpener), m_environment(environment),
-      m_settings(settings), m_startupChecks(*this)
+      m_settings(settings), m_startupChecks(*this),
+      m_qtTranslations(std::make_unique<QtTranslations>())
 {
     setEnglishOnly(false);
 }
@@ -58,6 +61,17 @@ void ConsoleApp::onFirstIdle()
     m_mainWnd->setPaneText(Cwm_MainBaseWnd::LockedPane, QString());
     m_startupChecks.run();
     openLogView();
+    // A sheet that saves other log settings shows them at once.
+    // (The store may outlive this application object.)
+    m_environment.configStore().setSavedListener([self = QPointer<ConsoleApp>(this)] {
+        if (!self || self->m_logViewPending || self->logSettings() == self->m_logSettings)
+            return;
+        self->m_logViewPending = true;
+        QTimer::singleShot(0, self.data(), [app = self.data()] {
+            app->m_logViewPending = false;
+            app->openLogView();
+        });
+    });
     m_started = true;
     m_inFirstIdle = false;
 }
@@ -117,13 +131,32 @@ void ConsoleApp::createDataSet()
 
 void ConsoleApp::installMenu()
 {
+    const int language = englishOnly() ? English : m_environment.languageIndex();
     MessageBox::setLanguage(m_environment.languageIndex());
-    m_mainWnd->installMenu(englishOnly() ? English : m_environment.languageIndex());
+    m_qtTranslations->apply(language);
+    m_mainWnd->installMenu(language);
+}
+
+void ConsoleApp::setQtTranslationsDirectory(const QString& directory)
+{
+    m_qtTranslations = std::make_unique<QtTranslations>(directory);
+}
+
+std::vector<std::string> ConsoleApp::logSettings() const
+{
+    const config::ConfigStore& store = m_environment.configStore();
+    return {store.getString("LogPath"),
+            store.getString("AdminLogPath"),
+            store.getBool("WriteLogFile") ? "1" : "0",
+            store.getBool("AdminShowLogFile") ? "1" : "0",
+            store.getString("AdminLogFont"),
+            std::to_string(store.getInt("AdminLogFontSize"))};
 }
 
 void ConsoleApp::openLogView()
 {
     config::ConfigStore& store = m_environment.configStore();
+    m_logSettings = logSettings();
     if (!store.getBool("WriteLogFile") || !store.getBool("AdminShowLogFile")) {
         m_mainWnd->closeLogView();
         setNoLogView(true);

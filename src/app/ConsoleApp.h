@@ -4,14 +4,18 @@
 #include "app/FirstRunSteps.h"
 #include "app/StartupChecks.h"
 
+#include <QString>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace morva::app {
 
 class AdminSettings;
 class AppEnvironment;
 class Cwm_MainWnd;
+class QtTranslations;
 
 // The console's application object: it owns the command table, the main
 // window and the flags that enable some commands, and runs the start-up
@@ -41,7 +45,10 @@ public:
     // Creates the log view when WriteLogFile and AdminShowLogFile are both
     // true; otherwise none, and NoLogView is set.
     void openLogView();
+    // Installs the menu of the current language and Qt's own texts in it.
     void installMenu();
+    // Where Qt's translation catalogues are looked for (tests); empty: Qt's.
+    void setQtTranslationsDirectory(const QString& directory);
     // Creates a signal file for the gateway; says so when it cannot.
     bool sendSignal(const char* fileName);
 
@@ -62,6 +69,8 @@ protected:
 private:
     void registerCommands();
     void flagsChanged();
+    // The settings the log view is built from, as texts.
+    std::vector<std::string> logSettings() const;
 
     AppEnvironment& m_environment;
     AdminSettings& m_settings;
@@ -70,6 +79,9 @@ private:
     FirstRunSteps m_firstRunSteps;
     std::function<void()> m_createDataSet;
     std::function<void()> m_closeDataSet;
+    std::unique_ptr<QtTranslations> m_qtTranslations;
+    std::vector<std::string> m_logSettings;
+    bool m_logViewPending = false;
     bool m_started = false;
     bool m_inFirstIdle = false;
     bool m_lockedPaneOn = false;

@@ -4,7 +4,6 @@
 #include "app/ToolbarIcons.h"
 #include "app/WebPages.h"
 #include "platform/FileVersion.h"
-#include "platform/UrlOpener.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -25,8 +24,8 @@ QLabel* plainLabel(const QString& text, QWidget* parent)
 }
 
 // A link built only from our own constant texts.
-QLabel* linkLabel(const QString& target, const QString& shown, platform::UrlOpener& opener,
-                  QWidget* parent)
+QLabel* linkLabel(const QString& target, const QString& shown,
+                  const Cwm_AboutDlg::LinkOpener& opener, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::RichText);
@@ -35,7 +34,7 @@ QLabel* linkLabel(const QString& target, const QString& shown, platform::UrlOpen
     label->setOpenExternalLinks(false);
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     QObject::connect(label, &QLabel::linkActivated, label,
-                     [&opener](const QString& link) { opener.openUrl(link.toStdString()); });
+                     [opener, parent](const QString& link) { opener(parent, link.toStdString()); });
     return label;
 }
 
@@ -47,7 +46,7 @@ QString Cwm_AboutDlg::operatingSystemName()
     return pretty.isEmpty() ? QSysInfo::kernelType() : pretty;
 }
 
-Cwm_AboutDlg::Cwm_AboutDlg(QWidget* parent, int languageIndex, platform::UrlOpener& urlOpener)
+Cwm_AboutDlg::Cwm_AboutDlg(QWidget* parent, int languageIndex, LinkOpener urlOpener)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("ABOUT"));

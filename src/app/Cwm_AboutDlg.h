@@ -1,12 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
+#include <string>
 
 class QLabel;
-
-namespace morva::platform {
-class UrlOpener;
-}
 
 namespace morva::app {
 
@@ -16,7 +14,11 @@ class Cwm_AboutDlg : public QDialog
 {
     Q_OBJECT
 public:
-    Cwm_AboutDlg(QWidget* parent, int languageIndex, platform::UrlOpener& urlOpener);
+    // Opens a link of the box (`dialog` is the box, the parent of any
+    // message about a failure).
+    using LinkOpener = std::function<void(QWidget* dialog, const std::string& url)>;
+
+    Cwm_AboutDlg(QWidget* parent, int languageIndex, LinkOpener urlOpener);
 
     QString systemLine() const;
     // The operating system's name, one text per platform generation.

@@ -11,11 +11,15 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextLayout>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <set>
 
@@ -26,6 +30,9 @@ namespace {
 // A burst of watcher signals (the gateway writing line by line) becomes one
 // refresh after this delay.
 constexpr int kCoalesceMs = 50;
+
+// A tool tip shows at most this much of a cell.
+constexpr int kMaxToolTipChars = 4000;
 
 QFont logFont(const QString& face, int size)
 {
@@ -79,9 +86,35 @@ Cwm_LogView::Cwm_LogView(platform::FileSystem& fileSystem, Options options, QWid
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this,
             [this] { scheduleRefresh(kCoalesceMs); });
     watchFile();
+
+    // The reader's own scrolling decides whether the view follows the file:
+    // away from the bottom it stops, back at the bottom it follows again.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (!m_autoScrolling)
+            setFollowing(value >= verticalScrollBar()->maximum());
+    });
 }
 
 Cwm_LogView::~Cwm_LogView() = default;
+
+void Cwm_LogView::setFollowing(bool following)
+{
+    if (following == m_following)
+        return;
+    m_following = following;
+    m_unseenRows = 0;
+    if (following)
+        scrollToEnd();
+    emit followingChanged(m_following, m_unseenRows);
+}
+
+void Cwm_LogView::scrollToEnd()
+{
+    const bool wasAuto = m_autoScrolling;
+    m_autoScrolling = true;
+    scrollToBottom();
+    m_autoScrolling = wasAuto;
+}
 
 LogFindDlg* Cwm_LogView::findDialog() const
 {
@@ -119,15 +152,25 @@ bool Cwm_LogView::readNewLines()
         QApplication::setOverrideCursor(Qt::WaitCursor);
         setUpdatesEnabled(false);
     }
+    m_autoScrolling = true;
     if (result.cleared) {
         m_model->clear();
         horizontalScrollBar()->setValue(0);
     }
     m_model->appendRows(result.rows);
     if (busy) {
-        scrollToBottom();
+        if (m_following)
+            scrollToBottom();
         setUpdatesEnabled(true);
         QApplication::restoreOverrideCursor();
+    }
+    m_autoScrolling = false;
+    if (result.cleared) {
+        // A new file: the rows the reader looked at are gone.
+        setFollowing(true);
+    } else if (!m_following && !result.rows.empty()) {
+        m_unseenRows += static_cast<int>(result.rows.size());
+        emit followingChanged(m_following, m_unseenRows);
     }
     if (result.more)
         scheduleRefresh(0);
@@ -164,6 +207,7 @@ int Cwm_LogView::findNext(const QString& text, int column, int afterRow, bool* w
         if (m_model->cell(row, column).contains(text, Qt::CaseInsensitive)) {
             *wrapped = start + step >= rows;
             const QModelIndex hit = m_model->index(row, column);
+            setFollowing(false); // the hit stays in sight while lines arrive
             setCurrentIndex(hit);
             selectRow(row);
             scrollTo(hit);
@@ -213,12 +257,13 @@ bool Cwm_LogView::printTo(QPagedPaintDevice& device)
     auto drawRow = [&](int y, const QString& time, const QString& thread, const QString& activity) {
         painter.drawText(0, y, time);
         painter.drawText(timeWidth, y, thread);
-        painter.drawText(timeWidth + threadWidth, y,
-                         metrics.elidedText(activity, Qt::ElideRight, activityWidth));
+        painter.drawText(timeWidth + threadWidth, y, activity);
     };
     const int rows = m_model->rowCount();
     int pageNumber = 1;
     int row = 0;
+    QStringList pieces; // of the activity of `row`
+    int piece = 0;
     do {
         if (pageNumber > 1 && !device.newPage())
             return false;
@@ -232,9 +277,22 @@ bool Cwm_LogView::printTo(QPagedPaintDevice& device)
         painter.setFont(font);
         y += lineHeight;
         painter.drawLine(0, y - lineHeight / 2, page.width(), y - lineHeight / 2);
-        for (int n = 0; n < linesPerPage && row < rows; ++n, ++row) {
+        // A long activity goes on in the lines below; a row starts on a new
+        // page when its first piece does not fit, and continues on the next
+        // page when the rest does not.
+        for (int n = 0; n < linesPerPage && row < rows; ++n) {
+            if (pieces.isEmpty()) {
+                pieces = wrapForPrint(m_model->cell(row, 2), font, &device, activityWidth);
+                piece = 0;
+            }
             y += lineHeight;
-            drawRow(y, m_model->cell(row, 0), m_model->cell(row, 1), m_model->cell(row, 2));
+            const bool first = piece == 0;
+            drawRow(y, first ? m_model->cell(row, 0) : QString(),
+                    first ? m_model->cell(row, 1) : QString(), pieces.value(piece));
+            if (++piece >= pieces.size()) {
+                pieces.clear();
+                ++row;
+            }
         }
         const QString number = QString::number(pageNumber);
         painter.drawText(page.width() - metrics.horizontalAdvance(number),
@@ -242,6 +300,27 @@ bool Cwm_LogView::printTo(QPagedPaintDevice& device)
         ++pageNumber;
     } while (row < rows);
     return painter.end();
+}
+
+QStringList Cwm_LogView::wrapForPrint(const QString& text, const QFont& font, QPaintDevice* device,
+                                      int width)
+{
+    if (text.isEmpty())
+        return {QString()};
+    QTextLayout layout(text, font, device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList pieces;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        pieces << text.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    if (pieces.isEmpty())
+        pieces << text;
+    return pieces;
 }
 
 void Cwm_LogView::openWithDesktop()
@@ -255,11 +334,67 @@ void Cwm_LogView::openWithDesktop()
 
 void Cwm_LogView::resizeEvent(QResizeEvent* event)
 {
-    QScrollBar* vertical = verticalScrollBar();
-    const bool atEnd = vertical->value() >= vertical->maximum();
+    m_autoScrolling = true;
     QTableView::resizeEvent(event);
-    if (atEnd)
+    if (m_following)
         scrollToBottom();
+    m_autoScrolling = false;
+}
+
+void Cwm_LogView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_End) {
+        // End (with or without Ctrl) is the way back to the newest lines.
+        if (m_following)
+            scrollToEnd();
+        setFollowing(true);
+        event->accept();
+        return;
+    }
+    const QModelIndex before = currentIndex();
+    QTableView::keyPressEvent(event);
+    if (currentIndex() != before && currentIndex().isValid())
+        setFollowing(false);
+}
+
+void Cwm_LogView::mousePressEvent(QMouseEvent* event)
+{
+    QTableView::mousePressEvent(event);
+    if (indexAt(event->position().toPoint()).isValid())
+        setFollowing(false);
+}
+
+bool Cwm_LogView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        showCellToolTip(static_cast<QHelpEvent*>(event));
+        return true;
+    }
+    return QTableView::viewportEvent(event);
+}
+
+void Cwm_LogView::showCellToolTip(QHelpEvent* event)
+{
+    const QModelIndex index = indexAt(event->pos());
+    const QString text = index.isValid() ? m_model->cell(index.row(), index.column()) : QString();
+    const QRect cell = visualRect(index);
+    // Only a cell that is cut shows its whole text.
+    const int needed = fontMetrics().horizontalAdvance(text) +
+                       2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 4;
+    if (text.isEmpty() || needed <= cell.width()) {
+        QToolTip::hideText();
+        event->ignore();
+        return;
+    }
+    QString shown = text.left(kMaxToolTipChars);
+    if (shown.size() < text.size())
+        shown += QChar(0x2026);
+    // Log text is untrusted: escaped, so the tool tip shows it as it stands
+    // (and wraps it, which a plain-text tool tip would not).
+    QToolTip::showText(event->globalPos(),
+                       QStringLiteral("<p style=\"white-space:pre-wrap\">") +
+                           shown.toHtmlEscaped() + QStringLiteral("</p>"),
+                       viewport(), cell);
 }
 
 void Cwm_LogView::contextMenuEvent(QContextMenuEvent* event)

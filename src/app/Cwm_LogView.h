@@ -8,6 +8,7 @@
 #include <memory>
 
 class QFileSystemWatcher;
+class QHelpEvent;
 class QPagedPaintDevice;
 class QTimer;
 
@@ -62,13 +63,33 @@ public:
     bool printTo(QPagedPaintDevice& device);
     void openWithDesktop();
 
+    // The view follows the file (keeps the last row in sight) until the
+    // reader scrolls up, selects a row or jumps to a find hit; scrolling back
+    // to the bottom or End follows again.
+    bool isFollowing() const { return m_following; }
+    // Rows that arrived while the view did not follow.
+    int unseenRows() const { return m_unseenRows; }
+    void setFollowing(bool following);
+    // Pieces of `text` no wider than `width` on `device`, broken between
+    // words where it can; what a printed page shows of a long activity.
+    static QStringList wrapForPrint(const QString& text, const QFont& font, QPaintDevice* device,
+                                    int width);
+
+signals:
+    void followingChanged(bool following, int unseenRows);
+
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     void scheduleRefresh(int delayMs);
     void watchFile();
+    void scrollToEnd();
+    void showCellToolTip(QHelpEvent* event);
 
     Options m_options;
     LogReader m_reader;
@@ -77,6 +98,10 @@ private:
     QTimer* m_soonTimer;
     QFileSystemWatcher* m_watcher;
     QPointer<LogFindDlg> m_findDlg;
+    bool m_following = true;
+    int m_unseenRows = 0;
+    // Set while the view itself moves the scroll bar (appending, resizing).
+    bool m_autoScrolling = false;
 };
 
 } // namespace morva::app

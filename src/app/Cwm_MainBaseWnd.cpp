@@ -19,6 +19,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -29,6 +30,8 @@ namespace {
 namespace c = morva::command;
 
 constexpr int kProgressSteps = 6;
+// How often the Caps Lock and Num Lock panes look at the keys.
+constexpr int kLockKeyPollMs = 250;
 
 // Show commands and flags as the placement keeps them.
 constexpr int kShowNormal = 1;
@@ -96,10 +99,8 @@ Cwm_MainBaseWnd::Cwm_MainBaseWnd(CommandRegistry& commands, AdminSettings& setti
             status->addPermanentWidget(pane);
     }
     const QFontMetrics metrics(m_panes[LockedPane]->font());
-    m_panes[CapsPane]->setText(QStringLiteral("CAP"));
-    m_panes[NumPane]->setText(QStringLiteral("NUM"));
-    m_panes[CapsPane]->setEnabled(false);
-    m_panes[NumPane]->setEnabled(false);
+    m_lockKeyTimer = new QTimer(this);
+    connect(m_lockKeyTimer, &QTimer::timeout, this, &Cwm_MainBaseWnd::updateLockKeyPanes);
     m_panes[ProgressPane]->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("XXXXXXXXXX")));
 
     m_toolBar = new QToolBar(this);
@@ -121,6 +122,7 @@ Cwm_MainBaseWnd::Cwm_MainBaseWnd(CommandRegistry& commands, AdminSettings& setti
     setLockedPaneOn(false);
     setPaneTextId(MessagePane, c::ReadyPrompt);
     updateCommandStates();
+    setLockKeyProbe(systemLockKeyProbe());
 }
 
 Cwm_MainBaseWnd::~Cwm_MainBaseWnd()
@@ -234,6 +236,7 @@ void Cwm_MainBaseWnd::installMenu(int languageIndex)
         action->setIconText(toQString(menu::withoutAccessKey(action->text().toStdString())));
     }
     setPaneTextId(MessagePane, c::ReadyPrompt);
+    updateLockKeyPanes();
     updateCommandStates();
 }
 
@@ -277,6 +280,36 @@ void Cwm_MainBaseWnd::setLockedPaneOn(bool on)
     const QString locked = toQString(commandPrompt(c::PaneLocked, m_language));
     pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(locked) + 4);
     setPaneText(LockedPane, on ? locked : QString());
+}
+
+void Cwm_MainBaseWnd::setLockKeyProbe(LockKeyProbe probe)
+{
+    m_lockKeyProbe = std::move(probe);
+    const bool reported = m_lockKeyProbe && (m_lockKeyProbe(LockKey::CapsLock).has_value() ||
+                                             m_lockKeyProbe(LockKey::NumLock).has_value());
+    if (reported)
+        m_lockKeyTimer->start(kLockKeyPollMs);
+    else
+        m_lockKeyTimer->stop();
+    updateLockKeyPanes();
+}
+
+void Cwm_MainBaseWnd::updateLockKeyPanes()
+{
+    const std::pair<int, LockKey> panes[] = {{CapsPane, LockKey::CapsLock},
+                                             {NumPane, LockKey::NumLock}};
+    for (const auto& [pane, key] : panes) {
+        const QString on = toQString(
+            commandPrompt(key == LockKey::CapsLock ? c::PaneCapsLock : c::PaneNumLock, m_language));
+        QLabel* label = m_panes[static_cast<std::size_t>(pane)];
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(on) + 4);
+        // A key whose state the platform does not report leaves its pane blank.
+        const std::optional<bool> state =
+            m_lockKeyProbe ? m_lockKeyProbe(key) : std::optional<bool>();
+        const QString text = state.value_or(false) ? on : QString();
+        if (label->text() != text)
+            label->setText(text);
+    }
 }
 
 void Cwm_MainBaseWnd::beginProgress(int expectedCount)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/LockKeys.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -8,6 +10,7 @@
 
 class QLabel;
 class QProgressBar;
+class QTimer;
 class QToolBar;
 class QVBoxLayout;
 
@@ -60,6 +63,10 @@ public:
     QString paneText(int paneIndex) const;
     // Shows "Locked" while the data lock is held.
     void setLockedPaneOn(bool on);
+    // The Caps Lock and Num Lock panes show their texts while the key is on
+    // and stay blank where `probe` has no answer.
+    void setLockKeyProbe(LockKeyProbe probe);
+    void updateLockKeyPanes();
 
     // A progress bar over the progress pane for `expectedCount` items: six
     // steps, one per expectedCount / 6 items (at least 1); busy cursor until
@@ -116,6 +123,8 @@ private:
     QToolBar* m_toolBar = nullptr;
     std::array<QLabel*, kPaneCount> m_panes{};
     QProgressBar* m_progress = nullptr;
+    LockKeyProbe m_lockKeyProbe;
+    QTimer* m_lockKeyTimer = nullptr;
     int m_itemsPerStep = 1;
     int m_itemsInStep = 0;
     bool m_busyCursor = false;

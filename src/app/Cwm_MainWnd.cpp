@@ -6,9 +6,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStatusBar>
 
 namespace morva::app {
 
@@ -16,6 +18,12 @@ Cwm_MainWnd::Cwm_MainWnd(CommandRegistry& commands, AdminSettings& settings,
                          platform::FileSystem& fileSystem, QWidget* parent)
     : Cwm_MainBaseWnd(commands, settings, parent), m_fileSystem(fileSystem)
 {
+    m_followPane = new QLabel(statusBar());
+    m_followPane->setObjectName(QStringLiteral("followPane"));
+    m_followPane->setTextFormat(Qt::PlainText);
+    // Left of the "Locked" pane (index 0 is the message pane).
+    statusBar()->insertPermanentWidget(1, m_followPane);
+    m_followPane->hide();
 }
 
 Cwm_MainWnd::~Cwm_MainWnd() = default;
@@ -25,8 +33,11 @@ void Cwm_MainWnd::openLogView(Cwm_LogView::Options options)
     closeLogView();
     m_logView = new Cwm_LogView(m_fileSystem, std::move(options));
     setClientWidget(m_logView);
+    connect(m_logView, &Cwm_LogView::followingChanged, this, &Cwm_MainWnd::showFollowState);
     m_logView->setFocus();
     m_logView->readNewLines();
+    showFollowState(m_logView->isFollowing(), m_logView->unseenRows());
+    m_followPane->show();
 }
 
 void Cwm_MainWnd::closeLogView()
@@ -35,6 +46,21 @@ void Cwm_MainWnd::closeLogView()
         setClientWidget(nullptr);
         m_logView = nullptr;
     }
+    m_followPane->hide();
+}
+
+void Cwm_MainWnd::showFollowState(bool following, int unseenRows)
+{
+    QString text = qtText("app.log.following", languageIndex());
+    if (!following)
+        text = qtText("app.log.paused", languageIndex())
+                   .replace(QStringLiteral("<N>"), QString::number(unseenRows));
+    m_followPane->setText(text);
+}
+
+QString Cwm_MainWnd::followPaneText() const
+{
+    return m_followPane->isHidden() ? QString() : m_followPane->text();
 }
 
 void Cwm_MainWnd::refreshLog()

@@ -24,6 +24,8 @@ public:
     void openLogView(Cwm_LogView::Options options);
     void closeLogView();
     Cwm_LogView* logView() const { return m_logView; }
+    // "Following" or "Paused, N new lines" while a log view exists.
+    QString followPaneText() const;
 
     void refreshLog();
     void findInLog();
@@ -45,7 +47,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void showFollowState(bool following, int unseenRows);
+
     platform::FileSystem& m_fileSystem;
+    QLabel* m_followPane = nullptr;
     Cwm_LogView* m_logView = nullptr;
     std::unique_ptr<QPrinter> m_printer;
     std::function<bool(QPrinter&)> m_printDialog;

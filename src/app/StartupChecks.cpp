@@ -61,6 +61,9 @@ void StartupChecks::run()
     config::ConfigStore& store = env.configStore();
     config::registerSchema(store);
     store.load(); // a missing file means every default; no message here
+    // A file that exists but cannot be read is no first run: the store
+    // refuses every save, so nothing of it is overwritten.
+    const bool unreadable = store.lastLoadStatus() == config::LoadStatus::Unreadable;
 
     const int regionalLanguage = env.languageIndex();
     env.setLanguage(store.getString("Language"));
@@ -71,13 +74,43 @@ void StartupChecks::run()
     m_app.setServiceOn(store.getBool("ServiceControl"));
     m_app.setExchAddrListOn(config::effectiveExchInboundEMailAddressTyp(store) == 1);
 
+    if (unreadable)
+        reportUnreadableConfiguration();
+
     if (store.getBool("AdminCheckExeVersion"))
         checkVersion();
 
+    if (unreadable)
+        return;
     if (store.getBool("IniWizard"))
         firstRun();
     else if (env.services().addOnProbe.junkMailAddOnInstalled())
         store.setInt("AdminMVFQueryStatus", 1);
+}
+
+void StartupChecks::reportUnreadableConfiguration()
+{
+    AppEnvironment& env = m_app.environment();
+    const config::ConfigStore& store = env.configStore();
+    const char* reason = "app.fileError.other";
+    switch (store.lastLoadError()) {
+    case platform::FileError::AccessDenied:
+        reason = "app.fileError.accessDenied";
+        break;
+    case platform::FileError::SharingViolation:
+        reason = "app.fileError.inUse";
+        break;
+    case platform::FileError::IsDirectory:
+        reason = "app.fileError.isDirectory";
+        break;
+    default:
+        break;
+    }
+    const int language = env.languageIndex();
+    std::string message(text("app.iniUnreadable", language));
+    message = replacePlaceholder(message, "<FILE>", store.fileName());
+    message = replacePlaceholder(message, "<REASON>", text(reason, language));
+    MessageBox::show(m_app.mainWindow(), MessageKind::Failure, QString::fromStdString(message));
 }
 
 void StartupChecks::checkVersion()

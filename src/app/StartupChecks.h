@@ -17,6 +17,8 @@ public:
 
     // Steps on their own (tests call them too).
     void checkVersion();
+    // "Morva.ini" exists but could not be read: says which file and why.
+    void reportUnreadableConfiguration();
     void firstRun();
     void appendWildcardExclusions();
     void addPostmasterDomain();

@@ -97,6 +97,9 @@ public:
     // then unchanged and the values in memory stay as set. True also when the
     // new file is in place but not confirmed durable (SavedNotDurable).
     bool save();
+    // Called after every successful save, outside the store's lock (the
+    // console follows settings that it applies at once).
+    void setSavedListener(std::function<void()> listener) { m_savedListener = std::move(listener); }
 
     // Single-valued getters and setters.
     std::string getString(std::string_view key) const;
@@ -205,6 +208,7 @@ private:
     std::vector<std::string> m_trailingLines;
     TextEncoding m_encoding = TextEncoding::EightBit;
     bool m_loadedOk = true;
+    std::function<void()> m_savedListener;
     bool m_includesOk = true;
     LoadStatus m_loadStatus = LoadStatus::Missing;
     platform::FileError m_loadError = platform::FileError::None;

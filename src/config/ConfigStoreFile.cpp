@@ -816,9 +816,12 @@ bool ConfigStore::save()
         m_stamps.assign(1, FileStamp{m_fileName, after.lastWriteNs, after.size});
         m_sizeHint = written;
     }
-    if (result == platform::ReplaceResult::ReplacedNotDurable)
-        return finish(SaveStatus::SavedNotDurable, error);
-    return finish(SaveStatus::Ok, FileError::None);
+    const bool saved = result == platform::ReplaceResult::ReplacedNotDurable
+                           ? finish(SaveStatus::SavedNotDurable, error)
+                           : finish(SaveStatus::Ok, FileError::None);
+    if (m_savedListener)
+        m_savedListener();
+    return saved;
 }
 
 } // namespace morva::config

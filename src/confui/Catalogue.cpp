@@ -28,6 +28,13 @@ Control Control::inSameRow() const
     return copy;
 }
 
+Control Control::withEquivalents(std::function<std::string(std::string_view)> equivalent) const
+{
+    Control copy = *this;
+    copy.equivalentItem = std::move(equivalent);
+    return copy;
+}
+
 Control Control::withRange(int low, int high) const
 {
     Control copy = *this;
@@ -84,6 +91,18 @@ Control combo(std::string key, std::string label, std::vector<ComboItem> items)
     Control control = make(ControlKind::Combo, std::move(key), std::move(label));
     control.items = std::move(items);
     return control;
+}
+
+Control languageCombo(std::string label, std::vector<std::string> itemTextIds)
+{
+    std::vector<ComboItem> items;
+    for (std::size_t i = 0; i < itemTextIds.size() && i <= kLanguageCount; ++i)
+        items.push_back({itemTextIds[i], static_cast<int>(i),
+                         i == 0 ? std::string() : std::string(languageCode(int(i) - 1))});
+    return combo("Language", std::move(label), std::move(items))
+        .withEquivalents([](std::string_view stored) {
+            return std::string(languageCode(languageIndexForCode(stored)));
+        });
 }
 
 Control indexCombo(std::string key, std::string label, std::vector<std::string> itemTextIds)

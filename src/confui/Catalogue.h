@@ -167,12 +167,17 @@ struct Control
     std::string hook;
     int columns = 1;
     bool sameRow = false;
+    // Combo over a String key: maps a stored text that no item lists to the
+    // value of the item that means the same; that item is shown and, while
+    // it stays chosen, the stored text is written back unchanged.
+    std::function<std::string(std::string_view stored)> equivalentItem;
 
     // Modifiers for the builder style: check(...).enabledBy("Switch").
     Control enabledBy(std::string checkboxKey) const;
     Control withCheck(FieldCheck fieldCheck) const;
     Control inSameRow() const;
     Control withRange(int low, int high) const;
+    Control withEquivalents(std::function<std::string(std::string_view)> equivalent) const;
 
     bool isBound() const { return !key.empty() && key[0] != '#'; }
     bool isLocal() const { return !key.empty() && key[0] == '#'; }
@@ -198,6 +203,9 @@ Control addCommon(std::string targetListKey, std::string defaultList,
                   std::string label = "confui.addCommon");
 Control button(std::string hook, std::string label);
 Control label(std::string textId);
+// The Language combo: "Auto Detect" and the five languages; a stored code
+// such as "ESP" or "DEA" shows as the language it selects.
+Control languageCombo(std::string label, std::vector<std::string> itemTextIds);
 Control group(std::string captionTextId, int columns = 1);
 Control endGroup();
 

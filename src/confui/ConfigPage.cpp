@@ -34,6 +34,10 @@ struct ConfigPage::Binding
     QString loadedText;
     std::string loadedBytes;
     bool boolKey = false; // a 0/1 combo over a Bool key
+    // A stored text shown as the item that means the same ("ESP" as
+    // "SPA"): while that item is chosen, a save writes the stored text.
+    int equivalentIndex = -1;
+    QString equivalentText;
 };
 
 namespace {
@@ -630,7 +634,10 @@ void ConfigPage::write()
         case ControlKind::OutboundActionCombo: {
             const QVariant data = binding.combo->currentData();
             if (control.kind == ControlKind::Combo && stringCombo(control))
-                configStore.setString(control.key, toConfigBytes(data.toString()));
+                configStore.setString(control.key, toConfigBytes(binding.combo->currentIndex() ==
+                                                                         binding.equivalentIndex
+                                                                     ? binding.equivalentText
+                                                                     : data.toString()));
             else if (binding.boolKey)
                 configStore.setBool(control.key, data.toInt() != 0);
             else
@@ -715,6 +722,14 @@ void ConfigPage::setValue(std::string_view key, const FieldValue& newValue)
         const QVariant wanted =
             text ? QVariant(fromConfigBytes(newValue.text)) : QVariant(newValue.number);
         int index = combo->findData(wanted);
+        binding->equivalentIndex = -1;
+        if (index < 0 && text && control.equivalentItem) {
+            index = combo->findData(toQ(control.equivalentItem(newValue.text)));
+            if (index >= 0) {
+                binding->equivalentIndex = index;
+                binding->equivalentText = wanted.toString();
+            }
+        }
         if (index < 0) {
             // A value the page does not know stays selectable, so saving
             // writes it back unchanged.

@@ -128,7 +128,8 @@ int languageIndexForCode(std::string_view code)
         return French;
     if (k == "ITA")
         return Italian;
-    if (k == "ESM" || k == "ESN" || k == "ESP")
+    // "SPA" is what the console's own Language combo boxes store.
+    if (k == "ESM" || k == "ESN" || k == "ESP" || k == "SPA")
         return Spanish;
     return English;
 }
@@ -142,6 +143,12 @@ int chooseLanguage(std::string_view languageText, unsigned allowedMask,
     if (index != English && (allowedMask & (1u << index)) == 0)
         index = English;
     return index;
+}
+
+std::string_view languageCode(int languageIndex)
+{
+    static constexpr std::string_view kCodes[kLanguageCount] = {"ENG", "DEU", "FRA", "ITA", "SPA"};
+    return kCodes[validLanguage(languageIndex) ? languageIndex : English];
 }
 
 std::string_view languagePrefixOf(int languageIndex)

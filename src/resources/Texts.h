@@ -47,8 +47,12 @@ bool hasText(std::string_view id);
 // The index a language code selects: the code's first three characters,
 // a-z upper-cased, cut or padded with blanks to three, compared with
 //   DEU DES DEA -> German, FRA FRS FRC FRB -> French, ITA -> Italian,
-//   ESM ESN ESP -> Spanish; anything else (also "" and "es") -> English.
+//   ESM ESN ESP SPA -> Spanish; anything else (also "" and "es") -> English.
 int languageIndexForCode(std::string_view code);
+
+// The code the console stores for a language: "ENG", "DEU", "FRA", "ITA",
+// "SPA"; English for an index out of range.
+std::string_view languageCode(int languageIndex);
 
 // The language the console uses: the regional code (from the platform's
 // RegionalLanguage) mapped as above, replaced by `languageText` (the

@@ -1,17 +1,23 @@
 #include "ConsoleHarness.h"
 #include "app/LogFindDlg.h"
 #include "app/LogTableModel.h"
+#include "config/ConfigStore.h"
 #include "resources/CommandIds.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFont>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
+#include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace c = morva::command;
@@ -232,6 +238,169 @@ TEST_F(LogViewTest, RecreatingTheViewStartsAgainWithTheTail)
     h.app->openLogView();
     ASSERT_TRUE(h.window().logView());
     EXPECT_EQ(h.window().logView()->logModel()->rowCount(), 2);
+}
+
+void append(const std::string& path, int from, int count)
+{
+    std::ofstream out(path, std::ios::app | std::ios::binary);
+    for (int n = from; n < from + count; ++n)
+        out << line(n, "entry " + std::to_string(n));
+}
+
+TEST_F(LogViewTest, FollowsNewLinesUntilTheReaderLooksElsewhere)
+{
+    std::string log;
+    for (int n = 0; n < 100; ++n)
+        log += line(n, "entry " + std::to_string(n));
+    start(log);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&h.window()));
+    QScrollBar* bar = view->verticalScrollBar();
+    const std::string path = h.programDir + "GW.log";
+    const auto atBottom = [&] { return bar->maximum() > 0 && bar->value() == bar->maximum(); };
+    const auto rowsReach = [&](int rows) {
+        return QTest::qWaitFor([&] { return model->rowCount() == rows; }, 5000);
+    };
+    ASSERT_TRUE(QTest::qWaitFor(atBottom, 2000));
+    EXPECT_EQ(h.window().followPaneText(), QStringLiteral("Following"));
+    append(path, 100, 5); // the view finds them by itself
+    ASSERT_TRUE(rowsReach(105));
+    EXPECT_TRUE(QTest::qWaitFor(atBottom, 2000));
+
+    // Scrolling up: new lines leave the reader where he is.
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    const int readingAt = bar->value();
+    EXPECT_FALSE(view->isFollowing());
+    append(path, 105, 3);
+    ASSERT_TRUE(rowsReach(108));
+    QTest::qWait(50);
+    EXPECT_EQ(bar->value(), readingAt);
+    EXPECT_EQ(h.window().followPaneText(), QStringLiteral("Paused, 3 new lines"));
+
+    // Back at the bottom it follows again.
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_TRUE(view->isFollowing());
+    EXPECT_EQ(h.window().followPaneText(), QStringLiteral("Following"));
+
+    // Selecting a row pauses too; End follows again.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(model->index(104, 2)).center());
+    EXPECT_FALSE(view->isFollowing());
+    append(path, 108, 30);
+    ASSERT_TRUE(rowsReach(138));
+    QTest::qWait(50);
+    EXPECT_FALSE(atBottom());
+    QTest::keyClick(view, Qt::Key_End);
+    EXPECT_TRUE(view->isFollowing());
+    EXPECT_TRUE(QTest::qWaitFor(atBottom, 2000));
+
+    // A find hit stays in sight while lines arrive.
+    bool wrapped = false;
+    const int hit = view->findNext(QStringLiteral("entry 7"), 2, -1, &wrapped);
+    ASSERT_EQ(cell(hit, 2), QStringLiteral("entry 7"));
+    EXPECT_FALSE(view->isFollowing());
+    append(path, 138, 30);
+    ASSERT_TRUE(rowsReach(168));
+    QTest::qWait(50);
+    EXPECT_TRUE(view->viewport()->rect().intersects(view->visualRect(model->index(hit, 2))));
+    EXPECT_EQ(h.window().followPaneText(), QStringLiteral("Paused, 30 new lines"));
+
+    // A rotated log leaves nothing to read where the reader was.
+    h.writeFile("GW.log", line(1, "new file"));
+    ASSERT_TRUE(rowsReach(1));
+    EXPECT_TRUE(view->isFollowing());
+    EXPECT_EQ(h.window().followPaneText(), QStringLiteral("Following"));
+}
+
+TEST_F(LogViewTest, CutCellShowsItsWholeTextAsPlainTextToolTip)
+{
+    const std::string tail = "<b>not bold</b> & END-OF-LINE";
+    start(line(1, "short") + line(2, std::string(400, 'x') + " " + tail));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&h.window()));
+    const auto toolTipAt = [&](int row) {
+        const QRect rect = view->visualRect(model->index(row, 2));
+        QHelpEvent help(QEvent::ToolTip, rect.center(),
+                        view->viewport()->mapToGlobal(rect.center()));
+        QApplication::sendEvent(view->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_FALSE(toolTipAt(0).contains(QStringLiteral("short"))); // nothing is cut
+    const QString tip = toolTipAt(1);
+    EXPECT_TRUE(tip.contains(QStringLiteral("&lt;b&gt;not bold&lt;/b&gt; &amp; END-OF-LINE")))
+        << tip.toStdString();
+    EXPECT_FALSE(tip.contains(QStringLiteral("<b>")));
+    QToolTip::hideText();
+}
+
+TEST_F(LogViewTest, PrintWrapsLongActivities)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    std::string words;
+    for (int n = 0; n < 80; ++n)
+        words += "word" + std::to_string(n) + " ";
+    start(line(1, words + "LASTWORD") + line(2, std::string(300, 'y') + "TAIL") + line(3, "after"));
+    const QString pdf = h.dir.filePath(QStringLiteral("long.pdf"));
+    h.window().setPrintDialog([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    h.commands->run(c::Print);
+    QProcess process;
+    process.start(pdftotext, {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("word40"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("LASTWORD"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("TAIL"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("after")));
+    EXPECT_FALSE(text.contains(QChar(0x2026)));
+}
+
+TEST(LogViewPrint, WrappedPiecesKeepEveryCharacterAndFitTheWidth)
+{
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setPixelSize(12);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(QStringLiteral("0123456789")) * 4;
+    const QString text = QStringLiteral("short words here ") + QString(150, QLatin1Char('z')) +
+                         QStringLiteral(" end");
+    const QStringList pieces = Cwm_LogView::wrapForPrint(text, font, nullptr, width);
+    EXPECT_GT(pieces.size(), 3);
+    EXPECT_EQ(pieces.join(QString()), text);
+    for (const QString& piece : pieces)
+        EXPECT_LE(metrics.horizontalAdvance(piece.trimmed()), width) << piece.toStdString();
+    EXPECT_EQ(Cwm_LogView::wrapForPrint(QString(), font, nullptr, width), QStringList{QString()});
+}
+
+TEST_F(LogViewTest, SavedLogSettingsShowAtOnce)
+{
+    start(line(1, "x"));
+    auto& store = h.environment->configStore();
+    store.setString("AdminLogFont", "DejaVu Sans Mono");
+    store.setInt("AdminLogFontSize", 17);
+    ASSERT_TRUE(store.save());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return h.window().logView() && h.window().logView()->font().pixelSize() == 17; },
+        2000));
+
+    store.setBool("AdminShowLogFile", false);
+    ASSERT_TRUE(store.save());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.window().logView() == nullptr; }, 2000));
+    EXPECT_TRUE(h.app->noLogView());
+    EXPECT_TRUE(h.window().followPaneText().isEmpty());
+
+    store.setBool("AdminShowLogFile", true);
+    ASSERT_TRUE(store.save());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.window().logView() != nullptr; }, 2000));
+
+    // Saving other settings leaves the view, and the reader's place, alone.
+    QPointer<Cwm_LogView> current = h.window().logView();
+    store.setString("Postmaster", "pm@example.org");
+    ASSERT_TRUE(store.save());
+    QTest::qWait(50);
+    EXPECT_EQ(h.window().logView(), current.data());
 }
 
 TEST(LogTableModel, DropsTheOldestRowsBeyondItsLimit)

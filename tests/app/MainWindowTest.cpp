@@ -1,18 +1,29 @@
 #include "ConsoleHarness.h"
+#include "app/Cwm_AboutDlg.h"
 #include "app/Cwm_WaitDlg.h"
 #include "platform/FileSystem.h"
 #include "resources/CommandIds.h"
 #include "service/SignalFiles.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
+#include <map>
+#include <optional>
+#include <set>
 
 namespace c = morva::command;
 using morva::app::Cwm_MainBaseWnd;
@@ -276,6 +287,141 @@ TEST(MainWindow, WebPagesGoThroughTheOpenerAndFailureNamesTheAddress)
         message.text.endsWith(QStringLiteral("\n") + QString::fromStdString(h.urls.urls().back())));
     EXPECT_TRUE(message.text.startsWith(
         QString::fromUtf8(morva::text("app.browserFailed", morva::Italian).data())));
+}
+
+const char* const kLanguageCodes[] = {"ENG", "DEU", "FRA", "ITA", "ESP"};
+
+// Access keys of the entries of `menu` (and of its submenus, each on its
+// own): two entries with one key make Qt cycle between them instead of
+// choosing one.
+void expectUniqueAccessKeys(QMenu* menu, const std::string& where)
+{
+    std::map<QKeySequence, QString> seen;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        const QKeySequence key = QKeySequence::mnemonic(action->text());
+        if (!key.isEmpty()) {
+            const auto [it, added] = seen.emplace(key, action->text());
+            EXPECT_TRUE(added) << where << ": " << action->text().toStdString() << " and "
+                               << it->second.toStdString() << " share "
+                               << key.toString().toStdString();
+        }
+        if (action->menu())
+            expectUniqueAccessKeys(action->menu(), where + " > " + action->text().toStdString());
+    }
+}
+
+TEST(MainWindow, AccessKeysAreUniquePerMenuAndFreeOfAcceleratorsInEveryLanguage)
+{
+    for (int language = 0; language < morva::kLanguageCount; ++language) {
+        ConsoleHarness h;
+        h.writeFile("Morva.ini", std::string("IniWizard=False\r\nLanguage=") +
+                                     kLanguageCodes[language] + "\r\n");
+        h.create();
+        ASSERT_EQ(h.window().languageIndex(), language);
+        std::set<QKeySequence> accelerators;
+        for (QAction* action : h.window().actions())
+            for (const QKeySequence& key : action->shortcuts())
+                accelerators.insert(key);
+        std::map<QKeySequence, QString> bar;
+        for (QAction* top : h.window().menuBar()->actions()) {
+            const QKeySequence key = QKeySequence::mnemonic(top->text());
+            ASSERT_FALSE(key.isEmpty()) << top->text().toStdString();
+            EXPECT_TRUE(bar.emplace(key, top->text()).second)
+                << kLanguageCodes[language] << ": " << top->text().toStdString();
+            // Alt+X is Exit: a menu with the key X makes both ambiguous.
+            EXPECT_EQ(accelerators.count(key), 0u)
+                << kLanguageCodes[language] << ": " << top->text().toStdString();
+            expectUniqueAccessKeys(top->menu(), std::string(kLanguageCodes[language]) + " " +
+                                                    top->text().toStdString());
+        }
+    }
+}
+
+TEST(MainWindow, AltXExitsInEnglishAndGerman)
+{
+    for (const char* code : {"ENG", "DEU"}) {
+        ConsoleHarness h;
+        h.writeFile("Morva.ini", std::string("IniWizard=False\r\nLanguage=") + code + "\r\n");
+        h.create();
+        QApplication::setActiveWindow(&h.window());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&h.window()));
+        QTest::keyClick(&h.window(), Qt::Key_X, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !h.window().isVisible(); }, 2000)) << code;
+    }
+}
+
+TEST(MainWindow, LockKeyPanesFollowTheKeysInTheLanguageOrStayBlank)
+{
+    ConsoleHarness h;
+    h.writeFile("Morva.ini", "IniWizard=False\r\nLanguage=DEU\r\n");
+    h.create();
+    std::optional<bool> caps = false;
+    std::optional<bool> num = true;
+    h.window().setLockKeyProbe(
+        [&](morva::app::LockKey key) { return key == morva::app::LockKey::CapsLock ? caps : num; });
+    EXPECT_EQ(h.window().paneText(Cwm_MainBaseWnd::CapsPane), QString());
+    EXPECT_EQ(h.window().paneText(Cwm_MainBaseWnd::NumPane), QStringLiteral("NUM"));
+    caps = true; // the user presses Caps Lock: the pane follows by itself
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return h.window().paneText(Cwm_MainBaseWnd::CapsPane) == QStringLiteral("UF"); },
+        2000));
+
+    // A platform that cannot tell shows nothing rather than a dead indicator.
+    h.window().setLockKeyProbe([](morva::app::LockKey) { return std::optional<bool>(); });
+    EXPECT_EQ(h.window().paneText(Cwm_MainBaseWnd::CapsPane), QString());
+    EXPECT_EQ(h.window().paneText(Cwm_MainBaseWnd::NumPane), QString());
+}
+
+TEST(MainWindow, QtsOwnTextsFollowTheLanguage)
+{
+    const QString ctrlP = QStringLiteral("Ctrl+P");
+    {
+        ConsoleHarness h;
+        h.writeFile("Morva.ini", "IniWizard=False\r\nLanguage=DEU\r\n");
+        h.create();
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                           QStringLiteral("/qtbase_de.qm")))
+            GTEST_SKIP() << "Qt's German translations (qt6-translations-l10n) are not installed";
+        EXPECT_EQ(QKeySequence(ctrlP).toString(QKeySequence::NativeText), QStringLiteral("Strg+P"));
+        h.app->environment().setLanguage("ENG");
+        h.app->installMenu();
+        EXPECT_EQ(QKeySequence(ctrlP).toString(QKeySequence::NativeText), ctrlP);
+    }
+    // Without Qt's catalogues the console starts in its language all the same.
+    ConsoleHarness h;
+    h.writeFile("Morva.ini", "IniWizard=False\r\nLanguage=FRA\r\n");
+    h.create(false);
+    h.app->setQtTranslationsDirectory(h.dir.filePath(QStringLiteral("none")));
+    h.app->onFirstIdle();
+    EXPECT_EQ(h.window().languageIndex(), morva::French);
+    EXPECT_EQ(QKeySequence(ctrlP).toString(QKeySequence::NativeText), ctrlP);
+    EXPECT_TRUE(h.window().logView());
+}
+
+TEST(MainWindow, AboutBoxLinkThatCannotOpenSaysSo)
+{
+    ConsoleHarness h;
+    h.writeFile("Morva.ini", "IniWizard=False\r\nLanguage=ITA\r\n");
+    h.create();
+    h.urls.setSucceed(false);
+    QTimer::singleShot(0, [] {
+        auto* about = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(about);
+        for (QLabel* label : about->findChildren<QLabel*>())
+            if (label->text().startsWith(QStringLiteral("<a href=\"https:")))
+                emit label->linkActivated(label->text().section(QLatin1Char('"'), 1, 1));
+        about->reject();
+    });
+    h.commands->run(c::About);
+    ASSERT_EQ(h.urls.urls().size(), 1u);
+    ASSERT_EQ(h.messages.messages().size(), 1u);
+    const auto& message = h.messages.messages()[0];
+    EXPECT_EQ(message.kind, MessageKind::Notice);
+    EXPECT_EQ(message.text,
+              QString::fromUtf8(morva::text("app.browserFailed", morva::Italian).data()) +
+                  QStringLiteral("\n") + QString::fromStdString(h.urls.urls()[0]));
 }
 
 TEST(MainWindow, SignalFailureShowsTheMessageInEveryLanguage)

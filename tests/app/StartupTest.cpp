@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace c = morva::command;
 using morva::app::MessageKind;
@@ -142,6 +144,38 @@ TEST(Startup, FirstRunWithoutConfigurationRunsEveryStepInOrder)
     EXPECT_EQ(reread.getList("ExchInboundDomain"), std::vector<std::string>{"example.org"});
     EXPECT_EQ(reread.getList("InboundExclBlockFromAddress"),
               std::vector<std::string>{"@brentmoor.example"});
+}
+
+TEST(Startup, UnreadableConfigurationIsReportedAndNeitherWizardNorSaveTouchesIt)
+{
+    ConsoleHarness h;
+    const std::string content = "IniWizard=True\r\nPostmaster=pm@example.org\r\n";
+    h.writeFile("Morva.ini", content);
+    // The gateway (or an editor) holds the file without sharing it.
+    auto held = h.fileSystem->open(h.programDir + "Morva.ini", 2);
+    ASSERT_TRUE(held);
+    h.create(false);
+    bool wizard = false;
+    h.app->firstRunSteps().optionsWizard = [&] { wizard = true; };
+    h.app->onFirstIdle();
+
+    EXPECT_FALSE(wizard);
+    ASSERT_EQ(h.messages.messages().size(), 1u);
+    const auto& message = h.messages.messages()[0];
+    EXPECT_EQ(message.kind, MessageKind::Failure);
+    EXPECT_TRUE(message.text.contains(QString::fromStdString(h.programDir + "Morva.ini")));
+    EXPECT_TRUE(message.text.contains(
+        QString::fromUtf8(morva::text("app.fileError.inUse", morva::English).data())));
+
+    // Every save is refused, also once the file can be read again: the
+    // console holds defaults, not the file's settings.
+    auto& store = h.environment->configStore();
+    store.setString("Postmaster", "other@example.org");
+    EXPECT_FALSE(store.save());
+    held.reset();
+    EXPECT_FALSE(store.save());
+    std::ifstream in(h.programDir + "Morva.ini", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), content);
 }
 
 TEST(Startup, RepeatedFirstRunDoesNotDuplicateEntries)

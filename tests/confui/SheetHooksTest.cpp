@@ -109,29 +109,27 @@ TEST(SheetHooks, ScannerPresetsFillProgramAndArguments)
     }
 }
 
-TEST(SheetHooks, LanguageComboFallsBackToAutoDetect)
+TEST(SheetHooks, LanguageCombosShowEveryCodeAsTheLanguageItSelects)
 {
-    const PageHooks& hooks = hooksOf("ConfAdv");
-    ASSERT_TRUE(hooks.loaded);
-    const std::pair<const char*, const char*> rows[] = {
-        {"ENG", "ENG"}, {"DEU", "DEU"}, {"FRA", "FRA"}, {"ITA", "ITA"}, {"SPA", "SPA"},
-        {"", ""},       {"eng", ""},    {"XYZ", ""},    {"ENGLISH", ""}};
-    for (const auto& [stored, shown] : rows) {
-        FakePage page;
-        page.setValue("Language", textValue(stored));
-        hooks.loaded(page);
-        EXPECT_EQ(page.value("Language").text, shown) << stored;
-    }
-    // The combo offers "Auto Detect" and the five languages in this order.
-    const PageDef* adv = catalogue().page("ConfAdv");
-    ASSERT_TRUE(adv);
-    for (const Control& control : adv->controls) {
-        if (control.key != "Language")
-            continue;
+    for (const char* pageName : {"ConfAdv", "IniAdv"}) {
+        const PageDef* page = catalogue().page(pageName);
+        ASSERT_TRUE(page);
+        const Control* language = nullptr;
+        for (const Control& control : page->controls)
+            if (control.key == "Language")
+                language = &control;
+        ASSERT_TRUE(language) << pageName;
+        // "Auto Detect" and the five languages in this order.
         std::vector<std::string> values;
-        for (const ComboItem& item : control.items)
+        for (const ComboItem& item : language->items)
             values.push_back(item.stringValue);
         EXPECT_EQ(values, (std::vector<std::string>{"", "ENG", "DEU", "FRA", "ITA", "SPA"}));
+        ASSERT_TRUE(language->equivalentItem) << pageName;
+        const std::pair<const char*, const char*> rows[] = {
+            {"ESP", "SPA"}, {"esn", "SPA"}, {"DEA", "DEU"}, {"des", "DEU"},    {"FRS", "FRA"},
+            {"ita", "ITA"}, {"eng", "ENG"}, {"XYZ", "ENG"}, {"ENGLISH", "ENG"}};
+        for (const auto& [stored, item] : rows)
+            EXPECT_EQ(language->equivalentItem(stored), item) << pageName << " " << stored;
     }
 }
 

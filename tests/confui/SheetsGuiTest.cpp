@@ -183,10 +183,13 @@ TEST(Sheets, ProtocolCombosShowTheInverseOfTheUdpSwitches)
     EXPECT_TRUE(fixture.store->getBool("OutboundAWLUDP"));
 }
 
-TEST(Sheets, LanguageComboMapsTheFiveCodesAndAutoDetect)
+TEST(Sheets, LanguageComboShowsTheLanguageAndKeepsTheStoredCode)
 {
+    // Any code shows as the language the console picks for it; an unchanged
+    // sheet writes the stored code back.
     const std::pair<const char*, int> rows[] = {{"ENG", 1}, {"DEU", 2}, {"FRA", 3}, {"ITA", 4},
-                                                {"SPA", 5}, {"", 0},    {"XYZ", 0}};
+                                                {"SPA", 5}, {"", 0},    {"ESP", 5}, {"DEA", 2},
+                                                {"frs", 3}, {"XYZ", 1}};
     for (const auto& [stored, position] : rows) {
         GuiFixture fixture;
         fixture.store->setString("Language", stored);
@@ -194,12 +197,16 @@ TEST(Sheets, LanguageComboMapsTheFiveCodesAndAutoDetect)
         QComboBox* combo = comboOf(*sheet, "ConfAdv", "Language");
         ASSERT_TRUE(combo);
         EXPECT_EQ(combo->currentIndex(), position) << stored;
+        EXPECT_EQ(combo->count(), 6) << stored;
+        ASSERT_TRUE(sheet->applyAll());
+        fixture.reload();
+        EXPECT_EQ(fixture.store->getString("Language"), stored);
     }
     GuiFixture fixture;
+    fixture.store->setString("Language", "ESP");
     auto sheet = buildAdvancedSheet(fixture.environment());
     QComboBox* combo = comboOf(*sheet, "ConfAdv", "Language");
     ASSERT_TRUE(combo);
-    ASSERT_EQ(combo->count(), 6);
     EXPECT_EQ(combo->itemText(0), QStringLiteral("Auto Detect"));
     combo->setCurrentIndex(4);
     ASSERT_TRUE(sheet->applyAll());

@@ -20,6 +20,7 @@ TEST(Language, CodesSelectByTheirFirstThreeLettersUpperCased)
         {"FRB", French},        {"ITA", Italian}, {"italiano", Italian}, {"ESM", Spanish},
         {"esn", Spanish},       {"ESP", Spanish}, {"es", English},       {"ES ", English},
         {"ENG", English},       {"", English},    {"DE", English},       {"XYZ", English},
+        {"SPA", Spanish},       {"spa", Spanish},
         {"D\xC3\x9C", English}, // bytes beyond ASCII are not upper-cased
     };
     for (const auto& row : rows)

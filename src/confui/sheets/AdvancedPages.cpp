@@ -71,24 +71,10 @@ std::vector<Control> esmtpSwitches(const char* direction, bool inbound)
     }
     return controls;
 }
-PageHooks languageHooks()
-{
-    // A stored language other than the five codes means "Auto Detect".
-    PageHooks hooks;
-    hooks.loaded = [](PageContext& page) {
-        const std::string stored = page.value("Language").text;
-        for (const char* code : {"ENG", "DEU", "FRA", "ITA", "SPA"})
-            if (stored == code)
-                return;
-        page.setValue("Language", FieldValue{});
-    };
-    return hooks;
-}
 } // namespace
 
 void addAdvancedPages(Catalogue& catalogue)
 {
-    catalogue.addPageHooks("languageCombo", languageHooks());
     catalogue.addPage(markPage(
         "ConfMS1", {
                        text("InboundMarkGeneral", "confui.ConfMS.General"),
@@ -214,15 +200,10 @@ void addAdvancedPages(Catalogue& catalogue)
              check("InboundDuplicateForEachSendTo", "confui.ConfAdv.InDup"),
              check("OutboundDuplicateForEachSendTo", "confui.ConfAdv.OutDup"),
              text("SpamFolder", "confui.ConfAdv.SpamFolder"),
-             combo("Language", "confui.ConfAdv.Language",
-                   {{"confui.ConfAdv.Auto", 0, ""},
-                    {"confui.lang.ENG", 1, "ENG"},
-                    {"confui.lang.DEU", 2, "DEU"},
-                    {"confui.lang.FRA", 3, "FRA"},
-                    {"confui.lang.ITA", 4, "ITA"},
-                    {"confui.lang.SPA", 5, "SPA"}}),
-         },
-         "languageCombo"});
+             languageCombo("confui.ConfAdv.Language",
+                           {"confui.ConfAdv.Auto", "confui.lang.ENG", "confui.lang.DEU",
+                            "confui.lang.FRA", "confui.lang.ITA", "confui.lang.SPA"}),
+         }});
     catalogue.addSheet({kAdvancedSheetType,
                         "confui.sheetConf",
                         {"ConfMS1", "ConfMS2", "ConfMS3", "ConfMS4", "ConfMS5", "ConfIP",

@@ -219,13 +219,9 @@ PageDef advancedPage()
             endGroup(),
             check("CheckExchange", "confui.IniAdv.CheckExchange"),
             check("CheckOnAccessScanner", "confui.IniAdv.CheckOnAccessScanner"),
-            combo("Language", "confui.IniAdv.Language",
-                  {{"confui.language.auto", 0, ""},
-                   {"confui.language.eng", 0, "ENG"},
-                   {"confui.language.deu", 0, "DEU"},
-                   {"confui.language.fra", 0, "FRA"},
-                   {"confui.language.ita", 0, "ITA"},
-                   {"confui.language.spa", 0, "SPA"}}),
+            languageCombo("confui.IniAdv.Language",
+                          {"confui.language.auto", "confui.language.eng", "confui.language.deu",
+                           "confui.language.fra", "confui.language.ita", "confui.language.spa"}),
         }};
 }
 } // namespace
