@@ -140,7 +140,8 @@ bool DataSet::waitBeforeRetry()
     DataSetFeedback& ui = m_feedback ? *m_feedback : m_silent;
     const auto deadline = m_clock.now() + kRetryDelay;
     for (auto now = m_clock.now(); now < deadline; now = m_clock.now()) {
-        if (ui.shuttingDown())
+        // Cancel ends the wait at the next short sleep, not after it.
+        if (ui.shuttingDown() || ui.waitDialogCancelled())
             return false;
         m_clock.sleepFor(std::min(
             kSleepSlice, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now)));
@@ -184,7 +185,9 @@ bool DataSet::acquire(int attempts)
     if (dialogShown)
         ui.closeWaitDialog();
     if (!locked) {
-        ui.showMessage(Kind::Error, tr("db.lockFailed"));
+        // A console that is closing has no one left to tell.
+        if (!ui.shuttingDown())
+            ui.showMessage(Kind::Error, tr("db.lockFailed"));
         if (m_useCount == 0)
             ui.setLockedIndicator(false);
         return false;

@@ -1,9 +1,9 @@
 // The statistics viewer against the gateway stand-in (tools/gwsim), waiting
 // through the console's own clock.
+#include "app/EventPumpingClock.h"
 #include "platform/ScratchDir.h"
 #include "platform/SystemFileSystem.h"
 #include "resources/Texts.h"
-#include "service/EventPumpingClock.h"
 #include "service_gui/GuiTestApp.h"
 #include "stats/Cwm_StatListDlg.h"
 #include "stats/GwsimProcess.h"
@@ -27,7 +27,7 @@ TEST(StatListDlgGatewayTest, RefreshShowsTheGatewaysCountersAndKeepsPaintingWhil
                                                "--rate", "20", "--duration", "30"});
     ASSERT_TRUE(gateway.waitReady());
     auto files = platform::makeSystemFileSystem();
-    service::EventPumpingClock clock;
+    app::EventPumpingClock clock;
     stats::Statistics statistics(*files, clock, scratch.dir());
     stats::Cwm_StatListDlg dialog(nullptr, statistics, English, {});
     dialog.show();
