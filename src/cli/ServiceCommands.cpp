@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "platform/Clock.h"
+#include "platform/CommandLine.h"
 #include "platform/FileSystem.h"
 #include "platform/ProcessInfo.h"
 #include "platform/ServiceManager.h"
@@ -92,8 +93,15 @@ int runServiceCommand(Context& context)
             return serviceUsage(context);
         }
     }
-    if (executable.empty())
+    if (executable.empty()) {
         executable = service::defaultExecutablePath(context.programDir, platform::executablePath());
+    } else if (std::string path; platform::pathFromArgument(executable, &path)) {
+        executable = path;
+    } else {
+        context.err << "morvactl: the executable " << printable(executable)
+                    << " cannot be named in this system's code page\n";
+        return kExitFailure;
+    }
 
     auto fileSystem = platform::makeSystemFileSystem();
     auto manager = platform::makeSystemServiceManager();
