@@ -3,11 +3,11 @@
 #ifdef _WIN32
 #include "platform/WindowsText.h"
 
-#include <cstdio>
 #include <iostream>
-#include <shellapi.h>
 #include <streambuf>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 #endif
 
 namespace morva::platform {
