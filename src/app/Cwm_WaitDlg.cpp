@@ -43,6 +43,7 @@ void Cwm_WaitDlg::reject()
 {
     m_cancelled = true;
     emit cancelled();
+    ConsoleWait::instance().interrupt();
     QDialog::reject();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ConsoleWait.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -8,8 +10,10 @@ class QPushButton;
 namespace morva::app {
 
 // The modeless wait dialog of long operations (data lock, service stop,
-// statistics): a text and a Cancel button. Cancel sets the cancelled flag
-// and closes the dialog. The main window keeps one instance at a time.
+// statistics): a text and a Cancel button. Cancel sets the cancelled flag,
+// ends the running sleep of the wait and closes the dialog. While the dialog
+// exists a wait is in progress (ConsoleWait): input elsewhere is discarded.
+// The main window keeps one instance at a time.
 class Cwm_WaitDlg : public QDialog
 {
     Q_OBJECT
@@ -31,6 +35,7 @@ private:
     QLabel* m_text;
     QPushButton* m_cancel;
     bool m_cancelled = false;
+    ConsoleWait::Scope m_wait;
 };
 
 } // namespace morva::app

@@ -3,6 +3,7 @@
 #include "app/CommandRegistry.h"
 #include "app/ConsoleApp.h"
 #include "app/Cwm_MainWnd.h"
+#include "app/EventPumpingClock.h"
 #include "confui/ConfigurationCommands.h"
 #include "confui/sheets/SheetCommands.h"
 #include "platform/AddOnProbe.h"
@@ -62,7 +63,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QString::fromLatin1(morva::app::AdminSettings::kApplication));
 
     auto fileSystem = morva::platform::makeSystemFileSystem();
-    morva::platform::SystemClock clock;
+    // Every wait of the console (data lock, service stop, statistics,
+    // configuration reads) keeps the windows alive through this clock.
+    morva::app::EventPumpingClock clock;
     auto regionalLanguage = morva::platform::makeSystemRegionalLanguage();
     auto addOnProbe = morva::platform::makeSystemAddOnProbe();
     auto urlOpener = morva::platform::makeSystemUrlOpener();

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "platform/Clock.h"
+#include "platform/CommandLine.h"
 #include "platform/FileSystem.h"
 #include "platform/ProcessInfo.h"
 #include "platform/ServiceManager.h"
@@ -37,6 +38,16 @@ std::string printable(const std::string& text)
     return result;
 }
 
+// A message box text on one line: the reason of its second line follows
+// in parentheses.
+std::string oneLine(const std::string& text)
+{
+    const std::size_t lineEnd = text.find('\n');
+    if (lineEnd == std::string::npos)
+        return printable(text);
+    return printable(text.substr(0, lineEnd)) + " (" + printable(text.substr(lineEnd + 1)) + ")";
+}
+
 class StreamFeedback final : public service::ServiceFeedback
 {
 public:
@@ -45,7 +56,7 @@ public:
     void showMessage(MessageKind kind, const std::string& text) override
     {
         if (kind == MessageKind::Failure)
-            m_err << "morvactl: " << printable(text) << "\n";
+            m_err << "morvactl: " << oneLine(text) << "\n";
         else
             m_out << printable(text) << "\n";
     }
@@ -82,8 +93,15 @@ int runServiceCommand(Context& context)
             return serviceUsage(context);
         }
     }
-    if (executable.empty())
+    if (executable.empty()) {
         executable = service::defaultExecutablePath(context.programDir, platform::executablePath());
+    } else if (std::string path; platform::pathFromArgument(executable, &path)) {
+        executable = path;
+    } else {
+        context.err << "morvactl: the executable " << printable(executable)
+                    << " cannot be named in this system's code page\n";
+        return kExitFailure;
+    }
 
     auto fileSystem = platform::makeSystemFileSystem();
     auto manager = platform::makeSystemServiceManager();
@@ -142,7 +160,13 @@ int runStatsCommand(Context& context)
                     << platform::fileErrorName(statistics.failure()) << "\n";
         return kExitFailure;
     case stats::RefreshOutcome::NoStatistics:
-        context.err << "morvactl: the gateway wrote no statistics (CONST-A.dat) in time\n";
+    case stats::RefreshOutcome::Cancelled:
+        // A CONST-A.dat that was there before the signal is an old dump.
+        context.err << "morvactl: the gateway wrote no new statistics (CONST-A.dat) in time";
+        if (statistics.stale())
+            context.err << "; the file there was written "
+                        << stats::localTimeText(statistics.writtenNs());
+        context.err << "\n";
         return kExitFailure;
     case stats::RefreshOutcome::Empty:
         return kExitOk;

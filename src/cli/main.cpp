@@ -1,10 +1,11 @@
+#include "cli/Commands.h"
+#include "platform/CommandLine.h"
+#include "platform/ProcessInfo.h"
+
 #include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
-
-#include "cli/Commands.h"
-#include "platform/ProcessInfo.h"
 
 namespace {
 
@@ -39,7 +40,10 @@ void printUsage(std::ostream& out)
 
 int main(int argc, char** argv)
 {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    // Arguments in UTF-8, the encoding of the configuration's texts, and
+    // output that a Windows console shows as such.
+    const std::vector<std::string> args = morva::platform::commandLineArguments(argc, argv);
+    morva::platform::useUtf8ConsoleOutput();
     std::string programDirOverride;
     std::size_t i = 0;
     while (i < args.size()) {
@@ -64,11 +68,18 @@ int main(int argc, char** argv)
         printUsage(std::cerr);
         return morva::cli::kExitUsage;
     }
+    std::string programDir;
+    if (!programDirOverride.empty() &&
+        !morva::platform::pathFromArgument(programDirOverride, &programDir)) {
+        std::cerr << "morvactl: the program directory " << programDirOverride
+                  << " cannot be named in this system's code page\n";
+        return morva::cli::kExitFailure;
+    }
     const std::string word = args[i];
     for (const auto& command : kCommands) {
         if (word == command.name) {
             morva::cli::Context context{
-                morva::platform::resolveProgramDir(programDirOverride),
+                morva::platform::resolveProgramDir(programDir),
                 std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()),
                 std::cout, std::cerr};
             return command.run(context);

@@ -144,7 +144,8 @@ bool DataSet::waitBeforeRetry()
     DataSetFeedback& ui = m_feedback ? *m_feedback : m_silent;
     const auto deadline = m_clock.now() + kRetryDelay;
     for (auto now = m_clock.now(); now < deadline; now = m_clock.now()) {
-        if (ui.shuttingDown())
+        // Cancel ends the wait at the next short sleep, not after it.
+        if (ui.shuttingDown() || ui.waitDialogCancelled())
             return false;
         m_clock.sleepFor(std::min(
             kSleepSlice, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now)));
@@ -197,7 +198,9 @@ bool DataSet::acquire(int attempts)
         if (platform::isNotPlainFile(m_openFailure.error))
             message += "\n\n" + replacePlaceholder(tr("common.notPlainFile"), "%1",
                                                    m_programDir + m_openFailure.fileName);
-        ui.showMessage(Kind::Error, message);
+        // A console that is closing has no one left to tell.
+        if (!ui.shuttingDown())
+            ui.showMessage(Kind::Error, message);
         if (m_useCount == 0)
             ui.setLockedIndicator(false);
         return false;

@@ -31,6 +31,11 @@ private:
 
 } // namespace
 
+std::string systemErrorText(std::uint32_t)
+{
+    return {}; // every failure here is Unsupported, which says it all
+}
+
 std::unique_ptr<ServiceManager> makeSystemServiceManager()
 {
     return std::make_unique<PosixServiceManager>();

@@ -38,6 +38,11 @@ enum class ServiceError
 
 const char* serviceErrorName(ServiceError error);
 
+// The system's description of an error code of the service manager (UTF-8,
+// no line end), or empty where the system has none. Each backend's source
+// file defines it.
+std::string systemErrorText(std::uint32_t code);
+
 // Outcome of one service manager operation. Converts to true on success.
 struct ServiceResult
 {

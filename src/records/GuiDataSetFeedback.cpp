@@ -1,5 +1,6 @@
 #include "records/GuiDataSetFeedback.h"
 
+#include "app/ConsoleWait.h"
 #include "app/Cwm_MainBaseWnd.h"
 #include "app/MessageBox.h"
 #include "app/QtText.h"
@@ -82,6 +83,11 @@ void GuiDataSetFeedback::closeWaitDialog()
 {
     if (m_window)
         m_window->closeWaitDialog();
+}
+
+bool GuiDataSetFeedback::shuttingDown()
+{
+    return app::ConsoleWait::instance().shuttingDown();
 }
 
 void GuiDataSetFeedback::showMessage(MessageKind kind, std::string_view text)

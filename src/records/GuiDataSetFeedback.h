@@ -37,6 +37,7 @@ public:
     void showWaitDialog(std::string_view caption, std::string_view text) override;
     bool waitDialogCancelled() override;
     void closeWaitDialog() override;
+    bool shuttingDown() override;
     void showMessage(MessageKind kind, std::string_view text) override;
 
 private:

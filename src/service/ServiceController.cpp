@@ -48,6 +48,56 @@ private:
 
 } // namespace
 
+std::string failureReason(const ServiceResult& result, int languageIndex)
+{
+    const char* id = "service.reason.failed";
+    switch (result.error) {
+    case ServiceError::Unsupported:
+        id = "service.reason.unsupported";
+        break;
+    case ServiceError::ManagerUnavailable:
+        id = "service.reason.managerUnavailable";
+        break;
+    case ServiceError::AccessDenied:
+        id = "service.reason.accessDenied";
+        break;
+    case ServiceError::NotInstalled:
+        id = "service.reason.notInstalled";
+        break;
+    case ServiceError::AlreadyExists:
+        id = "service.reason.alreadyExists";
+        break;
+    case ServiceError::AlreadyRunning:
+        id = "service.reason.alreadyRunning";
+        break;
+    case ServiceError::NotActive:
+        id = "service.reason.notActive";
+        break;
+    case ServiceError::CannotAcceptControl:
+        id = "service.reason.cannotAcceptControl";
+        break;
+    case ServiceError::MarkedForDelete:
+        id = "service.reason.markedForDelete";
+        break;
+    case ServiceError::InvalidPath:
+        id = "service.reason.invalidPath";
+        break;
+    case ServiceError::VerifyFailed:
+        id = "service.reason.verifyFailed";
+        break;
+    case ServiceError::None:
+    case ServiceError::Failed:
+        break;
+    }
+    std::string reason(text(id, languageIndex));
+    if (result.systemCode == 0)
+        return reason;
+    // The system's own words (in the system's language) name the cause best.
+    const std::string systemText = systemErrorText(result.systemCode);
+    return (systemText.empty() ? reason : systemText) + " (" + std::to_string(result.systemCode) +
+           ")";
+}
+
 std::string serviceMessage(const char* textId, const std::string& serviceName, int languageIndex)
 {
     static const std::string placeholder = "<SERVICE>";
@@ -69,8 +119,8 @@ ServiceController::ServiceController(ServiceManager& manager, Clock& clock,
 
 bool ServiceController::start()
 {
-    if (!m_manager.startService(m_serviceName)) {
-        failure("service.startFailed");
+    if (const ServiceResult result = m_manager.startService(m_serviceName); !result) {
+        failure("service.startFailed", result);
         return false;
     }
     m_clock.sleepFor(kOneSecond);
@@ -80,18 +130,21 @@ bool ServiceController::start()
 StopOutcome ServiceController::stop()
 {
     std::uint32_t state = 0;
-    if (!m_manager.queryServiceState(m_serviceName, &state)) {
-        failure("service.queryFailed");
+    if (const ServiceResult result = m_manager.queryServiceState(m_serviceName, &state); !result) {
+        failure("service.queryFailed", result);
         return StopOutcome::QueryFailed;
     }
     if (!isActiveState(state))
         return StopOutcome::NotRunning;
 
     StopScope scope(m_feedback);
-    if (state != kServiceStopPending &&
-        !m_manager.controlService(m_serviceName, kServiceControlStop)) {
-        failure("service.controlFailed");
-        return StopOutcome::ControlFailed;
+    if (state != kServiceStopPending) {
+        if (const ServiceResult result =
+                m_manager.controlService(m_serviceName, kServiceControlStop);
+            !result) {
+            failure("service.controlFailed", result);
+            return StopOutcome::ControlFailed;
+        }
     }
     for (int pass = 0; pass < kMaxStopPasses; ++pass) {
         if (pass == 0)
@@ -109,8 +162,9 @@ StopOutcome ServiceController::stop()
 
 bool ServiceController::install()
 {
-    if (!m_manager.installService(m_executablePath, m_serviceName)) {
-        failure("service.installFailed");
+    if (const ServiceResult result = m_manager.installService(m_executablePath, m_serviceName);
+        !result) {
+        failure("service.installFailed", result);
         return false;
     }
     m_feedback.showMessage(ServiceFeedback::MessageKind::Information, message("service.installed"));
@@ -120,23 +174,24 @@ bool ServiceController::install()
 bool ServiceController::remove()
 {
     std::uint32_t state = 0;
-    if (!m_manager.queryServiceState(m_serviceName, &state)) {
-        failure("service.queryFailed");
+    if (const ServiceResult result = m_manager.queryServiceState(m_serviceName, &state); !result) {
+        failure("service.queryFailed", result);
         return false;
     }
     if (isActiveState(state))
         stop();
-    if (!m_manager.removeService(m_serviceName)) {
-        failure("service.removeFailed");
+    if (const ServiceResult result = m_manager.removeService(m_serviceName); !result) {
+        failure("service.removeFailed", result);
         return false;
     }
     m_feedback.showMessage(ServiceFeedback::MessageKind::Information, message("service.removed"));
     return true;
 }
 
-void ServiceController::failure(const char* textId)
+void ServiceController::failure(const char* textId, const ServiceResult& result)
 {
-    m_feedback.showMessage(ServiceFeedback::MessageKind::Failure, message(textId));
+    m_feedback.showMessage(ServiceFeedback::MessageKind::Failure,
+                           message(textId) + "\n" + failureReason(result, m_language));
 }
 
 std::string ServiceController::message(const char* textId) const

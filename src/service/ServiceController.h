@@ -5,6 +5,7 @@
 namespace morva::platform {
 class Clock;
 class ServiceManager;
+struct ServiceResult;
 } // namespace morva::platform
 
 namespace morva::service {
@@ -52,7 +53,8 @@ public:
     const std::string& serviceName() const { return m_serviceName; }
 
 private:
-    void failure(const char* textId);
+    // The message of `textId`, with why the manager refused on a second line.
+    void failure(const char* textId, const platform::ServiceResult& result);
     std::string message(const char* textId) const;
 
     platform::ServiceManager& m_manager;
@@ -62,6 +64,10 @@ private:
     std::string m_executablePath;
     int m_language;
 };
+
+// Why a service manager operation failed, in `languageIndex`; with the
+// system's error text and code where the system gave one.
+std::string failureReason(const platform::ServiceResult& result, int languageIndex);
 
 // The text `textId` in `languageIndex` with every "<SERVICE>" replaced by
 // `serviceName`.

@@ -1,7 +1,6 @@
 #include "service/ServiceDialog.h"
 
 #include "service/Cwm_SvcDlg.h"
-#include "service/EventPumpingClock.h"
 #include "service/ServiceName.h"
 #include "service/SvcDlgFeedback.h"
 
@@ -14,11 +13,10 @@ int runServiceDialog(QWidget* parent, const std::string& defaultName,
         executablePath.empty()
             ? defaultExecutablePath(environment.programDir, environment.consolePath)
             : executablePath;
-    EventPumpingClock clock;
     SvcDlgFeedback feedback(environment.languageIndex);
     Cwm_SvcDlg dialog(parent,
                       ServiceDialogServices{environment.fileSystem, environment.serviceManager,
-                                            clock, feedback, environment.languageIndex},
+                                            environment.clock, feedback, environment.languageIndex},
                       defaultName, executable);
     feedback.setParentWidget(&dialog);
     return dialog.exec();

@@ -5,6 +5,7 @@
 class QWidget;
 
 namespace morva::platform {
+class Clock;
 class FileSystem;
 class ServiceManager;
 } // namespace morva::platform
@@ -16,6 +17,7 @@ struct ServiceDialogEnvironment
 {
     platform::FileSystem& fileSystem;
     platform::ServiceManager& serviceManager;
+    platform::Clock& clock;  // the console's waits (see app::EventPumpingClock)
     std::string programDir;  // ends with the native separator
     std::string consolePath; // the console's own executable
     int languageIndex;

@@ -19,11 +19,11 @@ void installServiceUi(app::ConsoleApp& app, platform::ServiceManager& serviceMan
         QWidget* parent = QApplication::activeWindow();
         if (!parent)
             parent = app.mainWindow();
-        runServiceDialog(parent, kDefaultServiceName, std::string(),
-                         ServiceDialogEnvironment{environment.services().fileSystem, serviceManager,
-                                                  environment.programDir(),
-                                                  environment.modulePath(),
-                                                  environment.languageIndex()});
+        runServiceDialog(
+            parent, kDefaultServiceName, std::string(),
+            ServiceDialogEnvironment{environment.services().fileSystem, serviceManager,
+                                     environment.services().clock, environment.programDir(),
+                                     environment.modulePath(), environment.languageIndex()});
     };
     app.commands().setHandler(command::Service, open);
     app.firstRunSteps().serviceDialog = open;

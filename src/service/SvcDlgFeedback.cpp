@@ -1,5 +1,6 @@
 #include "service/SvcDlgFeedback.h"
 
+#include "app/ConsoleWait.h"
 #include "app/Cwm_WaitDlg.h"
 #include "app/MessageBox.h"
 
@@ -45,7 +46,7 @@ void SvcDlgFeedback::openWait(const std::string& text)
 bool SvcDlgFeedback::waitCancelled()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    return m_cancelled;
+    return m_cancelled || app::ConsoleWait::instance().shuttingDown();
 }
 
 void SvcDlgFeedback::closeWait()

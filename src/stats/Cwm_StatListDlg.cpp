@@ -1,5 +1,7 @@
 #include "stats/Cwm_StatListDlg.h"
 
+#include "app/ConsoleWait.h"
+#include "app/Cwm_WaitDlg.h"
 #include "resources/Texts.h"
 #include "service/SignalFiles.h"
 #include "stats/StatTableModel.h"
@@ -58,6 +60,12 @@ Cwm_StatListDlg::Cwm_StatListDlg(QWidget* parent, Statistics& statistics, int la
     m_truncated->setWordWrap(true);
     m_truncated->hide();
 
+    m_staleNote = new QLabel(this);
+    m_staleNote->setObjectName("staleNote");
+    m_staleNote->setTextFormat(Qt::PlainText);
+    m_staleNote->setWordWrap(true);
+    m_staleNote->hide();
+
     m_refresh = new QPushButton(qText("stats.refresh", languageIndex), this);
     m_refresh->setObjectName("refresh");
     m_close = new QPushButton(qText("stats.close", languageIndex), this);
@@ -72,6 +80,7 @@ Cwm_StatListDlg::Cwm_StatListDlg(QWidget* parent, Statistics& statistics, int la
     buttons->addWidget(m_close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid);
+    layout->addWidget(m_staleNote);
     layout->addWidget(m_truncated);
     layout->addLayout(buttons);
 }
@@ -86,16 +95,17 @@ void Cwm_StatListDlg::refresh()
     m_refresh->setEnabled(false);
     m_close->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const RefreshOutcome outcome = m_statistics.refresh();
+    const RefreshOutcome outcome = m_statistics.refresh(RefreshWait{
+        [this] { beginWait(); }, [this] { return waitCancelled(); }, [this] { endWait(); }});
     QApplication::restoreOverrideCursor();
     m_refresh->setEnabled(true);
     m_close->setEnabled(true);
     m_busy = false;
     if (outcome == RefreshOutcome::SignalFailed && m_reportFailure)
-        m_reportFailure(this, toQString(service::signalFailedText(
+        m_reportFailure(ownerWindow(), toQString(service::signalFailedText(
                                   m_language, m_statistics.failedPath(), m_statistics.failure())));
     if (outcome == RefreshOutcome::NotPlainFile && m_reportFailure)
-        m_reportFailure(this, toQString(replacePlaceholder(text("common.notPlainFile", m_language),
+        m_reportFailure(ownerWindow(), toQString(replacePlaceholder(text("common.notPlainFile", m_language),
                                                            "%1", m_statistics.failedPath())));
     fill();
 }
@@ -106,10 +116,51 @@ void Cwm_StatListDlg::reject()
         QDialog::reject();
 }
 
+QWidget* Cwm_StatListDlg::ownerWindow()
+{
+    return isVisible() || !parentWidget() ? this : parentWidget();
+}
+
+void Cwm_StatListDlg::beginWait()
+{
+    m_waitCancelled = false;
+    QWidget* owner = ownerWindow();
+    m_wait = new app::Cwm_WaitDlg(owner, m_language);
+    connect(m_wait, &app::Cwm_WaitDlg::cancelled, this, [this] { m_waitCancelled = true; });
+    m_wait->setWindowTitle(qText("common.caption", m_language));
+    m_wait->setText(qText("stats.waiting", m_language));
+    m_wait->adjustSize();
+    if (owner->isVisible())
+        m_wait->move(owner->geometry().center() - m_wait->rect().center());
+    m_wait->show();
+    m_wait->raise();
+    m_wait->activateWindow();
+}
+
+bool Cwm_StatListDlg::waitCancelled() const
+{
+    return m_waitCancelled || app::ConsoleWait::instance().shuttingDown();
+}
+
+void Cwm_StatListDlg::endWait()
+{
+    if (m_wait) {
+        m_wait->hide();
+        delete m_wait.data();
+    }
+}
+
 void Cwm_StatListDlg::fill()
 {
     m_model->setRows(m_statistics.rows());
     m_truncated->setVisible(m_statistics.truncated());
+    if (m_statistics.stale()) {
+        m_staleNote->setText(qText("stats.stale", m_language)
+                                 .arg(toQString(localTimeText(m_statistics.writtenNs()))));
+    } else if (m_statistics.rows().empty()) {
+        m_staleNote->setText(qText("stats.none", m_language));
+    }
+    m_staleNote->setVisible(m_statistics.stale() || m_statistics.rows().empty());
 }
 
 } // namespace morva::stats

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/Cwm_WaitDlg.h"
+
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 
 class QLabel;
@@ -15,7 +18,9 @@ class StatTableModel;
 // The statistics viewer ("StatList"): the gateway's counters in a
 // two-column grid, "&Refresh" and "Close". Refresh asks the gateway for new
 // figures and waits for them (up to about twelve seconds) with the wait
-// cursor; meanwhile the buttons are disabled and the dialog stays open.
+// cursor and the wait dialog, whose Cancel ends the wait; meanwhile the
+// buttons are disabled and the dialog stays open. When no new figures
+// arrive a note says so and gives the time of the figures still shown.
 class Cwm_StatListDlg : public QDialog
 {
     Q_OBJECT
@@ -32,6 +37,9 @@ public:
     QPushButton* refreshButton() const { return m_refresh; }
     QPushButton* closeButton() const { return m_close; }
     QLabel* truncatedNote() const { return m_truncated; }
+    QLabel* staleNote() const { return m_staleNote; }
+    // The wait dialog while a refresh waits, else null.
+    app::Cwm_WaitDlg* waitDialog() const { return m_wait.data(); }
 
 public slots:
     // Refresh, then fill the grid from the stored lines.
@@ -40,6 +48,12 @@ public slots:
 
 private:
     void fill();
+    void beginWait();
+    void endWait();
+    bool waitCancelled() const;
+    // Messages and the wait dialog go over this dialog once it is shown,
+    // before that over its parent (the main window).
+    QWidget* ownerWindow();
 
     Statistics& m_statistics;
     int m_language;
@@ -48,6 +62,9 @@ private:
     StatTableModel* m_model;
     QTableView* m_grid;
     QLabel* m_truncated;
+    QLabel* m_staleNote;
+    QPointer<app::Cwm_WaitDlg> m_wait;
+    bool m_waitCancelled = false;
     QPushButton* m_refresh;
     QPushButton* m_close;
 };

@@ -5,15 +5,17 @@
 class QWidget;
 
 namespace morva::platform {
+class Clock;
 class FileSystem;
-}
+} // namespace morva::platform
 
 namespace morva::stats {
 
 // Opens the statistics viewer over `parent`: one refresh before the dialog
 // is shown, then the dialog runs modally. Returns the dialog result.
-// `programDir` ends with the native separator.
-int runStatisticsDialog(QWidget* parent, platform::FileSystem& fileSystem,
+// `programDir` ends with the native separator; `clock` is the console's
+// (see app::EventPumpingClock).
+int runStatisticsDialog(QWidget* parent, platform::FileSystem& fileSystem, platform::Clock& clock,
                         const std::string& programDir, int languageIndex);
 
 } // namespace morva::stats

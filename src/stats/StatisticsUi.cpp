@@ -18,8 +18,8 @@ void installStatisticsUi(app::ConsoleApp& app)
         QWidget* parent = QApplication::activeWindow();
         if (!parent)
             parent = app.mainWindow();
-        runStatisticsDialog(parent, environment.services().fileSystem, environment.programDir(),
-                            environment.languageIndex());
+        runStatisticsDialog(parent, environment.services().fileSystem, environment.services().clock,
+                            environment.programDir(), environment.languageIndex());
     });
 }
 

@@ -1,9 +1,10 @@
 #include "RecordFixture.h"
-
 #include "app/AdminSettings.h"
 #include "app/CommandRegistry.h"
+#include "app/ConsoleWait.h"
 #include "app/Cwm_MainBaseWnd.h"
 #include "app/Cwm_WaitDlg.h"
+#include "app/EventPumpingClock.h"
 #include "db/RecordBytes.h"
 #include "platform/FileHolderProcess.h"
 #include "records/Cwm_AliasListDlg.h"
@@ -15,11 +16,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <cstdio>
 
 using namespace morva;
 using namespace morva::records;
@@ -365,6 +370,67 @@ TEST_F(LockedDataSetTest, CancelInTheWaitDialogEndsTheWaitingEarly)
     EXPECT_GE(m_clock.slept(), 3000ms);
     EXPECT_EQ(messageTexts(), std::vector<QString>{QStringLiteral("Unable to lock the data files!")});
     m_feedback.setWindow(nullptr);
+}
+
+// The same wait on the console's own clock and a real event loop.
+class LockWaitInTheConsoleTest : public LockedDataSetTest
+{
+protected:
+    void SetUp() override
+    {
+        LockedDataSetTest::SetUp();
+        m_window.show();
+        m_feedback.setWindow(&m_window);
+    }
+    void TearDown() override { m_feedback.setWindow(nullptr); }
+
+    QTemporaryDir m_dir;
+    app::CommandRegistry m_commands;
+    std::unique_ptr<app::AdminSettings> m_settings =
+        app::AdminSettings::inFile(m_dir.filePath(QStringLiteral("settings.ini")));
+    app::Cwm_MainBaseWnd m_window{m_commands, *m_settings};
+    app::EventPumpingClock m_realClock;
+    db::DataSet m_realDataSet{m_fs, m_realClock, m_scratch.dir(), db::CertificateSettings{},
+                              &m_feedback};
+};
+
+TEST_F(LockWaitInTheConsoleTest, TheWaitDialogIsDrawnAndCancelEndsTheWaitAtOnce)
+{
+    QString shownText;
+    bool painted = false;
+    QElapsedTimer sinceClick;
+    QTimer::singleShot(700, [&] {
+        app::Cwm_WaitDlg* wait = m_window.waitDialog();
+        ASSERT_NE(wait, nullptr);
+        shownText = wait->text();
+        painted = wait->isVisible() && !wait->findChild<QLabel*>()->visibleRegion().isEmpty();
+        sinceClick.start();
+        QTest::mouseClick(wait->cancelButton(), Qt::LeftButton);
+    });
+    QElapsedTimer total;
+    total.start();
+    EXPECT_FALSE(m_realDataSet.acquire());
+    const qint64 latency = sinceClick.elapsed();
+    std::printf("cancel latency of the lock wait: %lld ms\n", static_cast<long long>(latency));
+    EXPECT_LT(total.elapsed(), 2000) << "the first three-second wait was cut short";
+    EXPECT_EQ(shownText, QStringLiteral("Locking the data files..."));
+    EXPECT_TRUE(painted);
+    EXPECT_EQ(messageTexts(),
+              std::vector<QString>{QStringLiteral("Unable to lock the data files!")});
+}
+
+TEST_F(LockWaitInTheConsoleTest, ClosingTheMainWindowEndsTheWaitWithoutAMessage)
+{
+    QTimer::singleShot(500, [&] { m_window.close(); });
+    QElapsedTimer total;
+    total.start();
+    EXPECT_FALSE(m_realDataSet.acquire());
+    EXPECT_LT(total.elapsed(), 2000);
+    EXPECT_TRUE(messageTexts().empty());
+    EXPECT_EQ(m_window.waitDialog(), nullptr);
+    QTest::qWait(50);
+    EXPECT_FALSE(m_window.isVisible()) << "the close ran once the wait was over";
+    EXPECT_FALSE(app::ConsoleWait::instance().shuttingDown());
 }
 
 }  // namespace

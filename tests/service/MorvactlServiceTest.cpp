@@ -1,9 +1,11 @@
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 
 namespace {
 
@@ -89,10 +91,14 @@ TEST_F(MorvactlServiceTest, OperationsFailWithTheDialogsMessagesWithoutAServiceM
         const char* action;
         const char* message;
     } rows[] = {
-        {"install", "morvactl: Unable to install Morva service!\n"},
-        {"start", "morvactl: Unable to start Morva service!\n"},
-        {"stop", "morvactl: Unable to query status of Morva service!\n"},
-        {"remove", "morvactl: Unable to query status of Morva service!\n"},
+        {"install", "morvactl: Unable to install Morva service! (This system has no service "
+                    "manager for the gateway.)\n"},
+        {"start", "morvactl: Unable to start Morva service! (This system has no service manager "
+                  "for the gateway.)\n"},
+        {"stop", "morvactl: Unable to query status of Morva service! (This system has no service "
+                 "manager for the gateway.)\n"},
+        {"remove", "morvactl: Unable to query status of Morva service! (This system has no service "
+                   "manager for the gateway.)\n"},
     };
     for (const auto& row : rows) {
         const ToolRun run = morvactl(programDir, std::string("service ") + row.action);
@@ -114,12 +120,34 @@ TEST_F(MorvactlServiceTest, StatsFailsAtOnceWhenTheSignalCannotBeCreated)
 
 TEST_F(MorvactlServiceTest, StatsPrintsOneRowPerLineWithControlCharactersMasked)
 {
-    write("CONST-A.dat", "Received: 10\r\nStarted: 12:00:01\r\nbare line\r\nEvil\x1b[2J: a\tb\r\n");
+    write("CONST-A.dat", "Received: 9\r\n"); // the previous dump
+    // The gateway's part: a new dump a moment after the signal.
+    std::thread gateway([this] {
+        for (int i = 0; i < 200 && !fs::exists(dir / "Stat.sig"); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        write("CONST-A.dat",
+              "Received: 10\r\nStarted: 12:00:01\r\nbare line\r\nEvil\x1b[2J: a\tb\r\n");
+    });
     const ToolRun run = morvactl(dir.string() + "/", "stats");
+    gateway.join();
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Received\t10\nStarted\t12:00:01\n\tbare line\nEvil?[2J\ta?b\n");
     EXPECT_TRUE(fs::exists(dir / "Stat.sig"));
     EXPECT_EQ(fs::file_size(dir / "Stat.sig"), 0u);
+}
+
+TEST_F(MorvactlServiceTest, StatsFailsWhenNoNewDumpArrivesEvenWithAnOldOneThere)
+{
+    write("CONST-A.dat", "Received: 9\r\n");
+    const ToolRun run = morvactl(dir.string() + "/", "stats");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind("morvactl: the gateway wrote no new statistics (CONST-A.dat) in time; "
+                            "the file there was written 20",
+                            0),
+              0u)
+        << run.err;
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 
 #include <chrono>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <set>
 #include <string>
 
 using namespace morva;
@@ -47,7 +49,8 @@ TEST_F(ServiceControllerTest, StartWaitsASecondOrReportsTheFailure)
 
     EXPECT_FALSE(controller().start()); // running already
     EXPECT_EQ(clock.sleeps(), 1);
-    expectOnlyMessage(Kind::Failure, "Unable to start Gate service!");
+    expectOnlyMessage(Kind::Failure,
+                      "Unable to start Gate service!\nThe service is running already.");
 }
 
 TEST_F(ServiceControllerTest, StopSendsTheControlAndWaitsUntilStopped)
@@ -89,13 +92,14 @@ TEST_F(ServiceControllerTest, StopDoesNothingForAStoppedService)
 TEST_F(ServiceControllerTest, StopReportsAFailedQueryOrControl)
 {
     EXPECT_EQ(controller().stop(), StopOutcome::QueryFailed);
-    expectOnlyMessage(Kind::Failure, "Unable to query status of Gate service!");
+    expectOnlyMessage(Kind::Failure,
+                      "Unable to query status of Gate service!\nThe service is not installed.");
 
     feedback.messages.clear();
     manager.addService("Gate", kServiceRunning);
     manager.failOperation(Operation::Control, ServiceError::AccessDenied);
     EXPECT_EQ(controller().stop(), StopOutcome::ControlFailed);
-    expectOnlyMessage(Kind::Failure, "Unable to control Gate service!");
+    expectOnlyMessage(Kind::Failure, "Unable to control Gate service!\nAccess denied.");
     EXPECT_TRUE(feedback.waitTexts.empty());
     EXPECT_EQ(feedback.busyDepth, 0);
 }
@@ -152,14 +156,15 @@ TEST_F(ServiceControllerTest, RemoveStopsARunningServiceFirstThenDeletesIt)
 TEST_F(ServiceControllerTest, RemoveReportsFailures)
 {
     EXPECT_FALSE(controller().remove());
-    expectOnlyMessage(Kind::Failure, "Unable to query status of Gate service!");
+    expectOnlyMessage(Kind::Failure,
+                      "Unable to query status of Gate service!\nThe service is not installed.");
     EXPECT_EQ(manager.callCount("remove"), 0);
 
     feedback.messages.clear();
     manager.addService("Gate", kServiceStopped);
     manager.failOperation(Operation::Remove, ServiceError::AccessDenied);
     EXPECT_FALSE(controller().remove());
-    expectOnlyMessage(Kind::Failure, "Unable to remove Gate service!");
+    expectOnlyMessage(Kind::Failure, "Unable to remove Gate service!\nAccess denied.");
     EXPECT_EQ(manager.callCount("control"), 0);
 }
 
@@ -171,7 +176,8 @@ TEST_F(ServiceControllerTest, InstallReportsSuccessAndFailureInTheUsersLanguage)
 
     feedback.messages.clear();
     EXPECT_FALSE(controller(Spanish).install()); // exists already
-    expectOnlyMessage(Kind::Failure, "¡No es posible instalar el servicio Gate!");
+    expectOnlyMessage(Kind::Failure, "¡No es posible instalar el servicio Gate!\n"
+                                     "Ya existe un servicio con este nombre.");
 }
 
 TEST_F(ServiceControllerTest, InstallRefusesAnUnsafePath)
@@ -179,7 +185,30 @@ TEST_F(ServiceControllerTest, InstallRefusesAnUnsafePath)
     ServiceController relative(manager, clock, feedback, "Gate", "gwcored.exe", English);
     EXPECT_FALSE(relative.install());
     EXPECT_FALSE(manager.hasService("Gate"));
-    expectOnlyMessage(Kind::Failure, "Unable to install Gate service!");
+    expectOnlyMessage(Kind::Failure,
+                      "Unable to install Gate service!\nThe executable path is not an absolute "
+                      "path, or holds a double quote or a control character.");
+}
+
+TEST(ServiceFailureReasonTest, EveryErrorHasItsReasonInEveryLanguageAndTheSystemCodeIsKept)
+{
+    const ServiceError errors[] = {ServiceError::Unsupported,     ServiceError::ManagerUnavailable,
+                                   ServiceError::AccessDenied,    ServiceError::NotInstalled,
+                                   ServiceError::AlreadyExists,   ServiceError::AlreadyRunning,
+                                   ServiceError::NotActive,       ServiceError::CannotAcceptControl,
+                                   ServiceError::MarkedForDelete, ServiceError::InvalidPath,
+                                   ServiceError::VerifyFailed,    ServiceError::Failed};
+    for (int language = English; language < kLanguageCount; ++language) {
+        std::set<std::string> reasons;
+        for (ServiceError error : errors)
+            reasons.insert(service::failureReason(ServiceResult::failure(error), language));
+        EXPECT_EQ(reasons.size(), std::size(errors)) << language;
+        EXPECT_EQ(reasons.count(""), 0u);
+    }
+    const std::string withCode =
+        service::failureReason(ServiceResult::failure(ServiceError::Failed, 1053), English);
+    EXPECT_EQ(withCode.substr(withCode.size() - 7), " (1053)");
+    EXPECT_NE(withCode.size(), 7u);
 }
 
 TEST(ServiceMessageTest, EveryPlaceholderIsReplacedInEveryLanguage)

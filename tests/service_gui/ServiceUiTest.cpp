@@ -117,7 +117,7 @@ TEST_F(SvcDlgInConsoleTest, MessagesGoThroughTheConsolesHelperWithTheirKind)
     EXPECT_EQ(messages.messages()[0].kind, app::MessageKind::Notice);
     EXPECT_EQ(messages.messages()[0].text, "Morva service installed!");
     EXPECT_EQ(messages.messages()[1].kind, app::MessageKind::Failure);
-    EXPECT_EQ(messages.messages()[1].text, "Unable to start Morva service!");
+    EXPECT_EQ(messages.messages()[1].text, "Unable to start Morva service!\nAccess denied.");
     EXPECT_EQ(messages.messages()[1].parent, dialog.get());
 }
 

@@ -39,6 +39,31 @@ TEST(StatisticsGatewayTest, RefreshReadsTheCountersTheGatewayWritesAfterTheSigna
     EXPECT_FALSE(statistics.truncated());
 }
 
+TEST(StatisticsGatewayTest, ADumpLeftFromBeforeIsNotTakenForTheAnswer)
+{
+    test::ScratchDir scratch;
+    scratch.write("CONST-A.dat", "Messages received: 1\r\n");
+    auto files = platform::makeSystemFileSystem();
+    platform::SystemClock clock;
+    {
+        // A slow gateway: its dump comes after the previous one was looked at.
+        test::GwsimProcess gateway(
+            scratch.dir(), {"--poll-ms", "50", "--stat-delay-ms", "1200", "--duration", "30"});
+        ASSERT_TRUE(gateway.waitReady());
+        stats::Statistics statistics(*files, clock, scratch.dir());
+        ASSERT_EQ(statistics.refresh(), stats::RefreshOutcome::Updated);
+        EXPECT_TRUE(hasRow(statistics.rows(), "Uptime"));
+        EXPECT_FALSE(statistics.stale());
+    }
+    // No gateway at all: the old dump stays an old dump.
+    scratch.write("CONST-A.dat", "Messages received: 1\r\n");
+    platform::FakeClock fakeClock;
+    stats::Statistics statistics(*files, fakeClock, scratch.dir());
+    EXPECT_EQ(statistics.refresh(), stats::RefreshOutcome::NoStatistics);
+    EXPECT_TRUE(statistics.stale());
+    EXPECT_EQ(statistics.lines(), std::vector<std::string>{"Messages received: 1"});
+}
+
 TEST(StatisticsGatewayTest, ASignalTheGatewayHoldsOpenCannotBeCreated)
 {
     test::ScratchDir scratch;

@@ -151,57 +151,106 @@ protected:
     test::MemoryFileSystem files;
     ScriptedClock clock;
     Statistics statistics{files, clock, dir};
+    // Sleeps of a whole wait that nothing ends early.
+    const int fullWait = static_cast<int>(Statistics::kWaitLimit / Statistics::kPollInterval);
 
     void storeFirstLines()
     {
-        files.put(statFile, "Old: 1\n");
+        clock.actions[1] = [&] { files.put(statFile, "Old: 1\n"); };
         ASSERT_EQ(statistics.refresh(), RefreshOutcome::Updated);
-        files.remove(statFile);
         clock.actions.clear();
     }
 };
 
-TEST_F(StatisticsRefreshTest, SignalsThenReadsTheFileOnceTheGatewayWroteIt)
+TEST_F(StatisticsRefreshTest, SignalsThenReadsTheFileOnceTheGatewayRewroteIt)
 {
     files.put(signalFile, "left over");
-    clock.actions[4] = [&] { files.put(statFile, "Received: 10\r\nUptime: 01:02:03\r\n"); };
-    EXPECT_EQ(statistics.refresh(), RefreshOutcome::Updated);
-    EXPECT_TRUE(files.has(signalFile));
+    files.put(statFile, "Received: 9\r\n"); // the previous dump
+    clock.actions[4] = [&] { files.put(statFile, "Received: 10\r\n"); };
+    clock.actions[5] = [&] { files.put(statFile, "Received: 10\r\nUptime: 01:02:03\r\n"); };
+    RefreshWait wait;
+    std::vector<std::string> calls;
+    wait.begin = [&] { calls.push_back("begin at " + std::to_string(clock.sleeps())); };
+    wait.end = [&] { calls.push_back("end at " + std::to_string(clock.sleeps())); };
+    EXPECT_EQ(statistics.refresh(wait), RefreshOutcome::Updated);
     EXPECT_EQ(files.contents(signalFile), "");
-    EXPECT_EQ(clock.sleeps(), 4);
-    EXPECT_EQ(files.opens(statFile), 3);
+    // Read only once the file stopped changing, not half written.
+    EXPECT_EQ(clock.sleeps(), 6);
+    EXPECT_EQ(files.opens(statFile), 1);
     EXPECT_EQ(files.lastMode(statFile), 1);
+    EXPECT_EQ(calls, (std::vector<std::string>{"begin at 0", "end at 6"}));
     EXPECT_EQ(statistics.rows(),
               (std::vector<StatLine>{{"Received", "10"}, {"Uptime", "01:02:03"}}));
+    EXPECT_FALSE(statistics.stale());
+    EXPECT_EQ(statistics.writtenNs(), files.stat(statFile).lastWriteNs);
     EXPECT_TRUE(files.has(statFile)); // the console deletes neither file
 }
 
-TEST_F(StatisticsRefreshTest, AnEmptyFileEndsTheWaitAtOnceAndKeepsTheLines)
+TEST_F(StatisticsRefreshTest, AnOldDumpThatIsNeverRewrittenIsShownOnlyAsStale)
+{
+    files.put(statFile, "Received: 9\n");
+    EXPECT_EQ(statistics.refresh(), RefreshOutcome::NoStatistics);
+    EXPECT_EQ(clock.sleeps(), fullWait);
+    EXPECT_EQ(statistics.lines(), std::vector<std::string>{"Received: 9"});
+    EXPECT_TRUE(statistics.stale());
+    EXPECT_EQ(statistics.writtenNs(), files.stat(statFile).lastWriteNs);
+
+    // New figures later are current again.
+    clock.actions[fullWait + 2] = [&] { files.put(statFile, "Received: 11\n"); };
+    EXPECT_EQ(statistics.refresh(), RefreshOutcome::Updated);
+    EXPECT_FALSE(statistics.stale());
+    EXPECT_EQ(statistics.lines(), std::vector<std::string>{"Received: 11"});
+}
+
+TEST_F(StatisticsRefreshTest, NoFileWithinTheWaitKeepsTheOldLinesMarkedStale)
+{
+    storeFirstLines();
+    files.remove(statFile);
+    const int sleepsBefore = clock.sleeps();
+    EXPECT_EQ(statistics.refresh(), RefreshOutcome::NoStatistics);
+    EXPECT_EQ(clock.sleeps() - sleepsBefore, fullWait);
+    EXPECT_EQ(statistics.lines(), std::vector<std::string>{"Old: 1"});
+    EXPECT_TRUE(statistics.stale());
+
+    Statistics fresh{files, clock, dir};
+    EXPECT_EQ(fresh.refresh(), RefreshOutcome::NoStatistics);
+    EXPECT_TRUE(fresh.lines().empty());
+    EXPECT_FALSE(fresh.stale());
+}
+
+TEST_F(StatisticsRefreshTest, ARewrittenEmptyFileEndsTheWaitAndKeepsTheLines)
 {
     storeFirstLines();
     const int sleepsBefore = clock.sleeps();
-    files.put(statFile, "");
+    clock.actions[sleepsBefore + 1] = [&] { files.put(statFile, ""); };
     EXPECT_EQ(statistics.refresh(), RefreshOutcome::Empty);
     EXPECT_EQ(clock.sleeps() - sleepsBefore, 2);
     EXPECT_EQ(statistics.lines(), std::vector<std::string>{"Old: 1"});
+    EXPECT_TRUE(statistics.stale());
 }
 
-TEST_F(StatisticsRefreshTest, NoFileWithinTheTriesKeepsTheOldLines)
+TEST_F(StatisticsRefreshTest, CancelEndsTheWaitAtTheNextPoll)
 {
-    storeFirstLines();
-    const int sleepsBefore = clock.sleeps();
-    const int opensBefore = files.opens(statFile);
-    EXPECT_EQ(statistics.refresh(), RefreshOutcome::NoStatistics);
-    EXPECT_EQ(clock.sleeps() - sleepsBefore, 1 + Statistics::kReadTries);
-    EXPECT_EQ(files.opens(statFile) - opensBefore, Statistics::kReadTries);
-    EXPECT_EQ(statistics.lines(), std::vector<std::string>{"Old: 1"});
+    files.put(statFile, "Received: 9\n");
+    RefreshWait wait;
+    wait.cancelled = [&] { return clock.sleeps() >= 3; };
+    bool ended = false;
+    wait.end = [&] { ended = true; };
+    EXPECT_EQ(statistics.refresh(wait), RefreshOutcome::Cancelled);
+    EXPECT_EQ(clock.sleeps(), 3);
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(statistics.stale());
 }
 
 TEST_F(StatisticsRefreshTest, ASignalThatCannotBeCreatedDoesNotWait)
 {
     files.put(statFile, "Received: 10\n");
     files.failOpen(signalFile, platform::FileError::SharingViolation);
-    EXPECT_EQ(statistics.refresh(), RefreshOutcome::SignalFailed);
+    bool began = false;
+    RefreshWait wait;
+    wait.begin = [&] { began = true; };
+    EXPECT_EQ(statistics.refresh(wait), RefreshOutcome::SignalFailed);
+    EXPECT_FALSE(began);
     EXPECT_EQ(clock.sleeps(), 0);
     EXPECT_EQ(files.opens(statFile), 0);
     EXPECT_TRUE(statistics.lines().empty());

@@ -1,31 +1,64 @@
+#include "app/Cwm_WaitDlg.h"
 #include "platform/Clock.h"
 #include "resources/Texts.h"
-#include "support/MemoryFileSystem.h"
 #include "service_gui/GuiTestApp.h"
 #include "stats/Cwm_StatListDlg.h"
 #include "stats/StatTableModel.h"
 #include "stats/Statistics.h"
 #include "stats/StatisticsFile.h"
+#include "support/MemoryFileSystem.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
+#include <optional>
 
 using namespace morva;
 using morva::stats::Cwm_StatListDlg;
 
 namespace {
 
+// The gateway's part on the fake clock: after the first sleep of a refresh
+// it writes the dump it was given; hooks run at given sleep counts.
+class GatewayClock final : public platform::Clock
+{
+public:
+    explicit GatewayClock(test::MemoryFileSystem& files) : m_files(files) {}
+    std::chrono::steady_clock::time_point now() override { return m_clock.now(); }
+    void sleepFor(std::chrono::milliseconds duration) override
+    {
+        m_clock.sleepFor(duration);
+        if (nextDump) {
+            m_files.put("/gw/CONST-A.dat", *nextDump);
+            nextDump.reset();
+        }
+        if (auto it = hooks.find(m_clock.sleeps()); it != hooks.end())
+            it->second();
+    }
+    int sleeps() const { return m_clock.sleeps(); }
+
+    std::optional<std::string> nextDump;
+    std::map<int, std::function<void()>> hooks;
+
+private:
+    test::MemoryFileSystem& m_files;
+    platform::FakeClock m_clock;
+};
+
 class StatListDlgTest : public ::testing::Test
 {
 protected:
     void SetUp() override { test::ensureGuiApp(); }
-    std::unique_ptr<Cwm_StatListDlg> dialog(int language = English)
+    std::unique_ptr<Cwm_StatListDlg> dialog(int language = English, QWidget* parent = nullptr)
     {
-        return std::make_unique<Cwm_StatListDlg>(
-            nullptr, statistics, language,
-            [this](QWidget*, const QString& text) { failures.push_back(text); });
+        return std::make_unique<Cwm_StatListDlg>(parent, statistics, language,
+                                                 [this](QWidget* owner, const QString& text) {
+                                                     failures.push_back(text);
+                                                     failureOwners.push_back(owner);
+                                                 });
     }
     static QString cell(const Cwm_StatListDlg& dlg, int row, int column, int role = Qt::DisplayRole)
     {
@@ -33,14 +66,15 @@ protected:
     }
 
     test::MemoryFileSystem files;
-    platform::FakeClock clock;
+    GatewayClock clock{files};
     stats::Statistics statistics{files, clock, "/gw/"};
     std::vector<QString> failures;
+    std::vector<QWidget*> failureOwners;
 };
 
 TEST_F(StatListDlgTest, RefreshFillsTheTwoColumnGrid)
 {
-    files.put("/gw/CONST-A.dat", "Received: 1234\r\nStarted: 08:15:00\r\nfree text\r\n");
+    clock.nextDump = "Received: 1234\r\nStarted: 08:15:00\r\nfree text\r\n";
     auto dlg = dialog();
     EXPECT_EQ(dlg->windowTitle(), "Statistic");
     EXPECT_EQ(dlg->refreshButton()->text(), "&Refresh");
@@ -56,14 +90,15 @@ TEST_F(StatListDlgTest, RefreshFillsTheTwoColumnGrid)
     EXPECT_EQ(dlg->model()->headerData(0, Qt::Horizontal).toString(), "");
     EXPECT_EQ(dlg->model()->headerData(1, Qt::Horizontal).toString(), "");
     EXPECT_FALSE(dlg->truncatedNote()->isVisibleTo(dlg.get()));
+    EXPECT_FALSE(dlg->staleNote()->isVisibleTo(dlg.get()));
     EXPECT_TRUE(failures.empty());
 }
 
 TEST_F(StatListDlgTest, HostileValuesAreShownAsTheyAre)
 {
-    files.put("/gw/CONST-A.dat", std::string("<b>Bold</b>: <img src=x>\n"
-                                             "Bell\x07: a\x1b[31mb\x7f\n"
-                                             "Bad \xff\xfe: \xc3\x28\n"));
+    clock.nextDump = (std::string("<b>Bold</b>: <img src=x>\n"
+                                  "Bell\x07: a\x1b[31mb\x7f\n"
+                                  "Bad \xff\xfe: \xc3\x28\n"));
     auto dlg = dialog();
     dlg->refresh();
     EXPECT_EQ(cell(*dlg, 0, 0), "<b>Bold</b>");
@@ -76,34 +111,91 @@ TEST_F(StatListDlgTest, HostileValuesAreShownAsTheyAre)
     EXPECT_TRUE(cell(*dlg, 2, 1).contains(QChar::ReplacementCharacter));
 }
 
-TEST_F(StatListDlgTest, ASignalThatCannotBeCreatedShowsTheMessageAndKeepsTheGrid)
+TEST_F(StatListDlgTest, ASignalThatCannotBeCreatedShowsTheMessageOverTheVisibleWindow)
 {
-    files.put("/gw/CONST-A.dat", "Received: 1\n");
-    auto dlg = dialog(French);
+    QWidget mainWindow;
+    mainWindow.setGeometry(100, 100, 800, 600);
+    mainWindow.show();
+    clock.nextDump = "Received: 1\n";
+    auto dlg = dialog(French, &mainWindow);
     dlg->refresh();
-    files.put("/gw/CONST-A.dat", "Received: 2\n");
     files.failOpen("/gw/Stat.sig", platform::FileError::AccessDenied);
     const int sleeps = clock.sleeps();
+    dlg->refresh(); // before the dialog is shown: over the main window
+    dlg->show();
     dlg->refresh();
-    ASSERT_EQ(failures.size(), 1u);
+    ASSERT_EQ(failures.size(), 2u);
     EXPECT_EQ(failures[0], QString::fromUtf8(text("service.signalFailed", French).data()));
+    EXPECT_EQ(failureOwners[0], &mainWindow);
+    EXPECT_EQ(failureOwners[1], dlg.get());
     EXPECT_EQ(clock.sleeps(), sleeps);
+    EXPECT_EQ(dlg->waitDialog(), nullptr);
     EXPECT_EQ(cell(*dlg, 0, 1), "1");
 }
 
-TEST_F(StatListDlgTest, ARefreshThatReadsNothingKeepsThePreviousRows)
+TEST_F(StatListDlgTest, ARefreshThatReadsNothingKeepsThePreviousRowsMarkedWithTheirTime)
 {
-    files.put("/gw/CONST-A.dat", "Received: 1\n");
+    clock.nextDump = "Received: 1\n";
     auto dlg = dialog();
     dlg->refresh();
-    files.put("/gw/CONST-A.dat", "");
+    const std::string written = stats::localTimeText(files.stat("/gw/CONST-A.dat").lastWriteNs);
+    clock.nextDump = "";
     dlg->refresh();
     files.remove("/gw/CONST-A.dat");
     dlg->refresh();
     ASSERT_EQ(dlg->model()->rowCount(), 1);
     EXPECT_EQ(cell(*dlg, 0, 1), "1");
+    EXPECT_TRUE(dlg->staleNote()->isVisibleTo(dlg.get()));
+    EXPECT_EQ(dlg->staleNote()->text(),
+              QString("No new statistics arrived from the gateway. The figures shown were "
+                      "written at %1.")
+                  .arg(QString::fromStdString(written)));
     EXPECT_TRUE(dlg->refreshButton()->isEnabled());
     EXPECT_TRUE(dlg->closeButton()->isEnabled());
+}
+
+TEST_F(StatListDlgTest, AnOldDumpIsShownOnlyWithItsTimeAndNoneAtAllIsSaid)
+{
+    auto empty = dialog(German);
+    empty->refresh();
+    EXPECT_EQ(empty->model()->rowCount(), 0);
+    EXPECT_EQ(empty->staleNote()->text(), "Vom Gateway ist keine Statistik eingetroffen.");
+    EXPECT_TRUE(empty->staleNote()->isVisibleTo(empty.get()));
+
+    files.put("/gw/CONST-A.dat", "Received: 9\n"); // a dump from before
+    stats::Statistics fresh{files, clock, "/gw/"};
+    Cwm_StatListDlg dlg(nullptr, fresh, German, {});
+    dlg.refresh();
+    ASSERT_EQ(dlg.model()->rowCount(), 1);
+    EXPECT_EQ(cell(dlg, 0, 1), "9");
+    EXPECT_TRUE(dlg.staleNote()->text().startsWith("Vom Gateway ist keine neue Statistik"));
+    EXPECT_TRUE(dlg.staleNote()->text().contains(
+        QString::fromStdString(stats::localTimeText(files.stat("/gw/CONST-A.dat").lastWriteNs))));
+}
+
+TEST_F(StatListDlgTest, TheWaitDialogOffersCancelWhileTheGatewayIsAwaited)
+{
+    QWidget mainWindow;
+    mainWindow.show();
+    auto dlg = dialog(English, &mainWindow);
+    bool visible = false;
+    QString waitText;
+    QWidget* owner = nullptr;
+    clock.hooks[3] = [&] {
+        app::Cwm_WaitDlg* wait = dlg->waitDialog();
+        ASSERT_NE(wait, nullptr);
+        visible = wait->isVisible();
+        waitText = wait->text();
+        owner = wait->parentWidget();
+        wait->cancelButton()->click();
+    };
+    dlg->refresh();
+    EXPECT_TRUE(visible);
+    EXPECT_EQ(waitText, "Waiting for the statistics of the gateway...");
+    EXPECT_EQ(owner, &mainWindow) << "the viewer itself is not shown yet";
+    EXPECT_EQ(clock.sleeps(), 3) << "ended at the poll it was pressed in";
+    EXPECT_EQ(dlg->waitDialog(), nullptr);
+    EXPECT_TRUE(dlg->staleNote()->isVisibleTo(dlg.get()));
 }
 
 TEST_F(StatListDlgTest, AnOversizedFileSaysThatOnlyItsBeginningIsShown)
@@ -111,7 +203,7 @@ TEST_F(StatListDlgTest, AnOversizedFileSaysThatOnlyItsBeginningIsShown)
     std::string big;
     while (big.size() <= stats::kMaxStatisticsBytes)
         big += "Counter: 1234567890\n";
-    files.put("/gw/CONST-A.dat", big);
+    clock.nextDump = big;
     auto dlg = dialog();
     dlg->refresh();
     EXPECT_TRUE(dlg->truncatedNote()->isVisibleTo(dlg.get()));

@@ -1081,12 +1081,27 @@ const TextEntry kTexts[] = {
     {"service.installFailed", "Der Dienst <SERVICE> kann nicht installiert werden!"},
     {"service.removed", "Dienst <SERVICE> entfernt!"},
     {"service.removeFailed", "Der Dienst <SERVICE> kann nicht entfernt werden!"},
+    {"service.reason.unsupported", "Dieses System hat keine Dienstverwaltung für das Gateway."},
+    {"service.reason.managerUnavailable", "Die Dienstverwaltung ist nicht erreichbar."},
+    {"service.reason.accessDenied", "Zugriff verweigert."},
+    {"service.reason.notInstalled", "Der Dienst ist nicht installiert."},
+    {"service.reason.alreadyExists", "Ein Dienst dieses Namens existiert bereits."},
+    {"service.reason.alreadyRunning", "Der Dienst läuft bereits."},
+    {"service.reason.notActive", "Der Dienst läuft nicht."},
+    {"service.reason.cannotAcceptControl", "Der Dienst kann die Anforderung jetzt nicht annehmen."},
+    {"service.reason.markedForDelete", "Der Dienst ist zum Löschen markiert."},
+    {"service.reason.invalidPath", "Der Pfad der Programmdatei ist nicht absolut oder enthält ein Anführungszeichen oder ein Steuerzeichen."},
+    {"service.reason.verifyFailed", "Die Dienstverwaltung hat einen anderen Programmpfad gespeichert."},
+    {"service.reason.failed", "Die Dienstverwaltung hat einen Fehler gemeldet."},
 
     // --- stats ---
     {"stats.caption", "Statistik"},
     {"stats.refresh", "&Aktualisieren"},
     {"stats.close", "Schließen"},
     {"stats.truncated", "Die Statistikdatei ist größer als 1 MB: nur ihr Anfang wird angezeigt."},
+    {"stats.waiting", "Warten auf die Statistik des Gateways..."},
+    {"stats.stale", "Vom Gateway ist keine neue Statistik eingetroffen. Die angezeigten Werte wurden am %1 geschrieben."},
+    {"stats.none", "Vom Gateway ist keine Statistik eingetroffen."},
 
 };
 }  // namespace

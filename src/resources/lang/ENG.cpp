@@ -1081,12 +1081,27 @@ const TextEntry kTexts[] = {
     {"service.installFailed", "Unable to install <SERVICE> service!"},
     {"service.removed", "<SERVICE> service removed!"},
     {"service.removeFailed", "Unable to remove <SERVICE> service!"},
+    {"service.reason.unsupported", "This system has no service manager for the gateway."},
+    {"service.reason.managerUnavailable", "The service manager is not available."},
+    {"service.reason.accessDenied", "Access denied."},
+    {"service.reason.notInstalled", "The service is not installed."},
+    {"service.reason.alreadyExists", "A service of this name exists already."},
+    {"service.reason.alreadyRunning", "The service is running already."},
+    {"service.reason.notActive", "The service is not running."},
+    {"service.reason.cannotAcceptControl", "The service cannot accept the request now."},
+    {"service.reason.markedForDelete", "The service is marked for deletion."},
+    {"service.reason.invalidPath", "The executable path is not an absolute path, or holds a double quote or a control character."},
+    {"service.reason.verifyFailed", "The service manager stored another program path."},
+    {"service.reason.failed", "The service manager reported an error."},
 
     // --- stats ---
     {"stats.caption", "Statistic"},
     {"stats.refresh", "&Refresh"},
     {"stats.close", "Close"},
     {"stats.truncated", "The statistics file is larger than 1 MB: only its beginning is shown."},
+    {"stats.waiting", "Waiting for the statistics of the gateway..."},
+    {"stats.stale", "No new statistics arrived from the gateway. The figures shown were written at %1."},
+    {"stats.none", "No statistics arrived from the gateway."},
 
 };
 }  // namespace

@@ -1081,12 +1081,27 @@ const TextEntry kTexts[] = {
     {"service.installFailed", "Impossible d'installer le service <SERVICE> !"},
     {"service.removed", "Service <SERVICE> supprimé !"},
     {"service.removeFailed", "Impossible de supprimer le service <SERVICE> !"},
+    {"service.reason.unsupported", "Ce système n'a pas de gestionnaire de services pour la passerelle."},
+    {"service.reason.managerUnavailable", "Le gestionnaire de services n'est pas disponible."},
+    {"service.reason.accessDenied", "Accès refusé."},
+    {"service.reason.notInstalled", "Le service n'est pas installé."},
+    {"service.reason.alreadyExists", "Un service de ce nom existe déjà."},
+    {"service.reason.alreadyRunning", "Le service est déjà démarré."},
+    {"service.reason.notActive", "Le service n'est pas démarré."},
+    {"service.reason.cannotAcceptControl", "Le service ne peut pas accepter la demande maintenant."},
+    {"service.reason.markedForDelete", "Le service est marqué pour suppression."},
+    {"service.reason.invalidPath", "Le chemin de l'exécutable n'est pas absolu ou contient un guillemet ou un caractère de contrôle."},
+    {"service.reason.verifyFailed", "Le gestionnaire de services a enregistré un autre chemin de programme."},
+    {"service.reason.failed", "Le gestionnaire de services a signalé une erreur."},
 
     // --- stats ---
     {"stats.caption", "Statistiques"},
     {"stats.refresh", "&Actualiser"},
     {"stats.close", "Fermer"},
     {"stats.truncated", "Le fichier de statistiques dépasse 1 Mo : seul son début est affiché."},
+    {"stats.waiting", "Attente des statistiques de la passerelle..."},
+    {"stats.stale", "Aucune nouvelle statistique n'est arrivée de la passerelle. Les valeurs affichées ont été écrites le %1."},
+    {"stats.none", "Aucune statistique n'est arrivée de la passerelle."},
 
 };
 }  // namespace

@@ -1081,12 +1081,27 @@ const TextEntry kTexts[] = {
     {"service.installFailed", "Impossibile installare il servizio <SERVICE>!"},
     {"service.removed", "Servizio <SERVICE> rimosso!"},
     {"service.removeFailed", "Impossibile rimuovere il servizio <SERVICE>!"},
+    {"service.reason.unsupported", "Questo sistema non ha un gestore dei servizi per il gateway."},
+    {"service.reason.managerUnavailable", "Il gestore dei servizi non è disponibile."},
+    {"service.reason.accessDenied", "Accesso negato."},
+    {"service.reason.notInstalled", "Il servizio non è installato."},
+    {"service.reason.alreadyExists", "Esiste già un servizio con questo nome."},
+    {"service.reason.alreadyRunning", "Il servizio è già avviato."},
+    {"service.reason.notActive", "Il servizio non è avviato."},
+    {"service.reason.cannotAcceptControl", "Il servizio non può accettare la richiesta ora."},
+    {"service.reason.markedForDelete", "Il servizio è contrassegnato per l'eliminazione."},
+    {"service.reason.invalidPath", "Il percorso dell'eseguibile non è assoluto oppure contiene una virgoletta o un carattere di controllo."},
+    {"service.reason.verifyFailed", "Il gestore dei servizi ha memorizzato un altro percorso del programma."},
+    {"service.reason.failed", "Il gestore dei servizi ha segnalato un errore."},
 
     // --- stats ---
     {"stats.caption", "Statistiche"},
     {"stats.refresh", "&Aggiorna"},
     {"stats.close", "Chiudi"},
     {"stats.truncated", "Il file delle statistiche supera 1 MB: ne viene mostrato solo l'inizio."},
+    {"stats.waiting", "In attesa delle statistiche del gateway..."},
+    {"stats.stale", "Dal gateway non sono arrivate nuove statistiche. I valori mostrati sono stati scritti il %1."},
+    {"stats.none", "Dal gateway non sono arrivate statistiche."},
 
 };
 }  // namespace

@@ -1081,12 +1081,27 @@ const TextEntry kTexts[] = {
     {"service.installFailed", "¡No es posible instalar el servicio <SERVICE>!"},
     {"service.removed", "¡Servicio <SERVICE> eliminado!"},
     {"service.removeFailed", "¡No es posible eliminar el servicio <SERVICE>!"},
+    {"service.reason.unsupported", "Este sistema no tiene un administrador de servicios para la pasarela."},
+    {"service.reason.managerUnavailable", "El administrador de servicios no está disponible."},
+    {"service.reason.accessDenied", "Acceso denegado."},
+    {"service.reason.notInstalled", "El servicio no está instalado."},
+    {"service.reason.alreadyExists", "Ya existe un servicio con este nombre."},
+    {"service.reason.alreadyRunning", "El servicio ya está iniciado."},
+    {"service.reason.notActive", "El servicio no está iniciado."},
+    {"service.reason.cannotAcceptControl", "El servicio no puede aceptar la petición ahora."},
+    {"service.reason.markedForDelete", "El servicio está marcado para su eliminación."},
+    {"service.reason.invalidPath", "La ruta del ejecutable no es absoluta o contiene una comilla doble o un carácter de control."},
+    {"service.reason.verifyFailed", "El administrador de servicios guardó otra ruta de programa."},
+    {"service.reason.failed", "El administrador de servicios informó de un error."},
 
     // --- stats ---
     {"stats.caption", "Estadísticas"},
     {"stats.refresh", "&Actualizar"},
     {"stats.close", "Cerrar"},
     {"stats.truncated", "El fichero de estadísticas supera 1 MB: solo se muestra su principio."},
+    {"stats.waiting", "Esperando las estadísticas de la pasarela..."},
+    {"stats.stale", "No han llegado estadísticas nuevas de la pasarela. Los valores mostrados se escribieron el %1."},
+    {"stats.none", "No han llegado estadísticas de la pasarela."},
 
 };
 }  // namespace

@@ -49,6 +49,14 @@ ChildProcess::~ChildProcess()
 
 bool ChildProcess::start(const std::string& program, const std::vector<std::string>& args)
 {
+    std::vector<std::wstring> wide;
+    for (const std::string& arg : args)
+        wide.push_back(widen(arg));
+    return start(program, wide);
+}
+
+bool ChildProcess::start(const std::string& program, const std::vector<std::wstring>& args)
+{
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE childIn = nullptr, toChild = nullptr, fromChild = nullptr, childOut = nullptr;
     if (!CreatePipe(&childIn, &toChild, &inherit, 0))
@@ -62,8 +70,8 @@ bool ChildProcess::start(const std::string& program, const std::vector<std::stri
     SetHandleInformation(fromChild, HANDLE_FLAG_INHERIT, 0);
 
     std::wstring commandLine = quoteArgument(widen(program));
-    for (const std::string& arg : args)
-        commandLine += L" " + quoteArgument(widen(arg));
+    for (const std::wstring& arg : args)
+        commandLine += L" " + quoteArgument(arg);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -133,6 +141,15 @@ int ChildProcess::finish(std::string* restOfOutput)
 }
 
 int ChildProcess::run(const std::string& program, const std::vector<std::string>& args,
+                      std::string* output)
+{
+    std::vector<std::wstring> wide;
+    for (const std::string& arg : args)
+        wide.push_back(widen(arg));
+    return run(program, wide, output);
+}
+
+int ChildProcess::run(const std::string& program, const std::vector<std::wstring>& args,
                       std::string* output)
 {
     ChildProcess child;

@@ -18,6 +18,8 @@ public:
 
     // Starts `program` with `args` (quoted as the C runtime parses them).
     bool start(const std::string& program, const std::vector<std::string>& args);
+    // The same with arguments in UTF-16, as a user's command line holds them.
+    bool start(const std::string& program, const std::vector<std::wstring>& args);
     // Reads one line of the child's output (without the line end); false at
     // the end of its output.
     bool readLine(std::string* line);
@@ -27,6 +29,8 @@ public:
 
     // Runs `program` to its end; *output receives stdout and stderr.
     static int run(const std::string& program, const std::vector<std::string>& args,
+                   std::string* output);
+    static int run(const std::string& program, const std::vector<std::wstring>& args,
                    std::string* output);
 
 private:

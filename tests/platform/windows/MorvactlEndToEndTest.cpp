@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/ScratchDir.h"
 #include "platform/WindowsFileSystem.h"
+#include "platform/WindowsText.h"
 #include "platform/windows/ChildProcess.h"
 
 #include <filesystem>
@@ -60,6 +61,29 @@ TEST_F(MorvactlTest, ConfigSetGetSave)
     EXPECT_EQ(morvactl({"config", "save"}), 0);
     EXPECT_NE(read("Morva.ini").find("AdminLogFontSize=14"), std::string::npos);
     EXPECT_EQ(morvactl({"config", "get", "NoSuchKey"}, &out), 2) << out;
+}
+
+TEST_F(MorvactlTest, NonAsciiArgumentsAreStoredAsUtf8LikeOnEveryOtherSystem)
+{
+    // "Ärger" and a word outside every Western code page ("Ωmega"), typed as
+    // the user's command line holds them: UTF-16.
+    std::vector<std::wstring> args{L"--program-dir",
+                                   morva::platform::widen(m_programDir),
+                                   L"config",
+                                   L"set",
+                                   L"InboundBlockSubject",
+                                   L"\u00C4rger",
+                                   L"\u03A9mega"};
+    std::string out;
+    ASSERT_EQ(ChildProcess::run(hostPath(MORVACTL_PATH), args, &out), 0) << out;
+    const std::string ini = read("Morva.ini");
+    EXPECT_NE(ini.find("\"\xC3\x84rger\""), std::string::npos) << ini;
+    EXPECT_NE(ini.find("\"\xCE\xA9mega\""), std::string::npos) << ini;
+    EXPECT_EQ(ini.find("\xEF\xBF\xBD"), std::string::npos) << "no replacement character";
+
+    // Read back (output to a pipe: the UTF-8 bytes as they are).
+    EXPECT_EQ(morvactl({"config", "get", "InboundBlockSubject"}, &out), 0);
+    EXPECT_EQ(out, "\xC3\x84rger\n\xCE\xA9mega\n");
 }
 
 TEST_F(MorvactlTest, RecordsAddListDeleteAndTheLockOfAnotherProcess)
