@@ -274,6 +274,11 @@ void Cwm_BasePropSheet::fitPages()
     QSize wanted(0, 0);
     for (ConfigPage* page : m_pages) {
         page->ensureBuilt();
+        // Styles and fonts are applied when a widget is polished; measure
+        // pages as they will show.
+        page->ensurePolished();
+        if (QLayout* pageLayout = page->layout())
+            pageLayout->activate();
         wanted = wanted.expandedTo(page->sizeHint()).expandedTo(page->minimumSizeHint());
     }
     QSize limit(1200, 860);
@@ -287,9 +292,7 @@ void Cwm_BasePropSheet::fitPages()
     const int stepWidth = std::max(m_next->sizeHint().width(), m_finish->sizeHint().width());
     m_next->setMinimumWidth(stepWidth);
     m_finish->setMinimumWidth(stepWidth);
-    if (QLayout* top = layout())
-        top->activate();
-    resize(sizeHint());
+    // The first show sizes the sheet to its hint, within the screen.
 }
 
 void Cwm_BasePropSheet::updateButtons()

@@ -68,6 +68,7 @@ EntryDialogDef countryDialog()
         dialog.fields[0].choices.push_back({text.substr(0, text.find(' ')), text});
     }
     dialog.codec = "country";
+    dialog.column = "confui.edit.country";
     return dialog;
 }
 } // namespace
