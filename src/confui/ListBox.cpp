@@ -24,6 +24,7 @@ ListBox::ListBox(ListBinding& binding, const SheetEnvironment& environment, QWid
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_view = new QTreeWidget(this);
+    setUpColumns();
     m_view->setRootIsDecorated(false);
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setUniformRowHeights(true);
@@ -75,7 +76,10 @@ QString ListBox::shownText(const std::string& value) const
 void ListBox::refill()
 {
     m_view->clear();
-    setUpColumns();
+    // The key's flags are known once the binding has loaded; headers an
+    // owner set stay while the columns stay.
+    if (m_view->columnCount() != (m_binding.keepsComments() ? 2 : 1))
+        setUpColumns();
     const auto& values = m_binding.values();
     const auto& comments = m_binding.comments();
     QList<QTreeWidgetItem*> items;
