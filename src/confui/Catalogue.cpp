@@ -14,6 +14,14 @@ Control Control::enabledBy(std::string checkboxKey) const
     return copy;
 }
 
+Control Control::enabledWhen(std::string comboKey, std::vector<int> storedValues) const
+{
+    Control copy = *this;
+    copy.enabler = std::move(comboKey);
+    copy.enablerValues = std::move(storedValues);
+    return copy;
+}
+
 Control Control::withCheck(FieldCheck fieldCheck) const
 {
     Control copy = *this;
@@ -122,6 +130,15 @@ Control actionCombo(std::string key, std::string label)
 Control outboundActionCombo(std::string key, std::string label)
 {
     return make(ControlKind::OutboundActionCombo, std::move(key), std::move(label));
+}
+
+Control outboundActionCodeCombo(std::string key, std::string label)
+{
+    Control control = make(ControlKind::OutboundActionCombo, std::move(key), std::move(label));
+    control.items = {{"confui.outAction.0", 0, {}},
+                     {"confui.outAction.1", 1, {}},
+                     {"confui.outAction.2", 4, {}}};
+    return control;
 }
 
 Control purgeDays(std::string key, std::string switchKey, std::string label, int minimum,
@@ -313,9 +330,13 @@ std::vector<std::string> Catalogue::problems() const
             problem(where + ": unknown hook " + page.hook);
 
         std::set<std::string> keys, checkboxes;
-        for (const Control& control : page.controls)
+        std::map<std::string, const Control*> combos;
+        for (const Control& control : page.controls) {
             if (control.kind == ControlKind::Check)
                 checkboxes.insert(control.key);
+            if (control.kind == ControlKind::Combo)
+                combos[control.key] = &control;
+        }
         for (const Control& control : page.controls) {
             const std::string at =
                 where + " control " + (control.key.empty() ? control.label : control.key);
@@ -327,8 +348,22 @@ std::vector<std::string> Catalogue::problems() const
             if (control.kind != ControlKind::EndGroup &&
                 !(control.kind == ControlKind::Group && control.label.empty()))
                 needText(at, control.label);
-            if (!control.enabler.empty() && !checkboxes.count(control.enabler))
+            if (!control.enabler.empty() && control.enablerValues.empty() &&
+                !checkboxes.count(control.enabler))
                 problem(at + ": enabler " + control.enabler + " is no checkbox of the page");
+            if (!control.enablerValues.empty()) {
+                const auto found = combos.find(control.enabler);
+                if (found == combos.end())
+                    problem(at + ": enabler " + control.enabler + " is no combo of the page");
+                else
+                    for (int value : control.enablerValues)
+                        if (std::none_of(found->second->items.begin(), found->second->items.end(),
+                                         [&](const ComboItem& item) {
+                                             return item.stringValue.empty() && item.value == value;
+                                         }))
+                            problem(at + ": enabler " + control.enabler + " has no value " +
+                                    std::to_string(value));
+            }
             for (const ComboItem& item : control.items)
                 needText(at, item.textId);
             switch (control.kind) {

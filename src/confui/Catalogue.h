@@ -39,7 +39,10 @@
 //   label       text id shown beside the control (checkbox text, field
 //               label, button text, group caption, static text);
 //   enabler     key of a checkbox (Check control) on the same page; the
-//               control is enabled only while that box is ticked;
+//               control is enabled only while that box is ticked; or, with
+//               enablerValues, key of a combo on the same page: the control
+//               is enabled only while the combo holds one of those stored
+//               values (enabledWhen);
 //   minimum, maximum   accepted range of Number and PurgeDays fields;
 //   items       Combo items: text id and the stored value of each position
 //               (an int, or a string when the key is a String);
@@ -102,7 +105,8 @@ enum class ControlKind
     Password,            // masked line edit over a String key
     Combo,               // fixed items with stored values
     ActionCombo,         // inbound action combo (nine actions, see ActionCodes.h)
-    OutboundActionCombo, // three outbound actions, the position is stored
+    OutboundActionCombo, // three outbound actions, the position is stored (or,
+                         // with items, the items' action codes)
     PurgeDays,           // checkbox + number over one Int key (0 = off)
     List,                // list box with New/Edit/Delete (ListBinding)
     ExcludeButton,       // "Exclude" button opening the exclusion sheet
@@ -138,6 +142,7 @@ enum class FieldCheck
     IpAddress, // dotted IPv4 address; an empty field passes
     Directory, // existing directory, else "Would you like to continue" (when AdminCheckDir)
     IpNetwork, // entry dialogs of IP lists: normalised, must parse
+    NoBlanks,  // entry dialogs: not blank and without blanks (a user name)
 };
 
 struct ComboItem
@@ -153,6 +158,7 @@ struct Control
     std::string key;
     std::string label;
     std::string enabler;
+    std::vector<int> enablerValues; // stored values of the enabling combo
     int minimum = INT_MIN;
     int maximum = INT_MAX;
     std::vector<ComboItem> items;
@@ -174,6 +180,7 @@ struct Control
 
     // Modifiers for the builder style: check(...).enabledBy("Switch").
     Control enabledBy(std::string checkboxKey) const;
+    Control enabledWhen(std::string comboKey, std::vector<int> storedValues) const;
     Control withCheck(FieldCheck fieldCheck) const;
     Control inSameRow() const;
     Control withRange(int low, int high) const;
@@ -194,6 +201,10 @@ Control combo(std::string key, std::string label, std::vector<ComboItem> items);
 Control indexCombo(std::string key, std::string label, std::vector<std::string> itemTextIds);
 Control actionCombo(std::string key, std::string label);
 Control outboundActionCombo(std::string key, std::string label);
+// The three outbound actions over a key that holds action codes (0 discard,
+// 1 encapsulate and forward to postmaster, 4 non-delivery report); other
+// action codes it holds are shown by their names and kept.
+Control outboundActionCodeCombo(std::string key, std::string label);
 Control purgeDays(std::string key, std::string switchKey, std::string label, int minimum = 1,
                   int maximum = 9999);
 Control list(std::string key, std::string label, std::string entryDialog,
@@ -255,16 +266,30 @@ struct SheetDef
 enum class EntryVariant
 {
     Simple,    // one field (180)
-    Simple2,   // value (180) and comment (182)
+    Simple2,   // value (180; or one field per EntryField) and comment (182)
     Simple3,   // three fields (181..183)
     Simple3l2, // three fields and two checkboxes (516, 518)
     Simple5,   // five fields (181..185)
 };
 
+// One item of a choice field: the value the entry holds and the text shown.
+struct EntryChoice
+{
+    std::string value;
+    std::string shown;
+};
+
 struct EntryField
 {
+    EntryField() = default;
+    EntryField(std::string fieldLabel, FieldCheck fieldCheck = FieldCheck::NotBlank)
+        : label(std::move(fieldLabel)), check(fieldCheck)
+    {
+    }
     std::string label;
     FieldCheck check = FieldCheck::NotBlank;
+    bool masked = false;              // a password: typed text is not shown
+    std::vector<EntryChoice> choices; // not empty: a choice of these values only
 };
 
 struct EntryDialogDef
@@ -275,14 +300,26 @@ struct EntryDialogDef
     std::vector<EntryField> fields;          // value fields, without the comment
     std::vector<std::string> checkboxLabels; // Simple3l2
     std::string codec;                       // EntryCodec name; empty: the entry is the first field
+    std::string column;                      // text id of the list's entry column; empty: "Entry"
 };
 
 // Joins the fields (and checkboxes as "0"/"1" after them) of a multi-field
 // dialog into one list entry and splits an entry again.
 struct EntryCodec
 {
+    using Join = std::function<std::string(const std::vector<std::string>& fields)>;
+    using Split = std::function<std::vector<std::string>(const std::string& entry)>;
+    using Shown = std::function<std::string(const std::string& entry)>;
+    EntryCodec() = default;
+    EntryCodec(Join joinFields, Split splitEntry, Shown shownEntry = {})
+        : join(std::move(joinFields)), split(std::move(splitEntry)), shown(std::move(shownEntry))
+    {
+    }
     std::function<std::string(const std::vector<std::string>& fields)> join;
     std::function<std::vector<std::string>(const std::string& entry)> split;
+    // What a list shows of an entry (e.g. the user without the password);
+    // empty: the entry itself.
+    std::function<std::string(const std::string& entry)> shown;
 };
 
 struct DefaultList

@@ -13,11 +13,13 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace morva::confui {
 
@@ -140,12 +142,20 @@ bool ConfigPage::editRoutes(std::string_view key)
     return true;
 }
 
+void ConfigPage::ensureBuilt()
+{
+    if (m_built)
+        return;
+    m_built = true;
+    build();
+}
+
 void ConfigPage::ensureLoaded()
 {
     if (m_loaded)
         return;
     m_loaded = true;
-    build();
+    ensureBuilt();
     load();
 }
 
@@ -284,6 +294,9 @@ void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row,
                 const int value = actionValueAt(position);
                 combo->addItem(uiText("confui.action." + std::to_string(value), lang), value);
             }
+        } else if (control.kind == ControlKind::OutboundActionCombo && !control.items.empty()) {
+            for (const ComboItem& item : control.items)
+                combo->addItem(uiText(item.textId, lang), item.value);
         } else if (control.kind == ControlKind::OutboundActionCombo) {
             for (int position = 0; position < kOutboundActionCount; ++position)
                 combo->addItem(uiText("confui.outAction." + std::to_string(position), lang),
@@ -323,10 +336,23 @@ void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row,
         auto* button = new QPushButton(labelText, holder);
         binding->button = button;
         binding->widgets.push_back(button);
-        if (control.sameRow && row > 0) {
+        QLayoutItem* left = control.sameRow && row > 0 ? grid->itemAtPosition(row - 1, 0) : nullptr;
+        auto* leftButton = left ? qobject_cast<QPushButton*>(left->widget()) : nullptr;
+        auto* buttonRow = left ? dynamic_cast<QHBoxLayout*>(left->layout()) : nullptr;
+        if (leftButton || buttonRow) {
+            // Buttons in one row stand side by side at their own width.
+            if (!buttonRow) {
+                grid->removeWidget(leftButton);
+                buttonRow = new QHBoxLayout;
+                buttonRow->addWidget(leftButton);
+                buttonRow->addStretch(1);
+                grid->addLayout(buttonRow, row - 1, 0, 1, 3);
+            }
+            buttonRow->insertWidget(buttonRow->count() - 1, button);
+        } else if (control.sameRow && row > 0) {
             // The control to the left gives up the button's column, so a
             // long checkbox text is not drawn under the button.
-            if (QLayoutItem* left = grid->itemAtPosition(row - 1, 0); left && left->widget()) {
+            if (left && left->widget()) {
                 QWidget* widget = left->widget();
                 int r = 0, c = 0, rowSpan = 0, columnSpan = 0;
                 grid->getItemPosition(grid->indexOf(widget), &r, &c, &rowSpan, &columnSpan);
@@ -528,8 +554,14 @@ void ConfigPage::updateEnabling()
         if (control.enabler.empty())
             continue;
         Binding* enabler = bindingFor(control.enabler);
-        const bool on =
-            enabler && enabler->check && enabler->check->isChecked() && enabler->check->isEnabled();
+        bool on = false;
+        if (enabler && enabler->check)
+            on = enabler->check->isChecked() && enabler->check->isEnabled();
+        else if (enabler && enabler->combo && enabler->combo->isEnabled()) {
+            const QVariant chosen = enabler->combo->currentData();
+            on = std::find(control.enablerValues.begin(), control.enablerValues.end(),
+                           chosen.toInt()) != control.enablerValues.end();
+        }
         for (QWidget* widget : binding->widgets)
             widget->setEnabled(on);
     }
@@ -552,6 +584,11 @@ bool ConfigPage::readBack()
         Binding& binding = *bindingPtr;
         const Control& control = *binding.control;
         const bool enabled = binding.widgets.empty() || binding.widgets.front()->isEnabled();
+        // A greyed field cannot be corrected, so content its check would
+        // refuse gives way to the value the field was loaded with.
+        if (isTextKind(control.kind) && !enabled &&
+            !checkFailure(binding.edit->text(), control.check, lang).isEmpty())
+            binding.edit->setText(binding.loadedText);
         if (isTextKind(control.kind) && enabled) {
             if (!checkStorable(this, binding.edit, binding.loadedBytes, lang) ||
                 !checkField(this, binding.edit, control.check, lang))
@@ -570,11 +607,15 @@ bool ConfigPage::readBack()
             }
         }
         if ((control.kind == ControlKind::Number || control.kind == ControlKind::PurgeDays) &&
-            enabled && binding.edit->text() != binding.loadedText &&
+            binding.edit->text() != binding.loadedText &&
             !(control.kind == ControlKind::PurgeDays && !binding.check->isChecked())) {
             bool ok = false;
             const qlonglong number = binding.edit->text().trimmed().toLongLong(&ok);
             if (!ok || number < control.minimum || number > control.maximum) {
+                if (!enabled) {
+                    binding.edit->setText(binding.loadedText);
+                    continue;
+                }
                 showMessage(
                     this, MessageKind::Refused,
                     uiText("confui.numberRange", lang).arg(control.minimum).arg(control.maximum));
@@ -662,14 +703,8 @@ ConfigPage::SaveResult ConfigPage::save()
     write();
     if (m_hooks && m_hooks->saved && !m_hooks->saved(*this))
         return SaveResult::Refused;
-    SaveResult result = SaveResult::Saved;
-    if (!store().save()) {
-        showMessage(this, MessageKind::Failure,
-                    QString::fromStdString(saveFailureText(store(), language())));
-        result = SaveResult::SaveFailed;
-    } else if (store().lastSaveStatus() == config::SaveStatus::SavedNotDurable) {
-        showMessage(this, MessageKind::Notice, uiText("confui.savedNotDurable", language()));
-    }
+    // The sheet reports a failed save, once however many pages failed.
+    const SaveResult result = store().save() ? SaveResult::Saved : SaveResult::SaveFailed;
     setModified(false);
     return result;
 }
@@ -732,10 +767,15 @@ void ConfigPage::setValue(std::string_view key, const FieldValue& newValue)
         }
         if (index < 0) {
             // A value the page does not know stays selectable, so saving
-            // writes it back unchanged.
-            combo->addItem(uiText("confui.unknownValue", language())
-                               .arg(text ? wanted.toString() : QString::number(newValue.number)),
-                           wanted);
+            // writes it back unchanged; an action code keeps its name.
+            const bool actionCode = control.kind == ControlKind::OutboundActionCombo &&
+                                    !control.items.empty() && newValue.number >= 0 &&
+                                    newValue.number < kActionCount;
+            combo->addItem(
+                actionCode ? uiText("confui.action." + std::to_string(newValue.number), language())
+                           : uiText("confui.unknownValue", language())
+                                 .arg(text ? wanted.toString() : QString::number(newValue.number)),
+                wanted);
             index = combo->count() - 1;
         }
         combo->setCurrentIndex(index);

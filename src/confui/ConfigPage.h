@@ -54,13 +54,16 @@ public:
     void setHelp(const std::string& document, const std::string& anchor);
 
     bool isLoaded() const { return m_loaded; }
+    // Creates the controls without reading the store (so a sheet can take
+    // its size from every page before any is shown).
+    void ensureBuilt();
     void ensureLoaded();
     bool isModified() const { return m_modified; }
 
     // Controls to members with validation; false (message shown, focus on
     // the control) keeps the page.
     bool readBack();
-    // Outcome of save().
+    // Outcome of save(); SaveFailed shows no message: the sheet reports it.
     enum class SaveResult
     {
         Saved,
@@ -113,6 +116,7 @@ private:
     const PageHooks* m_hooks = nullptr;
     std::string m_captionId;
     std::string m_helpRef;
+    bool m_built = false;
     bool m_loaded = false;
     bool m_modified = false;
     bool m_filling = false;

@@ -2,6 +2,8 @@
 
 #include "confui/Messages.h"
 #include "confui/QtTexts.h"
+#include "confui/SaveFailureText.h"
+#include "config/ConfigStore.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +14,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace morva::confui {
 
@@ -135,7 +138,6 @@ bool Cwm_BasePropSheet::setActivePage(int index, bool validate)
         return false;
     ConfigPage* target = m_pages[static_cast<std::size_t>(index)];
     target->ensureLoaded();
-    fitPage(target);
     m_active = index;
     m_stack->setCurrentIndex(index);
     {
@@ -156,6 +158,7 @@ void Cwm_BasePropSheet::loadAllPages()
 
 bool Cwm_BasePropSheet::applyAll()
 {
+    m_saveFailed = false;
     if (m_pages.empty())
         return true;
     if (m_active < 0)
@@ -163,18 +166,37 @@ bool Cwm_BasePropSheet::applyAll()
     ConfigPage* first = activePage();
     if (!first->readBack())
         return false;
-    if (first->save() == ConfigPage::SaveResult::Refused)
-        return false;
+    bool done = savePage(first);
     const int start = m_active;
-    for (int index = 0; index < pageCount(); ++index) {
+    for (int index = 0; done && index < pageCount(); ++index) {
         if (index == start)
             continue;
-        if (!setActivePage(index))
-            return false;
-        if (page(index)->save() == ConfigPage::SaveResult::Refused)
-            return false;
+        done = setActivePage(index) && savePage(page(index));
     }
-    return true;
+    reportSaveFailure();
+    return done;
+}
+
+bool Cwm_BasePropSheet::savePage(ConfigPage* page)
+{
+    const ConfigPage::SaveResult result = page->save();
+    if (result == ConfigPage::SaveResult::SaveFailed)
+        m_saveFailed = true;
+    return result != ConfigPage::SaveResult::Refused;
+}
+
+void Cwm_BasePropSheet::reportSaveFailure()
+{
+    // Every page saves the file; when it changed on disk each of them fails
+    // for the same reason, and the user hears it once.
+    if (m_saveFailed)
+        showMessage(this, MessageKind::Failure,
+                    QString::fromStdString(
+                        saveFailureText(*m_environment.store, m_environment.language)));
+    else if (m_environment.store &&
+             m_environment.store->lastSaveStatus() == config::SaveStatus::SavedNotDurable)
+        showMessage(this, MessageKind::Notice,
+                    uiText("confui.savedNotDurable", m_environment.language));
 }
 
 void Cwm_BasePropSheet::ok()
@@ -192,15 +214,17 @@ void Cwm_BasePropSheet::finish()
 void Cwm_BasePropSheet::apply()
 {
     // The active page first, then every other page with changes.
-    if (ConfigPage* current = activePage();
-        !current || current->save() == ConfigPage::SaveResult::Refused)
-        return;
-    for (int index = 0; index < pageCount(); ++index) {
-        if (index == m_active || !page(index)->isModified())
-            continue;
-        if (!setActivePage(index) || page(index)->save() == ConfigPage::SaveResult::Refused)
-            break;
+    m_saveFailed = false;
+    ConfigPage* current = activePage();
+    if (current && savePage(current)) {
+        for (int index = 0; index < pageCount(); ++index) {
+            if (index == m_active || !page(index)->isModified())
+                continue;
+            if (!setActivePage(index) || !savePage(page(index)))
+                break;
+        }
     }
+    reportSaveFailure();
     updateButtons();
 }
 
@@ -240,25 +264,42 @@ int Cwm_BasePropSheet::exec()
 
 void Cwm_BasePropSheet::setVisible(bool visible)
 {
-    // The first page loads before the sheet takes its size from it.
-    if (visible && m_active < 0 && !m_pages.empty())
-        setActivePage(0, false);
+    if (visible && !m_sized) {
+        if (m_active < 0 && !m_pages.empty())
+            setActivePage(0, false);
+        fitPages();
+    }
     QDialog::setVisible(visible);
 }
 
-void Cwm_BasePropSheet::fitPage(ConfigPage* page)
+void Cwm_BasePropSheet::fitPages()
 {
-    // The sheet grows to the largest page shown so far, up to most of the
-    // screen; a taller page scrolls.
-    QSize wanted = page->sizeHint().expandedTo(page->minimumSizeHint());
+    // The sheet takes its size once, before it shows, from its largest page
+    // (built, not loaded), up to most of the screen; a taller page scrolls.
+    // So it neither grows nor leaves its place when another page shows.
+    m_sized = true;
+    QSize wanted(0, 0);
+    for (ConfigPage* page : m_pages) {
+        page->ensureBuilt();
+        // Styles and fonts are applied when a widget is polished; measure
+        // pages as they will show.
+        page->ensurePolished();
+        if (QLayout* pageLayout = page->layout())
+            pageLayout->activate();
+        wanted = wanted.expandedTo(page->sizeHint()).expandedTo(page->minimumSizeHint());
+    }
     QSize limit(1200, 860);
     if (const QScreen* screen = this->screen())
         limit = screen->availableGeometry().size() * 0.85;
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     if (wanted.height() > limit.height())
         wanted.rwidth() += scrollBar;
-    wanted = wanted.boundedTo(limit);
-    m_stack->setMinimumSize(m_stack->minimumSize().expandedTo(wanted));
+    m_stack->setMinimumSize(wanted.boundedTo(limit));
+    // Finish takes the place of Next on the last wizard page.
+    const int stepWidth = std::max(m_next->sizeHint().width(), m_finish->sizeHint().width());
+    m_next->setMinimumWidth(stepWidth);
+    m_finish->setMinimumWidth(stepWidth);
+    // The first show sizes the sheet to its hint, within the screen.
 }
 
 void Cwm_BasePropSheet::updateButtons()

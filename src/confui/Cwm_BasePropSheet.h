@@ -43,8 +43,11 @@ public:
     // Makes page `index` the active one; leaving the current page validates
     // it unless `validate` is false. False when the current page refused.
     bool setActivePage(int index, bool validate = true);
-    // The OK logic without closing the sheet; true when every page saved.
+    // The OK logic without closing the sheet; true when no page refused. A
+    // failed save of the file is reported once, however many pages failed.
     bool applyAll();
+    // Whether the last OK or Apply could not save the file (and said so).
+    bool saveFailed() const { return m_saveFailed; }
     // Loads every page now (sheets whose builder reads every key first).
     void loadAllPages();
 
@@ -74,7 +77,10 @@ public slots:
 
 private:
     void updateButtons();
-    void fitPage(ConfigPage* page);
+    void fitPages();
+    // Saves a page; false when it refused. Notes a failed file save.
+    bool savePage(ConfigPage* page);
+    void reportSaveFailure();
 
     SheetEnvironment m_environment;
     int m_sheetType;
@@ -82,6 +88,8 @@ private:
     std::vector<ConfigPage*> m_pages;
     int m_active = -1;
     bool m_wizard = false;
+    bool m_sized = false;
+    bool m_saveFailed = false;
     QTabBar* m_tabs;
     QLabel* m_wizardTitle;
     QStackedWidget* m_stack;

@@ -7,22 +7,25 @@
 #include "resources/Texts.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace morva::confui {
 
 namespace {
-std::size_t fieldCountOf(EntryVariant variant)
+std::size_t fieldCountOf(const EntryDialogDef& definition)
 {
-    switch (variant) {
+    switch (definition.variant) {
     case EntryVariant::Simple:
-    case EntryVariant::Simple2:
         return 1;
+    case EntryVariant::Simple2:
+        return std::max<std::size_t>(1, definition.fields.size());
     case EntryVariant::Simple3:
     case EntryVariant::Simple3l2:
         return 3;
@@ -43,25 +46,38 @@ EntryEditDialog::EntryEditDialog(const EntryDialogDef& definition, int language,
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
 
-    const std::size_t count = fieldCountOf(definition.variant);
+    const std::size_t count = fieldCountOf(definition);
     for (std::size_t i = 0; i < count; ++i) {
-        QString labelText;
-        if (i < definition.fields.size())
-            labelText = uiText(definition.fields[i].label, language);
-        auto* label = new QLabel(labelText, this);
+        const EntryField* field = i < definition.fields.size() ? &definition.fields[i] : nullptr;
+        auto* label = new QLabel(field ? uiText(field->label, language) : QString(), this);
         label->setTextFormat(Qt::PlainText);
-        auto* edit = new QLineEdit(this);
-        edit->setMinimumWidth(320);
-        label->setBuddy(edit);
+        QWidget* input = nullptr;
+        if (field && !field->choices.empty()) {
+            auto* box = new QComboBox(this);
+            for (const EntryChoice& choice : field->choices)
+                box->addItem(fromConfigBytes(choice.shown), fromConfigBytes(choice.value));
+            box->setMaxVisibleItems(20);
+            input = box;
+            m_fields.push_back(nullptr);
+            m_choices.push_back(box);
+        } else {
+            auto* edit = new QLineEdit(this);
+            if (field && field->masked)
+                edit->setEchoMode(QLineEdit::Password);
+            input = edit;
+            m_fields.push_back(edit);
+            m_choices.push_back(nullptr);
+        }
+        input->setMinimumWidth(320);
+        label->setBuddy(input);
         grid->addWidget(label, static_cast<int>(i), 0);
-        grid->addWidget(edit, static_cast<int>(i), 1);
-        m_fields.push_back(edit);
+        grid->addWidget(input, static_cast<int>(i), 1);
     }
     if (definition.variant == EntryVariant::Simple2) {
-        auto* label = new QLabel(uiText("confui.comment", language), this);
+        m_commentLabel = new QLabel(uiText("confui.comment", language), this);
         m_comment = new QLineEdit(this);
-        label->setBuddy(m_comment);
-        grid->addWidget(label, static_cast<int>(count), 0);
+        m_commentLabel->setBuddy(m_comment);
+        grid->addWidget(m_commentLabel, static_cast<int>(count), 0);
         grid->addWidget(m_comment, static_cast<int>(count), 1);
     }
     if (definition.variant == EntryVariant::Simple3l2) {
@@ -88,17 +104,44 @@ QString EntryEditDialog::templateName() const
     return languagePrefix(m_language) + QString::fromStdString(m_definition.name).toUpper();
 }
 
+QString EntryEditDialog::fieldText(std::size_t index) const
+{
+    if (QComboBox* box = m_choices[index])
+        return box->currentData().toString();
+    return m_fields[index]->text();
+}
+
+void EntryEditDialog::setFieldText(std::size_t index, const QString& text)
+{
+    QComboBox* box = m_choices[index];
+    if (!box) {
+        m_fields[index]->setText(text);
+        return;
+    }
+    int found = -1;
+    for (int row = 0; row < box->count() && found < 0; ++row)
+        if (box->itemData(row).toString().compare(text, Qt::CaseInsensitive) == 0)
+            found = row;
+    if (found < 0 && !text.isEmpty()) {
+        // A stored value that is no choice stays visible until one is chosen;
+        // OK refuses it.
+        box->insertItem(0, text, QVariant());
+        found = 0;
+    }
+    box->setCurrentIndex(found);
+}
+
 void EntryEditDialog::setFields(const std::vector<QString>& values)
 {
     for (std::size_t i = 0; i < m_fields.size(); ++i)
-        m_fields[i]->setText(i < values.size() ? values[i] : QString());
+        setFieldText(i, i < values.size() ? values[i] : QString());
 }
 
 std::vector<QString> EntryEditDialog::fields() const
 {
     std::vector<QString> values;
-    for (QLineEdit* edit : m_fields)
-        values.push_back(edit->text());
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        values.push_back(fieldText(i));
     return values;
 }
 
@@ -110,7 +153,17 @@ void EntryEditDialog::setComment(const QString& comment)
 
 QString EntryEditDialog::comment() const
 {
-    return m_comment ? m_comment->text() : QString();
+    return m_comment && !m_comment->isHidden() ? m_comment->text() : QString();
+}
+
+void EntryEditDialog::setCommentShown(bool shown)
+{
+    if (!m_comment)
+        return;
+    m_comment->setHidden(!shown);
+    m_commentLabel->setHidden(!shown);
+    if (!shown)
+        m_comment->clear();
 }
 
 void EntryEditDialog::setChecks(const std::vector<bool>& checks)
@@ -132,10 +185,10 @@ QString EntryEditDialog::entry() const
     const EntryCodec* codec =
         m_definition.codec.empty() ? nullptr : catalogue().codec(m_definition.codec);
     if (!codec)
-        return m_fields.front()->text();
+        return fieldText(0);
     std::vector<std::string> parts;
-    for (QLineEdit* edit : m_fields)
-        parts.push_back(toStd(edit->text()));
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        parts.push_back(toStd(fieldText(i)));
     for (QCheckBox* box : m_checks)
         parts.push_back(box->isChecked() ? "1" : "0");
     return toQ(codec->join(parts));
@@ -146,12 +199,12 @@ void EntryEditDialog::setEntry(const QString& entry)
     const EntryCodec* codec =
         m_definition.codec.empty() ? nullptr : catalogue().codec(m_definition.codec);
     if (!codec) {
-        m_fields.front()->setText(entry);
+        setFieldText(0, entry);
         return;
     }
     const std::vector<std::string> parts = codec->split(toStd(entry));
     for (std::size_t i = 0; i < m_fields.size(); ++i)
-        m_fields[i]->setText(i < parts.size() ? toQ(parts[i]) : QString());
+        setFieldText(i, i < parts.size() ? toQ(parts[i]) : QString());
     for (std::size_t i = 0; i < m_checks.size(); ++i) {
         const std::size_t at = m_fields.size() + i;
         m_checks[i]->setChecked(at < parts.size() && parts[at] == "1");
@@ -190,9 +243,23 @@ bool storable(QWidget* parent, QLineEdit* edit, const QString& given,
 
 } // namespace
 
+QComboBox* EntryEditDialog::choiceBox(std::size_t index) const
+{
+    return index < m_choices.size() ? m_choices[index] : nullptr;
+}
+
 void EntryEditDialog::accept()
 {
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        if (QComboBox* box = m_choices[i]) {
+            if (!box->currentData().isValid()) {
+                showMessage(this, MessageKind::Refused,
+                            uiText("confui.edit.notAChoice", m_language));
+                box->setFocus();
+                return;
+            }
+            continue;
+        }
         QLineEdit* edit = m_fields[i];
         const FieldCheck check =
             i < m_definition.fields.size() ? m_definition.fields[i].check : FieldCheck::NotBlank;
@@ -213,6 +280,10 @@ void EntryEditDialog::accept()
                 return;
             }
             edit->setText(toQ(*normal));
+        } else if (check == FieldCheck::NoBlanks && edit->text().contains(QLatin1Char(' '))) {
+            showMessage(this, MessageKind::Refused, uiText("confui.noBlanks", m_language));
+            edit->setFocus();
+            return;
         } else if (!checkField(this, edit, check, m_language)) {
             return;
         }

@@ -9,15 +9,18 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace morva::confui {
 
 // The modal entry dialog of a list setting, built from its EntryDialogDef:
 // value fields, a comment field (two-field variant) and checkboxes (the
-// three-field variant with two boxes). OK refuses blank fields ("Blank field
-// is not allowed!") and entries that fail the field's check; IP entries are
-// normalised before the dialog closes.
+// three-field variant with two boxes). A field with choices is a drop-down
+// list of them. OK refuses blank fields ("Blank field is not allowed!"),
+// values outside a field's choices and entries that fail the field's check;
+// IP entries are normalised before the dialog closes.
 class EntryEditDialog : public QDialog
 {
     Q_OBJECT
@@ -32,6 +35,9 @@ public:
     std::vector<QString> fields() const;
     void setComment(const QString& comment);
     QString comment() const;
+    // Lists whose entries cannot carry a comment hide the comment field;
+    // comment() is then empty.
+    void setCommentShown(bool shown);
     void setChecks(const std::vector<bool>& checks);
     std::vector<bool> checks() const;
 
@@ -39,7 +45,10 @@ public:
     QString entry() const;
     void setEntry(const QString& entry);
 
+    // nullptr for a choice field, or beyond the fields.
     QLineEdit* fieldEdit(std::size_t index) const;
+    // nullptr for a text field.
+    QComboBox* choiceBox(std::size_t index) const;
     QLineEdit* commentEdit() const { return m_comment; }
 
     // How the list keeps its values and comments. Call it once the fields
@@ -51,10 +60,15 @@ public slots:
     void accept() override;
 
 private:
+    QString fieldText(std::size_t index) const;
+    void setFieldText(std::size_t index, const QString& text);
+
     EntryDialogDef m_definition;
     int m_language;
-    std::vector<QLineEdit*> m_fields;
+    std::vector<QLineEdit*> m_fields;  // nullptr where the field is a choice
+    std::vector<QComboBox*> m_choices; // nullptr where the field is text
     QLineEdit* m_comment = nullptr;
+    QLabel* m_commentLabel = nullptr;
     std::vector<QCheckBox*> m_checks;
     app::FileTextCodec m_valueCodec;
     app::FileTextCodec m_commentCodec;

@@ -26,9 +26,8 @@ bool isValidEmail(const QString& address)
     return db::isValidEmailAddress(toStd(address));
 }
 
-bool checkField(QWidget* parent, QLineEdit* edit, FieldCheck check, int language)
+QString checkFailure(const QString& value, FieldCheck check, int language)
 {
-    const QString value = edit->text();
     QString failure;
     switch (check) {
     case FieldCheck::NotBlank:
@@ -46,6 +45,12 @@ bool checkField(QWidget* parent, QLineEdit* edit, FieldCheck check, int language
     default:
         break;
     }
+    return failure;
+}
+
+bool checkField(QWidget* parent, QLineEdit* edit, FieldCheck check, int language)
+{
+    const QString failure = checkFailure(edit->text(), check, language);
     if (failure.isEmpty())
         return true;
     showMessage(parent, MessageKind::Refused, failure);

@@ -17,6 +17,8 @@ QString languagePrefix(int language);
 // IpAddress (empty passes). On failure shows the check's message, puts the
 // focus on the field and returns false. Other checks pass here.
 bool checkField(QWidget* parent, QLineEdit* edit, FieldCheck check, int language);
+// The message checkField would show for `value`; empty when it passes.
+QString checkFailure(const QString& value, FieldCheck check, int language);
 
 // Checks that a text field can be written to "Morva.ini": a text changed
 // from the one `original` reads as must hold only characters the file can.

@@ -31,13 +31,19 @@ void ListBinding::load(const config::ConfigStore& store)
 void ListBinding::save(config::ConfigStore& store) const
 {
     store.setList(m_key, m_values);
-    store.setItemComments(m_key, m_comments);
+    store.setItemComments(m_key,
+                          keepsComments() ? m_comments : std::vector<std::string>(m_values.size()));
+}
+
+bool ListBinding::keepsComments() const
+{
+    return (m_flags & config::ValueFlag::NoComment) == 0;
 }
 
 void ListBinding::append(std::string value, std::string comment)
 {
     m_values.push_back(std::move(value));
-    m_comments.push_back(std::move(comment));
+    m_comments.push_back(keepsComments() ? std::move(comment) : std::string());
 }
 
 bool ListBinding::replace(std::size_t position, std::string value, std::string comment)
@@ -45,7 +51,7 @@ bool ListBinding::replace(std::size_t position, std::string value, std::string c
     if (position < 1 || position > m_values.size())
         return false;
     m_values[position - 1] = std::move(value);
-    m_comments[position - 1] = std::move(comment);
+    m_comments[position - 1] = keepsComments() ? std::move(comment) : std::string();
     return true;
 }
 

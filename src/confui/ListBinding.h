@@ -31,8 +31,12 @@ public:
     // Reads the key's entries (IP lists normalised) and its comment list,
     // padded or cut to the number of entries.
     void load(const config::ConfigStore& store);
-    // Writes the entries and then the comments under the same key.
+    // Writes the entries and then the comments under the same key; a key
+    // the gateway reads without comments gets none.
     void save(config::ConfigStore& store) const;
+    // False for keys whose whole line is the value (a semicolon is part of
+    // the entry): their entries carry no comment.
+    bool keepsComments() const;
 
     const std::vector<std::string>& values() const { return m_values; }
     const std::vector<std::string>& comments() const { return m_comments; }

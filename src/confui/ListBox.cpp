@@ -24,9 +24,7 @@ ListBox::ListBox(ListBinding& binding, const SheetEnvironment& environment, QWid
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_view = new QTreeWidget(this);
-    m_view->setColumnCount(2);
-    m_view->setHeaderLabels(
-        {uiText("confui.column.value", language), uiText("confui.column.comment", language)});
+    setUpColumns();
     m_view->setRootIsDecorated(false);
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setUniformRowHeights(true);
@@ -51,15 +49,45 @@ ListBox::ListBox(ListBinding& binding, const SheetEnvironment& environment, QWid
     refill();
 }
 
+void ListBox::setUpColumns()
+{
+    // The entry column is named by the entry dialog ("User"); keys the
+    // gateway reads without comments have no comment column.
+    const int language = m_environment.language;
+    const EntryDialogDef* dialog = catalogue().entryDialog(m_binding.entryDialog());
+    QStringList headers{uiText(
+        dialog && !dialog->column.empty() ? dialog->column : std::string("confui.column.value"),
+        language)};
+    if (m_binding.keepsComments())
+        headers << uiText("confui.column.comment", language);
+    m_view->setColumnCount(static_cast<int>(headers.size()));
+    m_view->setHeaderLabels(headers);
+}
+
+QString ListBox::shownText(const std::string& value) const
+{
+    // What the list shows of an entry: never a password, a country's name.
+    const EntryDialogDef* dialog = catalogue().entryDialog(m_binding.entryDialog());
+    const EntryCodec* codec =
+        dialog && !dialog->codec.empty() ? catalogue().codec(dialog->codec) : nullptr;
+    return fromConfigBytes(codec && codec->shown ? codec->shown(value) : value);
+}
+
 void ListBox::refill()
 {
     m_view->clear();
+    // The key's flags are known once the binding has loaded; headers an
+    // owner set stay while the columns stay.
+    if (m_view->columnCount() != (m_binding.keepsComments() ? 2 : 1))
+        setUpColumns();
     const auto& values = m_binding.values();
     const auto& comments = m_binding.comments();
     QList<QTreeWidgetItem*> items;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        auto* item =
-            new QTreeWidgetItem({fromConfigBytes(values[i]), fromConfigBytes(comments[i])});
+        QStringList texts{shownText(values[i])};
+        if (m_binding.keepsComments())
+            texts << fromConfigBytes(comments[i]);
+        auto* item = new QTreeWidgetItem(texts);
         item->setData(0, kPositionRole, static_cast<qulonglong>(i + 1));
         items.append(item);
     }
@@ -127,6 +155,7 @@ bool ListBox::runEntryDialog(QString& value, QString& comment, const QString& gi
     dialog->setEntry(value);
     dialog->setComment(comment);
     dialog->setStoredForms(valueCodec());
+    dialog->setCommentShown(m_binding.keepsComments());
     if (m_environment.runDialog(*dialog) != QDialog::Accepted)
         return false;
     value = dialog->entry();

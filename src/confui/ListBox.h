@@ -13,8 +13,9 @@ class QTreeWidget;
 namespace morva::confui {
 
 // The list box of a list setting with its New, Edit and Delete buttons.
-// Rows show entry and comment and carry the entry's 1-based position as
-// item data; Edit and Delete are enabled only while the box has rows.
+// Rows show entry (as the entry dialog's codec shows it: a user without
+// the password) and comment (where the key keeps comments) and carry the entry's 1-based position
+// as item data; Edit and Delete are enabled only while the box has rows.
 class ListBox : public QWidget
 {
     Q_OBJECT
@@ -46,6 +47,8 @@ private:
                         const QString& givenComment);
     app::FileTextCodec valueCodec() const;
     void updateButtons();
+    void setUpColumns();
+    QString shownText(const std::string& value) const;
 
     ListBinding& m_binding;
     const SheetEnvironment& m_environment;

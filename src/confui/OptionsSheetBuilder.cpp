@@ -96,7 +96,11 @@ int openOptionsSheet(int type, const SheetEnvironment& environment, QWidget* par
         if (const SheetHooks* hooks = catalogue().sheetHooks(definition->hook);
             hooks && hooks->confirmed)
             hooks->confirmed(store, sheet->sheetValues());
-    saveOrReport(environment, parent);
+    // The sheet has already said once that the file could not be written.
+    if (sheet->saveFailed())
+        store.save();
+    else
+        saveOrReport(environment, parent);
     return result;
 }
 

@@ -23,6 +23,9 @@ TEST(Catalogue, ProblemsFindBrokenData)
                         check("A", "confui.IniLog.Verbose"),
                         text("B", "no.such.text").enabledBy("C"),
                         list("L", "confui.IniLog.LogPath", "NoSuchDialog"),
+                        indexCombo("T", "confui.IniLog.Verbose", {"confui.IniLog.Verbose"}),
+                        text("D", "confui.IniLog.LogPath").enabledWhen("T", {3}),
+                        text("E", "confui.IniLog.LogPath").enabledWhen("A", {0}),
                     }});
     broken.addSheet({2, "confui.sheet.general", {"P", "Q"}});
     const auto problems = broken.problems();
@@ -35,6 +38,8 @@ TEST(Catalogue, ProblemsFindBrokenData)
     EXPECT_TRUE(has("key bound twice"));
     EXPECT_TRUE(has("no text no.such.text"));
     EXPECT_TRUE(has("enabler C"));
+    EXPECT_TRUE(has("enabler T has no value 3"));
+    EXPECT_TRUE(has("enabler A is no combo"));
     EXPECT_TRUE(has("unknown entry dialog NoSuchDialog"));
     EXPECT_TRUE(has("unknown page Q"));
 }

@@ -206,7 +206,11 @@ TEST(PropertySheet, SaveFailureShowsTheMessageAndKeepsTheValues)
     std::ofstream(fixture.dir / "Morva.ini", std::ios::binary)
         << "ExchHost=changed.example\r\n\r\n";
 
+    // The page leaves the message to the sheet, which says it once.
     EXPECT_EQ(page->save(), ConfigPage::SaveResult::SaveFailed);
+    EXPECT_TRUE(fixture.recorder.messages.empty());
+    sheet->apply();
+    EXPECT_TRUE(sheet->saveFailed());
     ASSERT_EQ(fixture.recorder.messages.size(), 1u);
     EXPECT_EQ(fixture.recorder.messages[0].kind, MessageKind::Failure);
     EXPECT_TRUE(fixture.recorder.saw("Unable to write morva.ini!\nEither the file"));

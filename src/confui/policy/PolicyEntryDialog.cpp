@@ -80,9 +80,10 @@ PolicyEntryDialog::PolicyEntryDialog(const PolicyList& list, const CertificateSo
         m_comment = new QLineEdit;
         form->addRow(uiText("confui.comment", language), m_comment);
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(uiText("confui.button.ok", language));
-    buttons->button(QDialogButtonBox::Cancel)->setText(uiText("confui.button.cancel", language));
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(uiText("confui.button.ok", language), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
+    buttons->addButton(uiText("confui.button.cancel", language), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &PolicyEntryDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PolicyEntryDialog::reject);
     auto* layout = new QVBoxLayout(this);

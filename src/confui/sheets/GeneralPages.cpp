@@ -168,16 +168,24 @@ PageDef authenticationPage()
             indexCombo("InboundSMTPAuthType", "confui.IniAuth.InboundSMTPAuthType",
                        {"confui.IniAuth.type0", "confui.IniAuth.type1", "confui.IniAuth.type2",
                         "confui.IniAuth.type3", "confui.IniAuth.type4"}),
+            // Each group serves one type: 1 the user list, 3 the query to
+            // Exchange, 4 the external program.
             group("confui.IniAuth.programGroup"),
-            text("InboundSMTPAuthAppExe", "confui.common.program"),
-            text("InboundSMTPAuthAppArg", "confui.common.arguments"),
-            check("InboundSMTPAuthAppExeVerbose", "confui.common.programVerbose"),
+            text("InboundSMTPAuthAppExe", "confui.common.program")
+                .enabledWhen("InboundSMTPAuthType", {4}),
+            text("InboundSMTPAuthAppArg", "confui.common.arguments")
+                .enabledWhen("InboundSMTPAuthType", {4}),
+            check("InboundSMTPAuthAppExeVerbose", "confui.common.programVerbose")
+                .enabledWhen("InboundSMTPAuthType", {4}),
             group("confui.IniAuth.userGroup"),
             list("InboundSMTPAuthUserPass", "confui.IniAuth.InboundSMTPAuthUserPass",
-                 "EditAuthUserPass"),
+                 "EditAuthUserPass")
+                .enabledWhen("InboundSMTPAuthType", {1}),
             group("confui.IniAuth.queryGroup"),
-            text("InboundSMTPAuthUser", "confui.common.user"),
-            password("InboundSMTPAuthPassword", "confui.common.password"),
+            text("InboundSMTPAuthUser", "confui.common.user")
+                .enabledWhen("InboundSMTPAuthType", {3}),
+            password("InboundSMTPAuthPassword", "confui.common.password")
+                .enabledWhen("InboundSMTPAuthType", {3}),
             endGroup(),
         }};
     page.hook = "authType";

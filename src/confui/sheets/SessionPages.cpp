@@ -19,21 +19,27 @@ void addSessionPages(Catalogue& catalogue)
             page.setValue("ExchInboundEMailAddressTyp", type);
     };
     catalogue.addPageHooks("recipientType", std::move(hooks));
-    catalogue.addPage(
-        {"IniRcpt",
-         "confui.page.IniRcpt",
-         "recipient",
-         {
-             indexCombo("ExchInboundEMailAddressTyp", "confui.IniRcpt.Typ",
-                        {"confui.IniRcpt.Typ0", "confui.IniRcpt.Typ1", "confui.IniRcpt.Typ2",
-                         "confui.IniRcpt.Typ3"}),
-             check("ExchInboundEMailAddressQueryCache", "confui.IniRcpt.Cache"),
-             check("ExchInboundEMailAddressQueryExeVerbose", "confui.IniRcpt.Verbose"),
-             text("ExchInboundEMailAddressQueryExe", "confui.common.program"),
-             text("ExchInboundEMailAddressQueryArg", "confui.common.arguments"),
-             text("ExchInboundEMailAddressQueryValidate", "confui.IniRcpt.Validate"),
-         },
-         "recipientType"});
+    catalogue.addPage({"IniRcpt",
+                       "confui.page.IniRcpt",
+                       "recipient",
+                       {
+                           indexCombo("ExchInboundEMailAddressTyp", "confui.IniRcpt.Typ",
+                                      {"confui.IniRcpt.Typ0", "confui.IniRcpt.Typ1",
+                                       "confui.IniRcpt.Typ2", "confui.IniRcpt.Typ3"}),
+                           // The query fields serve the dynamic checks: 2 the external
+                           // program, 3 the SMTP query to Exchange.
+                           check("ExchInboundEMailAddressQueryCache", "confui.IniRcpt.Cache")
+                               .enabledWhen("ExchInboundEMailAddressTyp", {2, 3}),
+                           check("ExchInboundEMailAddressQueryExeVerbose", "confui.IniRcpt.Verbose")
+                               .enabledWhen("ExchInboundEMailAddressTyp", {2}),
+                           text("ExchInboundEMailAddressQueryExe", "confui.common.program")
+                               .enabledWhen("ExchInboundEMailAddressTyp", {2}),
+                           text("ExchInboundEMailAddressQueryArg", "confui.common.arguments")
+                               .enabledWhen("ExchInboundEMailAddressTyp", {2}),
+                           text("ExchInboundEMailAddressQueryValidate", "confui.IniRcpt.Validate")
+                               .enabledWhen("ExchInboundEMailAddressTyp", {2, 3}),
+                       },
+                       "recipientType"});
     catalogue.addPage({"IniVrfy",
                        "confui.page.IniVrfy",
                        "verify",

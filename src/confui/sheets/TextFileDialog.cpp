@@ -25,9 +25,12 @@ TextFileDialog::TextFileDialog(platform::FileSystem& fileSystem, platform::Clock
     m_editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_editor->setMinimumSize(520, 300);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(uiText("confui.button.ok", language));
-    buttons->button(QDialogButtonBox::Cancel)->setText(uiText("confui.button.cancel", language));
+    // Plain text buttons like every other dialog of the console (standard
+    // buttons would carry the desktop's icons).
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(uiText("confui.button.ok", language), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
+    buttons->addButton(uiText("confui.button.cancel", language), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &TextFileDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TextFileDialog::reject);
     auto* layout = new QVBoxLayout(this);

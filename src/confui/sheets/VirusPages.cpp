@@ -108,7 +108,9 @@ void addVirusPages(Catalogue& catalogue)
              check("VirusScannerScanZip", "confui.IniViO.Zip"),
              check("VirusScannerOnAccessUseExt", "confui.IniViO.UseExt"),
              actionCombo("InboundVirusNDRTyp", "confui.action.inbound"),
-             outboundActionCombo("OutboundVirusNDRTyp", "confui.action.outbound"),
+             // Unlike the outbound blocking actions, the gateway reads this
+             // key as an action code (its default 4 is the non-delivery report).
+             outboundActionCodeCombo("OutboundVirusNDRTyp", "confui.action.outbound"),
              exclude("InboundExclVirusScan", ExclShape::All, "confui.c2.inExclude"),
              exclude("OutboundExclVirusScan", ExclShape::All, "confui.c2.outExclude").inSameRow(),
          }});
