@@ -3,8 +3,8 @@
 #include "app/QtText.h"
 #include "app/ToolbarIcons.h"
 #include "app/WebPages.h"
+#include "platform/FileVersion.h"
 #include "platform/UrlOpener.h"
-#include "resources/Version.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -55,7 +55,9 @@ Cwm_AboutDlg::Cwm_AboutDlg(QWidget* parent, int languageIndex, platform::UrlOpen
 
     auto* icon = new QLabel(this);
     icon->setPixmap(applicationIcon().pixmap(48, 48));
-    auto* product = plainLabel(productLine(), this);
+    // The version morvactl --version prints (from platform/FileVersion.h).
+    auto* product =
+        plainLabel(QStringLiteral("Morva v") + QString::fromLatin1(version::kText), this);
     product->setObjectName(QStringLiteral("product"));
     QFont big = product->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
@@ -94,11 +96,6 @@ Cwm_AboutDlg::Cwm_AboutDlg(QWidget* parent, int languageIndex, platform::UrlOpen
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons);
-}
-
-QString Cwm_AboutDlg::productLine()
-{
-    return QStringLiteral("Morva v") + QString::fromLatin1(version::kText);
 }
 
 QString Cwm_AboutDlg::systemLine() const

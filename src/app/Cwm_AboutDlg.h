@@ -18,8 +18,6 @@ class Cwm_AboutDlg : public QDialog
 public:
     Cwm_AboutDlg(QWidget* parent, int languageIndex, platform::UrlOpener& urlOpener);
 
-    // "Morva v" and the version that `morvactl --version` prints.
-    static QString productLine();
     QString systemLine() const;
     // The operating system's name, one text per platform generation.
     static QString operatingSystemName();
