@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the demo need,
 # only those that are missing. Run as root (or with sudo available).
-#   --no-windows  without the mingw-w64 cross compiler and Wine
-#   --package     also the tools that build and check the Debian package
 set -euo pipefail
 
 packages=(
@@ -16,23 +14,18 @@ packages=(
 )
 # pdftotext: the log view's print test reads the PDF it printed.
 packages+=(poppler-utils)
+if [ "${1:-}" = "--no-windows" ]; then
+  packages=("${packages[@]/g++-mingw-w64-x86-64-posix}")
+  packages=("${packages[@]/wine64}")
+  packages=("${packages[@]/wine}")
+fi
+# --package: also the tools that build and check the Debian package (cpack's
+# dependency scan, the manual page, the desktop entry and metainfo checks,
+# and what the installed package is tried with).
 for option in "$@"; do
-  case "$option" in
-  --no-windows)
-    packages=("${packages[@]/g++-mingw-w64-x86-64-posix}")
-    packages=("${packages[@]/wine64}")
-    packages=("${packages[@]/wine}")
-    ;;
-  --package)
-    # cpack's dependency scan, the manual page, the checks of the desktop
-    # entry and metainfo, and what the installed package is tried with.
+  if [ "$option" = "--package" ]; then
     packages+=(dpkg-dev file help2man desktop-file-utils appstream bash-completion man-db)
-    ;;
-  *)
-    echo "install-deps: unknown option $option" >&2
-    exit 2
-    ;;
-  esac
+  fi
 done
 
 missing=()
