@@ -22,6 +22,14 @@ if [ "${1:-}" = "--no-windows" ]; then
   packages=("${packages[@]/wine64}")
   packages=("${packages[@]/wine}")
 fi
+# --package: also the tools that build and check the Debian package (cpack's
+# dependency scan, the manual page, the desktop entry and metainfo checks,
+# and what the installed package is tried with).
+for option in "$@"; do
+  if [ "$option" = "--package" ]; then
+    packages+=(dpkg-dev file help2man desktop-file-utils appstream bash-completion man-db)
+  fi
+done
 
 missing=()
 for p in "${packages[@]}"; do

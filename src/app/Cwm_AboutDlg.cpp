@@ -54,7 +54,10 @@ Cwm_AboutDlg::Cwm_AboutDlg(QWidget* parent, int languageIndex, LinkOpener urlOpe
 
     auto* icon = new QLabel(this);
     icon->setPixmap(applicationIcon().pixmap(48, 48));
-    auto* product = plainLabel(QString::fromLatin1(platform::kConsoleVersionText), this);
+    // The version morvactl --version prints (from platform/FileVersion.h).
+    auto* product =
+        plainLabel(QStringLiteral("Morva v") + QString::fromLatin1(version::kText), this);
+    product->setObjectName(QStringLiteral("product"));
     QFont big = product->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);

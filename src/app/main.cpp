@@ -61,6 +61,8 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(
         QString::fromLatin1(morva::app::AdminSettings::kOrganization));
     QApplication::setApplicationName(QString::fromLatin1(morva::app::AdminSettings::kApplication));
+    // The installed desktop entry, so the desktop shows its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.brentmoor.MorvaAdmin"));
 
     auto fileSystem = morva::platform::makeSystemFileSystem();
     // Every wait of the console (data lock, service stop, statistics,

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "platform/CommandLine.h"
 #include "platform/ProcessInfo.h"
+#include "resources/Version.h"
 
 #include <cstring>
 #include <iostream>
@@ -9,7 +10,8 @@
 
 namespace {
 
-struct CommandEntry {
+struct CommandEntry
+{
     const char* name;
     int (*run)(morva::cli::Context&);
     const char* usage;
@@ -22,8 +24,7 @@ const CommandEntry kCommands[] = {
     {"records", morva::cli::runRecordsCommand,
      "records list|add|set|delete alias|block|user ... [--no-wait]"},
     {"log", morva::cli::runLogCommand, "log [--follow]"},
-    {"signal", morva::cli::runSignalCommand,
-     "signal deliver|stat|queue|sendlog|packwl|restart"},
+    {"signal", morva::cli::runSignalCommand, "signal deliver|stat|queue|sendlog|packwl|restart"},
     {"stats", morva::cli::runStatsCommand, "stats"},
     {"service", morva::cli::runServiceCommand,
      "service status|install|start|stop|remove [--exe PATH]"},
@@ -36,7 +37,49 @@ void printUsage(std::ostream& out)
         out << "  morvactl " << command.usage << "\n";
 }
 
-}  // namespace
+// --help: every command, the options and the exit codes (the manual page is
+// made from this text).
+void printHelp(std::ostream& out)
+{
+    out << "Usage: morvactl [--program-dir DIR] COMMAND [ARGUMENTS...]\n"
+           "Administers a program directory of the Morva mail gateway: its configuration\n"
+           "file Morva.ini, its record files, its log, its signal files, its service and\n"
+           "its statistics.\n"
+           "\nCommands:\n"
+           "  schema                  every key: name, kind, default and flags\n"
+           "  config get KEY          the value, one line per item of a list\n"
+           "  config set KEY [VALUE...]  set a value; a list takes the whole new list\n"
+           "  config save             read Morva.ini and write it back\n"
+           "  config list [--changed]  every key as key=value\n"
+           "  config check            includes, unknown lines and misspelt keys\n"
+           "  records list alias|block|user  the live records, tab-separated\n"
+           "  records add alias FROM TO [--deliver]  add a record; prints its number\n"
+           "  records add block TYPE VALUE  TYPE 0 IP address, 1 host, 2 sender\n"
+           "  records add user ADDRESS NAME  an Exchange user\n"
+           "  records set alias|block|user N FIELDS...  replace record N\n"
+           "  records delete alias|block|user N...  delete records\n"
+           "  log [--follow]          the log as time, thread and activity\n"
+           "  signal deliver|stat|queue|sendlog|packwl|restart  ask the gateway for an "
+           "action\n"
+           "  stats                   ask the gateway for its counters and print them\n"
+           "  service status|install|start|stop|remove [--exe PATH]  the gateway's service\n"
+           "\nOptions:\n"
+           "  --program-dir DIR  the gateway's program directory; default: the environment\n"
+           "                     variable MORVA_PROGRAM_DIR, else the directory of morvactl\n"
+           "  --no-wait          records: one attempt at the lock instead of five, 3 s apart\n"
+           "  --deliver          records add|set alias: deliver after forwarding\n"
+           "  --changed          config list: only the keys that differ from their default\n"
+           "  --follow, -f       log: keep printing lines as the gateway writes them\n"
+           "  --exe PATH         service: the gateway's executable\n"
+           "  --language CODE    signal: language of the failure message (ENG, DEU, ...)\n"
+           "  --help, -h         print this help and exit\n"
+           "  --version          print the version and exit\n"
+           "\nExit status:\n"
+           "  0 success; 1 a file that cannot be read, a refused or failed save or\n"
+           "  operation; 2 usage error or unknown key.\n";
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -58,7 +101,10 @@ int main(int argc, char** argv)
             programDirOverride = args[i].substr(std::strlen("--program-dir="));
             ++i;
         } else if (args[i] == "--help" || args[i] == "-h") {
-            printUsage(std::cout);
+            printHelp(std::cout);
+            return morva::cli::kExitOk;
+        } else if (args[i] == "--version") {
+            std::cout << "morvactl " << morva::version::kText << "\n";
             return morva::cli::kExitOk;
         } else {
             break;

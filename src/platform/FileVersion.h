@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/Version.h"
+
 #include <cstdint>
 #include <string>
 
@@ -17,10 +19,10 @@ struct FileVersion
     friend bool operator==(const FileVersion&, const FileVersion&) = default;
 };
 
-// The gateway version this console belongs to, and the console's own
-// product-and-version text.
-constexpr FileVersion kConsoleVersion{3, 53, 0, 0};
-constexpr const char* kConsoleVersionText = "Morva v3.53";
+// The gateway version this console belongs to (the project's version), and
+// the console's own product-and-version text ("Morva v3.53").
+constexpr FileVersion kConsoleVersion{version::kMajor, version::kMinor, version::kPatch, 0};
+constexpr const char* kConsoleVersionText = version::kProductText;
 
 // True when `version` is exactly the console's (all four fields).
 bool matchesConsoleVersion(const FileVersion& version);

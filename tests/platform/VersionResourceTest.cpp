@@ -194,3 +194,8 @@ TEST(VersionText, GatewayWritesTheThirdFieldAsALetter)
         EXPECT_EQ(matchesConsoleVersion(row.version), row.matches) << row.text;
     }
 }
+
+TEST(VersionText, ConsoleTextIsItsOwnVersionWrittenTheGatewaysWay)
+{
+    EXPECT_EQ(std::string(kConsoleVersionText), "Morva v" + versionText(kConsoleVersion));
+}
