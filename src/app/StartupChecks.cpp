@@ -120,9 +120,9 @@ void StartupChecks::checkVersion()
         env.services().versionResource.fileVersion(env.programDir() + "gwcored.exe");
     if (!version || platform::matchesConsoleVersion(*version))
         return;
-    std::string message(text("app.versionMismatch", env.languageIndex()));
-    message = replacePlaceholder(message, "<VERA>", platform::kConsoleVersionText);
-    message = replacePlaceholder(message, "<VERB>", platform::versionText(*version));
+    const std::string message =
+        formatText(text("app.versionMismatch", env.languageIndex()),
+                   {platform::kConsoleVersionText, platform::versionText(*version)});
     MessageBox::show(m_app.mainWindow(), MessageKind::Failure, QString::fromStdString(message));
 }
 

@@ -21,4 +21,14 @@ int actionValueAt(int position)
     return kValueAtPosition[position];
 }
 
+std::string actionTextId(int storedValue)
+{
+    return "confui.action." + std::to_string(storedValue);
+}
+
+std::string outboundActionTextId(int position)
+{
+    return "confui.outAction." + std::to_string(position);
+}
+
 } // namespace morva::confui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace morva::confui {
 
 // Inbound action combos list the nine actions in the order
@@ -16,5 +18,10 @@ int actionValueAt(int position);
 // Outbound action combos store their position: 0 discard, 1 encapsulate and
 // forward to postmaster, 2 non-delivery report to the sender.
 constexpr int kOutboundActionCount = 3;
+
+// The text ids of the combos' entries: "confui.action.<stored value>" and
+// "confui.outAction.<position>".
+std::string actionTextId(int storedValue);
+std::string outboundActionTextId(int position);
 
 } // namespace morva::confui

@@ -1,5 +1,6 @@
 #include "confui/Catalogue.h"
 
+#include "confui/ActionCodes.h"
 #include "resources/Texts.h"
 
 #include <algorithm>
@@ -307,6 +308,43 @@ std::vector<std::string> exclusionKeys(const std::string& stem, ExclShape shape)
     if (shape == ExclShape::All)
         keys.push_back(stem + "ToAddress");
     return keys;
+}
+
+std::vector<std::string> Catalogue::textIds() const
+{
+    std::vector<std::string> ids;
+    std::set<std::string, std::less<>> seen;
+    auto add = [&](const std::string& id) {
+        if (!id.empty() && seen.insert(id).second)
+            ids.push_back(id);
+    };
+    for (const PageDef& page : m_pages) {
+        add(page.caption);
+        for (const Control& control : page.controls) {
+            add(control.label);
+            for (const ComboItem& item : control.items)
+                add(item.textId);
+            if (control.kind == ControlKind::ActionCombo)
+                for (int position = 0; position < kActionCount; ++position)
+                    add(actionTextId(actionValueAt(position)));
+            if (control.kind == ControlKind::OutboundActionCombo)
+                for (int position = 0; position < kOutboundActionCount; ++position)
+                    add(outboundActionTextId(position));
+        }
+    }
+    for (const SheetDef& sheet : m_sheets) {
+        add(sheet.caption);
+        for (const SheetPage& entry : sheet.pages)
+            add(entry.caption);
+    }
+    for (const EntryDialogDef& dialog : m_dialogs) {
+        add(dialog.caption);
+        for (const EntryField& field : dialog.fields)
+            add(field.label);
+        for (const std::string& label : dialog.checkboxLabels)
+            add(label);
+    }
+    return ids;
 }
 
 std::vector<std::string> Catalogue::problems() const

@@ -419,6 +419,11 @@ public:
     // checkbox of the page, a key bound twice on one page, missing texts.
     std::vector<std::string> problems() const;
 
+    // Every text id the pages, sheets and entry dialogs show, many of them
+    // built at run time ("confui.page." + page name, the action combos'
+    // entries, ...), each once.
+    std::vector<std::string> textIds() const;
+
 private:
     std::vector<PageDef> m_pages;
     std::vector<SheetDef> m_sheets;

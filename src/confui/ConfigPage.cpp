@@ -292,15 +292,14 @@ void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row,
         if (control.kind == ControlKind::ActionCombo) {
             for (int position = 0; position < kActionCount; ++position) {
                 const int value = actionValueAt(position);
-                combo->addItem(uiText("confui.action." + std::to_string(value), lang), value);
+                combo->addItem(uiText(actionTextId(value), lang), value);
             }
         } else if (control.kind == ControlKind::OutboundActionCombo && !control.items.empty()) {
             for (const ComboItem& item : control.items)
                 combo->addItem(uiText(item.textId, lang), item.value);
         } else if (control.kind == ControlKind::OutboundActionCombo) {
             for (int position = 0; position < kOutboundActionCount; ++position)
-                combo->addItem(uiText("confui.outAction." + std::to_string(position), lang),
-                               position);
+                combo->addItem(uiText(outboundActionTextId(position), lang), position);
         } else if (stringCombo(control)) {
             for (const ComboItem& item : control.items)
                 combo->addItem(uiText(item.textId, lang), toQ(item.stringValue));
@@ -597,9 +596,8 @@ bool ConfigPage::readBack()
             if (control.check == FieldCheck::Directory && !path.isEmpty() &&
                 path != binding.loadedText && store().getBool("AdminCheckDir") &&
                 !m_host.environment->directoryExists(toConfigBytes(path))) {
-                const QString question = uiText("confui.directory", lang) + path +
-                                         uiText("confui.notFound", lang) + QLatin1Char('\n') +
-                                         uiText("confui.continue", lang);
+                const QString question = uiText("confui.directoryNotFound", lang).arg(path) +
+                                         QLatin1Char('\n') + uiText("confui.continue", lang);
                 if (!askYesNo(this, question)) {
                     binding.edit->setFocus();
                     return false;

@@ -227,6 +227,27 @@ std::string promptTextId(int commandId)
     return std::string(kPromptPrefix) + std::to_string(commandId);
 }
 
+std::string formatText(std::string_view text, std::initializer_list<std::string_view> arguments)
+{
+    std::string result;
+    result.reserve(text.size());
+    std::size_t from = 0;
+    for (std::size_t at = text.find('%'); at != std::string_view::npos; at = text.find('%', at)) {
+        std::size_t end = at + 1;
+        std::size_t number = 0;
+        while (end < text.size() && end - at <= 2 && text[end] >= '0' && text[end] <= '9')
+            number = number * 10 + static_cast<std::size_t>(text[end++] - '0');
+        if (number >= 1 && number <= arguments.size()) {
+            result.append(text.substr(from, at - from));
+            result.append(arguments.begin()[number - 1]);
+            from = end;
+        }
+        at = std::max(end, at + 1);
+    }
+    result.append(text.substr(from));
+    return result;
+}
+
 std::string replacePlaceholder(std::string_view text, std::string_view placeholder,
                                std::string_view value)
 {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -118,7 +119,13 @@ std::string_view commandToolTip(int commandId, int languageIndex, const StringLo
 // "app.prompt.<id>". Prompts live in the language files like every text.
 std::string promptTextId(int commandId);
 
-// Replaces every occurrence of `placeholder` (e.g. "<VERB>") in `text`.
+// A text with its placeholders filled in: %1 is arguments[0], %2
+// arguments[1], ... (the only placeholder style of the texts, Qt's). One pass,
+// so an argument that itself holds "%2" stays as it is; a placeholder without
+// an argument stays too.
+std::string formatText(std::string_view text, std::initializer_list<std::string_view> arguments);
+
+// Replaces every occurrence of `placeholder` in `text`.
 std::string replacePlaceholder(std::string_view text, std::string_view placeholder,
                                std::string_view value);
 

@@ -100,12 +100,7 @@ std::string failureReason(const ServiceResult& result, int languageIndex)
 
 std::string serviceMessage(const char* textId, const std::string& serviceName, int languageIndex)
 {
-    static const std::string placeholder = "<SERVICE>";
-    std::string result(text(textId, languageIndex));
-    for (std::size_t at = result.find(placeholder); at != std::string::npos;
-         at = result.find(placeholder, at + serviceName.size()))
-        result.replace(at, placeholder.size(), serviceName);
-    return result;
+    return formatText(text(textId, languageIndex), {serviceName});
 }
 
 ServiceController::ServiceController(ServiceManager& manager, Clock& clock,

@@ -26,7 +26,7 @@ enum class StopOutcome
 
 // The operations of the service dialog on one service: each asks the
 // service manager, waits through the clock and reports through the feedback
-// in the given language, with "<SERVICE>" in every message replaced by the
+// in the given language, with the placeholder %1 of every message replaced by the
 // service name. The caller refreshes its display afterwards.
 class ServiceController
 {
@@ -69,7 +69,7 @@ private:
 // system's error text and code where the system gave one.
 std::string failureReason(const platform::ServiceResult& result, int languageIndex);
 
-// The text `textId` in `languageIndex` with every "<SERVICE>" replaced by
+// The text `textId` in `languageIndex` with its placeholder %1 replaced by
 // `serviceName`.
 std::string serviceMessage(const char* textId, const std::string& serviceName, int languageIndex);
 

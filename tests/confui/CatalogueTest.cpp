@@ -1,8 +1,12 @@
 #include "confui/Catalogue.h"
 
 #include "confui/ActionCodes.h"
+#include "resources/Texts.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <set>
+#include <string_view>
 
 using namespace morva::confui;
 
@@ -68,4 +72,24 @@ TEST(Catalogue, ExclusionKeysFollowTheShape)
     EXPECT_EQ(exclusionKeys("SLSExcl", ExclShape::All),
               (std::vector<std::string>{"SLSExclIP", "SLSExclHost", "SLSExclFromAddress",
                                         "SLSExclToAddress"}));
+}
+
+TEST(Catalogue, EveryTextItShowsExistsInEveryLanguage)
+{
+    // Most of these ids are built at run time, so only the catalogue itself
+    // can list them.
+    std::vector<std::set<std::string_view>> languages(morva::kLanguageCount);
+    for (int language = 0; language < morva::kLanguageCount; ++language)
+        for (const morva::TextEntry& entry : morva::languageTexts(language))
+            languages[static_cast<std::size_t>(language)].insert(entry.id);
+    const std::vector<std::string> ids = catalogue().textIds();
+    EXPECT_GT(ids.size(), 600u);
+    for (const std::string& id : ids)
+        for (int language = 0; language < morva::kLanguageCount; ++language)
+            EXPECT_TRUE(languages[static_cast<std::size_t>(language)].count(id))
+                << id << " is missing in language " << language;
+    for (const char* built :
+         {"confui.page.IniEnv", "confui.IniMSO.MSOPP.switch", "confui.method.GreyList",
+          "confui.action.8", "confui.outAction.2", "confui.dnswl.trust0"})
+        EXPECT_NE(std::find(ids.begin(), ids.end(), built), ids.end()) << built;
 }

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 using namespace morva;
 using namespace morva::menu;
@@ -154,4 +156,27 @@ TEST(Menu, LabelsAndResourceNames)
     EXPECT_EQ(language, German);
     EXPECT_FALSE(isMenuResource("DEU_Wait", &language));
     EXPECT_FALSE(isMenuResource("MENU", &language));
+}
+
+TEST(Menu, TextsOfCommandsExistInEveryLanguage)
+{
+    // Labels and prompts are looked up by ids built from command numbers.
+    std::vector<std::string> ids;
+    for (int id : menuCommands()) {
+        ids.push_back(labelTextId(id));
+        if (id != command::SignalRestart) // shows no prompt
+            ids.push_back(promptTextId(id));
+    }
+    for (int button : toolbarButtons())
+        if (button != 0)
+            ids.push_back(promptTextId(button));
+    for (int pane : {command::ReadyPrompt, command::PaneLocked, command::RecreateLogView})
+        ids.push_back(promptTextId(pane));
+    for (int language = English; language < kLanguageCount; ++language) {
+        std::set<std::string_view> own;
+        for (const TextEntry& entry : languageTexts(language))
+            own.insert(entry.id);
+        for (const std::string& id : ids)
+            EXPECT_TRUE(own.count(id)) << id << " is missing in language " << language;
+    }
 }
