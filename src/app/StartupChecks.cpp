@@ -107,9 +107,8 @@ void StartupChecks::reportUnreadableConfiguration()
         break;
     }
     const int language = env.languageIndex();
-    std::string message(text("app.iniUnreadable", language));
-    message = replacePlaceholder(message, "<FILE>", store.fileName());
-    message = replacePlaceholder(message, "<REASON>", text(reason, language));
+    const std::string message = formatText(text("app.iniUnreadable", language),
+                                           {store.fileName(), text(reason, language)});
     MessageBox::show(m_app.mainWindow(), MessageKind::Failure, QString::fromStdString(message));
 }
 

@@ -163,7 +163,7 @@ const TextEntry kTexts[] = {
     {"app.printFailed", "Druckfehler: Das Protokoll konnte nicht gedruckt werden."},
     {"app.log.following", "Folgt"},
     {"app.log.paused", "Angehalten, <N> neue Zeilen"},
-    {"app.iniUnreadable", "<FILE> kann nicht gelesen werden: <REASON>.\nDie Konsole zeigt die Standardeinstellungen und speichert keine Änderungen, bis die Datei gelesen werden kann. Beheben Sie das Problem und starten Sie die Konsole neu."},
+    {"app.iniUnreadable", "%1 kann nicht gelesen werden: %2.\nDie Konsole zeigt die Standardeinstellungen und speichert keine Änderungen, bis die Datei gelesen werden kann. Beheben Sie das Problem und starten Sie die Konsole neu."},
     {"app.fileError.accessDenied", "Zugriff verweigert"},
     {"app.fileError.inUse", "die Datei wird von einem anderen Programm verwendet"},
     {"app.fileError.isDirectory", "es ist ein Ordner"},

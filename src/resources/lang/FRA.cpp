@@ -163,7 +163,7 @@ const TextEntry kTexts[] = {
     {"app.printFailed", "Erreur d'impression : le journal n'a pas pu être imprimé."},
     {"app.log.following", "Suivi"},
     {"app.log.paused", "En pause, <N> nouvelles lignes"},
-    {"app.iniUnreadable", "Impossible de lire <FILE> : <REASON>.\nLa console affiche les paramètres par défaut et n'enregistre aucune modification tant que le fichier ne peut pas être lu. Corrigez le problème et redémarrez la console."},
+    {"app.iniUnreadable", "Impossible de lire %1 : %2.\nLa console affiche les paramètres par défaut et n'enregistre aucune modification tant que le fichier ne peut pas être lu. Corrigez le problème et redémarrez la console."},
     {"app.fileError.accessDenied", "accès refusé"},
     {"app.fileError.inUse", "le fichier est utilisé par un autre programme"},
     {"app.fileError.isDirectory", "c'est un dossier"},
