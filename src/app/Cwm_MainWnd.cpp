@@ -54,7 +54,7 @@ void Cwm_MainWnd::showFollowState(bool following, int unseenRows)
     QString text = qtText("app.log.following", languageIndex());
     if (!following)
         text = qtText("app.log.paused", languageIndex())
-                   .replace(QStringLiteral("<N>"), QString::number(unseenRows));
+                   .arg(unseenRows);
     m_followPane->setText(text);
 }
 

@@ -66,7 +66,8 @@ RefreshOutcome Statistics::refresh(const RefreshWait& wait)
         return RefreshOutcome::SignalFailed;
     }
     // A pipe or device in the file's place will not turn into the gateway's file.
-    if (before.exists && !before.isDirectory && refusedAsSpecial(path))
+    // (A pipe or device stats as empty; the gateway's last dump is not.)
+    if (before.exists && !before.isDirectory && before.size == 0 && refusedAsSpecial(path))
         return RefreshOutcome::NotPlainFile;
 
     RefreshOutcome outcome = RefreshOutcome::NoStatistics;
@@ -88,16 +89,16 @@ RefreshOutcome Statistics::refresh(const RefreshWait& wait)
             if (!settled)
                 continue;
             bool opened = false;
-            if (refusedAsSpecial(path)) {
-                outcome = RefreshOutcome::NotPlainFile;
-                break;
-            }
             if (readLines(path, now, &opened)) {
                 outcome = RefreshOutcome::Updated;
                 break;
             }
             if (opened) {
                 outcome = RefreshOutcome::Empty;
+                break;
+            }
+            if (refusedAsSpecial(path)) {
+                outcome = RefreshOutcome::NotPlainFile;
                 break;
             }
             // Held unshared by the gateway: look again.

@@ -162,7 +162,7 @@ const TextEntry kTexts[] = {
     {"app.find.noData", "In dieser Spalte wurden keine gültigen Daten gefunden!"},
     {"app.printFailed", "Druckfehler: Das Protokoll konnte nicht gedruckt werden."},
     {"app.log.following", "Folgt"},
-    {"app.log.paused", "Angehalten, <N> neue Zeilen"},
+    {"app.log.paused", "Angehalten, %1 neue Zeilen"},
     {"app.iniUnreadable", "%1 kann nicht gelesen werden: %2.\nDie Konsole zeigt die Standardeinstellungen und speichert keine Änderungen, bis die Datei gelesen werden kann. Beheben Sie das Problem und starten Sie die Konsole neu."},
     {"app.fileError.accessDenied", "Zugriff verweigert"},
     {"app.fileError.inUse", "die Datei wird von einem anderen Programm verwendet"},

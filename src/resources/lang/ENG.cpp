@@ -162,7 +162,7 @@ const TextEntry kTexts[] = {
     {"app.find.noData", "Unable to find valid data in this column!"},
     {"app.printFailed", "Print Error: the log could not be printed."},
     {"app.log.following", "Following"},
-    {"app.log.paused", "Paused, <N> new lines"},
+    {"app.log.paused", "Paused, %1 new lines"},
     {"app.iniUnreadable", "Unable to read %1: %2.\nThe console shows the default settings and saves no changes until the file can be read. Correct the problem and start the console again."},
     {"app.fileError.accessDenied", "access denied"},
     {"app.fileError.inUse", "the file is in use by another program"},

@@ -162,7 +162,7 @@ const TextEntry kTexts[] = {
     {"app.find.noData", "Impossible de trouver des données valides dans cette colonne !"},
     {"app.printFailed", "Erreur d'impression : le journal n'a pas pu être imprimé."},
     {"app.log.following", "Suivi"},
-    {"app.log.paused", "En pause, <N> nouvelles lignes"},
+    {"app.log.paused", "En pause, %1 nouvelles lignes"},
     {"app.iniUnreadable", "Impossible de lire %1 : %2.\nLa console affiche les paramètres par défaut et n'enregistre aucune modification tant que le fichier ne peut pas être lu. Corrigez le problème et redémarrez la console."},
     {"app.fileError.accessDenied", "accès refusé"},
     {"app.fileError.inUse", "le fichier est utilisé par un autre programme"},

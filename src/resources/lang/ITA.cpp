@@ -162,7 +162,7 @@ const TextEntry kTexts[] = {
     {"app.find.noData", "Impossibile trovare dati validi in questa colonna!"},
     {"app.printFailed", "Errore di stampa: impossibile stampare il log."},
     {"app.log.following", "In ascolto"},
-    {"app.log.paused", "In pausa, <N> nuove righe"},
+    {"app.log.paused", "In pausa, %1 nuove righe"},
     {"app.iniUnreadable", "Impossibile leggere %1: %2.\nLa console mostra le impostazioni predefinite e non salva modifiche finché il file non può essere letto. Correggere il problema e riavviare la console."},
     {"app.fileError.accessDenied", "accesso negato"},
     {"app.fileError.inUse", "il file è in uso da un altro programma"},

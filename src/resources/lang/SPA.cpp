@@ -162,7 +162,7 @@ const TextEntry kTexts[] = {
     {"app.find.noData", "¡No se encuentran datos válidos en esta columna!"},
     {"app.printFailed", "Error de impresión: no se pudo imprimir el registro."},
     {"app.log.following", "Siguiendo"},
-    {"app.log.paused", "En pausa, <N> líneas nuevas"},
+    {"app.log.paused", "En pausa, %1 líneas nuevas"},
     {"app.iniUnreadable", "No se puede leer %1: %2.\nLa consola muestra la configuración predeterminada y no guarda cambios hasta que el archivo se pueda leer. Corrija el problema y vuelva a iniciar la consola."},
     {"app.fileError.accessDenied", "acceso denegado"},
     {"app.fileError.inUse", "otro programa está usando el archivo"},
