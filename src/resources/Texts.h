@@ -31,8 +31,8 @@ struct TextEntry
     const char* text; // UTF-8
 };
 
-// The text catalogue of one language: one source file per language
-// (src/resources/lang/*.cpp), compiled into the binary.
+// The text catalogue of one language, compiled into the binary: the build
+// generates it from the language's translation file (src/resources/lang/*.ts).
 std::span<const TextEntry> languageTexts(int languageIndex);
 
 // The text `id` in the given language; the English text when the language
