@@ -53,8 +53,7 @@ void Cwm_MainWnd::showFollowState(bool following, int unseenRows)
 {
     QString text = qtText("app.log.following", languageIndex());
     if (!following)
-        text = qtText("app.log.paused", languageIndex())
-                   .arg(unseenRows);
+        text = qtText("app.log.paused", languageIndex()).arg(unseenRows);
     m_followPane->setText(text);
 }
 

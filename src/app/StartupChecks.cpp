@@ -107,8 +107,8 @@ void StartupChecks::reportUnreadableConfiguration()
         break;
     }
     const int language = env.languageIndex();
-    const std::string message = formatText(text("app.iniUnreadable", language),
-                                           {store.fileName(), text(reason, language)});
+    const std::string message =
+        formatText(text("app.iniUnreadable", language), {store.fileName(), text(reason, language)});
     MessageBox::show(m_app.mainWindow(), MessageKind::Failure, QString::fromStdString(message));
 }
 

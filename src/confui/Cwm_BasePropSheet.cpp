@@ -1,9 +1,9 @@
 #include "confui/Cwm_BasePropSheet.h"
 
+#include "config/ConfigStore.h"
 #include "confui/Messages.h"
 #include "confui/QtTexts.h"
 #include "confui/SaveFailureText.h"
-#include "config/ConfigStore.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -190,9 +190,9 @@ void Cwm_BasePropSheet::reportSaveFailure()
     // Every page saves the file; when it changed on disk each of them fails
     // for the same reason, and the user hears it once.
     if (m_saveFailed)
-        showMessage(this, MessageKind::Failure,
-                    QString::fromStdString(
-                        saveFailureText(*m_environment.store, m_environment.language)));
+        showMessage(
+            this, MessageKind::Failure,
+            QString::fromStdString(saveFailureText(*m_environment.store, m_environment.language)));
     else if (m_environment.store &&
              m_environment.store->lastSaveStatus() == config::SaveStatus::SavedNotDurable)
         showMessage(this, MessageKind::Notice,

@@ -19,8 +19,8 @@ CODES = ["ENG", "DEU", "FRA", "ITA", "SPA"]
 
 def load(path, name):
     loader = importlib.machinery.SourceFileLoader(name, path)
-    spec = importlib.util.spec_from_loader(name, loader)
-    module = importlib.util.module_from_spec(spec)
+    module_spec = importlib.util.spec_from_loader(name, loader)
+    module = importlib.util.module_from_spec(module_spec)
     loader.exec_module(module)
     return module
 

@@ -1,5 +1,9 @@
 #include "confui/policy/PolicyEntryDialog.h"
 
+#include "confui/Messages.h"
+#include "confui/QtTexts.h"
+#include "confui/policy/CertificateSource.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -9,10 +13,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
-
-#include "confui/Messages.h"
-#include "confui/QtTexts.h"
-#include "confui/policy/CertificateSource.h"
 
 namespace morva::confui {
 
@@ -54,8 +54,7 @@ PolicyEntryDialog::PolicyEntryDialog(const PolicyList& list, const CertificateSo
             combo->setCurrentIndex(-1);
             form->addRow(label, combo);
             if (m_certificates) {
-                auto* where = new QLabel(
-                    fromConfigBytes(m_certificates->directory(field.certDir)));
+                auto* where = new QLabel(fromConfigBytes(m_certificates->directory(field.certDir)));
                 where->setTextFormat(Qt::PlainText);
                 where->setEnabled(false);
                 form->addRow(QString(), where);

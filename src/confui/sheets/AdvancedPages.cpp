@@ -38,17 +38,34 @@ PageDef markPage(const char* name, std::vector<Control> controls)
 
 std::vector<Control> perMethodMarks()
 {
-    const std::pair<const char*, const char*> marks[] = {
-        {"SLS", "InboundSLSMarkSubj"}, {"CTY", nullptr},     {"Att", nullptr},
-        {"Expl", nullptr},             {"Subj", nullptr},    {"Text", nullptr},
-        {"HTML", nullptr},             {"Hdr", nullptr},     {"IPH", nullptr},
-        {"ToAdr", nullptr},            {"NoTo", nullptr},    {"FCrDNS", nullptr},
-        {"Abs", nullptr},              {"NoFrom", nullptr},  {"FromUs", nullptr},
-        {"Bayes", "InboundBayesMarkSubj"}, {"Heur", nullptr}, {"Phi", nullptr},
-        {"SPF", nullptr},              {"SURBL", nullptr},   {"EMP", nullptr},
-        {"DSN", nullptr},              {"BCKS", nullptr},    {"CCS", nullptr},
-        {"CharSet", nullptr},          {"ABIP", nullptr},    {"SEBA", nullptr},
-        {"UDM", nullptr}};
+    const std::pair<const char*, const char*> marks[] = {{"SLS", "InboundSLSMarkSubj"},
+                                                         {"CTY", nullptr},
+                                                         {"Att", nullptr},
+                                                         {"Expl", nullptr},
+                                                         {"Subj", nullptr},
+                                                         {"Text", nullptr},
+                                                         {"HTML", nullptr},
+                                                         {"Hdr", nullptr},
+                                                         {"IPH", nullptr},
+                                                         {"ToAdr", nullptr},
+                                                         {"NoTo", nullptr},
+                                                         {"FCrDNS", nullptr},
+                                                         {"Abs", nullptr},
+                                                         {"NoFrom", nullptr},
+                                                         {"FromUs", nullptr},
+                                                         {"Bayes", "InboundBayesMarkSubj"},
+                                                         {"Heur", nullptr},
+                                                         {"Phi", nullptr},
+                                                         {"SPF", nullptr},
+                                                         {"SURBL", nullptr},
+                                                         {"EMP", nullptr},
+                                                         {"DSN", nullptr},
+                                                         {"BCKS", nullptr},
+                                                         {"CCS", nullptr},
+                                                         {"CharSet", nullptr},
+                                                         {"ABIP", nullptr},
+                                                         {"SEBA", nullptr},
+                                                         {"UDM", nullptr}};
     std::vector<Control> controls = {label("confui.ConfMS.Note")};
     for (const auto& [code, key] : marks)
         controls.push_back(markText(code, key));
@@ -59,7 +76,7 @@ std::vector<Control> esmtpSwitches(const char* direction, bool inbound)
 {
     std::vector<Control> controls = {
         group(inbound ? "confui.ConfESMTP.In" : "confui.ConfESMTP.Out", 3)};
-    const char* extensions[] = {"",        "DSN",  "PRIORITY", "NTLM",    "PIPELINING",
+    const char* extensions[] = {"",         "DSN",  "PRIORITY", "NTLM",    "PIPELINING",
                                 "CHUNKING", "SIZE", "XBDATA",   "8BITMIME"};
     for (const char* extension : extensions) {
         if (!inbound && std::string_view(extension) == "8BITMIME")
@@ -75,34 +92,33 @@ std::vector<Control> esmtpSwitches(const char* direction, bool inbound)
 
 void addAdvancedPages(Catalogue& catalogue)
 {
-    catalogue.addPage(markPage(
-        "ConfMS1", {
-                       text("InboundMarkGeneral", "confui.ConfMS.General"),
-                       check("InboundMarkSubjRight", "confui.ConfMS.Right"),
-                       text("InboundRemoveHTMLMarkSubj", "confui.ConfMS.RemoveHTML"),
-                       text("InboundDecodeHTMLMarkSubj", "confui.ConfMS.DecodeHTML"),
-                       text("InboundRemoveTNEFMarkSubj", "confui.ConfMS.RemoveTNEF"),
-                       text("InboundRemoveSMIMEMarkSubj", "confui.ConfMS.RemoveSMIME"),
-                   }));
+    catalogue.addPage(
+        markPage("ConfMS1", {
+                                text("InboundMarkGeneral", "confui.ConfMS.General"),
+                                check("InboundMarkSubjRight", "confui.ConfMS.Right"),
+                                text("InboundRemoveHTMLMarkSubj", "confui.ConfMS.RemoveHTML"),
+                                text("InboundDecodeHTMLMarkSubj", "confui.ConfMS.DecodeHTML"),
+                                text("InboundRemoveTNEFMarkSubj", "confui.ConfMS.RemoveTNEF"),
+                                text("InboundRemoveSMIMEMarkSubj", "confui.ConfMS.RemoveSMIME"),
+                            }));
     catalogue.addPage(markPage("ConfMS2", perMethodMarks()));
     catalogue.addPage(markPage("ConfMS3", {label("confui.ConfMS.Note"), markText("MSVBA"),
                                            markText("MSOPP"), markText("MSOEM")}));
-    catalogue.addPage(markPage("ConfMS4", {label("confui.ConfMS.Note"), markText("CASCR"),
-                                           markText("CAICR"), markText("CAOLE"),
-                                           markText("CAXCR")}));
+    catalogue.addPage(
+        markPage("ConfMS4", {label("confui.ConfMS.Note"), markText("CASCR"), markText("CAICR"),
+                             markText("CAOLE"), markText("CAXCR")}));
     catalogue.addPage(
         markPage("ConfMS5", {label("confui.ConfMS.Note"), markText("SMIME"), markText("DKIM")}));
-    catalogue.addPage(
-        {"ConfIP",
-         "confui.page.ConfIP",
-         "IPAddress",
-         {
-             text("SMTPIPAddress", "confui.ConfIP.Address", FieldCheck::IpAddress),
-             text("SMTPMainMachineName", "confui.ConfIP.MachineName"),
-             list("SMTPNATWanIPAddress", "confui.ConfIP.NAT", "EditIP"),
-             number("SMTPInboundPort", "confui.ConfIP.InPort", 1, 65535),
-             number("SMTPOutboundPort", "confui.ConfIP.OutPort", 1, 65535),
-         }});
+    catalogue.addPage({"ConfIP",
+                       "confui.page.ConfIP",
+                       "IPAddress",
+                       {
+                           text("SMTPIPAddress", "confui.ConfIP.Address", FieldCheck::IpAddress),
+                           text("SMTPMainMachineName", "confui.ConfIP.MachineName"),
+                           list("SMTPNATWanIPAddress", "confui.ConfIP.NAT", "EditIP"),
+                           number("SMTPInboundPort", "confui.ConfIP.InPort", 1, 65535),
+                           number("SMTPOutboundPort", "confui.ConfIP.OutPort", 1, 65535),
+                       }});
     catalogue.addPage({"ConfDSN",
                        "confui.page.ConfDSN",
                        "",
@@ -121,8 +137,8 @@ void addAdvancedPages(Catalogue& catalogue)
                        {
                            boolCombo("DNSUseGetHostByName", "confui.ConfDNS.Resolve",
                                      "confui.ConfDNS.System", "confui.ConfDNS.Own"),
-                           boolCombo("DNSUseUDP", "confui.ConfDNS.Transport",
-                                     "confui.ConfDNS.UDP", "confui.ConfDNS.TCP"),
+                           boolCombo("DNSUseUDP", "confui.ConfDNS.Transport", "confui.ConfDNS.UDP",
+                                     "confui.ConfDNS.TCP"),
                        }});
     catalogue.addPage(
         {"ConfThr",
@@ -204,11 +220,11 @@ void addAdvancedPages(Catalogue& catalogue)
                            {"confui.ConfAdv.Auto", "confui.lang.ENG", "confui.lang.DEU",
                             "confui.lang.FRA", "confui.lang.ITA", "confui.lang.SPA"}),
          }});
-    catalogue.addSheet({kAdvancedSheetType,
-                        "confui.sheetConf",
-                        {"ConfMS1", "ConfMS2", "ConfMS3", "ConfMS4", "ConfMS5", "ConfIP",
-                         "ConfDSN", "ConfDNS", "ConfThr", "ConfAdm", "ConfESMTP", "ConfSMTP",
-                         "ConfAWL", "ConfAdv"}});
+    catalogue.addSheet(
+        {kAdvancedSheetType,
+         "confui.sheetConf",
+         {"ConfMS1", "ConfMS2", "ConfMS3", "ConfMS4", "ConfMS5", "ConfIP", "ConfDSN", "ConfDNS",
+          "ConfThr", "ConfAdm", "ConfESMTP", "ConfSMTP", "ConfAWL", "ConfAdv"}});
 }
 
 } // namespace morva::confui::sheets

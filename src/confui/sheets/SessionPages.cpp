@@ -40,22 +40,20 @@ void addSessionPages(Catalogue& catalogue)
                                .enabledWhen("ExchInboundEMailAddressTyp", {2, 3}),
                        },
                        "recipientType"});
-    catalogue.addPage({"IniVrfy",
-                       "confui.page.IniVrfy",
-                       "verify",
-                       {
-                           check("InboundSMTPValidateDomain", "confui.IniVrfy.Domain"),
-                           exclude("InboundSMTPValidateDomainExcl", ExclShape::FromHostIp)
-                               .inSameRow(),
-                           check("InboundSMTPValidatePTR", "confui.IniVrfy.PTR"),
-                           exclude("InboundSMTPValidatePTRExcl", ExclShape::FromHostIp)
-                               .inSameRow(),
-                           check("InboundSMTPValidateFQDN", "confui.IniVrfy.FQDN"),
-                           exclude("InboundSMTPValidateFQDNExcl", ExclShape::FromHostIp)
-                               .inSameRow(),
-                           check("InboundBlockCABA", "confui.IniVrfy.CABA"),
-                           exclude("InboundExclBlockCABA", ExclShape::FromHostIp).inSameRow(),
-                       }});
+    catalogue.addPage(
+        {"IniVrfy",
+         "confui.page.IniVrfy",
+         "verify",
+         {
+             check("InboundSMTPValidateDomain", "confui.IniVrfy.Domain"),
+             exclude("InboundSMTPValidateDomainExcl", ExclShape::FromHostIp).inSameRow(),
+             check("InboundSMTPValidatePTR", "confui.IniVrfy.PTR"),
+             exclude("InboundSMTPValidatePTRExcl", ExclShape::FromHostIp).inSameRow(),
+             check("InboundSMTPValidateFQDN", "confui.IniVrfy.FQDN"),
+             exclude("InboundSMTPValidateFQDNExcl", ExclShape::FromHostIp).inSameRow(),
+             check("InboundBlockCABA", "confui.IniVrfy.CABA"),
+             exclude("InboundExclBlockCABA", ExclShape::FromHostIp).inSameRow(),
+         }});
     catalogue.addPage({"IniSes",
                        "confui.page.IniSes",
                        "session",
