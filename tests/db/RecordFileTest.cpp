@@ -400,7 +400,9 @@ TEST_F(RecordFileTest, AppendThatFillsTheDiskLeavesNoPartRecordBehind)
         alia.setForwardAddress("new@a.com");
         m_fs.injectFault(1, Fault::FailFromThen, platform::FileError::NoSpace, Op::WriteAt);
         EXPECT_FALSE(alia.goTo(1));
+#ifndef _WIN32 // Windows refuses to let the test look while the file is held unshared
         EXPECT_EQ(readFile("DataAlia.DAT").size(), original.size()) << tail;
+#endif
         EXPECT_FALSE(alia.close());
         m_fs.clearFault();
         EXPECT_EQ(readFile("DataAlia.DAT").substr(0, 768), original.substr(0, 768)) << tail;
