@@ -64,11 +64,12 @@ inline bool isNotPlainFile(FileError error)
     return error == FileError::IsLink || error == FileError::NotRegular;
 }
 
-struct FileStat {
+struct FileStat
+{
     bool exists = false;
     bool isDirectory = false;
     std::uint64_t size = 0;
-    std::int64_t lastWriteNs = 0;  // last-write time as the file system reports it
+    std::int64_t lastWriteNs = 0; // last-write time as the file system reports it
 };
 
 // One open file. Not thread-safe; owned by whoever opened it. Destroying an
@@ -151,4 +152,4 @@ public:
     virtual char separator() const = 0;
 };
 
-}  // namespace morva::platform
+} // namespace morva::platform

@@ -332,8 +332,7 @@ std::unique_ptr<PosixFile> openWithRule(const std::string& path, const ModeRule&
 {
     // Without O_NONBLOCK, opening a pipe would wait for a writer; the file
     // is refused below anyway unless it is regular.
-    int flags = (rule.write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK |
-                extraFlags;
+    int flags = (rule.write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | extraFlags;
     if (rule.noFollow)
         flags |= O_NOFOLLOW;
     switch (rule.disposition) {

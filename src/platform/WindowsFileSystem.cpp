@@ -318,8 +318,7 @@ std::unique_ptr<File> openWithRule(const std::wstring& path, const ModeRule& rul
         }
     }
     HANDLE handle =
-        CreateFileW(path.c_str(), rule.access, rule.share, security, disposition,
-                                flags, nullptr);
+        CreateFileW(path.c_str(), rule.access, rule.share, security, disposition, flags, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD failure = GetLastError();
         if (code)

@@ -102,11 +102,13 @@ void Cwm_StatListDlg::refresh()
     m_close->setEnabled(true);
     m_busy = false;
     if (outcome == RefreshOutcome::SignalFailed && m_reportFailure)
-        m_reportFailure(ownerWindow(), toQString(service::signalFailedText(
-                                  m_language, m_statistics.failedPath(), m_statistics.failure())));
+        m_reportFailure(ownerWindow(),
+                        toQString(service::signalFailedText(m_language, m_statistics.failedPath(),
+                                                            m_statistics.failure())));
     if (outcome == RefreshOutcome::NotPlainFile && m_reportFailure)
-        m_reportFailure(ownerWindow(), toQString(replacePlaceholder(text("common.notPlainFile", m_language),
-                                                           "%1", m_statistics.failedPath())));
+        m_reportFailure(ownerWindow(),
+                        toQString(replacePlaceholder(text("common.notPlainFile", m_language), "%1",
+                                                     m_statistics.failedPath())));
     fill();
 }
 

@@ -6,8 +6,8 @@
 
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <iterator>

@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <map>
-
 #include "config/ConfigStore.h"
 #include "config/Schema.h"
 #include "confui/Catalogue.h"
 #include "confui/sheets/VirusScannerPresets.h"
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
+
+#include <gtest/gtest.h>
+#include <map>
 
 using namespace morva::confui;
 
@@ -137,13 +136,16 @@ TEST(SheetHooks, RecipientCheckShowsTheOlderSwitches)
 {
     const PageHooks& hooks = hooksOf("IniRcpt");
     ASSERT_TRUE(hooks.loaded);
-    struct Row {
+    struct Row
+    {
         int stored;
         bool staticList, query, internal;
         int shown;
     };
-    const Row rows[] = {{0, false, false, false, 0}, {0, true, false, false, 1},
-                        {0, false, true, false, 2},  {0, false, true, true, 3},
+    const Row rows[] = {{0, false, false, false, 0},
+                        {0, true, false, false, 1},
+                        {0, false, true, false, 2},
+                        {0, false, true, true, 3},
                         {2, true, false, false, 2}};
     for (const Row& row : rows) {
         FakePage page;

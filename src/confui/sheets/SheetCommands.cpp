@@ -1,10 +1,10 @@
 #include "confui/sheets/SheetCommands.h"
 
 #include "confui/OptionsSheetBuilder.h"
+#include "confui/QtTexts.h"
 #include "confui/policy/CertificateSource.h"
 #include "confui/policy/PolicyEntryDialog.h"
 #include "confui/policy/PolicyList.h"
-#include "confui/QtTexts.h"
 #include "confui/sheets/AdvancedSheet.h"
 #include "confui/sheets/AdvancedSheetBuilder.h"
 #include "confui/sheets/TextFileDialog.h"
@@ -35,9 +35,9 @@ SheetEnvironment withSheetEditors(SheetEnvironment environment, const SheetServi
     const int language = environment.language;
     auto runDialog = environment.runDialog;
     const CertificateSource* certificates = services.certificates;
-    environment.editEntry = [certificates, language, runDialog](
-                                QWidget* parent, const std::string& key, QString& value,
-                                QString& comment) -> std::optional<bool> {
+    environment.editEntry = [certificates, language,
+                             runDialog](QWidget* parent, const std::string& key, QString& value,
+                                        QString& comment) -> std::optional<bool> {
         const PolicyList* list = findPolicyList(key);
         if (!list)
             return std::nullopt;
@@ -55,9 +55,9 @@ SheetEnvironment withSheetEditors(SheetEnvironment environment, const SheetServi
     if (services.fileSystem && services.clock) {
         platform::FileSystem* fs = services.fileSystem;
         platform::Clock* clock = services.clock;
-        environment.editTextFile = [fs, clock, language, runDialog](
-                                       QWidget* parent, const std::string& path,
-                                       const QString& caption) {
+        environment.editTextFile = [fs, clock, language, runDialog](QWidget* parent,
+                                                                    const std::string& path,
+                                                                    const QString& caption) {
             TextFileDialog dialog(*fs, *clock, path, caption, language, parent);
             if (!dialog.load())
                 return false;

@@ -1,15 +1,15 @@
 #include "confui/sheets/TextFileDialog.h"
 
+#include "confui/Messages.h"
+#include "confui/QtTexts.h"
+#include "confui/sheets/DisclaimerFile.h"
+
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include "confui/Messages.h"
-#include "confui/QtTexts.h"
-#include "confui/sheets/DisclaimerFile.h"
 
 namespace morva::confui {
 

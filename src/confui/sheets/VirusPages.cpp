@@ -19,7 +19,8 @@ const std::array<VirusScannerPreset, kVirusScannerPresetCount>& virusScannerPres
         {"confui.IniViD.Preset6", "F-Prot.bat",
          "<FILE> /DUMB /NOBOOT /NOMEM /TYPE /PACKED /ARCHIVE"},
         {"confui.IniViD.Preset7", "Sav32cli.exe", "<FILE> -f -all -eec -nc -archive -loopback"},
-        {"confui.IniViD.Preset8", "fpcmd.exe", "<FILE> /DUMB /NOBOOT /NOMEM /TYPE /PACKED /ARCHIVE"},
+        {"confui.IniViD.Preset8", "fpcmd.exe",
+         "<FILE> /DUMB /NOBOOT /NOMEM /TYPE /PACKED /ARCHIVE"},
         {"confui.IniViD.Preset9", "Scan.exe",
          "<FILE> /ALL /SILENT /ANALYZE /UNZIP /NOMEM /PROGRAM /NOBOOT /NODDA"},
         {"confui.IniViD.Preset10", "clamdscan.exe", "<FILE> --no-summary"},
@@ -87,15 +88,14 @@ void addVirusPages(Catalogue& catalogue)
 {
     catalogue.addPageHooks("virusPresets", presetHooks());
     catalogue.addPage(onDemandPage());
-    catalogue.addPage(
-        {"IniViA",
-         "confui.page.IniViA",
-         "virus-ona",
-         {
-             check("ScanOutboundMessagesOnAccess", "confui.IniViA.Outbound"),
-             check("ScanInboundMessagesOnAccess", "confui.IniViA.Inbound"),
-             path("VirusScannerOnAccessPath", "confui.IniViA.Path"),
-         }});
+    catalogue.addPage({"IniViA",
+                       "confui.page.IniViA",
+                       "virus-ona",
+                       {
+                           check("ScanOutboundMessagesOnAccess", "confui.IniViA.Outbound"),
+                           check("ScanInboundMessagesOnAccess", "confui.IniViA.Inbound"),
+                           path("VirusScannerOnAccessPath", "confui.IniViA.Path"),
+                       }});
     catalogue.addPage(
         {"IniViO",
          "confui.page.IniViO",
