@@ -996,6 +996,31 @@ Il formato è xxx.xxx.xxx.xxx, xxx.xxx. o xxx.xxx.xxx.xxx/nn</translation>
         <extracomment>%1 is replaced at run time; keep it.</extracomment>
         <translation>Chiave in Morva.ini: %1</translation>
     </message>
+    <message id="confui.resetToDefault">
+        <source>Reset to &amp;default</source>
+        <extracomment>Context menu of a control on a configuration page: puts the value back to the setting&apos;s default. &apos;&amp;&apos; marks the access key: keep exactly one.</extracomment>
+        <translation>Ripristina il valore pre&amp;definito</translation>
+    </message>
+    <message id="confui.tooltipDefault">
+        <source>Default: %1</source>
+        <extracomment>Second line of the tooltip of a control on a configuration page. %1 is replaced at run time by the default value; keep it.</extracomment>
+        <translation>Predefinito: %1</translation>
+    </message>
+    <message id="confui.defaultTicked">
+        <source>ticked</source>
+        <extracomment>Default of a checkbox, shown as %1 of confui.tooltipDefault.</extracomment>
+        <translation>selezionato</translation>
+    </message>
+    <message id="confui.defaultUnticked">
+        <source>not ticked</source>
+        <extracomment>Default of a checkbox, shown as %1 of confui.tooltipDefault.</extracomment>
+        <translation>non selezionato</translation>
+    </message>
+    <message id="confui.defaultEmpty">
+        <source>empty</source>
+        <extracomment>Default of a text field or a list that is empty, shown as %1 of confui.tooltipDefault.</extracomment>
+        <translation>vuoto</translation>
+    </message>
     <message id="confui.column.value">
         <source>Entry</source>
         <extracomment>Column header of a list.</extracomment>
