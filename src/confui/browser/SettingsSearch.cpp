@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <unordered_map>
 
 namespace morva::confui {
@@ -52,10 +51,12 @@ std::vector<std::string> keyRuns(std::string_view key)
 
 SettingsSearch::SettingsSearch(const SettingsIndex& index) : m_index(index)
 {
-    // Collect each setting's words with their fields, then number the
-    // distinct words in sorted order.
-    std::vector<std::map<std::string, std::uint8_t>> perSetting(index.size());
-    std::map<std::string, std::uint32_t> vocabulary;
+    // Number the distinct words as they come (a hash), collect each
+    // setting's word numbers with their fields, then renumber the words in
+    // sorted order so that a prefix names one run of numbers.
+    std::unordered_map<std::string, std::uint32_t> numbers;
+    std::vector<const std::string*> words;
+    std::vector<std::vector<Word>> perSetting(index.size());
     // Many controls share a text (the action combos' "Action:"): fold each once.
     std::unordered_map<std::string, std::array<std::vector<std::string>, kLanguageCount>> folded;
     auto wordsOf = [&](const std::string& id, int language) -> const std::vector<std::string>& {
@@ -65,40 +66,56 @@ SettingsSearch::SettingsSearch(const SettingsIndex& index) : m_index(index)
                 it->second[static_cast<std::size_t>(k)] = searchWords(text(id, k));
         return it->second[static_cast<std::size_t>(language)];
     };
-    auto addWords = [&](std::map<std::string, std::uint8_t>& words,
-                        const std::vector<std::string>& found, std::uint8_t field) {
+    auto addWords = [&](std::vector<Word>& into, const std::vector<std::string>& found,
+                        std::uint8_t field) {
         for (const std::string& word : found) {
-            words[word] |= field;
-            vocabulary.emplace(word, 0);
+            auto [it, fresh] = numbers.try_emplace(word, static_cast<std::uint32_t>(words.size()));
+            if (fresh)
+                words.push_back(&it->first);
+            into.push_back({it->second, field});
         }
     };
     for (std::size_t i = 0; i < index.size(); ++i) {
         const SettingInfo& setting = index.at(i);
-        auto& words = perSetting[i];
-        addWords(words, keyRuns(setting.key), KeyField);
+        auto& into = perSetting[i];
+        addWords(into, keyRuns(setting.key), KeyField);
         for (const SettingPlace& place : setting.places) {
             for (int language = 0; language < kLanguageCount; ++language) {
                 const auto field = static_cast<std::uint8_t>(FirstLanguageField << language);
                 for (const std::string* id :
                      {&place.sheetCaption, &place.pageCaption, &place.group, &place.label})
                     if (!id->empty())
-                        addWords(words, wordsOf(*id, language), field);
+                        addWords(into, wordsOf(*id, language), field);
             }
-            addWords(words, searchWords(place.helpAnchor), AnchorField);
+            addWords(into, searchWords(place.helpAnchor), AnchorField);
         }
     }
-    m_vocabulary.reserve(vocabulary.size());
-    for (auto& [word, id] : vocabulary) {
-        id = static_cast<std::uint32_t>(m_vocabulary.size());
-        m_vocabulary.push_back(word);
+    std::vector<std::uint32_t> order(words.size());
+    for (std::uint32_t n = 0; n < order.size(); ++n)
+        order[n] = n;
+    std::sort(order.begin(), order.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return *words[a] < *words[b]; });
+    std::vector<std::uint32_t> sortedNumber(words.size());
+    m_vocabulary.reserve(words.size());
+    for (std::uint32_t position = 0; position < order.size(); ++position) {
+        sortedNumber[order[position]] = position;
+        m_vocabulary.push_back(*words[order[position]]);
     }
     m_entries.resize(index.size());
     for (std::size_t i = 0; i < index.size(); ++i) {
         Entry& entry = m_entries[i];
         entry.foldedKey = foldedKey(index.at(i).key);
-        entry.words.reserve(perSetting[i].size());
-        for (const auto& [word, fields] : perSetting[i])
-            entry.words.push_back({vocabulary[word], fields}); // sorted: the map is
+        std::vector<Word>& found = perSetting[i];
+        for (Word& word : found)
+            word.id = sortedNumber[word.id];
+        std::sort(found.begin(), found.end(),
+                  [](const Word& a, const Word& b) { return a.id < b.id; });
+        for (const Word& word : found) {
+            if (!entry.words.empty() && entry.words.back().id == word.id)
+                entry.words.back().fields |= word.fields;
+            else
+                entry.words.push_back(word);
+        }
     }
 }
 
