@@ -1,14 +1,17 @@
 // Values that differ from their defaults on the pages: bold labels that
 // follow the edits, the default in the tooltip, and "Reset to default".
 #include "confui/PageDefaults.h"
-#include "confui/QtTexts.h"
 
 #include "GuiFixture.h"
 #include "confui/ListBox.h"
 #include "confui/OptionsSheetBuilder.h"
+#include "confui/QtTexts.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -25,6 +28,25 @@ ConfigPage* activate(Cwm_BasePropSheet& sheet, const char* name)
         }
     ADD_FAILURE() << name;
     return nullptr;
+}
+
+// Opens the context menu of `widget` and chooses "Reset to default" in it;
+// returns how many entries the menu had (0: no menu came up).
+int resetThroughContextMenu(QWidget* widget)
+{
+    int entries = 0;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        entries = static_cast<int>(menu->actions().size());
+        for (QAction* action : menu->actions())
+            if (action->text() == uiText(PageDefaults::kResetTextId, 0))
+                action->trigger();
+        menu->close();
+    });
+    emit widget->customContextMenuRequested(QPoint(2, 2));
+    return entries;
 }
 
 bool bold(ConfigPage* page, const char* key)
@@ -69,8 +91,17 @@ TEST(PageDefaults, ChangedValuesHaveBoldLabelsThatFollowTheEdits)
                     ->toolTip()
                     .contains(uiText(
                         switchDefault ? "confui.defaultTicked" : "confui.defaultUnticked", 0)));
-    EXPECT_EQ(grey->widgetFor("InboundGreyListMinTime")->contextMenuPolicy(),
+
+    // The label's context menu resets the key it belongs to. (A line edit's
+    // menu is its usual one with the entry added: not opened here, since it
+    // reaches the clipboard, which the tests' QApplication cannot release
+    // at exit.)
+    EXPECT_EQ(grey->widgetFor("InboundGreyListMaxTime")->contextMenuPolicy(),
               Qt::CustomContextMenu);
+    EXPECT_EQ(resetThroughContextMenu(grey->labelWidgetFor("InboundGreyListMaxTime")), 1);
+    EXPECT_EQ(grey->numberFieldFor("InboundGreyListMaxTime")->text(), "259200");
+    EXPECT_FALSE(bold(grey, "InboundGreyListMaxTime"));
+    EXPECT_EQ(grey->numberFieldFor("InboundGreyListMinTime")->text(), "300");
 }
 
 TEST(PageDefaults, ResetPutsTheDefaultInTheControlAndTheSheetSavesIt)
