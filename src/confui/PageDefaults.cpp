@@ -44,19 +44,31 @@ PageDefaults::PageDefaults(const config::ConfigStore& store, int language)
 {
 }
 
+const config::ConfigValue* PageDefaults::defaultOf(const Control& control) const
+{
+    if (!control.isBound())
+        return nullptr;
+    if (const auto known = m_defaults.find(control.key); known != m_defaults.end())
+        return &known->second;
+    const auto entry = m_store.find(control.key);
+    if (!entry)
+        return nullptr;
+    return &m_defaults.emplace(control.key, entry->defaultValue).first->second;
+}
+
 FieldValue PageDefaults::defaultValue(const Control& control) const
 {
     FieldValue value;
-    const auto entry = control.isBound() ? m_store.find(control.key) : std::nullopt;
-    if (!entry)
+    const config::ConfigValue* fallback = defaultOf(control);
+    if (!fallback)
         return value;
-    if (const bool* flag = std::get_if<bool>(&entry->defaultValue)) {
+    if (const bool* flag = std::get_if<bool>(fallback)) {
         value.flag = *flag;
         value.number = *flag ? 1 : 0;
-    } else if (const std::int32_t* number = std::get_if<std::int32_t>(&entry->defaultValue)) {
+    } else if (const std::int32_t* number = std::get_if<std::int32_t>(fallback)) {
         value.number = *number;
         value.flag = *number != 0; // PurgeDays: 0 is off
-    } else if (const std::string* text = std::get_if<std::string>(&entry->defaultValue)) {
+    } else if (const std::string* text = std::get_if<std::string>(fallback)) {
         value.text = *text;
     }
     return value;
@@ -65,8 +77,8 @@ FieldValue PageDefaults::defaultValue(const Control& control) const
 bool PageDefaults::differs(const Control& control, const FieldValue& current,
                            const std::vector<std::string>& items) const
 {
-    const auto entry = control.isBound() ? m_store.find(control.key) : std::nullopt;
-    if (!entry)
+    const config::ConfigValue* stored = defaultOf(control);
+    if (!stored)
         return false;
     const FieldValue fallback = defaultValue(control);
     switch (control.kind) {
@@ -88,7 +100,7 @@ bool PageDefaults::differs(const Control& control, const FieldValue& current,
                    ? current.text != fallback.text
                    : current.number != fallback.number;
     case ControlKind::List:
-        return items != config::listItemTexts(entry->defaultValue);
+        return items != config::listItemTexts(*stored);
     default:
         return false;
     }
@@ -96,8 +108,7 @@ bool PageDefaults::differs(const Control& control, const FieldValue& current,
 
 QString PageDefaults::defaultTip(const Control& control, const QComboBox* combo) const
 {
-    const auto entry = control.isBound() ? m_store.find(control.key) : std::nullopt;
-    if (!entry)
+    if (!defaultOf(control))
         return {};
     const FieldValue fallback = defaultValue(control);
     QString shown;

@@ -5,10 +5,13 @@
 // and each control's context menu offers "Reset to default". The page
 // engine asks; this part knows the defaults and the marks.
 
+#include "config/ConfigEntry.h"
 #include "confui/Catalogue.h"
 
 #include <QString>
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 class QComboBox;
@@ -48,8 +51,13 @@ public:
     static const char* const kResetTextId;
 
 private:
+    // The default of a key the store registers (kept: the marks are
+    // brought up to date on every edit); nullptr for any other key.
+    const config::ConfigValue* defaultOf(const Control& control) const;
+
     const config::ConfigStore& m_store;
     int m_language;
+    mutable std::map<std::string, config::ConfigValue, std::less<>> m_defaults;
 };
 
 } // namespace morva::confui
