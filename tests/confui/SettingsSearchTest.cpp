@@ -5,6 +5,7 @@
 #include "confui/Catalogue.h"
 #include "confui/browser/EditDistance.h"
 #include "confui/browser/SearchWords.h"
+#include "confui/browser/SettingsFilter.h"
 #include "confui/browser/SettingsIndex.h"
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
@@ -234,4 +235,68 @@ TEST(SettingsSearch, NearestKeysOfATextWithoutMatches)
     EXPECT_LE(search.nearestKeys("zzqxv zzqxv", 5).size(), 5u);
     EXPECT_TRUE(search.nearestKeys("qqqqqqqqqqqqqqqqqqqq").empty());
     EXPECT_TRUE(search.nearestKeys("").empty());
+}
+
+TEST(SettingsFilter, ChangedSheetKindListsAndNoPage)
+{
+    const SettingsIndex& index = *schema().index;
+    const SettingInfo& grey = index.at(*index.indexOf("InboundGreyListMinTime"));
+    const SettingInfo& relay = index.at(*index.indexOf("SMTPRelayAllowIP"));
+    const SettingInfo& unplaced = index.at(*index.indexOf("NAGIOSAllowIP"));
+    ASSERT_TRUE(unplaced.places.empty());
+    auto filter = [](auto set) {
+        SettingsFilter made;
+        set(made);
+        return made;
+    };
+
+    EXPECT_TRUE(SettingsFilter{}.passes(grey, true));
+    const auto changed = filter([](SettingsFilter& f) { f.changedOnly = true; });
+    EXPECT_FALSE(changed.passes(grey, true));
+    EXPECT_TRUE(changed.passes(grey, false));
+    const int greySheet = grey.places.front().sheetType;
+    EXPECT_TRUE(filter([&](SettingsFilter& f) { f.sheetType = greySheet; }).passes(grey, true));
+    EXPECT_FALSE(
+        filter([&](SettingsFilter& f) { f.sheetType = greySheet + 1000; }).passes(grey, true));
+    EXPECT_FALSE(
+        filter([&](SettingsFilter& f) { f.sheetType = greySheet; }).passes(unplaced, true));
+    EXPECT_TRUE(
+        filter([](SettingsFilter& f) { f.kind = config::ValueKind::Int; }).passes(grey, true));
+    EXPECT_FALSE(
+        filter([](SettingsFilter& f) { f.kind = config::ValueKind::Bool; }).passes(grey, true));
+    const auto lists = filter([](SettingsFilter& f) { f.listsOnly = true; });
+    EXPECT_TRUE(lists.passes(relay, true));
+    EXPECT_FALSE(lists.passes(grey, true));
+    const auto noPage = filter([](SettingsFilter& f) { f.noPageOnly = true; });
+    EXPECT_TRUE(noPage.passes(unplaced, true));
+    EXPECT_FALSE(noPage.passes(relay, true));
+    // Every filter set must hold.
+    const auto changedLists = filter([](SettingsFilter& f) {
+        f.changedOnly = true;
+        f.listsOnly = true;
+    });
+    EXPECT_FALSE(changedLists.passes(relay, true));
+    EXPECT_TRUE(changedLists.passes(relay, false));
+
+    std::size_t onNoPage = 0;
+    for (const SettingInfo& setting : index.settings())
+        onNoPage += noPage.passes(setting, true) ? 1 : 0;
+    EXPECT_EQ(onNoPage, 630u);
+}
+
+TEST(SettingsFilter, ValueSummariesShowCountAndFirstItemsOnOneLine)
+{
+    config::ConfigEntry entry;
+    entry.kind = config::ValueKind::StringList;
+    entry.value = config::StringList{"a.example", "b\texample", "c.example", "d.example"};
+    EXPECT_EQ(valueSummary(entry), "4: a.example, b example, c.example, ...");
+    EXPECT_EQ(valueSummary(entry, 4), "4: a.example, b example, c.example, d.example");
+    entry.value = config::StringList{};
+    EXPECT_EQ(valueSummary(entry), "0");
+    entry.kind = config::ValueKind::Bool;
+    entry.value = true;
+    EXPECT_EQ(valueSummary(entry), "True");
+    entry.kind = config::ValueKind::String;
+    entry.value = std::string("x\ny");
+    EXPECT_EQ(valueSummary(entry), "x y");
 }
