@@ -63,7 +63,7 @@ SettingsSearch::SettingsSearch(const SettingsIndex& index) : m_index(index)
         auto [it, fresh] = folded.try_emplace(id);
         if (fresh)
             for (int k = 0; k < kLanguageCount; ++k)
-                it->second[static_cast<std::size_t>(k)] = searchWords(text(id, k));
+                it->second[static_cast<std::size_t>(k)] = searchWords(morva::text(id, k));
         return it->second[static_cast<std::size_t>(language)];
     };
     auto addWords = [&](std::vector<Word>& into, const std::vector<std::string>& found,

@@ -5035,4 +5035,37 @@ Buchstaben, Ziffern und Bindestriche, Teile durch Punkte getrennt.</translation>
         <translation>Vom Gateway ist keine Statistik eingetroffen.</translation>
     </message>
 </context>
+<context>
+    <name>browser (settings browser)</name>
+    <message id="browser.column.key">
+        <source>Key</source>
+        <extracomment>Column header of the settings browser: the key in Morva.ini.</extracomment>
+        <translation>Schlüssel</translation>
+    </message>
+    <message id="browser.column.value">
+        <source>Value</source>
+        <extracomment>Column header of the settings browser: the current value (a list: its number of entries and the first ones).</extracomment>
+        <translation>Wert</translation>
+    </message>
+    <message id="browser.column.default">
+        <source>Default</source>
+        <extracomment>Column header of the settings browser: the default value.</extracomment>
+        <translation>Standard</translation>
+    </message>
+    <message id="browser.column.kind">
+        <source>Kind</source>
+        <extracomment>Column header of the settings browser: the kind of value (Bool, Int, String, list kinds).</extracomment>
+        <translation>Art</translation>
+    </message>
+    <message id="browser.column.page">
+        <source>Page</source>
+        <extracomment>Column header of the settings browser: the sheet and page that edit the setting.</extracomment>
+        <translation>Seite</translation>
+    </message>
+    <message id="browser.noPage">
+        <source>no page</source>
+        <extracomment>Settings browser, column Page: no page edits this setting.</extracomment>
+        <translation>keine Seite</translation>
+    </message>
+</context>
 </TS>

@@ -5035,4 +5035,37 @@ Lettere, cifre e trattini, parti separate da punti.</translation>
         <translation>Dal gateway non sono arrivate statistiche.</translation>
     </message>
 </context>
+<context>
+    <name>browser (settings browser)</name>
+    <message id="browser.column.key">
+        <source>Key</source>
+        <extracomment>Column header of the settings browser: the key in Morva.ini.</extracomment>
+        <translation>Chiave</translation>
+    </message>
+    <message id="browser.column.value">
+        <source>Value</source>
+        <extracomment>Column header of the settings browser: the current value (a list: its number of entries and the first ones).</extracomment>
+        <translation>Valore</translation>
+    </message>
+    <message id="browser.column.default">
+        <source>Default</source>
+        <extracomment>Column header of the settings browser: the default value.</extracomment>
+        <translation>Predefinito</translation>
+    </message>
+    <message id="browser.column.kind">
+        <source>Kind</source>
+        <extracomment>Column header of the settings browser: the kind of value (Bool, Int, String, list kinds).</extracomment>
+        <translation>Tipo</translation>
+    </message>
+    <message id="browser.column.page">
+        <source>Page</source>
+        <extracomment>Column header of the settings browser: the sheet and page that edit the setting.</extracomment>
+        <translation>Pagina</translation>
+    </message>
+    <message id="browser.noPage">
+        <source>no page</source>
+        <extracomment>Settings browser, column Page: no page edits this setting.</extracomment>
+        <translation>nessuna pagina</translation>
+    </message>
+</context>
 </TS>
