@@ -80,6 +80,7 @@ int configGetJson(Context& context, const config::ConfigStore& store)
 int configListFormatted(Context& context, const config::ConfigStore& store)
 {
     bool changedOnly = false;
+    bool unknownArgument = false;
     std::string format;
     for (std::size_t i = 1; i < context.args.size(); ++i) {
         const std::string& arg = context.args[i];
@@ -90,9 +91,9 @@ int configListFormatted(Context& context, const config::ConfigStore& store)
         else if (arg.rfind("--format=", 0) == 0)
             format = arg.substr(9);
         else
-            format = "?";
+            unknownArgument = true;
     }
-    if (format != "tsv" && format != "json") {
+    if (unknownArgument || (format != "tsv" && format != "json")) {
         context.err << "usage: morvactl config list [--changed] [--format tsv|json]\n";
         return kExitUsage;
     }

@@ -100,7 +100,8 @@ TEST_F(MorvactlFind, NoMatchExitsOneWithTheNearestKeysAndBadArgumentsTwo)
                                                  {"config", "reset"},
                                                  {"config", "get", "--json"},
                                                  {"config", "list", "--format", "xml"},
-                                                 {"config", "list", "--format"}}) {
+                                                 {"config", "list", "--format"},
+                                                 {"config", "list", "--all", "--format", "tsv"}}) {
         const Outcome result = run(args);
         EXPECT_EQ(result.exit, 2) << args.back();
         EXPECT_FALSE(result.err.empty()) << args.back();
