@@ -78,8 +78,8 @@ QString SettingsTableModel::placeText(const SettingInfo& setting) const
     if (setting.places.empty())
         return uiText("browser.noPage", m_language);
     const SettingPlace& place = setting.places.front();
-    return toQ(plainLabel(morva::text(place.sheetCaption, m_language))) + QStringLiteral(" \u203A ") +
-           toQ(plainLabel(morva::text(place.pageCaption, m_language)));
+    return toQ(plainLabel(morva::text(place.sheetCaption, m_language))) +
+           QStringLiteral(" \u203A ") + toQ(plainLabel(morva::text(place.pageCaption, m_language)));
 }
 
 QVariant SettingsTableModel::data(const QModelIndex& index, int role) const
