@@ -1,8 +1,10 @@
 // morvactl schema / morvactl config ...: the configuration store from the
 // command line, for scripts and for checking a configuration without the GUI.
 #include "cli/Commands.h"
+#include "cli/ConfigCommandParts.h"
 #include "config/ConfigLine.h"
 #include "config/ConfigStore.h"
+#include "config/DefaultReset.h"
 #include "config/IntegerText.h"
 #include "config/Schema.h"
 #include "platform/Clock.h"
@@ -160,8 +162,9 @@ int unknownKey(Context& context, const std::string& key)
 
 int usage(Context& context)
 {
-    context.err << "usage: morvactl config get KEY | set KEY [VALUE...] | save | "
-                   "list [--changed] | check\n";
+    context.err << "usage: morvactl config get [--json] KEY... | set KEY [VALUE...] | "
+                   "reset KEY... | save | list [--changed] [--format tsv|json] | check | "
+                   "find [--language CODE] TEXT...\n";
     return kExitUsage;
 }
 
@@ -201,6 +204,38 @@ int configSet(Context& context, LoadedConfig& config)
             store.setString(key, values[0]);
     }
     return config.save(context.err);
+}
+
+// Every key back to its default, in one save; nothing is written when all
+// already hold their defaults.
+int configReset(Context& context, LoadedConfig& config)
+{
+    if (context.args.size() < 2)
+        return usage(context);
+    ConfigStore& store = config.store();
+    for (std::size_t i = 1; i < context.args.size(); ++i)
+        if (!store.contains(context.args[i]))
+            return unknownKey(context, context.args[i]);
+    bool changed = false;
+    for (std::size_t i = 1; i < context.args.size(); ++i)
+        changed = config::resetToDefault(store, context.args[i]) || changed;
+    return changed ? config.save(context.err) : kExitOk;
+}
+
+bool asksForJson(const Context& context)
+{
+    for (const std::string& arg : context.args)
+        if (arg == "--json")
+            return true;
+    return false;
+}
+
+bool asksForFormat(const Context& context)
+{
+    for (const std::string& arg : context.args)
+        if (arg == "--format" || arg.rfind("--format=", 0) == 0)
+            return true;
+    return false;
 }
 
 int configList(Context& context, LoadedConfig& config)
@@ -311,7 +346,7 @@ int runConfigCommand(Context& context)
         return usage(context);
     const std::string& command = context.args[0];
     if (command != "get" && command != "set" && command != "save" && command != "list" &&
-        command != "check")
+        command != "check" && command != "reset" && command != "find")
         return usage(context);
     if ((command == "save" || command == "check") && context.args.size() != 1)
         return usage(context);
@@ -319,8 +354,16 @@ int runConfigCommand(Context& context)
     LoadedConfig config(context.programDir);
     if (!config.readable(context.err))
         return kExitFailure;
+    if (command == "get" && asksForJson(context))
+        return configGetJson(context, config.store());
     if (command == "get")
         return configGet(context, config);
+    if (command == "reset")
+        return configReset(context, config);
+    if (command == "find")
+        return configFind(context, config.store());
+    if (command == "list" && asksForFormat(context))
+        return configListFormatted(context, config.store());
     if (command == "set")
         return configSet(context, config);
     if (command == "save")

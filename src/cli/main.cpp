@@ -20,7 +20,8 @@ struct CommandEntry
 const CommandEntry kCommands[] = {
     {"schema", morva::cli::runSchemaCommand, "schema"},
     {"config", morva::cli::runConfigCommand,
-     "config get KEY | set KEY [VALUE...] | save | list [--changed] | check"},
+     "config get [--json] KEY... | set KEY [VALUE...] | reset KEY... | save | "
+     "list [--changed] [--format tsv|json] | check | find [--language CODE] TEXT..."},
     {"records", morva::cli::runRecordsCommand,
      "records list|add|set|delete alias|block|user ... [--no-wait]"},
     {"log", morva::cli::runLogCommand, "log [--follow]"},
@@ -48,10 +49,18 @@ void printHelp(std::ostream& out)
            "\nCommands:\n"
            "  schema                  every key: name, kind, default and flags\n"
            "  config get KEY          the value, one line per item of a list\n"
+           "  config get --json KEY...  the values as one JSON object\n"
            "  config set KEY [VALUE...]  set a value; a list takes the whole new list\n"
+           "  config reset KEY...     set keys back to their defaults (one save)\n"
            "  config save             read Morva.ini and write it back\n"
-           "  config list [--changed]  every key as key=value\n"
+           "  config list [--changed] [--format tsv|json]  every key as key=value, as\n"
+           "                          key<TAB>value (backslash, tab and line ends escaped)\n"
+           "                          or as one JSON object\n"
            "  config check            includes, unknown lines and misspelt keys\n"
+           "  config find [--language CODE] TEXT...  keys whose key, label, page, help\n"
+           "                          anchor or value has words beginning with TEXT, in\n"
+           "                          any language: key<TAB>page<TAB>label, best first;\n"
+           "                          exit 1 and the nearest keys when none matches\n"
            "  records list alias|block|user  the live records, tab-separated\n"
            "  records add alias FROM TO [--deliver]  add a record; prints its number\n"
            "  records add block TYPE VALUE  TYPE 0 IP address, 1 host, 2 sender\n"
@@ -71,7 +80,11 @@ void printHelp(std::ostream& out)
            "  --changed          config list: only the keys that differ from their default\n"
            "  --follow, -f       log: keep printing lines as the gateway writes them\n"
            "  --exe PATH         service: the gateway's executable\n"
-           "  --language CODE    signal: language of the failure message (ENG, DEU, ...)\n"
+           "  --language CODE    signal: language of the failure message (ENG, DEU, ...);\n"
+           "                     config find: language of the page and label columns\n"
+           "                     (ENG, DEU, FRA, ITA, SPA; default: the console's)\n"
+           "  --json             config get: the values as JSON\n"
+           "  --format FORMAT    config list: tsv or json\n"
            "  --help, -h         print this help and exit\n"
            "  --version          print the version and exit\n"
            "\nExit status:\n"

@@ -6,6 +6,7 @@
 #include "confui/FieldChecks.h"
 #include "confui/ListBox.h"
 #include "confui/Messages.h"
+#include "confui/PageDefaults.h"
 #include "confui/QtTexts.h"
 #include "confui/SaveFailureText.h"
 
@@ -161,6 +162,7 @@ void ConfigPage::ensureLoaded()
 
 void ConfigPage::build()
 {
+    m_defaults = std::make_unique<PageDefaults>(store(), language());
     auto* outer = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
@@ -402,9 +404,12 @@ void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row,
             keys << toQ(k);
         tip = uiText("confui.tooltipKey", lang).arg(keys.join(QStringLiteral(", ")));
     }
+    if (control.isBound())
+        tip += QLatin1Char('\n') + m_defaults->defaultTip(control, binding->combo);
     if (!tip.isEmpty())
         for (QWidget* widget : binding->widgets)
             widget->setToolTip(tip.toHtmlEscaped());
+    addDefaultMarks(*binding);
     m_bindings.push_back(std::move(binding));
 }
 
@@ -478,6 +483,7 @@ void ConfigPage::load()
         m_filling = false;
     }
     updateEnabling();
+    updateDefaultMarks();
     setModified(false);
 }
 
@@ -526,6 +532,65 @@ QPushButton* ConfigPage::buttonFor(const std::string& name) const
     return nullptr;
 }
 
+QWidget* ConfigPage::labelWidgetFor(std::string_view key) const
+{
+    Binding* binding = bindingFor(key);
+    if (!binding || binding->widgets.empty())
+        return nullptr;
+    QWidget* first = binding->widgets.front();
+    return qobject_cast<QLabel*>(first) || qobject_cast<QCheckBox*>(first) ? first : nullptr;
+}
+
+void ConfigPage::addDefaultMarks(Binding& binding)
+{
+    const Control& control = *binding.control;
+    if (!control.isBound() || !store().contains(control.key))
+        return;
+    const std::string key = control.key;
+    for (QWidget* widget : binding.widgets)
+        m_defaults->addResetAction(widget, [this, key] { resetToDefault(key); });
+}
+
+void ConfigPage::updateDefaultMarks()
+{
+    for (const auto& binding : m_bindings) {
+        const Control& control = *binding->control;
+        if (!control.isBound())
+            continue;
+        const bool changed = m_defaults->differs(
+            control, value(control.key),
+            binding->listBinding ? binding->listBinding->values() : std::vector<std::string>{});
+        PageDefaults::markChanged(labelWidgetFor(control.key), changed);
+    }
+}
+
+void ConfigPage::resetToDefault(std::string_view key)
+{
+    Binding* binding = bindingFor(key);
+    if (!binding || !m_defaults || !binding->control->isBound())
+        return;
+    const Control& control = *binding->control;
+    const auto entry = store().find(control.key);
+    if (!entry)
+        return;
+    if (binding->listBinding) {
+        const std::vector<std::string> items = config::listItemTexts(entry->defaultValue);
+        binding->listBinding->assign(items, std::vector<std::string>(items.size()));
+        binding->list->refill();
+    } else {
+        const FieldValue fallback = m_defaults->defaultValue(control);
+        m_filling = true;
+        setValue(control.key, fallback);
+        if (control.kind == ControlKind::PurgeDays) {
+            binding->check->setChecked(fallback.flag);
+            if (!fallback.flag)
+                binding->edit->setText(QStringLiteral("30")); // what an empty period shows
+        }
+        m_filling = false;
+    }
+    controlChanged(control.key);
+}
+
 void ConfigPage::setModified(bool modified)
 {
     if (m_modified == modified)
@@ -544,6 +609,7 @@ void ConfigPage::controlChanged(const std::string& key)
     updateEnabling();
     if (m_hooks && m_hooks->changed)
         m_hooks->changed(*this, key);
+    updateDefaultMarks();
 }
 
 void ConfigPage::updateEnabling()
@@ -781,6 +847,7 @@ void ConfigPage::setValue(std::string_view key, const FieldValue& newValue)
     if (!m_filling) {
         setModified(true);
         updateEnabling();
+        updateDefaultMarks();
     }
 }
 

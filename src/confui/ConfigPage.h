@@ -20,6 +20,7 @@ class QPushButton;
 namespace morva::confui {
 
 class ListBox;
+class PageDefaults;
 
 // What a page needs from the sheet that shows it.
 struct PageHost
@@ -78,6 +79,12 @@ public:
     QLineEdit* numberFieldFor(std::string_view key) const;
     ListBox* listFor(std::string_view key) const;
     QPushButton* buttonFor(const std::string& stemOrTargetOrHook) const;
+    // The widget that carries a control's label (bold while its value
+    // differs from the key's default); nullptr when the page has none.
+    QWidget* labelWidgetFor(std::string_view key) const;
+    // Puts a control back to its key's default, as its context menu does
+    // (the page is then modified; nothing is saved).
+    void resetToDefault(std::string_view key);
 
 signals:
     void modifiedChanged();
@@ -95,6 +102,8 @@ private:
     Binding* bindingFor(std::string_view key) const;
     void openExclusions(const Control& control);
     bool focusAndRefuse(Binding& binding, const QString& message);
+    void addDefaultMarks(Binding& binding);
+    void updateDefaultMarks();
 
     // PageContext
     FieldValue value(std::string_view key) const override;
@@ -122,6 +131,7 @@ private:
     bool m_filling = false;
     std::vector<std::unique_ptr<Binding>> m_bindings;
     std::vector<std::unique_ptr<ListBinding>> m_lists;
+    std::unique_ptr<PageDefaults> m_defaults;
 };
 
 } // namespace morva::confui

@@ -996,6 +996,31 @@ Format is xxx.xxx.xxx.xxx, xxx.xxx. or xxx.xxx.xxx.xxx/nn</translation>
         <extracomment>%1 is replaced at run time; keep it.</extracomment>
         <translation>Key in Morva.ini: %1</translation>
     </message>
+    <message id="confui.resetToDefault">
+        <source>Reset to &amp;default</source>
+        <extracomment>Context menu of a control on a configuration page: puts the value back to the setting&apos;s default. &apos;&amp;&apos; marks the access key: keep exactly one.</extracomment>
+        <translation>Reset to &amp;default</translation>
+    </message>
+    <message id="confui.tooltipDefault">
+        <source>Default: %1</source>
+        <extracomment>Second line of the tooltip of a control on a configuration page. %1 is replaced at run time by the default value; keep it.</extracomment>
+        <translation>Default: %1</translation>
+    </message>
+    <message id="confui.defaultTicked">
+        <source>ticked</source>
+        <extracomment>Default of a checkbox, shown as %1 of confui.tooltipDefault.</extracomment>
+        <translation>ticked</translation>
+    </message>
+    <message id="confui.defaultUnticked">
+        <source>not ticked</source>
+        <extracomment>Default of a checkbox, shown as %1 of confui.tooltipDefault.</extracomment>
+        <translation>not ticked</translation>
+    </message>
+    <message id="confui.defaultEmpty">
+        <source>empty</source>
+        <extracomment>Default of a text field or a list that is empty, shown as %1 of confui.tooltipDefault.</extracomment>
+        <translation>empty</translation>
+    </message>
     <message id="confui.column.value">
         <source>Entry</source>
         <extracomment>Column header of a list.</extracomment>
@@ -5008,6 +5033,39 @@ Letters, digits and hyphens, parts separated by dots.</translation>
     <message id="stats.none">
         <source>No statistics arrived from the gateway.</source>
         <translation>No statistics arrived from the gateway.</translation>
+    </message>
+</context>
+<context>
+    <name>browser (settings browser)</name>
+    <message id="browser.column.key">
+        <source>Key</source>
+        <extracomment>Column header of the settings browser: the key in Morva.ini.</extracomment>
+        <translation>Key</translation>
+    </message>
+    <message id="browser.column.value">
+        <source>Value</source>
+        <extracomment>Column header of the settings browser: the current value (a list: its number of entries and the first ones).</extracomment>
+        <translation>Value</translation>
+    </message>
+    <message id="browser.column.default">
+        <source>Default</source>
+        <extracomment>Column header of the settings browser: the default value.</extracomment>
+        <translation>Default</translation>
+    </message>
+    <message id="browser.column.kind">
+        <source>Kind</source>
+        <extracomment>Column header of the settings browser: the kind of value (Bool, Int, String, list kinds).</extracomment>
+        <translation>Kind</translation>
+    </message>
+    <message id="browser.column.page">
+        <source>Page</source>
+        <extracomment>Column header of the settings browser: the sheet and page that edit the setting.</extracomment>
+        <translation>Page</translation>
+    </message>
+    <message id="browser.noPage">
+        <source>no page</source>
+        <extracomment>Settings browser, column Page: no page edits this setting.</extracomment>
+        <translation>no page</translation>
     </message>
 </context>
 </TS>

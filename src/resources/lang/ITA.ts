@@ -996,6 +996,31 @@ Il formato è xxx.xxx.xxx.xxx, xxx.xxx. o xxx.xxx.xxx.xxx/nn</translation>
         <extracomment>%1 is replaced at run time; keep it.</extracomment>
         <translation>Chiave in Morva.ini: %1</translation>
     </message>
+    <message id="confui.resetToDefault">
+        <source>Reset to &amp;default</source>
+        <extracomment>Context menu of a control on a configuration page: puts the value back to the setting&apos;s default. &apos;&amp;&apos; marks the access key: keep exactly one.</extracomment>
+        <translation>Ripristina il valore pre&amp;definito</translation>
+    </message>
+    <message id="confui.tooltipDefault">
+        <source>Default: %1</source>
+        <extracomment>Second line of the tooltip of a control on a configuration page. %1 is replaced at run time by the default value; keep it.</extracomment>
+        <translation>Predefinito: %1</translation>
+    </message>
+    <message id="confui.defaultTicked">
+        <source>ticked</source>
+        <extracomment>Default of a checkbox, shown as %1 of confui.tooltipDefault.</extracomment>
+        <translation>selezionato</translation>
+    </message>
+    <message id="confui.defaultUnticked">
+        <source>not ticked</source>
+        <extracomment>Default of a checkbox, shown as %1 of confui.tooltipDefault.</extracomment>
+        <translation>non selezionato</translation>
+    </message>
+    <message id="confui.defaultEmpty">
+        <source>empty</source>
+        <extracomment>Default of a text field or a list that is empty, shown as %1 of confui.tooltipDefault.</extracomment>
+        <translation>vuoto</translation>
+    </message>
     <message id="confui.column.value">
         <source>Entry</source>
         <extracomment>Column header of a list.</extracomment>
@@ -5008,6 +5033,39 @@ Lettere, cifre e trattini, parti separate da punti.</translation>
     <message id="stats.none">
         <source>No statistics arrived from the gateway.</source>
         <translation>Dal gateway non sono arrivate statistiche.</translation>
+    </message>
+</context>
+<context>
+    <name>browser (settings browser)</name>
+    <message id="browser.column.key">
+        <source>Key</source>
+        <extracomment>Column header of the settings browser: the key in Morva.ini.</extracomment>
+        <translation>Chiave</translation>
+    </message>
+    <message id="browser.column.value">
+        <source>Value</source>
+        <extracomment>Column header of the settings browser: the current value (a list: its number of entries and the first ones).</extracomment>
+        <translation>Valore</translation>
+    </message>
+    <message id="browser.column.default">
+        <source>Default</source>
+        <extracomment>Column header of the settings browser: the default value.</extracomment>
+        <translation>Predefinito</translation>
+    </message>
+    <message id="browser.column.kind">
+        <source>Kind</source>
+        <extracomment>Column header of the settings browser: the kind of value (Bool, Int, String, list kinds).</extracomment>
+        <translation>Tipo</translation>
+    </message>
+    <message id="browser.column.page">
+        <source>Page</source>
+        <extracomment>Column header of the settings browser: the sheet and page that edit the setting.</extracomment>
+        <translation>Pagina</translation>
+    </message>
+    <message id="browser.noPage">
+        <source>no page</source>
+        <extracomment>Settings browser, column Page: no page edits this setting.</extracomment>
+        <translation>nessuna pagina</translation>
     </message>
 </context>
 </TS>
