@@ -32,8 +32,9 @@ namespace morva::app {
 namespace {
 
 // A burst of watcher signals (the gateway writing line by line) becomes one
-// refresh after this delay.
-constexpr int kCoalesceMs = 50;
+// refresh after this delay: five repaints a second at most while a busy
+// gateway writes hundreds of lines a second.
+constexpr int kCoalesceMs = 200;
 
 // A tool tip shows at most this much of a cell.
 constexpr int kMaxToolTipChars = 4000;

@@ -75,6 +75,7 @@ LogFilterBar::LogFilterBar(int languageIndex, QWidget* parent)
     m_text->setObjectName(QStringLiteral("filterText"));
     m_text->setPlaceholderText(qtText("app.logFilter.placeholder", languageIndex));
     m_text->setClearButtonEnabled(true);
+    m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * 28);
     m_text->setToolTip(qtText("app.logFilter.help", languageIndex));
     m_thread->setObjectName(QStringLiteral("filterThread"));
     m_thread->setPlaceholderText(qtText("app.log.thread", languageIndex));
@@ -86,6 +87,7 @@ LogFilterBar::LogFilterBar(int languageIndex, QWidget* parent)
     m_mode->addItem(qtText("app.logFilter.onlyMatching", languageIndex));
     m_mode->addItem(qtText("app.logFilter.highlight", languageIndex));
     m_count->setTextFormat(Qt::PlainText);
+    m_count->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -48,16 +49,25 @@ LogPanel::LogPanel(platform::FileSystem& fileSystem, Cwm_LogView::Options option
     m_fileLine->setPalette(notice);
     m_fileLine->hide();
 
-    auto* open = new QToolButton(m_barLine);
-    open->setText(qtText("app.logFilter.openOlder", m_language));
-    auto* save = new QToolButton(m_barLine);
-    save->setText(qtText("app.logFilter.export", m_language));
+    // The file commands of the view, beside the bar.
+    auto* more = new QToolButton(m_barLine);
+    more->setObjectName(QStringLiteral("logFileMenu"));
+    more->setText(QStringLiteral("\u22EE"));
+    more->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(more);
+    QAction* open = menu->addAction(qtText("app.logFilter.openOlder", m_language));
+    QAction* back = menu->addAction(qtText("app.logFilter.backToLive", m_language));
+    menu->addSeparator();
+    QAction* copy = menu->addAction(qtText("app.logFilter.copyVisible", m_language));
+    QAction* save = menu->addAction(qtText("app.logFilter.export", m_language));
+    connect(menu, &QMenu::aboutToShow, this,
+            [this, back] { back->setEnabled(m_view->isShowingOlderLog()); });
+    more->setMenu(menu);
     auto* barLayout = new QHBoxLayout(m_barLine);
     barLayout->setContentsMargins(0, 0, 4, 0);
     barLayout->setSpacing(2);
     barLayout->addWidget(m_bar, 1);
-    barLayout->addWidget(open);
-    barLayout->addWidget(save);
+    barLayout->addWidget(more);
 
     // The bars never make the main window wider than the administrator set
     // it; at narrow widths they are cut.
@@ -84,8 +94,10 @@ LogPanel::LogPanel(platform::FileSystem& fileSystem, Cwm_LogView::Options option
     connect(m_view, &Cwm_LogView::filterBarRequested, this, &LogPanel::showFilterBar);
     connect(m_view, &Cwm_LogView::openOlderLogRequested, this, &LogPanel::chooseOlderLog);
     connect(m_view, &Cwm_LogView::exportRequested, this, &LogPanel::chooseExportFile);
-    connect(open, &QToolButton::clicked, this, &LogPanel::chooseOlderLog);
-    connect(save, &QToolButton::clicked, this, &LogPanel::chooseExportFile);
+    connect(open, &QAction::triggered, this, &LogPanel::chooseOlderLog);
+    connect(back, &QAction::triggered, m_view, &Cwm_LogView::backToLiveLog);
+    connect(copy, &QAction::triggered, m_view, &Cwm_LogView::copyVisibleRows);
+    connect(save, &QAction::triggered, this, &LogPanel::chooseExportFile);
     connect(m_view, &Cwm_LogView::shownFileChanged, this, &LogPanel::showFile);
     connect(m_back, &QPushButton::clicked, m_view, &Cwm_LogView::backToLiveLog);
     connect(m_cancel, &QPushButton::clicked, m_view, &Cwm_LogView::cancelLoading);

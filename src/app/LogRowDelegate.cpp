@@ -100,12 +100,12 @@ void LogRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     QTextOption textOption;
     textOption.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(textOption);
+    layout.setFormats(markRanges(row->activity, spans, isDarkPalette(opt.palette)));
     layout.beginLayout();
     QTextLine line = layout.createLine();
     if (line.isValid())
         line.setLineWidth(1e6);
     layout.endLayout();
-    layout.setFormats(markRanges(row->activity, spans, isDarkPalette(opt.palette)));
 
     painter->save();
     painter->setClipRect(textRect);
