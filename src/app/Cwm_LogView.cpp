@@ -112,7 +112,7 @@ Cwm_LogView::Cwm_LogView(platform::FileSystem& fileSystem, Options options, QWid
     // The reader's own scrolling decides whether the view follows the file:
     // away from the bottom it stops, back at the bottom it follows again.
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
-        if (!m_autoScrolling)
+        if (!m_autoScrolling && !isShowingOlderLog())
             setFollowing(value >= verticalScrollBar()->maximum());
     });
 }
@@ -164,7 +164,7 @@ void Cwm_LogView::openOlderLog(const std::string& path)
     m_olderPath = path;
     showModel(older);
     delete previous;
-    m_following = false;
+    setFollowing(false); // the status bar counts the live lines that arrive meanwhile
     emit shownFileChanged(QString::fromStdString(path));
 
     m_loadDone = false;
@@ -334,12 +334,11 @@ bool Cwm_LogView::readNewLines()
         QApplication::restoreOverrideCursor();
     }
     m_autoScrolling = false;
-    if (!shown) {
-        // The live rows are not in sight: nothing to follow.
-    } else if (result.cleared) {
+    if (result.cleared && shown) {
         // A new file: the rows the reader looked at are gone.
         setFollowing(true);
     } else if (!m_following && !result.rows.empty()) {
+        // Also while an older file is shown: the live lines it hides.
         m_unseenRows += static_cast<int>(result.rows.size());
         emit followingChanged(m_following, m_unseenRows);
     }

@@ -182,9 +182,12 @@ TEST_F(LogFilterViewTest, AnOlderLogIsReadWholeInTheBackgroundAndTheLiveLogGoesO
         << line(9, 3, "554 5.7.1 Rejected: late");
     view->readNewLines();
     EXPECT_EQ(view->logModel()->totalRows(), 3000);
+    EXPECT_FALSE(view->isFollowing());
+    EXPECT_EQ(view->unseenRows(), 1); // the live line that arrived meanwhile
 
     panel->backButton()->click();
     EXPECT_FALSE(view->isShowingOlderLog());
+    EXPECT_TRUE(view->isFollowing());
     EXPECT_FALSE(panel->fileLabel()->isVisibleTo(panel));
     EXPECT_EQ(activities(),
               (QStringList{QStringLiteral("554 5.7.1 Rejected: listed by rbl.example"),
