@@ -1,6 +1,9 @@
 #include "app/Cwm_LogView.h"
 
+#include "app/LogFileScan.h"
+#include "app/LogFilter.h"
 #include "app/LogFindDlg.h"
+#include "app/LogRowDelegate.h"
 #include "app/LogTableModel.h"
 #include "app/MessageBox.h"
 #include "app/QtText.h"
@@ -16,6 +19,7 @@
 #include <QMenu>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QTextLayout>
 #include <QTimer>
@@ -28,11 +32,26 @@ namespace morva::app {
 namespace {
 
 // A burst of watcher signals (the gateway writing line by line) becomes one
-// refresh after this delay.
-constexpr int kCoalesceMs = 50;
+// refresh after this delay: five repaints a second at most while a busy
+// gateway writes hundreds of lines a second.
+constexpr int kCoalesceMs = 200;
 
 // A tool tip shows at most this much of a cell.
 constexpr int kMaxToolTipChars = 4000;
+
+// An older file shown in the view keeps at most this many rows (its last).
+constexpr int kMaxOlderRows = 1000000;
+
+// A cell of a CSV file: quoted, quotes doubled; a text that a spreadsheet
+// would take for a formula gets a leading apostrophe (log text is untrusted).
+QString csvCell(const QString& text)
+{
+    QString cell = text;
+    if (!cell.isEmpty() && QStringLiteral("=+-@").contains(cell.front()))
+        cell.prepend(QLatin1Char('\''));
+    cell.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + cell + QLatin1Char('"');
+}
 
 QFont logFont(const QString& face, int size)
 {
@@ -46,12 +65,15 @@ QFont logFont(const QString& face, int size)
 } // namespace
 
 Cwm_LogView::Cwm_LogView(platform::FileSystem& fileSystem, Options options, QWidget* parent)
-    : QTableView(parent), m_options(std::move(options)), m_reader(fileSystem, m_options.path),
-      m_model(new LogTableModel(m_options.languageIndex, this)), m_pollTimer(new QTimer(this)),
-      m_soonTimer(new QTimer(this)), m_watcher(new QFileSystemWatcher(this))
+    : QTableView(parent), m_options(std::move(options)), m_fileSystem(fileSystem),
+      m_reader(fileSystem, m_options.path),
+      m_liveModel(new LogTableModel(m_options.languageIndex, this)), m_model(m_liveModel),
+      m_pollTimer(new QTimer(this)), m_soonTimer(new QTimer(this)),
+      m_watcher(new QFileSystemWatcher(this))
 {
     setObjectName(QStringLiteral("LogView"));
     setModel(m_model);
+    setItemDelegate(new LogRowDelegate(this));
     setFont(logFont(m_options.fontFace, m_options.fontSize));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -90,12 +112,155 @@ Cwm_LogView::Cwm_LogView(platform::FileSystem& fileSystem, Options options, QWid
     // The reader's own scrolling decides whether the view follows the file:
     // away from the bottom it stops, back at the bottom it follows again.
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
-        if (!m_autoScrolling)
+        if (!m_autoScrolling && !isShowingOlderLog())
             setFollowing(value >= verticalScrollBar()->maximum());
     });
 }
 
-Cwm_LogView::~Cwm_LogView() = default;
+Cwm_LogView::~Cwm_LogView()
+{
+    stopLoader();
+}
+
+void Cwm_LogView::stopLoader()
+{
+    if (m_loader.joinable()) {
+        m_cancelLoad = true;
+        m_loader.join();
+    }
+    m_cancelLoad = false;
+    m_loadDone = true;
+}
+
+void Cwm_LogView::setFilter(std::shared_ptr<const LogFilter> filter, bool onlyMatching,
+                            LogCategory category)
+{
+    m_filter = filter;
+    m_onlyMatching = onlyMatching;
+    m_category = category;
+    m_liveModel->setFilter(filter, onlyMatching, category);
+    if (m_olderModel)
+        m_olderModel->setFilter(std::move(filter), onlyMatching, category);
+}
+
+void Cwm_LogView::showModel(LogTableModel* model)
+{
+    if (m_model == model)
+        return;
+    m_model = model;
+    setModel(model);
+    if (m_findDlg)
+        delete m_findDlg.data();
+}
+
+void Cwm_LogView::openOlderLog(const std::string& path)
+{
+    stopLoader();
+    auto* older = new LogTableModel(m_options.languageIndex, this);
+    older->setMaxRows(kMaxOlderRows);
+    older->setFilter(m_filter, m_onlyMatching, m_category);
+    LogTableModel* previous = m_olderModel;
+    m_olderModel = older;
+    m_olderPath = path;
+    showModel(older);
+    delete previous;
+    setFollowing(false); // the status bar counts the live lines that arrive meanwhile
+    emit shownFileChanged(QString::fromStdString(path));
+
+    m_loadDone = false;
+    QPointer<LogTableModel> target(older);
+    m_loader = std::thread([this, path, target] {
+        LogFileScan scan;
+        scan.cancel = &m_cancelLoad;
+        scan.batchRows = 20000;
+        scan.onRows = [this, target](std::vector<LogRow>& rows) {
+            QMetaObject::invokeMethod(
+                this,
+                [target, batch = std::move(rows)] {
+                    if (target)
+                        target->appendRows(batch);
+                },
+                Qt::QueuedConnection);
+            rows = {};
+            return !m_cancelLoad.load();
+        };
+        scan.onProgress = [this](std::uint64_t done, std::uint64_t total) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, done, total] {
+                    emit loadProgress(static_cast<qint64>(done), static_cast<qint64>(total));
+                },
+                Qt::QueuedConnection);
+        };
+        const LogFileScanResult result = scanLogFile(m_fileSystem, path, scan);
+        const QString failure = result.ok || result.cancelled
+                                    ? QString()
+                                    : QString::fromUtf8(platform::fileErrorName(result.failure));
+        const bool ok = result.ok;
+        QMetaObject::invokeMethod(
+            this,
+            [this, ok, failure] {
+                m_loadDone = true;
+                emit loadFinished(ok, failure);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void Cwm_LogView::cancelLoading()
+{
+    m_cancelLoad = true;
+}
+
+void Cwm_LogView::backToLiveLog()
+{
+    stopLoader();
+    if (!m_olderModel)
+        return;
+    showModel(m_liveModel);
+    m_olderModel->deleteLater();
+    m_olderModel = nullptr;
+    m_olderPath.clear();
+    emit shownFileChanged(QString());
+    m_following = false;
+    setFollowing(true);
+}
+
+QString Cwm_LogView::visibleRowsText(bool csv) const
+{
+    m_model->finishFilter();
+    QString text;
+    const int rows = m_model->rowCount();
+    text.reserve(rows * 80);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < LogTableModel::kColumnCount; ++column) {
+            if (column > 0)
+                text += csv ? QLatin1Char(',') : QLatin1Char('\t');
+            const QString cell = m_model->cell(row, column);
+            text += csv ? csvCell(cell) : cell;
+        }
+        text += QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+void Cwm_LogView::copyVisibleRows()
+{
+    QApplication::clipboard()->setText(visibleRowsText(false));
+}
+
+bool Cwm_LogView::exportVisibleRows(const QString& path, QString* error) const
+{
+    const bool csv = path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+    QSaveFile file(path);
+    const QByteArray bytes = visibleRowsText(csv).toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
 
 void Cwm_LogView::setFollowing(bool following)
 {
@@ -152,23 +317,28 @@ bool Cwm_LogView::readNewLines()
         QApplication::setOverrideCursor(Qt::WaitCursor);
         setUpdatesEnabled(false);
     }
+    // While an older file is shown the live rows are kept up to date
+    // behind it.
+    const bool shown = m_model == m_liveModel;
     m_autoScrolling = true;
     if (result.cleared) {
-        m_model->clear();
-        horizontalScrollBar()->setValue(0);
+        m_liveModel->clear();
+        if (shown)
+            horizontalScrollBar()->setValue(0);
     }
-    m_model->appendRows(result.rows);
+    m_liveModel->appendRows(result.rows);
     if (busy) {
-        if (m_following)
+        if (m_following && shown)
             scrollToBottom();
         setUpdatesEnabled(true);
         QApplication::restoreOverrideCursor();
     }
     m_autoScrolling = false;
-    if (result.cleared) {
+    if (result.cleared && shown) {
         // A new file: the rows the reader looked at are gone.
         setFollowing(true);
     } else if (!m_following && !result.rows.empty()) {
+        // Also while an older file is shown: the live lines it hides.
         m_unseenRows += static_cast<int>(result.rows.size());
         emit followingChanged(m_following, m_unseenRows);
     }
@@ -360,8 +530,15 @@ void Cwm_LogView::keyPressEvent(QKeyEvent* event)
 void Cwm_LogView::mousePressEvent(QMouseEvent* event)
 {
     QTableView::mousePressEvent(event);
-    if (indexAt(event->position().toPoint()).isValid())
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid())
         setFollowing(false);
+    if (index.isValid() && index.column() == LogTableModel::ThreadColumn &&
+        event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier) {
+        const QString thread = m_model->cell(index.row(), index.column());
+        if (!thread.isEmpty())
+            emit threadClicked(thread);
+    }
 }
 
 bool Cwm_LogView::viewportEvent(QEvent* event)
@@ -399,8 +576,30 @@ void Cwm_LogView::showCellToolTip(QHelpEvent* event)
 
 void Cwm_LogView::contextMenuEvent(QContextMenuEvent* event)
 {
+    const int language = m_options.languageIndex;
     QMenu menu(this);
-    QAction* open = menu.addAction(qtText("app.log.openWith", m_options.languageIndex));
+    QAction* filter = menu.addAction(qtText("app.logFilter.show", language));
+    filter->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    connect(filter, &QAction::triggered, this, &Cwm_LogView::filterBarRequested);
+    const QModelIndex index = indexAt(viewport()->mapFromGlobal(event->globalPos()));
+    const QString thread = index.isValid() ? m_model->cell(index.row(), 1) : QString();
+    if (!thread.isEmpty()) {
+        QAction* session = menu.addAction(qtText("app.logFilter.onlyThread", language).arg(thread));
+        connect(session, &QAction::triggered, this, [this, thread] { emit threadClicked(thread); });
+    }
+    menu.addSeparator();
+    QAction* copy = menu.addAction(qtText("app.logFilter.copyVisible", language));
+    connect(copy, &QAction::triggered, this, &Cwm_LogView::copyVisibleRows);
+    QAction* save = menu.addAction(qtText("app.logFilter.export", language));
+    connect(save, &QAction::triggered, this, &Cwm_LogView::exportRequested);
+    menu.addSeparator();
+    QAction* older = menu.addAction(qtText("app.logFilter.openOlder", language));
+    connect(older, &QAction::triggered, this, &Cwm_LogView::openOlderLogRequested);
+    if (isShowingOlderLog()) {
+        QAction* back = menu.addAction(qtText("app.logFilter.backToLive", language));
+        connect(back, &QAction::triggered, this, &Cwm_LogView::backToLiveLog);
+    }
+    QAction* open = menu.addAction(qtText("app.log.openWith", language));
     connect(open, &QAction::triggered, this, &Cwm_LogView::openWithDesktop);
     menu.exec(event->globalPos());
 }

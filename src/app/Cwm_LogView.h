@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/LogCategory.h"
 #include "app/LogReader.h"
 
 #include <QPointer>
 #include <QTableView>
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <thread>
 
 class QFileSystemWatcher;
 class QHelpEvent;
@@ -18,6 +21,7 @@ class FileSystem;
 
 namespace morva::app {
 
+class LogFilter;
 class LogFindDlg;
 class LogTableModel;
 
@@ -43,8 +47,31 @@ public:
     Cwm_LogView(platform::FileSystem& fileSystem, Options options, QWidget* parent = nullptr);
     ~Cwm_LogView() override;
 
+    // The rows shown: the live log's, or an older file's while one is open.
     LogTableModel* logModel() const { return m_model; }
+    LogTableModel* liveModel() const { return m_liveModel; }
     const std::string& path() const { return m_reader.path(); }
+
+    // The filter of the filter bar, on the live rows and an older file's.
+    void setFilter(std::shared_ptr<const LogFilter> filter, bool onlyMatching,
+                   LogCategory category);
+
+    // Shows `path` read-only instead of the live log (which goes on being
+    // followed); it is read in the background. Back to the live log ends it.
+    void openOlderLog(const std::string& path);
+    void backToLiveLog();
+    bool isShowingOlderLog() const { return m_model != m_liveModel; }
+    const std::string& olderLogPath() const { return m_olderPath; }
+    bool isLoadingOlderLog() const { return m_loader.joinable() && !m_loadDone; }
+    void cancelLoading();
+
+    // The rows shown (filtered) as text, cells joined by tabs and rows by
+    // "\r\n", or as CSV (comma-separated, quoted).
+    QString visibleRowsText(bool csv) const;
+    void copyVisibleRows();
+    // Writes the rows shown to `path` (CSV when it ends in ".csv"); false
+    // with the reason in *error when it could not be written.
+    bool exportVisibleRows(const QString& path, QString* error) const;
 
     // Reads what was appended (Refresh, F5); true when rows were added or
     // the view was cleared.
@@ -77,6 +104,18 @@ public:
 
 signals:
     void followingChanged(bool following, int unseenRows);
+    // A thread number was clicked: show that session.
+    void threadClicked(const QString& thread);
+    // Another file is shown (empty path: the live log again).
+    void shownFileChanged(const QString& path);
+    // Reading an older file: bytes done of total; done when finished, with
+    // the reason when it failed.
+    void loadProgress(qint64 done, qint64 total);
+    void loadFinished(bool ok, const QString& failure);
+    // The context menu asks for the filter bar or an older file.
+    void filterBarRequested();
+    void openOlderLogRequested();
+    void exportRequested();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -90,10 +129,22 @@ private:
     void watchFile();
     void scrollToEnd();
     void showCellToolTip(QHelpEvent* event);
+    void stopLoader();
+    void showModel(LogTableModel* model);
 
     Options m_options;
+    platform::FileSystem& m_fileSystem;
     LogReader m_reader;
+    LogTableModel* m_liveModel;
     LogTableModel* m_model;
+    LogTableModel* m_olderModel = nullptr;
+    std::string m_olderPath;
+    std::shared_ptr<const LogFilter> m_filter;
+    bool m_onlyMatching = true;
+    LogCategory m_category = LogCategory::None;
+    std::thread m_loader;
+    std::atomic<bool> m_cancelLoad{false};
+    bool m_loadDone = true;
     QTimer* m_pollTimer;
     QTimer* m_soonTimer;
     QFileSystemWatcher* m_watcher;

@@ -1,5 +1,6 @@
 #include "app/Cwm_MainWnd.h"
 
+#include "app/LogPanel.h"
 #include "app/MessageBox.h"
 #include "app/QtText.h"
 #include "resources/CommandIds.h"
@@ -31,8 +32,9 @@ Cwm_MainWnd::~Cwm_MainWnd() = default;
 void Cwm_MainWnd::openLogView(Cwm_LogView::Options options)
 {
     closeLogView();
-    m_logView = new Cwm_LogView(m_fileSystem, std::move(options));
-    setClientWidget(m_logView);
+    auto* panel = new LogPanel(m_fileSystem, std::move(options));
+    m_logView = panel->view();
+    setClientWidget(panel);
     connect(m_logView, &Cwm_LogView::followingChanged, this, &Cwm_MainWnd::showFollowState);
     m_logView->setFocus();
     m_logView->readNewLines();

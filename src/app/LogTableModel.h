@@ -1,10 +1,17 @@
 #pragma once
 
+#include "app/LogCategory.h"
+#include "app/LogFilter.h"
 #include "app/LogLine.h"
 
 #include <QAbstractTableModel>
 #include <array>
+#include <cstdint>
+#include <deque>
+#include <memory>
 #include <vector>
+
+class QTimer;
 
 namespace morva::app {
 
@@ -12,6 +19,12 @@ namespace morva::app {
 // gateway's log and are shown as plain text (item views never interpret
 // markup in DisplayRole). The oldest rows are dropped beyond `maxRows`, so
 // that following a busy gateway for days does not exhaust memory.
+//
+// A filter either hides the rows that do not match or only marks the
+// matches; the model then shows the matching rows only. A new filter is
+// applied in slices between events, so that typing in the filter bar never
+// waits for a pass over hundreds of thousands of rows; until it is done the
+// rows of the previous filter stay.
 class LogTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -24,8 +37,13 @@ public:
     };
     static constexpr int kColumnCount = 3;
     static constexpr int kDefaultMaxRows = 200000;
+    // The category of the row (LogCategory as int), for the colours.
+    static constexpr int CategoryRole = Qt::UserRole + 1;
+    // Rows one slice of a filter pass looks at.
+    static constexpr std::size_t kRowsPerSlice = 20000;
 
     explicit LogTableModel(int languageIndex, QObject* parent = nullptr);
+    ~LogTableModel() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -35,13 +53,50 @@ public:
     void appendRows(const std::vector<LogRow>& rows);
     void clear();
     QString cell(int row, int column) const;
+    const LogRow* logRow(int row) const;
+    LogCategory category(int row) const;
     void setMaxRows(int maxRows) { m_maxRows = maxRows; }
+    int maxRows() const { return m_maxRows; }
+    // Every row kept, matching or not.
+    int totalRows() const { return static_cast<int>(m_rows.size()); }
+
+    // Null or an empty filter shows every row. With `onlyMatching` false the
+    // rows stay and the view marks the matches. A category other than None
+    // shows that category's rows only.
+    void setFilter(std::shared_ptr<const LogFilter> filter, bool onlyMatching,
+                   LogCategory category = LogCategory::None);
+    const LogFilter* filter() const { return m_filter.get(); }
+    bool isFiltering() const { return m_showsSubset; }
+    // A filter pass has not finished yet.
+    bool isFilterPending() const { return m_pass != nullptr; }
+    // Runs a pending filter pass to its end (tests, export).
+    void finishFilter();
+
+signals:
+    // The rows shown changed because a filter pass ended.
+    void filterApplied();
 
 private:
-    using Row = std::array<QString, kColumnCount>;
-    std::vector<Row> m_rows;
+    struct Pass;
+    using Sequence = std::uint64_t; // numbers rows from the first one ever added
+
+    bool passes(const LogRow& row, LogCategory category) const;
+    std::size_t storageIndex(int row) const;
+    void runSlice();
+    void dropOldest(std::size_t count);
+
+    std::deque<LogRow> m_rows;
+    std::deque<LogCategory> m_categories;
+    Sequence m_firstSequence = 0; // of m_rows.front()
     std::array<QString, kColumnCount> m_headers;
     int m_maxRows = kDefaultMaxRows;
+
+    std::shared_ptr<const LogFilter> m_filter;
+    LogCategory m_category = LogCategory::None;
+    bool m_showsSubset = false;
+    std::vector<Sequence> m_shown; // the matching rows, when m_showsSubset
+    std::unique_ptr<Pass> m_pass;
+    QTimer* m_sliceTimer;
 };
 
 } // namespace morva::app

@@ -32,7 +32,7 @@ constexpr int kExitUsage = 2;
 int runSchemaCommand(Context& context);  // schema
 int runConfigCommand(Context& context);  // config get|set|save|list|check
 int runRecordsCommand(Context& context); // records list|add|set|delete
-int runLogCommand(Context& context);     // log [--follow]
+int runLogCommand(Context& context);     // log [--follow] [--grep ...] ...
 int runSignalCommand(Context& context);  // signal deliver|stat|queue|sendlog|packwl|restart
 int runStatsCommand(Context& context);   // stats
 int runServiceCommand(Context& context); // service status|install|start|stop|remove

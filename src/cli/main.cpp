@@ -24,7 +24,9 @@ const CommandEntry kCommands[] = {
      "list [--changed] [--format tsv|json] | check | find [--language CODE] TEXT..."},
     {"records", morva::cli::runRecordsCommand,
      "records list|add|set|delete alias|block|user ... [--no-wait]"},
-    {"log", morva::cli::runLogCommand, "log [--follow]"},
+    {"log", morva::cli::runLogCommand,
+     "log [--follow] [--grep PATTERN]... [--exclude PATTERN]... [--regex] [--thread N] "
+     "[--since HH:MM[:SS]] [--file PATH]"},
     {"signal", morva::cli::runSignalCommand, "signal deliver|stat|queue|sendlog|packwl|restart"},
     {"stats", morva::cli::runStatsCommand, "stats"},
     {"service", morva::cli::runServiceCommand,
@@ -67,7 +69,8 @@ void printHelp(std::ostream& out)
            "  records add user ADDRESS NAME  an Exchange user\n"
            "  records set alias|block|user N FIELDS...  replace record N\n"
            "  records delete alias|block|user N...  delete records\n"
-           "  log [--follow]          the log as time, thread and activity\n"
+           "  log [--follow]          the log as time, thread and activity (its last lines,\n"
+           "                          or all of it with a search or --file)\n"
            "  signal deliver|stat|queue|sendlog|packwl|restart  ask the gateway for an "
            "action\n"
            "  stats                   ask the gateway for its counters and print them\n"
@@ -79,6 +82,13 @@ void printHelp(std::ostream& out)
            "  --deliver          records add|set alias: deliver after forwarding\n"
            "  --changed          config list: only the keys that differ from their default\n"
            "  --follow, -f       log: keep printing lines as the gateway writes them\n"
+           "  --grep PATTERN     log: only rows whose activity contains PATTERN (any case;\n"
+           "                     repeated: all of them)\n"
+           "  --exclude PATTERN  log: leave out rows whose activity contains PATTERN\n"
+           "  --regex            log: the patterns are regular expressions (ECMAScript)\n"
+           "  --thread N         log: only the rows of session thread N\n"
+           "  --since HH:MM[:SS]  log: only rows written at or after this time of day\n"
+           "  --file PATH        log: read PATH (an older, rotated log) instead of GW.log\n"
            "  --exe PATH         service: the gateway's executable\n"
            "  --language CODE    signal: language of the failure message (ENG, DEU, ...);\n"
            "                     config find: language of the page and label columns\n"

@@ -439,3 +439,54 @@ TEST(GwsimProgram, MorvactlSignalFailsInTheUsersLanguageWhileGwsimHoldsTheFile)
     EXPECT_TRUE(waitFor("stopped"));
     EXPECT_FALSE(scratch.exists("SendLog.sig"));
 }
+
+namespace {
+
+// `morvactl log ARGUMENTS` on the program directory: exit code and output.
+int morvactlLog(const std::string& programDir, const std::string& arguments, std::string* output)
+{
+    const std::string command =
+        std::string(MORVACTL_PATH) + " --program-dir " + programDir + " log " + arguments + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    char buffer[4096];
+    std::size_t n;
+    while (pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        output->append(buffer, n);
+    const int status = pipe ? ::pclose(pipe) : -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(GwsimProgram, MorvactlLogSearchesTheGatewaysLogAndARotatedOne)
+{
+    test::ScratchDir scratch;
+    ASSERT_EQ(std::system((std::string(GWSIM_PATH) + " --program-dir " + scratch.dir() +
+                           " --prefill 3000 --rate 0 --duration 0.2 --quiet")
+                              .c_str()),
+              0);
+    std::string rejected;
+    ASSERT_EQ(
+        morvactlLog(scratch.dir(), "--grep '5.7.1 rejected' --exclude 198.51.100.1", &rejected), 0);
+    const auto rows = linesOf(rejected);
+    ASSERT_GT(rows.size(), 10u); // far more than the tail of 4000 bytes holds
+    for (const std::string& row : rows) {
+        EXPECT_NE(row.find("\t554 5.7.1 Rejected: "), std::string::npos) << row;
+        EXPECT_EQ(row.find("198.51.100.1 "), std::string::npos) << row;
+    }
+
+    const std::string firstThread = rows.front().substr(9, rows.front().find('\t', 9) - 9);
+    std::string session;
+    ASSERT_EQ(morvactlLog(scratch.dir(), "--thread " + firstThread, &session), 0);
+    for (const std::string& row : linesOf(session))
+        EXPECT_EQ(row.substr(9, firstThread.size() + 1), firstThread + "\t") << row;
+
+    std::filesystem::rename(scratch.path("GW.log"), scratch.path("GW-20261208-000000.log"));
+    std::string older;
+    EXPECT_EQ(morvactlLog(scratch.dir(),
+                          "--file " + scratch.path("GW-20261208-000000.log") +
+                              " --grep '5.7.1 rejected' --exclude 198.51.100.1",
+                          &older),
+              0);
+    EXPECT_EQ(older, rejected);
+}
+
+} // namespace

@@ -800,6 +800,132 @@ Löschen (Entf)</translation>
         <extracomment>%1 is replaced at run time; keep it.</extracomment>
         <translation>Angehalten, %1 neue Zeilen</translation>
     </message>
+    <message id="app.logFilter.placeholder">
+        <source>Filter: words, -word to leave out, "a phrase"</source>
+        <extracomment>Placeholder of the log view's filter field; keep the quotes and the minus sign.</extracomment>
+        <translation>Filter: Wörter, -Wort zum Ausblenden, "eine Wortfolge"</translation>
+    </message>
+    <message id="app.logFilter.help">
+        <source>A row must contain every word, in any case; -word leaves rows out; "a phrase" is one term. Escape clears the filter.</source>
+        <extracomment>Tool tip of the log view's filter field.</extracomment>
+        <translation>Eine Zeile muss jedes Wort enthalten, Groß-/Kleinschreibung egal; -Wort blendet Zeilen aus; "eine Wortfolge" gilt als ein Begriff. Esc löscht den Filter.</translation>
+    </message>
+    <message id="app.logFilter.regex">
+        <source>Regular expression</source>
+        <translation>Regulärer Ausdruck</translation>
+    </message>
+    <message id="app.logFilter.onlyMatching">
+        <source>Only matching lines</source>
+        <translation>Nur passende Zeilen</translation>
+    </message>
+    <message id="app.logFilter.highlight">
+        <source>Highlight matches</source>
+        <translation>Treffer hervorheben</translation>
+    </message>
+    <message id="app.logFilter.rejections">
+        <source>Rejected</source>
+        <extracomment>Legend of the log colours: rejections and blocks.</extracomment>
+        <translation>Abgewiesen</translation>
+    </message>
+    <message id="app.logFilter.deliveries">
+        <source>Delivered</source>
+        <extracomment>Legend of the log colours: deliveries.</extracomment>
+        <translation>Zugestellt</translation>
+    </message>
+    <message id="app.logFilter.viruses">
+        <source>Virus</source>
+        <extracomment>Legend of the log colours: virus findings.</extracomment>
+        <translation>Virus</translation>
+    </message>
+    <message id="app.logFilter.problems">
+        <source>Errors</source>
+        <extracomment>Legend of the log colours: errors and warnings of the gateway.</extracomment>
+        <translation>Fehler</translation>
+    </message>
+    <message id="app.logFilter.connections">
+        <source>Connections</source>
+        <extracomment>Legend of the log colours: connections.</extracomment>
+        <translation>Verbindungen</translation>
+    </message>
+    <message id="app.logFilter.legendTip">
+        <source>Show only the rows of this colour; click again to show all</source>
+        <translation>Nur die Zeilen dieser Farbe zeigen; erneut klicken zeigt alle</translation>
+    </message>
+    <message id="app.logFilter.close">
+        <source>Close the filter bar and clear the filter</source>
+        <translation>Filterleiste schließen und Filter löschen</translation>
+    </message>
+    <message id="app.logFilter.count">
+        <source>%1 of %2 rows</source>
+        <extracomment>%1 rows shown, %2 rows kept; keep both.</extracomment>
+        <translation>%1 von %2 Zeilen</translation>
+    </message>
+    <message id="app.logFilter.badRegex">
+        <source>Invalid regular expression: %1</source>
+        <extracomment>%1 is the reason (in English); keep it.</extracomment>
+        <translation>Ungültiger regulärer Ausdruck: %1</translation>
+    </message>
+    <message id="app.logFilter.show">
+        <source>Filter...</source>
+        <translation>Filtern...</translation>
+    </message>
+    <message id="app.logFilter.onlyThread">
+        <source>Only thread %1</source>
+        <extracomment>%1 is a session thread number; keep it.</extracomment>
+        <translation>Nur Thread %1</translation>
+    </message>
+    <message id="app.logFilter.copyVisible">
+        <source>Copy the rows shown</source>
+        <translation>Angezeigte Zeilen kopieren</translation>
+    </message>
+    <message id="app.logFilter.export">
+        <source>Export the rows shown...</source>
+        <translation>Angezeigte Zeilen exportieren...</translation>
+    </message>
+    <message id="app.logFilter.openOlder">
+        <source>Open an older log...</source>
+        <translation>Älteres Protokoll öffnen...</translation>
+    </message>
+    <message id="app.logFilter.backToLive">
+        <source>Back to the live log</source>
+        <translation>Zurück zum laufenden Protokoll</translation>
+    </message>
+    <message id="app.logFilter.cancel">
+        <source>Cancel</source>
+        <extracomment>Stops reading an older log file.</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="app.logFilter.shownFile">
+        <source>%1 (read-only)</source>
+        <extracomment>%1 is the path of the log file shown; keep it.</extracomment>
+        <translation>%1 (schreibgeschützt)</translation>
+    </message>
+    <message id="app.logFilter.readFailed">
+        <source>Unable to read %1: %2.</source>
+        <extracomment>%1 is a file, %2 the reason; keep both.</extracomment>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message id="app.logFilter.exportFailed">
+        <source>Unable to write %1: %2.</source>
+        <extracomment>%1 is a file, %2 the reason; keep both.</extracomment>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message id="app.logFilter.logFiles">
+        <source>Log files</source>
+        <translation>Protokolldateien</translation>
+    </message>
+    <message id="app.logFilter.allFiles">
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message id="app.logFilter.csvFiles">
+        <source>CSV files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+    <message id="app.logFilter.textFiles">
+        <source>Text files</source>
+        <translation>Textdateien</translation>
+    </message>
     <message id="app.iniUnreadable">
         <source>Unable to read %1: %2.
 The console shows the default settings and saves no changes until the file can be read. Correct the problem and start the console again.</source>

@@ -800,6 +800,132 @@ Delete (Del)</translation>
         <extracomment>%1 is replaced at run time; keep it.</extracomment>
         <translation>Paused, %1 new lines</translation>
     </message>
+    <message id="app.logFilter.placeholder">
+        <source>Filter: words, -word to leave out, "a phrase"</source>
+        <extracomment>Placeholder of the log view's filter field; keep the quotes and the minus sign.</extracomment>
+        <translation>Filter: words, -word to leave out, "a phrase"</translation>
+    </message>
+    <message id="app.logFilter.help">
+        <source>A row must contain every word, in any case; -word leaves rows out; "a phrase" is one term. Escape clears the filter.</source>
+        <extracomment>Tool tip of the log view's filter field.</extracomment>
+        <translation>A row must contain every word, in any case; -word leaves rows out; "a phrase" is one term. Escape clears the filter.</translation>
+    </message>
+    <message id="app.logFilter.regex">
+        <source>Regular expression</source>
+        <translation>Regular expression</translation>
+    </message>
+    <message id="app.logFilter.onlyMatching">
+        <source>Only matching lines</source>
+        <translation>Only matching lines</translation>
+    </message>
+    <message id="app.logFilter.highlight">
+        <source>Highlight matches</source>
+        <translation>Highlight matches</translation>
+    </message>
+    <message id="app.logFilter.rejections">
+        <source>Rejected</source>
+        <extracomment>Legend of the log colours: rejections and blocks.</extracomment>
+        <translation>Rejected</translation>
+    </message>
+    <message id="app.logFilter.deliveries">
+        <source>Delivered</source>
+        <extracomment>Legend of the log colours: deliveries.</extracomment>
+        <translation>Delivered</translation>
+    </message>
+    <message id="app.logFilter.viruses">
+        <source>Virus</source>
+        <extracomment>Legend of the log colours: virus findings.</extracomment>
+        <translation>Virus</translation>
+    </message>
+    <message id="app.logFilter.problems">
+        <source>Errors</source>
+        <extracomment>Legend of the log colours: errors and warnings of the gateway.</extracomment>
+        <translation>Errors</translation>
+    </message>
+    <message id="app.logFilter.connections">
+        <source>Connections</source>
+        <extracomment>Legend of the log colours: connections.</extracomment>
+        <translation>Connections</translation>
+    </message>
+    <message id="app.logFilter.legendTip">
+        <source>Show only the rows of this colour; click again to show all</source>
+        <translation>Show only the rows of this colour; click again to show all</translation>
+    </message>
+    <message id="app.logFilter.close">
+        <source>Close the filter bar and clear the filter</source>
+        <translation>Close the filter bar and clear the filter</translation>
+    </message>
+    <message id="app.logFilter.count">
+        <source>%1 of %2 rows</source>
+        <extracomment>%1 rows shown, %2 rows kept; keep both.</extracomment>
+        <translation>%1 of %2 rows</translation>
+    </message>
+    <message id="app.logFilter.badRegex">
+        <source>Invalid regular expression: %1</source>
+        <extracomment>%1 is the reason (in English); keep it.</extracomment>
+        <translation>Invalid regular expression: %1</translation>
+    </message>
+    <message id="app.logFilter.show">
+        <source>Filter...</source>
+        <translation>Filter...</translation>
+    </message>
+    <message id="app.logFilter.onlyThread">
+        <source>Only thread %1</source>
+        <extracomment>%1 is a session thread number; keep it.</extracomment>
+        <translation>Only thread %1</translation>
+    </message>
+    <message id="app.logFilter.copyVisible">
+        <source>Copy the rows shown</source>
+        <translation>Copy the rows shown</translation>
+    </message>
+    <message id="app.logFilter.export">
+        <source>Export the rows shown...</source>
+        <translation>Export the rows shown...</translation>
+    </message>
+    <message id="app.logFilter.openOlder">
+        <source>Open an older log...</source>
+        <translation>Open an older log...</translation>
+    </message>
+    <message id="app.logFilter.backToLive">
+        <source>Back to the live log</source>
+        <translation>Back to the live log</translation>
+    </message>
+    <message id="app.logFilter.cancel">
+        <source>Cancel</source>
+        <extracomment>Stops reading an older log file.</extracomment>
+        <translation>Cancel</translation>
+    </message>
+    <message id="app.logFilter.shownFile">
+        <source>%1 (read-only)</source>
+        <extracomment>%1 is the path of the log file shown; keep it.</extracomment>
+        <translation>%1 (read-only)</translation>
+    </message>
+    <message id="app.logFilter.readFailed">
+        <source>Unable to read %1: %2.</source>
+        <extracomment>%1 is a file, %2 the reason; keep both.</extracomment>
+        <translation>Unable to read %1: %2.</translation>
+    </message>
+    <message id="app.logFilter.exportFailed">
+        <source>Unable to write %1: %2.</source>
+        <extracomment>%1 is a file, %2 the reason; keep both.</extracomment>
+        <translation>Unable to write %1: %2.</translation>
+    </message>
+    <message id="app.logFilter.logFiles">
+        <source>Log files</source>
+        <translation>Log files</translation>
+    </message>
+    <message id="app.logFilter.allFiles">
+        <source>All files</source>
+        <translation>All files</translation>
+    </message>
+    <message id="app.logFilter.csvFiles">
+        <source>CSV files</source>
+        <translation>CSV files</translation>
+    </message>
+    <message id="app.logFilter.textFiles">
+        <source>Text files</source>
+        <translation>Text files</translation>
+    </message>
     <message id="app.iniUnreadable">
         <source>Unable to read %1: %2.
 The console shows the default settings and saves no changes until the file can be read. Correct the problem and start the console again.</source>

@@ -800,6 +800,132 @@ Supprimer (Suppr)</translation>
         <extracomment>%1 is replaced at run time; keep it.</extracomment>
         <translation>En pause, %1 nouvelles lignes</translation>
     </message>
+    <message id="app.logFilter.placeholder">
+        <source>Filter: words, -word to leave out, "a phrase"</source>
+        <extracomment>Placeholder of the log view's filter field; keep the quotes and the minus sign.</extracomment>
+        <translation>Filtre : mots, -mot pour exclure, "une expression"</translation>
+    </message>
+    <message id="app.logFilter.help">
+        <source>A row must contain every word, in any case; -word leaves rows out; "a phrase" is one term. Escape clears the filter.</source>
+        <extracomment>Tool tip of the log view's filter field.</extracomment>
+        <translation>Une ligne doit contenir chaque mot, sans tenir compte de la casse ; -mot exclut des lignes ; "une expression" compte pour un terme. Échap efface le filtre.</translation>
+    </message>
+    <message id="app.logFilter.regex">
+        <source>Regular expression</source>
+        <translation>Expression régulière</translation>
+    </message>
+    <message id="app.logFilter.onlyMatching">
+        <source>Only matching lines</source>
+        <translation>Lignes correspondantes seulement</translation>
+    </message>
+    <message id="app.logFilter.highlight">
+        <source>Highlight matches</source>
+        <translation>Surligner les correspondances</translation>
+    </message>
+    <message id="app.logFilter.rejections">
+        <source>Rejected</source>
+        <extracomment>Legend of the log colours: rejections and blocks.</extracomment>
+        <translation>Rejeté</translation>
+    </message>
+    <message id="app.logFilter.deliveries">
+        <source>Delivered</source>
+        <extracomment>Legend of the log colours: deliveries.</extracomment>
+        <translation>Remis</translation>
+    </message>
+    <message id="app.logFilter.viruses">
+        <source>Virus</source>
+        <extracomment>Legend of the log colours: virus findings.</extracomment>
+        <translation>Virus</translation>
+    </message>
+    <message id="app.logFilter.problems">
+        <source>Errors</source>
+        <extracomment>Legend of the log colours: errors and warnings of the gateway.</extracomment>
+        <translation>Erreurs</translation>
+    </message>
+    <message id="app.logFilter.connections">
+        <source>Connections</source>
+        <extracomment>Legend of the log colours: connections.</extracomment>
+        <translation>Connexions</translation>
+    </message>
+    <message id="app.logFilter.legendTip">
+        <source>Show only the rows of this colour; click again to show all</source>
+        <translation>Afficher seulement les lignes de cette couleur ; cliquer à nouveau pour tout afficher</translation>
+    </message>
+    <message id="app.logFilter.close">
+        <source>Close the filter bar and clear the filter</source>
+        <translation>Fermer la barre de filtre et effacer le filtre</translation>
+    </message>
+    <message id="app.logFilter.count">
+        <source>%1 of %2 rows</source>
+        <extracomment>%1 rows shown, %2 rows kept; keep both.</extracomment>
+        <translation>%1 sur %2 lignes</translation>
+    </message>
+    <message id="app.logFilter.badRegex">
+        <source>Invalid regular expression: %1</source>
+        <extracomment>%1 is the reason (in English); keep it.</extracomment>
+        <translation>Expression régulière incorrecte : %1</translation>
+    </message>
+    <message id="app.logFilter.show">
+        <source>Filter...</source>
+        <translation>Filtrer...</translation>
+    </message>
+    <message id="app.logFilter.onlyThread">
+        <source>Only thread %1</source>
+        <extracomment>%1 is a session thread number; keep it.</extracomment>
+        <translation>Seulement le thread %1</translation>
+    </message>
+    <message id="app.logFilter.copyVisible">
+        <source>Copy the rows shown</source>
+        <translation>Copier les lignes affichées</translation>
+    </message>
+    <message id="app.logFilter.export">
+        <source>Export the rows shown...</source>
+        <translation>Exporter les lignes affichées...</translation>
+    </message>
+    <message id="app.logFilter.openOlder">
+        <source>Open an older log...</source>
+        <translation>Ouvrir un ancien journal...</translation>
+    </message>
+    <message id="app.logFilter.backToLive">
+        <source>Back to the live log</source>
+        <translation>Retour au journal en cours</translation>
+    </message>
+    <message id="app.logFilter.cancel">
+        <source>Cancel</source>
+        <extracomment>Stops reading an older log file.</extracomment>
+        <translation>Annuler</translation>
+    </message>
+    <message id="app.logFilter.shownFile">
+        <source>%1 (read-only)</source>
+        <extracomment>%1 is the path of the log file shown; keep it.</extracomment>
+        <translation>%1 (lecture seule)</translation>
+    </message>
+    <message id="app.logFilter.readFailed">
+        <source>Unable to read %1: %2.</source>
+        <extracomment>%1 is a file, %2 the reason; keep both.</extracomment>
+        <translation>Impossible de lire %1 : %2.</translation>
+    </message>
+    <message id="app.logFilter.exportFailed">
+        <source>Unable to write %1: %2.</source>
+        <extracomment>%1 is a file, %2 the reason; keep both.</extracomment>
+        <translation>Impossible d'écrire %1 : %2.</translation>
+    </message>
+    <message id="app.logFilter.logFiles">
+        <source>Log files</source>
+        <translation>Fichiers journaux</translation>
+    </message>
+    <message id="app.logFilter.allFiles">
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message id="app.logFilter.csvFiles">
+        <source>CSV files</source>
+        <translation>Fichiers CSV</translation>
+    </message>
+    <message id="app.logFilter.textFiles">
+        <source>Text files</source>
+        <translation>Fichiers texte</translation>
+    </message>
     <message id="app.iniUnreadable">
         <source>Unable to read %1: %2.
 The console shows the default settings and saves no changes until the file can be read. Correct the problem and start the console again.</source>

@@ -800,6 +800,132 @@ Elimina (Canc)</translation>
         <extracomment>%1 is replaced at run time; keep it.</extracomment>
         <translation>In pausa, %1 nuove righe</translation>
     </message>
+    <message id="app.logFilter.placeholder">
+        <source>Filter: words, -word to leave out, "a phrase"</source>
+        <extracomment>Placeholder of the log view's filter field; keep the quotes and the minus sign.</extracomment>
+        <translation>Filtro: parole, -parola da escludere, "una frase"</translation>
+    </message>
+    <message id="app.logFilter.help">
+        <source>A row must contain every word, in any case; -word leaves rows out; "a phrase" is one term. Escape clears the filter.</source>
+        <extracomment>Tool tip of the log view's filter field.</extracomment>
+        <translation>Una riga deve contenere ogni parola, maiuscole o minuscole; -parola esclude righe; "una frase" è un solo termine. Esc cancella il filtro.</translation>
+    </message>
+    <message id="app.logFilter.regex">
+        <source>Regular expression</source>
+        <translation>Espressione regolare</translation>
+    </message>
+    <message id="app.logFilter.onlyMatching">
+        <source>Only matching lines</source>
+        <translation>Solo righe corrispondenti</translation>
+    </message>
+    <message id="app.logFilter.highlight">
+        <source>Highlight matches</source>
+        <translation>Evidenzia corrispondenze</translation>
+    </message>
+    <message id="app.logFilter.rejections">
+        <source>Rejected</source>
+        <extracomment>Legend of the log colours: rejections and blocks.</extracomment>
+        <translation>Respinto</translation>
+    </message>
+    <message id="app.logFilter.deliveries">
+        <source>Delivered</source>
+        <extracomment>Legend of the log colours: deliveries.</extracomment>
+        <translation>Consegnato</translation>
+    </message>
+    <message id="app.logFilter.viruses">
+        <source>Virus</source>
+        <extracomment>Legend of the log colours: virus findings.</extracomment>
+        <translation>Virus</translation>
+    </message>
+    <message id="app.logFilter.problems">
+        <source>Errors</source>
+        <extracomment>Legend of the log colours: errors and warnings of the gateway.</extracomment>
+        <translation>Errori</translation>
+    </message>
+    <message id="app.logFilter.connections">
+        <source>Connections</source>
+        <extracomment>Legend of the log colours: connections.</extracomment>
+        <translation>Connessioni</translation>
+    </message>
+    <message id="app.logFilter.legendTip">
+        <source>Show only the rows of this colour; click again to show all</source>
+        <translation>Mostra solo le righe di questo colore; clicca di nuovo per mostrarle tutte</translation>
+    </message>
+    <message id="app.logFilter.close">
+        <source>Close the filter bar and clear the filter</source>
+        <translation>Chiudi la barra del filtro e cancella il filtro</translation>
+    </message>
+    <message id="app.logFilter.count">
+        <source>%1 of %2 rows</source>
+        <extracomment>%1 rows shown, %2 rows kept; keep both.</extracomment>
+        <translation>%1 di %2 righe</translation>
+    </message>
+    <message id="app.logFilter.badRegex">
+        <source>Invalid regular expression: %1</source>
+        <extracomment>%1 is the reason (in English); keep it.</extracomment>
+        <translation>Espressione regolare non valida: %1</translation>
+    </message>
+    <message id="app.logFilter.show">
+        <source>Filter...</source>
+        <translation>Filtra...</translation>
+    </message>
+    <message id="app.logFilter.onlyThread">
+        <source>Only thread %1</source>
+        <extracomment>%1 is a session thread number; keep it.</extracomment>
+        <translation>Solo il thread %1</translation>
+    </message>
+    <message id="app.logFilter.copyVisible">
+        <source>Copy the rows shown</source>
+        <translation>Copia le righe mostrate</translation>
+    </message>
+    <message id="app.logFilter.export">
+        <source>Export the rows shown...</source>
+        <translation>Esporta le righe mostrate...</translation>
+    </message>
+    <message id="app.logFilter.openOlder">
+        <source>Open an older log...</source>
+        <translation>Apri un registro precedente...</translation>
+    </message>
+    <message id="app.logFilter.backToLive">
+        <source>Back to the live log</source>
+        <translation>Torna al registro corrente</translation>
+    </message>
+    <message id="app.logFilter.cancel">
+        <source>Cancel</source>
+        <extracomment>Stops reading an older log file.</extracomment>
+        <translation>Annulla</translation>
+    </message>
+    <message id="app.logFilter.shownFile">
+        <source>%1 (read-only)</source>
+        <extracomment>%1 is the path of the log file shown; keep it.</extracomment>
+        <translation>%1 (sola lettura)</translation>
+    </message>
+    <message id="app.logFilter.readFailed">
+        <source>Unable to read %1: %2.</source>
+        <extracomment>%1 is a file, %2 the reason; keep both.</extracomment>
+        <translation>Impossibile leggere %1: %2.</translation>
+    </message>
+    <message id="app.logFilter.exportFailed">
+        <source>Unable to write %1: %2.</source>
+        <extracomment>%1 is a file, %2 the reason; keep both.</extracomment>
+        <translation>Impossibile scrivere %1: %2.</translation>
+    </message>
+    <message id="app.logFilter.logFiles">
+        <source>Log files</source>
+        <translation>File di registro</translation>
+    </message>
+    <message id="app.logFilter.allFiles">
+        <source>All files</source>
+        <translation>Tutti i file</translation>
+    </message>
+    <message id="app.logFilter.csvFiles">
+        <source>CSV files</source>
+        <translation>File CSV</translation>
+    </message>
+    <message id="app.logFilter.textFiles">
+        <source>Text files</source>
+        <translation>File di testo</translation>
+    </message>
     <message id="app.iniUnreadable">
         <source>Unable to read %1: %2.
 The console shows the default settings and saves no changes until the file can be read. Correct the problem and start the console again.</source>

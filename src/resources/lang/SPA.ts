@@ -800,6 +800,132 @@ Eliminar (Supr)</translation>
         <extracomment>%1 is replaced at run time; keep it.</extracomment>
         <translation>En pausa, %1 líneas nuevas</translation>
     </message>
+    <message id="app.logFilter.placeholder">
+        <source>Filter: words, -word to leave out, "a phrase"</source>
+        <extracomment>Placeholder of the log view's filter field; keep the quotes and the minus sign.</extracomment>
+        <translation>Filtro: palabras, -palabra para excluir, "una frase"</translation>
+    </message>
+    <message id="app.logFilter.help">
+        <source>A row must contain every word, in any case; -word leaves rows out; "a phrase" is one term. Escape clears the filter.</source>
+        <extracomment>Tool tip of the log view's filter field.</extracomment>
+        <translation>Una fila debe contener todas las palabras, sin distinguir mayúsculas; -palabra excluye filas; "una frase" es un solo término. Esc borra el filtro.</translation>
+    </message>
+    <message id="app.logFilter.regex">
+        <source>Regular expression</source>
+        <translation>Expresión regular</translation>
+    </message>
+    <message id="app.logFilter.onlyMatching">
+        <source>Only matching lines</source>
+        <translation>Solo filas coincidentes</translation>
+    </message>
+    <message id="app.logFilter.highlight">
+        <source>Highlight matches</source>
+        <translation>Resaltar coincidencias</translation>
+    </message>
+    <message id="app.logFilter.rejections">
+        <source>Rejected</source>
+        <extracomment>Legend of the log colours: rejections and blocks.</extracomment>
+        <translation>Rechazado</translation>
+    </message>
+    <message id="app.logFilter.deliveries">
+        <source>Delivered</source>
+        <extracomment>Legend of the log colours: deliveries.</extracomment>
+        <translation>Entregado</translation>
+    </message>
+    <message id="app.logFilter.viruses">
+        <source>Virus</source>
+        <extracomment>Legend of the log colours: virus findings.</extracomment>
+        <translation>Virus</translation>
+    </message>
+    <message id="app.logFilter.problems">
+        <source>Errors</source>
+        <extracomment>Legend of the log colours: errors and warnings of the gateway.</extracomment>
+        <translation>Errores</translation>
+    </message>
+    <message id="app.logFilter.connections">
+        <source>Connections</source>
+        <extracomment>Legend of the log colours: connections.</extracomment>
+        <translation>Conexiones</translation>
+    </message>
+    <message id="app.logFilter.legendTip">
+        <source>Show only the rows of this colour; click again to show all</source>
+        <translation>Mostrar solo las filas de este color; pulse de nuevo para mostrar todas</translation>
+    </message>
+    <message id="app.logFilter.close">
+        <source>Close the filter bar and clear the filter</source>
+        <translation>Cerrar la barra de filtro y borrar el filtro</translation>
+    </message>
+    <message id="app.logFilter.count">
+        <source>%1 of %2 rows</source>
+        <extracomment>%1 rows shown, %2 rows kept; keep both.</extracomment>
+        <translation>%1 de %2 filas</translation>
+    </message>
+    <message id="app.logFilter.badRegex">
+        <source>Invalid regular expression: %1</source>
+        <extracomment>%1 is the reason (in English); keep it.</extracomment>
+        <translation>Expresión regular no válida: %1</translation>
+    </message>
+    <message id="app.logFilter.show">
+        <source>Filter...</source>
+        <translation>Filtrar...</translation>
+    </message>
+    <message id="app.logFilter.onlyThread">
+        <source>Only thread %1</source>
+        <extracomment>%1 is a session thread number; keep it.</extracomment>
+        <translation>Solo el hilo %1</translation>
+    </message>
+    <message id="app.logFilter.copyVisible">
+        <source>Copy the rows shown</source>
+        <translation>Copiar las filas mostradas</translation>
+    </message>
+    <message id="app.logFilter.export">
+        <source>Export the rows shown...</source>
+        <translation>Exportar las filas mostradas...</translation>
+    </message>
+    <message id="app.logFilter.openOlder">
+        <source>Open an older log...</source>
+        <translation>Abrir un registro anterior...</translation>
+    </message>
+    <message id="app.logFilter.backToLive">
+        <source>Back to the live log</source>
+        <translation>Volver al registro actual</translation>
+    </message>
+    <message id="app.logFilter.cancel">
+        <source>Cancel</source>
+        <extracomment>Stops reading an older log file.</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="app.logFilter.shownFile">
+        <source>%1 (read-only)</source>
+        <extracomment>%1 is the path of the log file shown; keep it.</extracomment>
+        <translation>%1 (solo lectura)</translation>
+    </message>
+    <message id="app.logFilter.readFailed">
+        <source>Unable to read %1: %2.</source>
+        <extracomment>%1 is a file, %2 the reason; keep both.</extracomment>
+        <translation>No es posible leer %1: %2.</translation>
+    </message>
+    <message id="app.logFilter.exportFailed">
+        <source>Unable to write %1: %2.</source>
+        <extracomment>%1 is a file, %2 the reason; keep both.</extracomment>
+        <translation>No es posible escribir %1: %2.</translation>
+    </message>
+    <message id="app.logFilter.logFiles">
+        <source>Log files</source>
+        <translation>Archivos de registro</translation>
+    </message>
+    <message id="app.logFilter.allFiles">
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message id="app.logFilter.csvFiles">
+        <source>CSV files</source>
+        <translation>Archivos CSV</translation>
+    </message>
+    <message id="app.logFilter.textFiles">
+        <source>Text files</source>
+        <translation>Archivos de texto</translation>
+    </message>
     <message id="app.iniUnreadable">
         <source>Unable to read %1: %2.
 The console shows the default settings and saves no changes until the file can be read. Correct the problem and start the console again.</source>
