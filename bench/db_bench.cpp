@@ -10,8 +10,8 @@
 #include "db/DataAliaFile.h"
 #include "db/DataSet.h"
 #include "platform/Clock.h"
-#include "platform/FaultInjectingFileSystem.h"
 #include "platform/PosixFileSystem.h"
+#include "platform/testing/FaultInjectingFileSystem.h"
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>

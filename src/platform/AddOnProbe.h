@@ -17,22 +17,4 @@ public:
 // The backend of this machine; each backend's source file defines it.
 std::unique_ptr<AddOnProbe> makeSystemAddOnProbe();
 
-// For tests: reports what it is told.
-class FakeAddOnProbe final : public AddOnProbe
-{
-public:
-    explicit FakeAddOnProbe(bool installed = true) : m_installed(installed) {}
-    bool junkMailAddOnInstalled() override
-    {
-        ++m_calls;
-        return m_installed;
-    }
-    void setInstalled(bool installed) { m_installed = installed; }
-    int calls() const { return m_calls; }
-
-private:
-    bool m_installed;
-    int m_calls = 0;
-};
-
 } // namespace morva::platform

@@ -2,7 +2,6 @@
 
 #include "platform/FileVersion.h"
 
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,22 +20,5 @@ public:
 // The backend of this machine; each backend's source file defines it (the
 // POSIX one reads the image with PeVersionReader).
 std::unique_ptr<VersionResource> makeSystemVersionResource();
-
-// For tests: versions by path.
-class FakeVersionResource final : public VersionResource
-{
-public:
-    std::optional<FileVersion> fileVersion(const std::string& path) override
-    {
-        auto it = m_versions.find(path);
-        if (it == m_versions.end())
-            return std::nullopt;
-        return it->second;
-    }
-    void setVersion(const std::string& path, FileVersion version) { m_versions[path] = version; }
-
-private:
-    std::map<std::string, FileVersion> m_versions;
-};
 
 } // namespace morva::platform

@@ -6,12 +6,12 @@
 #include "app/ConsoleApp.h"
 #include "app/Cwm_MainWnd.h"
 #include "app/MessageBox.h"
-#include "platform/AddOnProbe.h"
 #include "platform/Clock.h"
 #include "platform/RegionalLanguage.h"
 #include "platform/SystemFileSystem.h"
-#include "platform/UrlOpener.h"
-#include "platform/VersionResource.h"
+#include "platform/testing/FakeAddOnProbe.h"
+#include "platform/testing/FakeUrlOpener.h"
+#include "platform/testing/FakeVersionResource.h"
 
 #include <QTemporaryDir>
 #include <fstream>

@@ -1,7 +1,7 @@
 #include "config/ConfigStore.h"
 #include "platform/Clock.h"
-#include "platform/FaultInjectingFileSystem.h"
 #include "platform/ScratchDir.h"
+#include "platform/testing/FaultInjectingFileSystem.h"
 
 #include <filesystem>
 #include <functional>

@@ -14,8 +14,8 @@
 #include "confui/policy/PolicyEntryDialog.h"
 #include "confui/sheets/TextFileDialog.h"
 #include "platform/Clock.h"
-#include "platform/FaultInjectingFileSystem.h"
 #include "platform/SystemFileSystem.h"
+#include "platform/testing/FaultInjectingFileSystem.h"
 
 using namespace morva::confui;
 

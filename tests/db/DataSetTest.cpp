@@ -8,8 +8,8 @@
 #include "db/RecordBytes.h"
 #include "db/RecordingFeedback.h"
 #include "platform/Clock.h"
-#include "platform/FaultInjectingFileSystem.h"
 #include "platform/FileHolderProcess.h"
+#include "platform/testing/FaultInjectingFileSystem.h"
 #ifdef _WIN32
 // The same tests over the Windows backend.
 #include "platform/WindowsFileSystem.h"

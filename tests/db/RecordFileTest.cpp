@@ -4,7 +4,7 @@
 #include "db/DataDummFile.h"
 #include "db/DataUserFile.h"
 #include "db/RecordBytes.h"
-#include "platform/FaultInjectingFileSystem.h"
+#include "platform/testing/FaultInjectingFileSystem.h"
 #ifdef _WIN32
 // The same tests over the Windows backend.
 #include "platform/WindowsFileSystem.h"

@@ -1,4 +1,4 @@
-#include "platform/FaultInjectingFileSystem.h"
+#include "platform/testing/FaultInjectingFileSystem.h"
 
 #include "platform/PosixFileSystem.h"
 #include "platform/ScratchDir.h"

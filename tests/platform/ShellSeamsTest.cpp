@@ -1,9 +1,9 @@
 #include "ScratchDir.h"
-#include "platform/AddOnProbe.h"
 #include "platform/PosixUrlOpener.h"
 #include "platform/PosixUserSettings.h"
 #include "platform/RegionalLanguage.h"
-#include "platform/VersionResource.h"
+#include "platform/testing/FakeAddOnProbe.h"
+#include "platform/testing/FakeVersionResource.h"
 
 #include <chrono>
 #include <cstdlib>

@@ -6,9 +6,9 @@
 #include "db/CertificateSettings.h"
 #include "db/DataSet.h"
 #include "platform/Clock.h"
-#include "platform/FaultInjectingFileSystem.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/ScratchDir.h"
+#include "platform/testing/FaultInjectingFileSystem.h"
 #include "records/GuiDataSetFeedback.h"
 #include "records/RecordContext.h"
 
@@ -62,4 +62,4 @@ protected:
     std::function<int(QDialog&)> answer;
 };
 
-}  // namespace morva::test
+} // namespace morva::test

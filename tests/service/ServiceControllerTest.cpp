@@ -1,7 +1,7 @@
 #include "service/ServiceController.h"
 
 #include "platform/Clock.h"
-#include "platform/FakeServiceManager.h"
+#include "platform/testing/FakeServiceManager.h"
 #include "resources/Texts.h"
 #include "service/RecordingServiceFeedback.h"
 

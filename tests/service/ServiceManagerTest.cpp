@@ -1,6 +1,6 @@
 #include "platform/ServiceManager.h"
 
-#include "platform/FakeServiceManager.h"
+#include "platform/testing/FakeServiceManager.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "service/ServiceState.h"
 
-#include "platform/FakeServiceManager.h"
+#include "platform/testing/FakeServiceManager.h"
 #include "resources/Texts.h"
 #include "support/MemoryFileSystem.h"
 

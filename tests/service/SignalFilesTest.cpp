@@ -1,8 +1,8 @@
 #include "service/SignalFiles.h"
 
 #include "../platform/ScratchDir.h"
-#include "platform/FaultInjectingFileSystem.h"
 #include "platform/SystemFileSystem.h"
+#include "platform/testing/FaultInjectingFileSystem.h"
 #include "resources/CommandIds.h"
 #include "resources/Texts.h"
 

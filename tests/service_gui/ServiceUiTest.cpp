@@ -4,12 +4,12 @@
 
 #include "app/ConsoleHarness.h"
 #include "app/Cwm_WaitDlg.h"
-#include "platform/FakeServiceManager.h"
+#include "platform/testing/FakeServiceManager.h"
 #include "resources/CommandIds.h"
 #include "service/Cwm_SvcDlg.h"
-#include "support/MemoryFileSystem.h"
 #include "service/SvcDlgFeedback.h"
 #include "service_gui/GuiTestApp.h"
+#include "support/MemoryFileSystem.h"
 
 #include <QApplication>
 #include <QDialog>

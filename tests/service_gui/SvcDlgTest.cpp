@@ -1,10 +1,10 @@
 #include "platform/Clock.h"
-#include "platform/FakeServiceManager.h"
+#include "platform/testing/FakeServiceManager.h"
 #include "resources/Texts.h"
 #include "service/Cwm_SvcDlg.h"
-#include "support/MemoryFileSystem.h"
 #include "service/RecordingServiceFeedback.h"
 #include "service_gui/GuiTestApp.h"
+#include "support/MemoryFileSystem.h"
 
 #include <QLabel>
 #include <QPushButton>

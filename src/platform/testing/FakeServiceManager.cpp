@@ -1,4 +1,4 @@
-#include "platform/FakeServiceManager.h"
+#include "platform/testing/FakeServiceManager.h"
 
 namespace morva::platform {
 
