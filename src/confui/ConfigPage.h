@@ -77,7 +77,7 @@ public:
     QWidget* widgetFor(std::string_view key) const;
     QLineEdit* numberFieldFor(std::string_view key) const;
     ListBox* listFor(std::string_view key) const;
-    QPushButton* buttonFor(const std::string& stemOrTargetOrHook) const;
+    QPushButton* buttonFor(const std::string& stemOrTarget) const;
 
 signals:
     void modifiedChanged();
@@ -94,6 +94,7 @@ private:
     void controlChanged(const std::string& key);
     Binding* bindingFor(std::string_view key) const;
     void openExclusions(const Control& control);
+    void openEditor(const Control& control);
     bool focusAndRefuse(Binding& binding, const QString& message);
 
     // PageContext
@@ -108,8 +109,6 @@ private:
     int sheetType() const override { return m_host.sheetType; }
     std::string programDir() const override;
     config::ConfigStore& store() override;
-    bool editTextFile(std::string_view fileName, std::string_view captionId) override;
-    bool editRoutes(std::string_view key) override;
 
     PageDef m_definition;
     PageHost m_host;
