@@ -4,8 +4,7 @@
 #include "app/ConsoleApp.h"
 #include "app/Cwm_MainWnd.h"
 #include "app/EventPumpingClock.h"
-#include "confui/ConfigurationCommands.h"
-#include "confui/sheets/SheetCommands.h"
+#include "confui/SheetCommands.h"
 #include "platform/AddOnProbe.h"
 #include "platform/Clock.h"
 #include "platform/ProcessInfo.h"
@@ -91,14 +90,11 @@ int main(int argc, char** argv)
     // rewrite grids and the data set's lifecycle.
     morva::records::RecordEditors recordEditors(app);
     // Options sheets, the add-on sheet, Advanced Configuration and the setup
-    // wizard; sheets 5 to 13 and Advanced then get the editors that list the
-    // certificate folders and edit the disclaimer.
-    morva::confui::registerConfigurationCommands(
-        app, [&recordEditors](QWidget* parent, const std::string& key) {
-            recordEditors.openRouteList(parent, key);
-        });
-    morva::confui::registerSheetCommands(commands, environment,
-                                         [&app] { return app.mainWindow(); });
+    // wizard, with the routing grid behind their "Routing..." buttons.
+    morva::confui::registerSheetCommands(app,
+                                         [&recordEditors](QWidget* parent, const std::string& key) {
+                                             recordEditors.openRouteList(parent, key);
+                                         });
 
     std::unique_ptr<FirstPaintReporter> reporter;
     if (const char* report = std::getenv("MORVA_REPORT_STARTUP"); report && *report) {

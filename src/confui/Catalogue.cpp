@@ -176,10 +176,13 @@ Control addCommon(std::string targetListKey, std::string defaultList, std::strin
     return control;
 }
 
-Control button(std::string hook, std::string label)
+Control editorButton(Editor editor, std::string target, std::string label,
+                     std::string editorCaption)
 {
-    Control control = make(ControlKind::Button, {}, std::move(label));
-    control.hook = std::move(hook);
+    Control control = make(ControlKind::EditorButton, {}, std::move(label));
+    control.editor = editor;
+    control.target = std::move(target);
+    control.editorCaption = std::move(editorCaption);
     return control;
 }
 
@@ -198,6 +201,34 @@ Control group(std::string captionTextId, int columns)
 Control endGroup()
 {
     return make(ControlKind::EndGroup, {}, {});
+}
+
+SheetDef SheetDef::openedBy(int command) const
+{
+    SheetDef sheet = *this;
+    sheet.commandId = command;
+    return sheet;
+}
+
+SheetDef SheetDef::withKind(SheetKind sheetKind) const
+{
+    SheetDef sheet = *this;
+    sheet.kind = sheetKind;
+    return sheet;
+}
+
+SheetDef SheetDef::afterAddOnQuery() const
+{
+    SheetDef sheet = *this;
+    sheet.addOnQuery = true;
+    return sheet;
+}
+
+SheetDef SheetDef::withPagesPreloaded() const
+{
+    SheetDef sheet = *this;
+    sheet.preloadPages = true;
+    return sheet;
 }
 
 void Catalogue::addPage(PageDef page)
@@ -322,6 +353,7 @@ std::vector<std::string> Catalogue::textIds() const
         add(page.caption);
         for (const Control& control : page.controls) {
             add(control.label);
+            add(control.editorCaption);
             for (const ComboItem& item : control.items)
                 add(item.textId);
             if (control.kind == ControlKind::ActionCombo)
@@ -432,9 +464,11 @@ std::vector<std::string> Catalogue::problems() const
                 if (control.switchKey.empty())
                     problem(at + ": purge days without switch");
                 break;
-            case ControlKind::Button:
-                if (page.hook.empty())
-                    problem(at + ": button on a page without hook");
+            case ControlKind::EditorButton:
+                if (control.target.empty())
+                    problem(at + ": editor button without target");
+                if (control.editor == Editor::TextFile)
+                    needText(at, control.editorCaption);
                 break;
             default:
                 break;
@@ -450,11 +484,14 @@ std::vector<std::string> Catalogue::problems() const
         }
     }
 
-    std::set<int> types;
+    std::set<int> types, commands;
     for (const SheetDef& sheet : m_sheets) {
         const std::string where = "sheet " + std::to_string(sheet.type);
         if (!types.insert(sheet.type).second)
             problem(where + ": defined twice");
+        if (sheet.commandId != 0 && !commands.insert(sheet.commandId).second)
+            problem(where + ": command " + std::to_string(sheet.commandId) +
+                    " opens another sheet");
         needText(where, sheet.caption);
         if (!sheet.hook.empty() && !sheetHooks(sheet.hook))
             problem(where + ": unknown hook " + sheet.hook);

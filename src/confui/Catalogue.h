@@ -56,7 +56,10 @@
 //               box is ticked only when the period is not 0 and the switch is
 //               on; an unticked box writes 0, the field shows 30 for 0;
 //   check       FieldCheck applied when the page is read back (Text, Path);
-//   hook        Button: name of the PageHooks entry whose `button` runs;
+//   editor, target, editorCaption   EditorButton: which editor of the
+//               environment the button opens (Editor), over what (the route
+//               list key, or the file name in the program folder) and, for a
+//               text file, the text id of the editor's caption;
 //   columns     Group: number of columns its checkboxes are flowed into;
 //   sameRow     place the control to the right of the previous one.
 // Layout: controls stack top to bottom; a Group opens a framed box that takes
@@ -66,7 +69,10 @@
 // A sheet (SheetDef): its type number (1..13 for the Options sheets, other
 // numbers for other sheets), the caption text id, the pages in order (a
 // page can override its caption per sheet), the wizard flag and an optional
-// hook run after the sheet was confirmed.
+// hook run after the sheet was confirmed; then, set on the definition, its
+// kind (the sheet class and what follows OK), the menu command that opens
+// it, whether the add-on query runs first and whether every page is read
+// before the sheet shows.
 //
 // An entry dialog (EntryDialogDef): the template word ("EditIP"), caption
 // text id, its variant (the one-, two-, three-, three-with-two-checkboxes or
@@ -111,7 +117,7 @@ enum class ControlKind
     List,                // list box with New/Edit/Delete (ListBinding)
     ExcludeButton,       // "Exclude" button opening the exclusion sheet
     AddCommonButton,     // "Add &Common" appending a default list to a List
-    Button,              // push button running a page hook
+    EditorButton,        // push button opening an editor of the environment
     Label,               // static text
     Group,               // framed group opening; label is its caption
     EndGroup,            // closes the current group
@@ -131,6 +137,13 @@ enum class ExclShape
     HostIp,
     FromHostIp,
     All
+};
+
+// The editors an EditorButton opens; the environment supplies them.
+enum class Editor
+{
+    Routes,   // the routing grid over a list key; it stores and saves itself
+    TextFile, // a text file of the program folder; it writes the file itself
 };
 
 // Checks applied to a text field when the page is read back.
@@ -170,7 +183,8 @@ struct Control
     std::string defaultList;
     std::string switchKey;
     FieldCheck check = FieldCheck::None;
-    std::string hook;
+    Editor editor = Editor::Routes;
+    std::string editorCaption;
     int columns = 1;
     bool sameRow = false;
     // Combo over a String key: maps a stored text that no item lists to the
@@ -212,7 +226,9 @@ Control list(std::string key, std::string label, std::string entryDialog,
 Control exclude(std::string stem, ExclShape shape, std::string label = "confui.exclude.button");
 Control addCommon(std::string targetListKey, std::string defaultList,
                   std::string label = "confui.addCommon");
-Control button(std::string hook, std::string label);
+// A button opening `editor` over `target` (see EditorButton above).
+Control editorButton(Editor editor, std::string target, std::string label,
+                     std::string editorCaption = {});
 Control label(std::string textId);
 // The Language combo: "Auto Detect" and the five languages; a stored code
 // such as "ESP" or "DEA" shows as the language it selects.
@@ -247,6 +263,15 @@ struct SheetPage
     std::string caption; // text id overriding the page caption on this sheet
 };
 
+// The sheet class a definition is shown in, and what follows its OK.
+enum class SheetKind
+{
+    Options,  // Cwm_IniPropSheet: after OK or Finish IniWizard is cleared, the
+              // sheet hook runs and the file is saved once more
+    Advanced, // Cwm_ConfPropSheet: every page saves itself, nothing follows
+    AddOn,    // Cwm_MVFPropSheet: the add-on status sheet
+};
+
 struct SheetDef
 {
     SheetDef() = default;
@@ -261,6 +286,15 @@ struct SheetDef
     std::vector<SheetPage> pages;
     bool wizard = false;
     std::string hook; // SheetHooks entry
+    SheetKind kind = SheetKind::Options;
+    int commandId = 0;         // menu command that opens the sheet; 0: none
+    bool addOnQuery = false;   // the add-on query runs before the sheet
+    bool preloadPages = false; // every page is read before the sheet shows
+
+    SheetDef openedBy(int command) const;
+    SheetDef withKind(SheetKind sheetKind) const;
+    SheetDef afterAddOnQuery() const;
+    SheetDef withPagesPreloaded() const;
 };
 
 enum class EntryVariant
@@ -359,17 +393,6 @@ public:
     virtual int sheetType() const = 0;
     virtual std::string programDir() const = 0;
     virtual config::ConfigStore& store() = 0; // for derived values and presets
-    // Opens an editor over the text file `fileName` in the program folder
-    // (caption `captionId`); the editor writes the file itself on its OK.
-    // False when the engine offers no editor.
-    virtual bool editTextFile(std::string_view fileName, std::string_view captionId)
-    {
-        return false;
-    }
-    // Opens the routing grid over the list key `key` (SMTPStaticRoute,
-    // ExchStaticRoute); the grid stores and saves every change itself.
-    // False when the engine offers no routing editor.
-    virtual bool editRoutes(std::string_view key) { return false; }
 };
 
 struct PageHooks
@@ -378,7 +401,6 @@ struct PageHooks
     std::function<void(PageContext&, std::string_view key)> changed; // a control changed
     std::function<bool(PageContext&)> validate; // on read-back; false keeps the page
     std::function<bool(PageContext&)> saved;    // after the keys were written
-    std::function<void(PageContext&, std::string_view hook)> button;
 };
 
 // Values of "#..." controls of all pages of one sheet, by key.

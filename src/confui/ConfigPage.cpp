@@ -125,22 +125,20 @@ config::ConfigStore& ConfigPage::store()
     return *m_host.environment->store;
 }
 
-bool ConfigPage::editTextFile(std::string_view fileName, std::string_view captionId)
+void ConfigPage::openEditor(const Control& control)
 {
     const SheetEnvironment& environment = *m_host.environment;
-    if (!environment.editTextFile)
-        return false;
-    return environment.editTextFile(this, environment.programDir + std::string(fileName),
-                                    uiText(captionId, environment.language));
-}
-
-bool ConfigPage::editRoutes(std::string_view key)
-{
-    const SheetEnvironment& environment = *m_host.environment;
-    if (!environment.editRoutes)
-        return false;
-    environment.editRoutes(this, std::string(key));
-    return true;
+    switch (control.editor) {
+    case Editor::Routes:
+        if (environment.editRoutes)
+            environment.editRoutes(this, control.target);
+        break;
+    case Editor::TextFile:
+        if (environment.editTextFile)
+            environment.editTextFile(this, environment.programDir + control.target,
+                                     uiText(control.editorCaption, environment.language));
+        break;
+    }
 }
 
 void ConfigPage::ensureBuilt()
@@ -333,7 +331,7 @@ void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row,
     }
     case ControlKind::ExcludeButton:
     case ControlKind::AddCommonButton:
-    case ControlKind::Button: {
+    case ControlKind::EditorButton: {
         auto* button = new QPushButton(labelText, holder);
         binding->button = button;
         binding->widgets.push_back(button);
@@ -375,8 +373,8 @@ void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row,
                 const DefaultList* items = catalogue().defaultList(source->defaultList);
                 if (ListBox* box = listFor(source->target); box && items)
                     box->addMissing(items->items);
-            } else if (m_hooks && m_hooks->button) {
-                m_hooks->button(*this, source->hook);
+            } else {
+                openEditor(*source);
             }
         });
         break;
@@ -525,8 +523,7 @@ QPushButton* ConfigPage::buttonFor(const std::string& name) const
 {
     for (const auto& binding : m_bindings) {
         const Control& control = *binding->control;
-        if (binding->button &&
-            (control.stem == name || control.target == name || control.hook == name))
+        if (binding->button && (control.stem == name || control.target == name))
             return binding->button;
     }
     return nullptr;

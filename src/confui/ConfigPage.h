@@ -78,7 +78,7 @@ public:
     QWidget* widgetFor(std::string_view key) const;
     QLineEdit* numberFieldFor(std::string_view key) const;
     ListBox* listFor(std::string_view key) const;
-    QPushButton* buttonFor(const std::string& stemOrTargetOrHook) const;
+    QPushButton* buttonFor(const std::string& stemOrTarget) const;
     // The widget that carries a control's label (bold while its value
     // differs from the key's default); nullptr when the page has none.
     QWidget* labelWidgetFor(std::string_view key) const;
@@ -101,6 +101,7 @@ private:
     void controlChanged(const std::string& key);
     Binding* bindingFor(std::string_view key) const;
     void openExclusions(const Control& control);
+    void openEditor(const Control& control);
     bool focusAndRefuse(Binding& binding, const QString& message);
     void addDefaultMarks(Binding& binding);
     void updateDefaultMarks();
@@ -117,8 +118,6 @@ private:
     int sheetType() const override { return m_host.sheetType; }
     std::string programDir() const override;
     config::ConfigStore& store() override;
-    bool editTextFile(std::string_view fileName, std::string_view captionId) override;
-    bool editRoutes(std::string_view key) override;
 
     PageDef m_definition;
     PageHost m_host;

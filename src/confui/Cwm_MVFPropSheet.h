@@ -11,7 +11,7 @@ class Cwm_MVFPropSheet : public Cwm_BasePropSheet
 {
     Q_OBJECT
 public:
-    explicit Cwm_MVFPropSheet(const SheetEnvironment& environment, QWidget* parent = nullptr);
+    using Cwm_BasePropSheet::Cwm_BasePropSheet;
 };
 
 // Catalogue type of the add-on sheet (not an Options sheet type).

@@ -7,16 +7,40 @@
 #include "confui/OptionsPresets.h"
 #include "confui/QtTexts.h"
 #include "confui/SaveFailureText.h"
-#include "confui/sheets/AdvancedSheet.h"
 
 namespace morva::confui {
+
+namespace {
+void addPagesOf(Cwm_BasePropSheet& sheet, const SheetDef& definition)
+{
+    for (const SheetPage& entry : definition.pages)
+        if (const PageDef* page = catalogue().page(entry.page))
+            sheet.addPage(*page, entry.caption);
+    if (definition.preloadPages)
+        sheet.loadAllPages();
+}
+
+std::unique_ptr<Cwm_BasePropSheet> makeSheet(SheetKind kind, const SheetEnvironment& environment,
+                                             const QString& caption, int type, QWidget* parent)
+{
+    switch (kind) {
+    case SheetKind::Advanced:
+        return std::make_unique<Cwm_ConfPropSheet>(environment, caption, type, parent);
+    case SheetKind::AddOn:
+        return std::make_unique<Cwm_MVFPropSheet>(environment, caption, type, parent);
+    case SheetKind::Options:
+        break;
+    }
+    return std::make_unique<Cwm_IniPropSheet>(environment, caption, type, parent);
+}
+} // namespace
 
 std::unique_ptr<Cwm_IniPropSheet> buildOptionsSheet(int type, const SheetEnvironment& environment,
                                                     QWidget* parent)
 {
     const Catalogue& pages = catalogue();
     const SheetDef* definition = pages.sheet(type);
-    if (!definition || type == kFallbackSheetType || type == kAddOnSheetType)
+    if (!definition || type == kFallbackSheetType || definition->kind != SheetKind::Options)
         definition = pages.sheet(kFallbackSheetType);
     const std::string caption = definition && definition->type == type
                                     ? definition->caption
@@ -25,9 +49,7 @@ std::unique_ptr<Cwm_IniPropSheet> buildOptionsSheet(int type, const SheetEnviron
         environment, uiText(caption, environment.language), type, parent);
     if (!definition)
         return sheet;
-    for (const SheetPage& entry : definition->pages)
-        if (const PageDef* page = pages.page(entry.page))
-            sheet->addPage(*page, entry.caption);
+    addPagesOf(*sheet, *definition);
     sheet->setWizardMode(definition->wizard && definition->type == type);
     return sheet;
 }
@@ -35,19 +57,12 @@ std::unique_ptr<Cwm_IniPropSheet> buildOptionsSheet(int type, const SheetEnviron
 std::unique_ptr<Cwm_BasePropSheet>
 buildCatalogueSheet(int type, const SheetEnvironment& environment, QWidget* parent)
 {
-    if (type == kAddOnSheetType)
-        return std::make_unique<Cwm_MVFPropSheet>(environment, parent);
-    if (type == kFallbackSheetType || (type >= 1 && type <= 13))
-        return buildOptionsSheet(type, environment, parent);
     const SheetDef* definition = catalogue().sheet(type);
-    auto sheet = std::make_unique<Cwm_BasePropSheet>(
-        environment,
-        uiText(definition ? definition->caption : "confui.sheet.fallback", environment.language),
-        type, parent);
-    if (definition)
-        for (const SheetPage& entry : definition->pages)
-            if (const PageDef* page = catalogue().page(entry.page))
-                sheet->addPage(*page, entry.caption);
+    if (!definition || definition->kind == SheetKind::Options)
+        return buildOptionsSheet(type, environment, parent);
+    auto sheet = makeSheet(definition->kind, environment,
+                           uiText(definition->caption, environment.language), type, parent);
+    addPagesOf(*sheet, *definition);
     return sheet;
 }
 
@@ -64,34 +79,29 @@ bool saveOrReport(const SheetEnvironment& environment, QWidget* parent)
     return false;
 }
 
-int openAddOnSheet(const SheetEnvironment& environment, QWidget* parent)
-{
-    Cwm_MVFPropSheet sheet(environment, parent);
-    return sheet.environment().runDialog(sheet);
-}
-
 void runAddOnQuery(const SheetEnvironment& environment, QWidget* parent)
 {
     config::ConfigStore& store = *environment.store;
     if (store.getInt("AdminMVFQueryStatus") != AddOnNotQueried)
         return;
     store.setInt("AdminMVFQueryStatus", AddOnAbsent);
-    openAddOnSheet(environment, parent);
+    openSheet(kAddOnSheetType, environment, parent);
     if (applyAddOnStatus(store) > 0)
         saveOrReport(environment, parent);
 }
 
-int openOptionsSheet(int type, const SheetEnvironment& environment, QWidget* parent)
+int openSheet(int type, const SheetEnvironment& environment, QWidget* parent)
 {
-    if (type == 3 || type == 4)
+    const SheetDef* definition = catalogue().sheet(type);
+    if (definition && definition->addOnQuery)
         runAddOnQuery(environment, parent);
-    auto sheet = buildOptionsSheet(type, environment, parent);
+    auto sheet = buildCatalogueSheet(type, environment, parent);
     const int result = sheet->environment().runDialog(*sheet);
-    if (result != kIdOk && result != kWizardFinish)
+    const bool optionsSheet = !definition || definition->kind == SheetKind::Options;
+    if (!optionsSheet || (result != kIdOk && result != kWizardFinish))
         return result;
     config::ConfigStore& store = *environment.store;
     store.setBool("IniWizard", false);
-    const SheetDef* definition = catalogue().sheet(type);
     if (definition && !definition->hook.empty())
         if (const SheetHooks* hooks = catalogue().sheetHooks(definition->hook);
             hooks && hooks->confirmed)

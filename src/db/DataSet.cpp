@@ -18,11 +18,7 @@ DataSet::DataSet(platform::FileSystem& fs, platform::Clock& clock, std::string p
       m_feedback(feedback), m_language(languageIndex)
 {
     m_programDir = withSeparator(m_programDir);
-    auto base = [this](const std::string& value) {
-        return value.empty() ? m_programDir : withSeparator(value);
-    };
-    m_smimeCert = base(settings.smimePath) + "CERT" + m_separator;
-    m_dkimCert = base(settings.dkimPath) + "CERT" + m_separator;
+    m_certFolders = certificateFolders(settings, m_programDir, m_separator);
     auto isFile = [this](const std::string& path) {
         platform::FileStat stat = m_fs.stat(path);
         return stat.exists && !stat.isDirectory;
@@ -30,8 +26,8 @@ DataSet::DataSet(platform::FileSystem& fs, platform::Clock& clock, std::string p
     if (!settings.smimeCaCert.empty()) {
         if (isFile(settings.smimeCaCert))
             m_smimeCaCert = settings.smimeCaCert;
-        else if (isFile(m_smimeCert + settings.smimeCaCert))
-            m_smimeCaCert = m_smimeCert + settings.smimeCaCert;
+        else if (isFile(m_certFolders.smimeCert + settings.smimeCaCert))
+            m_smimeCaCert = m_certFolders.smimeCert + settings.smimeCaCert;
     }
 }
 
@@ -271,7 +267,7 @@ std::vector<std::string> DataSet::pemFiles(const std::string& directory, bool wi
 
 std::vector<std::string> DataSet::smimeCertificates() const
 {
-    return pemFiles(m_smimeCert, false);
+    return pemFiles(m_certFolders.smimeCert, false);
 }
 
 std::vector<std::string> DataSet::smimePrivateCertificates(bool withVoidEntry) const

@@ -92,15 +92,15 @@ public:
     const std::vector<std::string>& unwrittenFiles() const { return m_unwritten; }
 
     // Certificate directories, each ending with the separator.
-    const std::string& smimeCertDirectory() const { return m_smimeCert; }
-    std::string smimeCrlDirectory() const { return m_smimeCert + "CRL" + m_separator; }
-    std::string smimeFpDirectory() const { return m_smimeCert + "FP" + m_separator; }
-    std::string smimePrivDirectory() const { return m_smimeCert + "PRIV" + m_separator; }
-    std::string smimePubDirectory() const { return m_smimeCert + "PUB" + m_separator; }
+    const std::string& smimeCertDirectory() const { return m_certFolders.smimeCert; }
+    std::string smimeCrlDirectory() const { return m_certFolders.smimeCrl(); }
+    std::string smimeFpDirectory() const { return m_certFolders.smimeFp(); }
+    std::string smimePrivDirectory() const { return m_certFolders.smimePriv(); }
+    std::string smimePubDirectory() const { return m_certFolders.smimePub(); }
     // The CA certificate file, or empty when there is none.
     const std::string& smimeCaCertFile() const { return m_smimeCaCert; }
-    const std::string& dkimCertDirectory() const { return m_dkimCert; }
-    std::string dkimPrivDirectory() const { return m_dkimCert + "PRIV" + m_separator; }
+    const std::string& dkimCertDirectory() const { return m_certFolders.dkimCert; }
+    std::string dkimPrivDirectory() const { return m_certFolders.dkimPriv(); }
 
     // "*.pem" file names (no directories) of the certificate directories;
     // the PRIV and PUB listings optionally start with kVoidCertificate.
@@ -142,9 +142,8 @@ private:
     Failure m_openFailure;
     std::vector<std::string> m_unwritten;
 
-    std::string m_smimeCert;
+    CertificateFolders m_certFolders;
     std::string m_smimeCaCert;
-    std::string m_dkimCert;
 };
 
 } // namespace morva::db

@@ -4,7 +4,7 @@
 #include "confui/EntryEditDialog.h"
 #include "confui/ListBox.h"
 #include "confui/OptionsSheetBuilder.h"
-#include "confui/sheets/SheetCommands.h"
+#include "confui/SheetEditors.h"
 #include "confui/sheets/TextFileDialog.h"
 #include "platform/Clock.h"
 
@@ -271,7 +271,7 @@ TEST(PageEngine, FileChangedOnDiskIsReportedOncePerOkOrApply)
             sheet.ok();
             return sheet.result();
         };
-        EXPECT_EQ(openOptionsSheet(type, fixture.environment()), kIdOk);
+        EXPECT_EQ(openSheet(type, fixture.environment()), kIdOk);
         EXPECT_TRUE(applied) << type;
         ASSERT_EQ(fixture.recorder.messages.size(), 1u) << type;
         EXPECT_EQ(fixture.recorder.messages[0].kind, MessageKind::Failure);
@@ -362,7 +362,7 @@ TEST(SheetLayout, SheetTakesItsSizeOnceFromItsLargestPage)
         wizard.reject();
         return wizard.result();
     };
-    openOptionsSheet(1, fixture.environment());
+    openSheet(1, fixture.environment());
 }
 
 TEST(SheetLayout, ButtonsOfOneRowKeepTheirOwnWidth)
@@ -385,9 +385,6 @@ TEST(SheetLayout, DisclaimerEditorLooksLikeTheOtherDialogs)
 {
     GuiFixture fixture;
     morva::platform::FakeClock clock;
-    SheetServices services;
-    services.fileSystem = fixture.fs.get();
-    services.clock = &clock;
     QString title;
     QList<QPushButton*> buttons;
     fixture.dialogs = [&](QDialog& dialog) {
@@ -397,9 +394,10 @@ TEST(SheetLayout, DisclaimerEditorLooksLikeTheOtherDialogs)
         buttons = dialog.findChildren<QPushButton*>();
         return int(QDialog::Rejected);
     };
-    auto sheet = buildOptionsSheet(9, withSheetEditors(fixture.environment(), services));
+    auto sheet = buildOptionsSheet(
+        9, withSheetEditors(fixture.environment(), *fixture.fs, clock, RouteEditor()));
     sheet->show();
-    QPushButton* edit = sheet->page(0)->buttonFor("editDisclaimer");
+    QPushButton* edit = sheet->page(0)->buttonFor("odisc-pl.txt");
     ASSERT_NE(edit, nullptr);
     edit->click();
     EXPECT_FALSE(title.isEmpty());

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <unistd.h>
 
 #include <QCheckBox>
@@ -48,7 +49,7 @@ std::unique_ptr<PolicyEntryDialog> dialogFor(const char* key, Answers& answers,
 {
     const PolicyList* list = findPolicyList(key);
     EXPECT_TRUE(list) << key;
-    auto dialog = createPolicyEntryDialog(*list, certs, 0, nullptr);
+    auto dialog = std::make_unique<PolicyEntryDialog>(*list, certs, 0, nullptr);
     dialog->showRefusal = [&answers](const QString& text) { answers.refusals.push_back(text); };
     dialog->askToContinue = [&answers](const QString& question) {
         answers.questions.push_back(question);

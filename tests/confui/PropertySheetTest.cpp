@@ -133,7 +133,7 @@ TEST(PropertySheet, CancelAfterApplyKeepsWhatApplyWrote)
         sheet.reject();
         return sheet.result();
     };
-    EXPECT_EQ(openOptionsSheet(2, fixture.environment()), kIdCancel);
+    EXPECT_EQ(openSheet(2, fixture.environment()), kIdCancel);
     ASSERT_NE(seen, nullptr);
     fixture.reload();
     EXPECT_EQ(fixture.store->getString("ExchHost"), "exchange.corp.example");
@@ -164,8 +164,8 @@ TEST(PropertySheet, RoutingButtonsOpenTheirRouteListsWhoseSavesTheSheetKeeps)
                 continue;
             EXPECT_TRUE(sheet.setActivePage(index));
             ConfigPage* page = sheet.page(index);
-            QPushButton* button =
-                page->buttonFor(std::string(name) == "IniStd" ? "exchangeRoutes" : "smtpRoutes");
+            QPushButton* button = page->buttonFor(
+                std::string(name) == "IniStd" ? "ExchStaticRoute" : "SMTPStaticRoute");
             EXPECT_TRUE(button) << name;
             if (!button)
                 continue;
@@ -180,7 +180,7 @@ TEST(PropertySheet, RoutingButtonsOpenTheirRouteListsWhoseSavesTheSheetKeeps)
         sheet.ok();
         return sheet.result();
     };
-    EXPECT_EQ(openOptionsSheet(2, environment), kIdOk);
+    EXPECT_EQ(openSheet(2, environment), kIdOk);
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[0].first, "ExchStaticRoute");
     EXPECT_EQ(opened[1].first, "SMTPStaticRoute");
@@ -296,7 +296,7 @@ TEST(Wizard, ButtonsFollowThePageAndFinishAppliesThePresets)
             sheet.finish();
             return sheet.result();
         };
-        EXPECT_EQ(openOptionsSheet(1, fixture.environment()), kWizardFinish);
+        EXPECT_EQ(openSheet(1, fixture.environment()), kWizardFinish);
         fixture.reload();
         const auto& store = *fixture.store;
         EXPECT_FALSE(store.getBool("IniWizard")) << level;
@@ -329,8 +329,8 @@ TEST(AddOnQuery, RunsOnceBeforeTheSpamSheetAndMovesTheActions)
         }
         return sheet.result();
     };
-    openOptionsSheet(4, fixture.environment());
-    openOptionsSheet(4, fixture.environment());
+    openSheet(4, fixture.environment());
+    openSheet(4, fixture.environment());
     EXPECT_EQ(addOnSheets, 1);
     EXPECT_EQ(spamSheets, 2);
     fixture.reload();

@@ -36,14 +36,8 @@ public:
     int sheetType() const override { return 0; }
     std::string programDir() const override { return "/nonexistent-morva-dir/"; }
     morva::config::ConfigStore& store() override { return m_store; }
-    bool editTextFile(std::string_view fileName, std::string_view) override
-    {
-        editedFile = std::string(fileName);
-        return true;
-    }
 
     std::map<std::string, FieldValue> values;
-    std::string editedFile;
 
 private:
     std::unique_ptr<morva::platform::FileSystem> m_fs = morva::platform::makeSystemFileSystem();
@@ -156,13 +150,4 @@ TEST(SheetHooks, RecipientCheckShowsTheOlderSwitches)
         hooks.loaded(page);
         EXPECT_EQ(page.value("ExchInboundEMailAddressTyp").number, row.shown);
     }
-}
-
-TEST(SheetHooks, DisclaimerButtonEditsTheDisclaimerFile)
-{
-    const PageHooks& hooks = hooksOf("IniDisc");
-    ASSERT_TRUE(hooks.button);
-    FakePage page;
-    hooks.button(page, "editDisclaimer");
-    EXPECT_EQ(page.editedFile, "odisc-pl.txt");
 }

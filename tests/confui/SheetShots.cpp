@@ -13,7 +13,7 @@
 #include "config/Schema.h"
 #include "confui/Cwm_IniPropSheet.h"
 #include "confui/OptionsSheetBuilder.h"
-#include "confui/sheets/AdvancedSheetBuilder.h"
+#include "confui/sheets/AdvancedSheet.h"
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
 
@@ -67,7 +67,7 @@ int main(int argc, char** argv)
         auto sheet = confui::buildOptionsSheet(type, environment);
         shoot(*sheet, dir, QStringLiteral("sheet%1").arg(type, 2, 10, QLatin1Char('0')));
     }
-    auto advanced = confui::buildAdvancedSheet(environment);
+    auto advanced = confui::buildCatalogueSheet(confui::kAdvancedSheetType, environment);
     shoot(*advanced, dir, QStringLiteral("conf"));
     confui::Cwm_IniPropSheet phishing(environment, QStringLiteral("Phishing"), 0);
     phishing.addPage(*confui::catalogue().page("IniPhi"));

@@ -7,11 +7,13 @@
 #include "confui/Cwm_BasePropSheet.h"
 #include "confui/ListBox.h"
 #include "confui/OptionsSheetBuilder.h"
-#include "confui/policy/CertificateSource.h"
+#include "confui/SheetEditors.h"
 #include "confui/policy/PolicyEntryDialog.h"
 #include "confui/sheets/AdvancedSheet.h"
-#include "confui/sheets/AdvancedSheetBuilder.h"
-#include "confui/sheets/SheetCommands.h"
+#include "platform/Clock.h"
+
+#include <filesystem>
+#include <fstream>
 
 using namespace morva::confui;
 using morva::config::ValueKind;
@@ -148,11 +150,7 @@ TEST(Sheets, EveryPageSavesBackWhatItLoaded)
         }
         ASSERT_TRUE(fixture.store->save());
         fixture.reload();
-        auto sheet = type == kAdvancedSheetType
-                         ? std::unique_ptr<Cwm_BasePropSheet>(
-                               buildAdvancedSheet(fixture.environment()))
-                         : std::unique_ptr<Cwm_BasePropSheet>(
-                               buildOptionsSheet(type, fixture.environment()));
+        auto sheet = buildCatalogueSheet(type, fixture.environment());
         sheet->show();
         EXPECT_TRUE(sheet->applyAll()) << "sheet " << type;
         for (const auto& message : fixture.recorder.messages)
@@ -168,7 +166,7 @@ TEST(Sheets, ProtocolCombosShowTheInverseOfTheUdpSwitches)
     GuiFixture fixture;
     fixture.store->setBool("InboundAWLUDP", true);
     fixture.store->setBool("OutboundAWLUDP", false);
-    auto sheet = buildAdvancedSheet(fixture.environment());
+    auto sheet = buildCatalogueSheet(kAdvancedSheetType, fixture.environment());
     QComboBox* in = comboOf(*sheet, "ConfAWL", "InboundAWLUDP");
     QComboBox* out = comboOf(*sheet, "ConfAWL", "OutboundAWLUDP");
     ASSERT_TRUE(in && out);
@@ -193,7 +191,7 @@ TEST(Sheets, LanguageComboShowsTheLanguageAndKeepsTheStoredCode)
     for (const auto& [stored, position] : rows) {
         GuiFixture fixture;
         fixture.store->setString("Language", stored);
-        auto sheet = buildAdvancedSheet(fixture.environment());
+        auto sheet = buildCatalogueSheet(kAdvancedSheetType, fixture.environment());
         QComboBox* combo = comboOf(*sheet, "ConfAdv", "Language");
         ASSERT_TRUE(combo);
         EXPECT_EQ(combo->currentIndex(), position) << stored;
@@ -204,7 +202,7 @@ TEST(Sheets, LanguageComboShowsTheLanguageAndKeepsTheStoredCode)
     }
     GuiFixture fixture;
     fixture.store->setString("Language", "ESP");
-    auto sheet = buildAdvancedSheet(fixture.environment());
+    auto sheet = buildCatalogueSheet(kAdvancedSheetType, fixture.environment());
     QComboBox* combo = comboOf(*sheet, "ConfAdv", "Language");
     ASSERT_TRUE(combo);
     EXPECT_EQ(combo->itemText(0), QStringLiteral("Auto Detect"));
@@ -217,7 +215,7 @@ TEST(Sheets, LanguageComboShowsTheLanguageAndKeepsTheStoredCode)
 TEST(Sheets, AdvancedSheetReadsEveryPageBeforeItShows)
 {
     GuiFixture fixture;
-    auto sheet = buildAdvancedSheet(fixture.environment());
+    auto sheet = buildCatalogueSheet(kAdvancedSheetType, fixture.environment());
     EXPECT_EQ(sheet->windowTitle(), QStringLiteral("Configuration"));
     ASSERT_EQ(sheet->pageCount(), 14);
     for (int i = 0; i < sheet->pageCount(); ++i)
@@ -239,33 +237,38 @@ TEST(Sheets, DkimVerifyKeepsItsTitleOnlyOnTheDkimSheet)
 
 TEST(Sheets, PolicyEntriesAreEditedWithTheirOwnDialogAndKeepNoComment)
 {
-    class Certificates : public CertificateSource
-    {
-    public:
-        std::string directory(CertificateDir) const override { return "/cert/"; }
-        std::vector<std::string> files(CertificateDir) const override { return {"k.pem"}; }
-    } certificates;
     GuiFixture fixture;
+    // The certificate folders follow SMIMEPath as the store holds it when
+    // the sheet opens.
+    const std::filesystem::path smime = fixture.dir / "smime";
+    std::filesystem::create_directories(smime / "CERT" / "PRIV");
+    std::ofstream(smime / "CERT" / "PRIV" / "k.pem") << "key";
+    fixture.store->setString("SMIMEPath", smime.string());
     std::string seenDialog;
+    QStringList offered;
     fixture.dialogs = [&](QDialog& dialog) {
         auto* policy = qobject_cast<PolicyEntryDialog*>(&dialog);
         if (!policy)
             return 0;
-        seenDialog = dialog.metaObject()->className();
+        seenDialog = dialog.objectName().toStdString();
+        if (auto* certificate = qobject_cast<QComboBox*>(policy->fieldWidget(1)))
+            for (int index = 0; index < certificate->count(); ++index)
+                offered << certificate->itemText(index);
         policy->setFields({"*@example.com", "k.pem", "a,b;c"});
         policy->accept();
         return policy->result();
     };
-    SheetServices services;
-    services.certificates = &certificates;
-    auto sheet = buildOptionsSheet(10, withSheetEditors(fixture.environment(), services));
+    morva::platform::FakeClock clock;
+    auto sheet = buildOptionsSheet(
+        10, withSheetEditors(fixture.environment(), *fixture.fs, clock, RouteEditor()));
     ConfigPage* page = sheet->page("IniSMIMESign");
     ASSERT_TRUE(page);
     page->ensureLoaded();
     auto* list = qobject_cast<ListBox*>(page->widgetFor("OutboundSMIMESign"));
     ASSERT_TRUE(list);
     list->newEntry();
-    EXPECT_EQ(seenDialog, "morva::confui::Cwm_SMIMECertEditDlg");
+    EXPECT_EQ(seenDialog, "Cwm_SMIMECertEditDlg");
+    EXPECT_TRUE(offered.contains(QStringLiteral("k.pem"))) << offered.join(',').toStdString();
     ASSERT_TRUE(sheet->applyAll());
     fixture.reload();
     const auto stored = fixture.store->getList("OutboundSMIMESign");

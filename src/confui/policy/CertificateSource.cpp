@@ -1,37 +1,28 @@
 #include "confui/policy/CertificateSource.h"
 
-#include "db/DataSet.h"
+#include "platform/FileSystem.h"
 
 namespace morva::confui {
 
-std::string DataSetCertificates::directory(CertificateDir dir) const
+std::string FolderCertificates::directory(CertificateDir dir) const
 {
     switch (dir) {
     case CertificateDir::SmimePublic:
-        return m_dataSet.smimePubDirectory();
+        return m_folders.smimePub();
     case CertificateDir::SmimePrivate:
-        return m_dataSet.smimePrivDirectory();
+        return m_folders.smimePriv();
     case CertificateDir::DkimPrivate:
-        return m_dataSet.dkimPrivDirectory();
+        return m_folders.dkimPriv();
     case CertificateDir::None:
         break;
     }
     return {};
 }
 
-std::vector<std::string> DataSetCertificates::files(CertificateDir dir) const
+std::vector<std::string> FolderCertificates::files(CertificateDir dir) const
 {
-    switch (dir) {
-    case CertificateDir::SmimePublic:
-        return m_dataSet.smimePublicCertificates(false);
-    case CertificateDir::SmimePrivate:
-        return m_dataSet.smimePrivateCertificates(false);
-    case CertificateDir::DkimPrivate:
-        return m_dataSet.dkimPrivateCertificates(false);
-    case CertificateDir::None:
-        break;
-    }
-    return {};
+    const std::string folder = directory(dir);
+    return folder.empty() ? std::vector<std::string>{} : m_fileSystem.list(folder, "*.pem");
 }
 
 }  // namespace morva::confui

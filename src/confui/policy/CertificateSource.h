@@ -1,12 +1,14 @@
 #pragma once
 
+#include "confui/policy/PolicyList.h"
+#include "db/CertificateSettings.h"
+
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "confui/policy/PolicyList.h"
-
-namespace morva::db {
-class DataSet;
+namespace morva::platform {
+class FileSystem;
 }
 
 namespace morva::confui {
@@ -23,16 +25,20 @@ public:
     virtual std::vector<std::string> files(CertificateDir dir) const = 0;
 };
 
-// The certificate folders of the program's data set.
-class DataSetCertificates : public CertificateSource
+// The files of the certificate folders, as the data set finds them.
+class FolderCertificates : public CertificateSource
 {
 public:
-    explicit DataSetCertificates(const db::DataSet& dataSet) : m_dataSet(dataSet) {}
+    FolderCertificates(platform::FileSystem& fileSystem, db::CertificateFolders folders)
+        : m_fileSystem(fileSystem), m_folders(std::move(folders))
+    {
+    }
     std::string directory(CertificateDir dir) const override;
     std::vector<std::string> files(CertificateDir dir) const override;
 
 private:
-    const db::DataSet& m_dataSet;
+    platform::FileSystem& m_fileSystem;
+    db::CertificateFolders m_folders;
 };
 
 }  // namespace morva::confui

@@ -234,20 +234,4 @@ void PolicyEntryDialog::accept()
     QDialog::accept();
 }
 
-std::unique_ptr<PolicyEntryDialog> createPolicyEntryDialog(const PolicyList& list,
-                                                           const CertificateSource* certificates,
-                                                           int language, QWidget* parent)
-{
-    const std::string_view name = list.dialog;
-    if (name == "Cwm_SMIMECertEditDlg")
-        return std::make_unique<Cwm_SMIMECertEditDlg>(list, certificates, language, parent);
-    if (name == "Cwm_SMIMEDecrEditDlg")
-        return std::make_unique<Cwm_SMIMEDecrEditDlg>(list, certificates, language, parent);
-    if (name == "Cwm_SMIMEPolDlg")
-        return std::make_unique<Cwm_SMIMEPolDlg>(list, certificates, language, parent);
-    if (name == "Cwm_TLSPolDlg")
-        return std::make_unique<Cwm_TLSPolDlg>(list, certificates, language, parent);
-    return std::make_unique<PolicyEntryDialog>(list, certificates, language, parent);
-}
-
 } // namespace morva::confui

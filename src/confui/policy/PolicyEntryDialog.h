@@ -20,6 +20,7 @@ class CertificateSource;
 // folder, checkboxes for flags, combos for choices) and, where the key keeps
 // comments, a comment field. OK checks every field and names the faulty one;
 // a certificate that is not in its folder is accepted only after a question.
+// Its object name is the list's dialog name ("Cwm_SMIMEPolDlg", "EditDKIM").
 class PolicyEntryDialog : public QDialog
 {
     Q_OBJECT
@@ -56,39 +57,5 @@ private:
     std::vector<QWidget*> m_widgets;
     QLineEdit* m_comment = nullptr;
 };
-
-// The dialog classes the policy pages open; all share the behaviour above.
-class Cwm_SMIMECertEditDlg : public PolicyEntryDialog
-{
-    Q_OBJECT
-public:
-    using PolicyEntryDialog::PolicyEntryDialog;
-};
-
-class Cwm_SMIMEDecrEditDlg : public PolicyEntryDialog
-{
-    Q_OBJECT
-public:
-    using PolicyEntryDialog::PolicyEntryDialog;
-};
-
-class Cwm_SMIMEPolDlg : public PolicyEntryDialog
-{
-    Q_OBJECT
-public:
-    using PolicyEntryDialog::PolicyEntryDialog;
-};
-
-class Cwm_TLSPolDlg : public PolicyEntryDialog
-{
-    Q_OBJECT
-public:
-    using PolicyEntryDialog::PolicyEntryDialog;
-};
-
-// The dialog of the list's class ("EditDKIM" is a PolicyEntryDialog itself).
-std::unique_ptr<PolicyEntryDialog> createPolicyEntryDialog(const PolicyList& list,
-                                                           const CertificateSource* certificates,
-                                                           int language, QWidget* parent);
 
 } // namespace morva::confui

@@ -15,6 +15,7 @@
 // Values outside these lists are kept by the combos (shown as "other").
 #include "confui/sheets/AdvancedSheet.h"
 #include "confui/sheets/Contributions.h"
+#include "resources/CommandIds.h"
 
 namespace morva::confui::sheets {
 
@@ -220,11 +221,15 @@ void addAdvancedPages(Catalogue& catalogue)
                            {"confui.ConfAdv.Auto", "confui.lang.ENG", "confui.lang.DEU",
                             "confui.lang.FRA", "confui.lang.ITA", "confui.lang.SPA"}),
          }});
+    // Unlike the Options sheets, every key is read before the sheet shows.
     catalogue.addSheet(
-        {kAdvancedSheetType,
-         "confui.sheetConf",
-         {"ConfMS1", "ConfMS2", "ConfMS3", "ConfMS4", "ConfMS5", "ConfIP", "ConfDSN", "ConfDNS",
-          "ConfThr", "ConfAdm", "ConfESMTP", "ConfSMTP", "ConfAWL", "ConfAdv"}});
+        SheetDef{kAdvancedSheetType,
+                 "confui.sheetConf",
+                 {"ConfMS1", "ConfMS2", "ConfMS3", "ConfMS4", "ConfMS5", "ConfIP", "ConfDSN",
+                  "ConfDNS", "ConfThr", "ConfAdm", "ConfESMTP", "ConfSMTP", "ConfAWL", "ConfAdv"}}
+            .withKind(SheetKind::Advanced)
+            .openedBy(command::AdvancedConfiguration)
+            .withPagesPreloaded());
 }
 
 } // namespace morva::confui::sheets

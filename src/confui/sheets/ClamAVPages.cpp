@@ -2,6 +2,7 @@
 // the ClamAV daemon checks (SaneSecurity, SecuriteInfo, community rules,
 // Office macros).
 #include "confui/sheets/Contributions.h"
+#include "resources/CommandIds.h"
 
 namespace morva::confui::sheets {
 
@@ -38,7 +39,8 @@ void addClamAVPages(Catalogue& catalogue)
     catalogue.addPage(signaturePage("IniCAXCR", "comrule", "CAXCR"));
     catalogue.addPage(signaturePage("IniCAOLE", "olevba", "CAOLE"));
     catalogue.addSheet(
-        {5, "confui.sheet5", {"IniViC", "IniCASCR", "IniCAICR", "IniCAXCR", "IniCAOLE"}});
+        SheetDef{5, "confui.sheet5", {"IniViC", "IniCASCR", "IniCAICR", "IniCAXCR", "IniCAOLE"}}
+            .openedBy(command::OptionsClamAV));
 }
 
 } // namespace morva::confui::sheets

@@ -3,6 +3,7 @@
 // exclusions, the other exclusions and the per-method options.
 #include "confui/sheets/Contributions.h"
 #include "confui/sheets/ExcludeDefaults.h"
+#include "resources/CommandIds.h"
 
 namespace morva::confui {
 
@@ -177,11 +178,12 @@ void addExcludePages(Catalogue& catalogue)
                            check("InboundExclMailList", "confui.excl.MailList"),
                        }});
     catalogue.addPage(exclusionOptionsPage());
-    catalogue.addSheet({13,
-                        "confui.sheet13",
-                        {"IniExclAdr", "IniExclSubj", "IniExclText", "IniExclHTML", "IniExclIPH",
-                         "IniExclAWL", "IniExclSLS", "IniExclDNSWL", "IniExclDKIM", "IniExclSPF",
-                         "IniExclOth", "IniExclOpt"}});
+    const SheetDef globalExclusions{13,
+                                    "confui.sheet13",
+                                    {"IniExclAdr", "IniExclSubj", "IniExclText", "IniExclHTML",
+                                     "IniExclIPH", "IniExclAWL", "IniExclSLS", "IniExclDNSWL",
+                                     "IniExclDKIM", "IniExclSPF", "IniExclOth", "IniExclOpt"}};
+    catalogue.addSheet(globalExclusions.openedBy(command::OptionsGlobalExclude));
 }
 
 void addPhishingPage(Catalogue& catalogue)

@@ -8,19 +8,9 @@ namespace morva::confui::sheets {
 namespace {
 // The "Routing..." buttons: the static routes towards Exchange sit beside
 // its host, those of outbound SMTP beside the smart host they bypass.
-constexpr const char* kExchangeRoutes = "exchangeRoutes";
-constexpr const char* kSmtpRoutes = "smtpRoutes";
-
-PageHooks routingHooks()
+Control routingButton(std::string routeKey)
 {
-    PageHooks hooks;
-    hooks.button = [](PageContext& page, std::string_view hook) {
-        if (hook == kExchangeRoutes)
-            page.editRoutes("ExchStaticRoute");
-        else if (hook == kSmtpRoutes)
-            page.editRoutes("SMTPStaticRoute");
-    };
-    return hooks;
+    return editorButton(Editor::Routes, std::move(routeKey), "records.routing").inSameRow();
 }
 
 PageDef exchangePage()
@@ -32,7 +22,7 @@ PageDef exchangePage()
         {
             text("Postmaster", "confui.IniStd.Postmaster", FieldCheck::Email),
             text("ExchHost", "confui.IniStd.ExchHost"),
-            button(kExchangeRoutes, "records.routing").inSameRow(),
+            routingButton("ExchStaticRoute"),
             number("ExchOutboundPort", "confui.IniStd.ExchOutboundPort", 1, 65535),
             check("InboundSMTPAutoDisableOnExchHostError",
                   "confui.IniStd.InboundSMTPAutoDisableOnExchHostError"),
@@ -44,7 +34,6 @@ PageDef exchangePage()
             endGroup(),
             check("NewVersionDSN", "confui.IniStd.NewVersionDSN"),
         }};
-    page.hook = "routing";
     return page;
 }
 
@@ -120,7 +109,7 @@ PageDef connectionsPage()
                 "OutboundSMTPSendTyp", "confui.IniCon.OutboundSMTPSendTyp",
                 {"confui.IniCon.sendTyp0", "confui.IniCon.sendTyp1", "confui.IniCon.sendTyp2"}),
             text("SmartHost", "confui.IniCon.SmartHost"),
-            button(kSmtpRoutes, "records.routing").inSameRow(),
+            routingButton("SMTPStaticRoute"),
             text("NameServer", "confui.IniCon.NameServer"),
             group("confui.IniCon.authGroup"),
             check("OutboundSMTPAuth", "confui.IniCon.OutboundSMTPAuth"),
@@ -136,7 +125,6 @@ PageDef connectionsPage()
             number("OutboundSMTPMaxConnections", "confui.IniCon.OutboundSMTPMaxConnections", 1,
                    1000),
         }};
-    page.hook = "routing";
     return page;
 }
 
@@ -245,7 +233,6 @@ void addGeneralPages(Catalogue& catalogue)
     catalogue.addPage(authenticationPage());
     catalogue.addPage(advancedPage());
     catalogue.addPageHooks("authType", authTypeHooks());
-    catalogue.addPageHooks("routing", routingHooks());
 }
 
 } // namespace morva::confui::sheets

@@ -3,6 +3,7 @@
 #include "confui/OptionsPresets.h"
 #include "confui/sheets/Contributions.h"
 #include "confui/sheets/PageParts.h"
+#include "resources/CommandIds.h"
 
 namespace morva::confui::sheets {
 
@@ -76,22 +77,32 @@ void addOptionsSheets(Catalogue& catalogue)
                         {"IniStd", "IniCon", "WizSpam"},
                         /*isWizard=*/true,
                         "wizardPresets"});
-    catalogue.addSheet(
-        {2,
-         "confui.sheet.general",
-         {"IniStd", "IniLog", "IniHist", "IniStat", "IniCon", "IniRel", "IniAuth", "IniAdv"}});
-    catalogue.addSheet(
-        {3,
-         "confui.sheet.blocking",
-         {"IniAtt", "IniExpl", "IniSubj", "IniText", "IniHTML", "IniHdr", "IniCTY", "IniCharSet",
-          "IniIPH", "IniAdr", "IniDSN", "IniMSO", "IniABIP", "IniDRIP", "IniAbs"}});
+    catalogue.addSheet(SheetDef{
+        2,
+        "confui.sheet.general",
+        {"IniStd", "IniLog", "IniHist", "IniStat", "IniCon", "IniRel", "IniAuth",
+         "IniAdv"}}.openedBy(command::OptionsGeneral));
+    // The junk-folder actions of the Blocking and Spam sheets depend on the
+    // add-on, so its status is asked first.
+    catalogue.addSheet(SheetDef{3,
+                                "confui.sheet.blocking",
+                                {"IniAtt", "IniExpl", "IniSubj", "IniText", "IniHTML", "IniHdr",
+                                 "IniCTY", "IniCharSet", "IniIPH", "IniAdr", "IniDSN", "IniMSO",
+                                 "IniABIP", "IniDRIP", "IniAbs"}}
+                           .openedBy(command::OptionsBlocking)
+                           .afterAddOnQuery());
     // The DKIM verification page is titled "DKIM" except on the DKIM sheet.
-    catalogue.addSheet({4,
-                        "confui.sheet.spam",
-                        {"IniSLS", "IniGrey", "IniCCS", "IniBay", "IniHeur", "IniSPF",
-                         SheetPage("IniDKIMVrfy", "confui.page.dkim"), "IniSURBL", "IniSEBA",
-                         "IniBCKS", "IniEnv", "IniFCrDNS", "IniImg", "IniUDM", "IniApr"}});
-    catalogue.addSheet({kAddOnType, "confui.sheet.addOn", {"MVFInt", "MVFQry"}});
+    catalogue.addSheet(
+        SheetDef{4,
+                 "confui.sheet.spam",
+                 {"IniSLS", "IniGrey", "IniCCS", "IniBay", "IniHeur", "IniSPF",
+                  SheetPage("IniDKIMVrfy", "confui.page.dkim"), "IniSURBL", "IniSEBA", "IniBCKS",
+                  "IniEnv", "IniFCrDNS", "IniImg", "IniUDM", "IniApr"}}
+            .openedBy(command::OptionsSpam)
+            .afterAddOnQuery());
+    catalogue.addSheet(SheetDef{kAddOnType, "confui.sheet.addOn", {"MVFInt", "MVFQry"}}
+                           .withKind(SheetKind::AddOn)
+                           .openedBy(command::JunkMailAddOn));
 }
 
 void addFallbackSheet(Catalogue& catalogue)

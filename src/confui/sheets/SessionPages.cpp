@@ -2,6 +2,7 @@
 // greeting.
 #include "config/DerivedSettings.h"
 #include "confui/sheets/Contributions.h"
+#include "resources/CommandIds.h"
 
 namespace morva::confui::sheets {
 
@@ -64,7 +65,8 @@ void addSessionPages(Catalogue& catalogue)
                            exclude("InboundSMTPGreetDelayExcl", ExclShape::HostIp),
                            check("InboundESMTPHoneyPot", "confui.IniSes.HoneyPot"),
                        }});
-    catalogue.addSheet({7, "confui.sheet7", {"IniRcpt", "IniVrfy", "IniSes"}});
+    catalogue.addSheet(SheetDef{7, "confui.sheet7", {"IniRcpt", "IniVrfy", "IniSes"}}.openedBy(
+        command::OptionsSession));
 }
 
 } // namespace morva::confui::sheets

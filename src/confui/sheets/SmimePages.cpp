@@ -4,6 +4,7 @@
 // entries are in confui/policy.
 #include "confui/policy/PolicyList.h"
 #include "confui/sheets/Contributions.h"
+#include "resources/CommandIds.h"
 
 namespace morva::confui::sheets {
 
@@ -130,10 +131,11 @@ void addSmimePages(Catalogue& catalogue)
              text("SMIMECACert", "confui.smime.CACert"),
              path("SMIMEPath", "confui.smime.Path"),
          }});
-    catalogue.addSheet({10,
-                        "confui.sheet10",
-                        {"IniSMIMEVrfy", "IniSMIMESign", "IniSMIMEDecr", "IniSMIMEEncr",
-                         "IniSMIMEInPol", "IniSMIMEOutPol", "IniSMIMEOpt"}});
+    const SheetDef smime{10,
+                         "confui.sheet10",
+                         {"IniSMIMEVrfy", "IniSMIMESign", "IniSMIMEDecr", "IniSMIMEEncr",
+                          "IniSMIMEInPol", "IniSMIMEOutPol", "IniSMIMEOpt"}};
+    catalogue.addSheet(smime.openedBy(command::OptionsSmime));
 }
 
 void addDkimPages(Catalogue& catalogue)
@@ -148,7 +150,8 @@ void addDkimPages(Catalogue& catalogue)
                        }});
     // On this sheet the verify page keeps its own caption "DKIM Verify"; the
     // other sheets that show it call it "DKIM".
-    catalogue.addSheet({11, "confui.sheet11", {"IniDKIMSign", "IniDKIMVrfy"}});
+    catalogue.addSheet(SheetDef{11, "confui.sheet11", {"IniDKIMSign", "IniDKIMVrfy"}}.openedBy(
+        command::OptionsDkim));
 }
 
 void addTlsPages(Catalogue& catalogue)
@@ -168,7 +171,9 @@ void addTlsPages(Catalogue& catalogue)
                            check("TLSServRequestClientCert", "confui.tls.ClientCert"),
                            text("TLSServCipherList", "confui.tls.ServCiphers"),
                        }});
-    catalogue.addSheet({12, "confui.sheet12", {"IniTLS", "IniTLSOutPol", "IniTLSInPol"}});
+    catalogue.addSheet(
+        SheetDef{12, "confui.sheet12", {"IniTLS", "IniTLSOutPol", "IniTLSInPol"}}.openedBy(
+            command::OptionsTls));
 }
 
 } // namespace morva::confui::sheets

@@ -1,6 +1,7 @@
 // The System sheet: message format, flags, suspicious traffic, blind copies,
 // TLS, and the Relay page that the General sheet shows as well.
 #include "confui/sheets/Contributions.h"
+#include "resources/CommandIds.h"
 
 namespace morva::confui::sheets {
 
@@ -76,7 +77,8 @@ void addSystemPages(Catalogue& catalogue)
                        }});
     // IniRel is the General sheet's Relay page: the same page, the same keys.
     catalogue.addSheet(
-        {6, "confui.sheet6", {"IniForm", "IniFla", "IniSusp", "IniBCC", "IniTLS", "IniRel"}});
+        SheetDef{6, "confui.sheet6", {"IniForm", "IniFla", "IniSusp", "IniBCC", "IniTLS", "IniRel"}}
+            .openedBy(command::OptionsSystem));
 }
 
 } // namespace morva::confui::sheets

@@ -2,27 +2,22 @@
 // lives in "odisc-pl.txt" in the program folder, edited from the page.
 #include "confui/sheets/Contributions.h"
 #include "confui/sheets/DisclaimerFile.h"
+#include "resources/CommandIds.h"
 
 namespace morva::confui::sheets {
 
 void addTransitPages(Catalogue& catalogue)
 {
-    PageHooks hooks;
-    hooks.button = [](PageContext& page, std::string_view hook) {
-        if (hook == "editDisclaimer")
-            page.editTextFile(kDisclaimerFileName, "confui.IniDisc.Text");
-    };
-    catalogue.addPageHooks("disclaimer", std::move(hooks));
     catalogue.addPage({"IniDisc",
                        "confui.page.IniDisc",
                        "disclaimer",
                        {
                            list("OutboundDisclaimer", "confui.IniDisc.List", "EditAdr"),
                            check("OutboundDisclaimerSuppOnReply", "confui.IniDisc.SuppOnReply"),
-                           button("editDisclaimer", "confui.IniDisc.Edit"),
-                       },
-                       "disclaimer"});
-    catalogue.addSheet({9, "confui.sheet9", {"IniDisc"}});
+                           editorButton(Editor::TextFile, std::string(kDisclaimerFileName),
+                                        "confui.IniDisc.Edit", "confui.IniDisc.Text"),
+                       }});
+    catalogue.addSheet(SheetDef{9, "confui.sheet9", {"IniDisc"}}.openedBy(command::OptionsTransit));
 }
 
 } // namespace morva::confui::sheets

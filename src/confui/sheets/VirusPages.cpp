@@ -2,6 +2,7 @@
 // ClamAV (the ClamAV sheet's page) and the scan options.
 #include "confui/sheets/Contributions.h"
 #include "confui/sheets/VirusScannerPresets.h"
+#include "resources/CommandIds.h"
 
 namespace morva::confui {
 
@@ -114,7 +115,9 @@ void addVirusPages(Catalogue& catalogue)
              exclude("InboundExclVirusScan", ExclShape::All, "confui.c2.inExclude"),
              exclude("OutboundExclVirusScan", ExclShape::All, "confui.c2.outExclude").inSameRow(),
          }});
-    catalogue.addSheet({8, "confui.sheet8", {"IniViD", "IniViA", "IniViC", "IniViO"}});
+    catalogue.addSheet(
+        SheetDef{8, "confui.sheet8", {"IniViD", "IniViA", "IniViC", "IniViO"}}.openedBy(
+            command::OptionsVirus));
 }
 
 } // namespace sheets
