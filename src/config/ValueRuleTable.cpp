@@ -84,6 +84,7 @@ const ValueRuleRow kRules[] = {
     // List items beyond "not blank"
     textRule("SMTPNATWanIPAddress", TextCheck::IpNetwork),
     textRule("InboundSMTPAuthUserPass", TextCheck::UserPassword),
+    textRule("InboundBlockCTYCountry", TextCheck::CountryCode),
 };
 
 } // namespace

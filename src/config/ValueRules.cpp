@@ -1,5 +1,6 @@
 #include "config/ValueRules.h"
 
+#include "config/CountryList.h"
 #include "config/EmailAddressCheck.h"
 #include "config/FieldSyntax.h"
 #include "config/Schema.h"
@@ -79,6 +80,19 @@ bool isBlankText(std::string_view text)
     for (char c : text)
         if (!isSpace(c))
             return false;
+    return true;
+}
+
+bool sameIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] - 'A' + 'a') : a[i];
+        const char y = b[i] >= 'A' && b[i] <= 'Z' ? static_cast<char>(b[i] - 'A' + 'a') : b[i];
+        if (x != y)
+            return false;
+    }
     return true;
 }
 
@@ -171,6 +185,11 @@ ValueCheck checkText(TextCheck check, std::string_view text)
             return refused("confui.blankField");
         return {};
     }
+    case TextCheck::CountryCode:
+        for (std::string_view entry : countryList())
+            if (sameIgnoringAsciiCase(entry.substr(0, entry.find(' ')), text))
+                return {};
+        return refused("confui.edit.notAChoice");
     }
     return {};
 }

@@ -28,6 +28,7 @@ enum class TextCheck
     IpNetwork,    // an address or network as IP lists hold them (normalizeIpEntry)
     NoBlanks,     // not blank and without blanks (a user name)
     UserPassword, // "user password": a user without blanks, a blank, a password
+    CountryCode,  // a code of the country list (ASCII case ignored)
 };
 
 // The accepted numbers of an Int key.

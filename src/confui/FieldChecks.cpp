@@ -30,7 +30,7 @@ QString checkFailure(const QString& value, FieldCheck check, int language)
     // Entry dialogs check networks and user names themselves (they also
     // normalise what was typed); every other check is the configuration's.
     if (check == FieldCheck::IpNetwork || check == FieldCheck::NoBlanks ||
-        check == FieldCheck::UserPassword)
+        check == FieldCheck::UserPassword || check == FieldCheck::CountryCode)
         return {};
     return toQ(config::valueCheckMessage(config::checkText(check, toStd(value)), language));
 }
