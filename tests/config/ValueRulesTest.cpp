@@ -1,7 +1,8 @@
+#include "config/ValueRules.h"
+
 #include "config/ConfigEntry.h"
 #include "config/ConfigStore.h"
 #include "config/Schema.h"
-#include "config/ValueRules.h"
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
 #include "resources/Texts.h"
@@ -101,7 +102,8 @@ TEST(ValueRules, NumbersAreCheckedAgainstTheDeclaredRangeWithThePagesMessage)
     EXPECT_TRUE(checkValue("InboundSMTPFlags", "-2147483648").ok());
     EXPECT_EQ(message("InboundSMTPFlags", "4294967296"),
               "Please enter a number between -2147483648 and 4294967295!");
-    for (const char* malformed : {"", " ", "-", "+", "12a", "1e3", "0x10", "1 2", "9223372036854775808"})
+    for (const char* malformed :
+         {"", " ", "-", "+", "12a", "1e3", "0x10", "1 2", "9223372036854775808"})
         EXPECT_FALSE(checkValue("InboundBayesSpam", malformed).ok()) << malformed;
 }
 
@@ -138,6 +140,5 @@ TEST(ValueRules, TextsAndListItemsAreCheckedWithThePagesMessages)
     EXPECT_FALSE(checkListValue("InboundSMTPAuthUserPass", {"alice"}).ok());
     EXPECT_FALSE(checkListValue("InboundSMTPAuthUserPass", {" secret"}).ok());
     EXPECT_TRUE(checkListValue("InboundBlockCTYCountry", {"de", "FR"}).ok());
-    EXPECT_EQ(checkListValue("InboundBlockCTYCountry", {"zz"}).messageId,
-              "confui.edit.notAChoice");
+    EXPECT_EQ(checkListValue("InboundBlockCTYCountry", {"zz"}).messageId, "confui.edit.notAChoice");
 }
