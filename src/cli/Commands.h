@@ -13,7 +13,8 @@ namespace morva::cli {
 // What every morvactl command gets: the program directory (ends with the
 // native separator), its own arguments (after the command word) and the
 // streams. A command returns the process exit code:
-//   0 success, 1 failure (message on err), 2 usage error or unknown key.
+//   0 success, 1 failure (message on err), 2 usage error, unknown key or a
+//   value the pages would refuse.
 struct Context
 {
     std::string programDir;

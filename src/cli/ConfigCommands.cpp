@@ -7,8 +7,10 @@
 #include "config/DefaultReset.h"
 #include "config/IntegerText.h"
 #include "config/Schema.h"
+#include "config/ValueRules.h"
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
+#include "resources/Texts.h"
 
 #include <memory>
 #include <ostream>
@@ -188,14 +190,25 @@ int configSet(Context& context, LoadedConfig& config)
     if (!entry)
         return unknownKey(context, key);
     const std::vector<std::string> values(context.args.begin() + 2, context.args.end());
+    if (!isListKind(entry->kind) && values.size() != 1) {
+        context.err << "morvactl: " << key << " takes exactly one value\n";
+        return kExitUsage;
+    }
+    // The console's pages would refuse such a value: nothing is written.
+    const config::ValueCheck check = isListKind(entry->kind) ? config::checkListValue(key, values)
+                                                             : config::checkValue(key, values[0]);
+    if (!check.ok()) {
+        context.err << "morvactl: " << key;
+        if (isListKind(entry->kind))
+            context.err << ", item " << check.item + 1 << " '" << shownLine(values[check.item])
+                        << "'";
+        context.err << ": " << config::valueCheckMessage(check, English) << "\n";
+        return kExitUsage;
+    }
     ConfigStore& store = config.store();
     if (isListKind(entry->kind)) {
         store.setList(key, values);
     } else {
-        if (values.size() != 1) {
-            context.err << "morvactl: " << key << " takes exactly one value\n";
-            return kExitUsage;
-        }
         if (entry->kind == ValueKind::Int)
             store.setInt(key, config::parseIntegerText(values[0]));
         else if (entry->kind == ValueKind::Bool)

@@ -23,13 +23,6 @@ Control Control::enabledWhen(std::string comboKey, std::vector<int> storedValues
     return copy;
 }
 
-Control Control::withCheck(FieldCheck fieldCheck) const
-{
-    Control copy = *this;
-    copy.check = fieldCheck;
-    return copy;
-}
-
 Control Control::inSameRow() const
 {
     Control copy = *this;
@@ -41,14 +34,6 @@ Control Control::withEquivalents(std::function<std::string(std::string_view)> eq
 {
     Control copy = *this;
     copy.equivalentItem = std::move(equivalent);
-    return copy;
-}
-
-Control Control::withRange(int low, int high) const
-{
-    Control copy = *this;
-    copy.minimum = low;
-    copy.maximum = high;
     return copy;
 }
 
@@ -68,26 +53,19 @@ Control check(std::string key, std::string label)
     return make(ControlKind::Check, std::move(key), std::move(label));
 }
 
-Control text(std::string key, std::string label, FieldCheck fieldCheck)
+Control text(std::string key, std::string label)
 {
-    Control control = make(ControlKind::Text, std::move(key), std::move(label));
-    control.check = fieldCheck;
-    return control;
+    return make(ControlKind::Text, std::move(key), std::move(label));
 }
 
-Control number(std::string key, std::string label, int minimum, int maximum)
+Control number(std::string key, std::string label)
 {
-    Control control = make(ControlKind::Number, std::move(key), std::move(label));
-    control.minimum = minimum;
-    control.maximum = maximum;
-    return control;
+    return make(ControlKind::Number, std::move(key), std::move(label));
 }
 
 Control path(std::string key, std::string label)
 {
-    Control control = make(ControlKind::Path, std::move(key), std::move(label));
-    control.check = FieldCheck::Directory;
-    return control;
+    return make(ControlKind::Path, std::move(key), std::move(label));
 }
 
 Control password(std::string key, std::string label)
@@ -142,13 +120,10 @@ Control outboundActionCodeCombo(std::string key, std::string label)
     return control;
 }
 
-Control purgeDays(std::string key, std::string switchKey, std::string label, int minimum,
-                  int maximum)
+Control purgeDays(std::string key, std::string switchKey, std::string label)
 {
     Control control = make(ControlKind::PurgeDays, std::move(key), std::move(label));
     control.switchKey = std::move(switchKey);
-    control.minimum = minimum;
-    control.maximum = maximum;
     return control;
 }
 

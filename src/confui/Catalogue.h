@@ -19,7 +19,7 @@
 //
 // A control (Control) is made with one of the builder functions below, e.g.
 //     check("WriteLogFile", "confui.IniLog.WriteLogFile")
-//     number("InboundGreyListMinTime", "confui.IniGrey.MinTime", 1, 86400)
+//     number("InboundGreyListMinTime", "confui.IniGrey.MinTime")
 //         .enabledBy("InboundGreyList")
 //     actionCombo("BayesNDRTyp", "confui.action.label")
 //     list("SLS", "confui.IniSLS.SLS", "EditSLS", ListKind::Text)
@@ -43,7 +43,6 @@
 //               enablerValues, key of a combo on the same page: the control
 //               is enabled only while the combo holds one of those stored
 //               values (enabledWhen);
-//   minimum, maximum   accepted range of Number and PurgeDays fields;
 //   items       Combo items: text id and the stored value of each position
 //               (an int, or a string when the key is a String);
 //   listKind, entryDialog   List: the ListBinding kind (5, 7, 8) and the name
@@ -55,13 +54,15 @@
 //   switchKey   PurgeDays: the feature switch the period belongs to; the
 //               box is ticked only when the period is not 0 and the switch is
 //               on; an unticked box writes 0, the field shows 30 for 0;
-//   check       FieldCheck applied when the page is read back (Text, Path);
 //   editor, target, editorCaption   EditorButton: which editor of the
 //               environment the button opens (Editor), over what (the route
 //               list key, or the file name in the program folder) and, for a
 //               text file, the text id of the editor's caption;
 //   columns     Group: number of columns its checkboxes are flowed into;
 //   sameRow     place the control to the right of the previous one.
+// What a bound field accepts (the range of a Number or PurgeDays field, the
+// check of a Text or Path field) is the key's value rule (config/ValueRules.h),
+// declared once for the pages and every other editor; pages declare none.
 // Layout: controls stack top to bottom; a Group opens a framed box that takes
 // the following controls up to the next Group or EndGroup. The engine sizes
 // every row from its texts, so labels of all five languages fit.
@@ -87,7 +88,8 @@
 // function), by name.
 // ---------------------------------------------------------------------------
 
-#include <climits>
+#include "config/ValueRules.h"
+
 #include <functional>
 #include <map>
 #include <memory>
@@ -146,17 +148,10 @@ enum class Editor
     TextFile, // a text file of the program folder; it writes the file itself
 };
 
-// Checks applied to a text field when the page is read back.
-enum class FieldCheck
-{
-    None,
-    NotBlank,  // "Blank field is not allowed!"
-    Email,     // SMTP address; an empty field passes
-    IpAddress, // dotted IPv4 address; an empty field passes
-    Directory, // existing directory, else "Would you like to continue" (when AdminCheckDir)
-    IpNetwork, // entry dialogs of IP lists: normalised, must parse
-    NoBlanks,  // entry dialogs: not blank and without blanks (a user name)
-};
+// Checks of a text field or an entry dialog field: the configuration's text
+// checks (config/ValueRules.h). A control bound to a key takes its check and
+// range from the key's value rule, never from the page.
+using FieldCheck = config::TextCheck;
 
 struct ComboItem
 {
@@ -172,8 +167,6 @@ struct Control
     std::string label;
     std::string enabler;
     std::vector<int> enablerValues; // stored values of the enabling combo
-    int minimum = INT_MIN;
-    int maximum = INT_MAX;
     std::vector<ComboItem> items;
     ListKind listKind = ListKind::Text;
     std::string entryDialog;
@@ -182,7 +175,6 @@ struct Control
     std::string target;
     std::string defaultList;
     std::string switchKey;
-    FieldCheck check = FieldCheck::None;
     Editor editor = Editor::Routes;
     std::string editorCaption;
     int columns = 1;
@@ -195,9 +187,7 @@ struct Control
     // Modifiers for the builder style: check(...).enabledBy("Switch").
     Control enabledBy(std::string checkboxKey) const;
     Control enabledWhen(std::string comboKey, std::vector<int> storedValues) const;
-    Control withCheck(FieldCheck fieldCheck) const;
     Control inSameRow() const;
-    Control withRange(int low, int high) const;
     Control withEquivalents(std::function<std::string(std::string_view)> equivalent) const;
 
     bool isBound() const { return !key.empty() && key[0] != '#'; }
@@ -206,8 +196,8 @@ struct Control
 
 // Builders. `label` is a text id.
 Control check(std::string key, std::string label);
-Control text(std::string key, std::string label, FieldCheck check = FieldCheck::None);
-Control number(std::string key, std::string label, int minimum, int maximum);
+Control text(std::string key, std::string label);
+Control number(std::string key, std::string label);
 Control path(std::string key, std::string label);
 Control password(std::string key, std::string label);
 Control combo(std::string key, std::string label, std::vector<ComboItem> items);
@@ -219,8 +209,7 @@ Control outboundActionCombo(std::string key, std::string label);
 // 1 encapsulate and forward to postmaster, 4 non-delivery report); other
 // action codes it holds are shown by their names and kept.
 Control outboundActionCodeCombo(std::string key, std::string label);
-Control purgeDays(std::string key, std::string switchKey, std::string label, int minimum = 1,
-                  int maximum = 9999);
+Control purgeDays(std::string key, std::string switchKey, std::string label);
 Control list(std::string key, std::string label, std::string entryDialog,
              ListKind kind = ListKind::Text);
 Control exclude(std::string stem, ExclShape shape, std::string label = "confui.exclude.button");

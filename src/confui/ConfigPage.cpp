@@ -1,6 +1,7 @@
 #include "confui/ConfigPage.h"
 
 #include "config/ConfigStore.h"
+#include "config/ValueRules.h"
 #include "confui/ActionCodes.h"
 #include "confui/Cwm_ExclPropSheet.h"
 #include "confui/FieldChecks.h"
@@ -66,6 +67,14 @@ std::string trimBlanks(const std::string& text)
 bool isTextKind(ControlKind kind)
 {
     return kind == ControlKind::Text || kind == ControlKind::Path || kind == ControlKind::Password;
+}
+
+// What the field of a bound control accepts: its key's value rule.
+config::ValueRule ruleOf(const Control& control)
+{
+    if (!control.isBound())
+        return {};
+    return config::valueRule(control.key).value_or(config::ValueRule{});
 }
 
 bool stringCombo(const Control& control)
@@ -646,17 +655,18 @@ bool ConfigPage::readBack()
         Binding& binding = *bindingPtr;
         const Control& control = *binding.control;
         const bool enabled = binding.widgets.empty() || binding.widgets.front()->isEnabled();
+        const config::ValueRule rule = ruleOf(control);
         // A greyed field cannot be corrected, so content its check would
         // refuse gives way to the value the field was loaded with.
         if (isTextKind(control.kind) && !enabled &&
-            !checkFailure(binding.edit->text(), control.check, lang).isEmpty())
+            !checkFailure(binding.edit->text(), rule.check, lang).isEmpty())
             binding.edit->setText(binding.loadedText);
         if (isTextKind(control.kind) && enabled) {
             if (!checkStorable(this, binding.edit, binding.loadedBytes, lang) ||
-                !checkField(this, binding.edit, control.check, lang))
+                !checkField(this, binding.edit, rule.check, lang))
                 return false;
             const QString path = trimBlanks(binding.edit->text(), true);
-            if (control.check == FieldCheck::Directory && !path.isEmpty() &&
+            if (rule.check == FieldCheck::Directory && !path.isEmpty() &&
                 path != binding.loadedText && store().getBool("AdminCheckDir") &&
                 !m_host.environment->directoryExists(toConfigBytes(path))) {
                 const QString question = uiText("confui.directoryNotFound", lang).arg(path) +
@@ -669,17 +679,20 @@ bool ConfigPage::readBack()
         }
         if ((control.kind == ControlKind::Number || control.kind == ControlKind::PurgeDays) &&
             binding.edit->text() != binding.loadedText &&
-            !(control.kind == ControlKind::PurgeDays && !binding.check->isChecked())) {
-            bool ok = false;
-            const qlonglong number = binding.edit->text().trimmed().toLongLong(&ok);
-            if (!ok || number < control.minimum || number > control.maximum) {
+            !(control.kind == ControlKind::PurgeDays && !binding.check->isChecked()) &&
+            rule.range) {
+            // A ticked purge box needs a period: 0 is what the unticked box writes.
+            config::NumberRange range = *rule.range;
+            range.offAllowed = false;
+            const config::ValueCheck check =
+                config::checkNumber(range, toStd(binding.edit->text()));
+            if (!check.ok()) {
                 if (!enabled) {
                     binding.edit->setText(binding.loadedText);
                     continue;
                 }
-                showMessage(
-                    this, MessageKind::Refused,
-                    uiText("confui.numberRange", lang).arg(control.minimum).arg(control.maximum));
+                showMessage(this, MessageKind::Refused,
+                            toQ(config::valueCheckMessage(check, lang)));
                 binding.edit->setFocus();
                 binding.edit->selectAll();
                 return false;

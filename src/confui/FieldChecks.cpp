@@ -1,9 +1,9 @@
 #include "confui/FieldChecks.h"
 
-#include "confui/EntryChecks.h"
+#include "config/EmailAddressCheck.h"
+#include "config/ValueRules.h"
 #include "confui/Messages.h"
 #include "confui/QtTexts.h"
-#include "db/EmailAddressCheck.h"
 
 #include <QLineEdit>
 
@@ -17,35 +17,22 @@ QString languagePrefix(int language)
 
 QString invalidEmailMessage(int language)
 {
-    return uiText("confui.invalidEmail", language) + QLatin1Char('\n') +
-           uiText("confui.emailFormat", language) + uiText("confui.emailSample", language);
+    return toQ(config::valueCheckMessage({"confui.invalidEmail"}, language));
 }
 
 bool isValidEmail(const QString& address)
 {
-    return db::isValidEmailAddress(toStd(address));
+    return config::isValidEmailAddress(toStd(address));
 }
 
 QString checkFailure(const QString& value, FieldCheck check, int language)
 {
-    QString failure;
-    switch (check) {
-    case FieldCheck::NotBlank:
-        if (value.trimmed().isEmpty())
-            failure = uiText("confui.blankField", language);
-        break;
-    case FieldCheck::Email:
-        if (!value.isEmpty() && !isValidEmail(value))
-            failure = invalidEmailMessage(language);
-        break;
-    case FieldCheck::IpAddress:
-        if (!isValidIpAddressField(toStd(value)))
-            failure = uiText("confui.invalidIp", language);
-        break;
-    default:
-        break;
-    }
-    return failure;
+    // Entry dialogs check networks and user names themselves (they also
+    // normalise what was typed); every other check is the configuration's.
+    if (check == FieldCheck::IpNetwork || check == FieldCheck::NoBlanks ||
+        check == FieldCheck::UserPassword || check == FieldCheck::CountryCode)
+        return {};
+    return toQ(config::valueCheckMessage(config::checkText(check, toStd(value)), language));
 }
 
 bool checkField(QWidget* parent, QLineEdit* edit, FieldCheck check, int language)

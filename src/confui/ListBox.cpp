@@ -1,5 +1,6 @@
 #include "confui/ListBox.h"
 
+#include "config/ValueRules.h"
 #include "confui/EntryEditDialog.h"
 #include "confui/FieldChecks.h"
 #include "confui/Messages.h"
@@ -62,6 +63,18 @@ void ListBox::setUpColumns()
         headers << uiText("confui.column.comment", language);
     m_view->setColumnCount(static_cast<int>(headers.size()));
     m_view->setHeaderLabels(headers);
+}
+
+EntryDialogDef ListBox::withKeyCheck(const EntryDialogDef& definition) const
+{
+    // A dialog of one free field checks what the key's items must be (an
+    // address list its networks); the dialogs are shared by many keys.
+    EntryDialogDef shown = definition;
+    if (shown.fields.size() == 1 && shown.fields[0].choices.empty() && shown.codec.empty())
+        if (const auto rule = config::valueRule(m_binding.key());
+            rule && rule->check != FieldCheck::None)
+            shown.fields[0].check = rule->check;
+    return shown;
 }
 
 QString ListBox::shownText(const std::string& value) const
@@ -151,7 +164,7 @@ bool ListBox::runEntryDialog(QString& value, QString& comment, const QString& gi
                         QString::fromStdString(m_binding.entryDialog()).toUpper());
         return false;
     }
-    auto dialog = createEntryDialog(*definition, m_environment.language, this);
+    auto dialog = createEntryDialog(withKeyCheck(*definition), m_environment.language, this);
     dialog->setEntry(value);
     dialog->setComment(comment);
     dialog->setStoredForms(valueCodec());

@@ -49,6 +49,7 @@ private:
     void updateButtons();
     void setUpColumns();
     QString shownText(const std::string& value) const;
+    EntryDialogDef withKeyCheck(const EntryDialogDef& definition) const;
 
     ListBinding& m_binding;
     const SheetEnvironment& m_environment;

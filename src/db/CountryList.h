@@ -1,18 +1,11 @@
 #pragma once
 
-#include <array>
-#include <string>
-#include <string_view>
+// The country codes live with the configuration's value rules (the country
+// blocking list takes only these); the data set hands them to the pages.
+#include "config/CountryList.h"
 
 namespace morva::db {
-
-// The 256 country codes the country blocking page offers, each shown as
-// code, " - ", name ("ac - Ascension Island"), in code order.
-constexpr std::size_t kCountryCount = 256;
-const std::array<std::string_view, kCountryCount>& countryList();
-
-// The first entry whose code is `code` (ASCII case ignored), or `code`
-// itself when no entry has it.
-std::string countryEntryFor(std::string_view code);
-
+using config::countryEntryFor;
+using config::countryList;
+using config::kCountryCount;
 } // namespace morva::db

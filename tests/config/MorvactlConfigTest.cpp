@@ -135,6 +135,58 @@ TEST_F(Morvactl, UsageErrorsAndUnknownKeysExitWithTwo)
     EXPECT_FALSE(scratch.exists("Morva.ini"));
 }
 
+TEST_F(Morvactl, SetRefusesWhatThePagesRefuseAndLeavesTheFileAlone)
+{
+    const std::string before = "; the gateway's settings\r\nInboundBayesSpam=70\r\n"
+                               "SMTPRelayAllowIP=10.0.0.0/8\r\nPostmaster=pm@example.com\r\n";
+    scratch.write("Morva.ini", before);
+    const std::filesystem::file_time_type written =
+        std::filesystem::last_write_time(scratch.path("Morva.ini"));
+    const struct
+    {
+        std::vector<std::string> args;
+        std::string message;
+    } rows[] = {
+        {{"InboundBayesSpam", "1000"}, "Please enter a number between 1 and 100!"},
+        {{"InboundBayesSpam", "seventy"}, "Please enter a number between 1 and 100!"},
+        {{"InboundGreyListMinTime", "-5"}, "Please enter a number between 1 and 86400!"},
+        {{"LogFilePurgeDays", "10000"}, "Please enter a number between 1 and 9999!"},
+        {{"Postmaster", "pm@@example.com"},
+         "Please enter a valid SMTP address!\nFormat is user@domain.com"},
+        {{"SMTPIPAddress", "10.1.2"},
+         "Please enter a valid IP address!\nFormat is xxx.xxx.xxx.xxx"},
+        {{"AdminLogFont", " "}, "Blank field is not allowed!"},
+        {{"SMTPRelayAllowIP", "10.1.", "not-an-address"},
+         "item 2 'not-an-address': Please enter a valid IP address or network!"},
+        {{"SLS", "zen.example.org", ""}, "item 2 '': Blank field is not allowed!"},
+        {{"InboundBlockCTYCountry", "zz"}, "Please choose a value from the list!"},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args{"config", "set"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const Result result = run(args);
+        EXPECT_EQ(result.exit, 2) << row.args[0];
+        EXPECT_NE(result.err.find(row.args[0]), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
+        EXPECT_EQ(scratch.read("Morva.ini"), before) << row.args[0];
+    }
+    EXPECT_EQ(std::filesystem::last_write_time(scratch.path("Morva.ini")), written);
+
+    // Values the pages take are written as before, the bounds included.
+    EXPECT_EQ(run({"config", "set", "InboundBayesSpam", "100"}).exit, 0);
+    EXPECT_EQ(run({"config", "set", "LogFilePurgeDays", "0"}).exit, 0);
+    EXPECT_EQ(run({"config", "set", "InboundBlockCTYCountry", "DE"}).exit, 0);
+    EXPECT_EQ(run({"config", "get", "InboundBayesSpam"}).out, "100\n");
+    EXPECT_EQ(run({"config", "get", "InboundBlockCTYCountry"}).out, "de\n");
+}
+
+TEST_F(Morvactl, RefusedSetOnAMissingFileCreatesNone)
+{
+    const Result result = run({"config", "set", "InboundBayesSpam", "0"});
+    EXPECT_EQ(result.exit, 2);
+    EXPECT_FALSE(scratch.exists("Morva.ini"));
+}
+
 TEST_F(Morvactl, UnreadableFileOrRefusedSaveExitsWithOneAndSaysWhy)
 {
     std::filesystem::create_directory(scratch.path("Morva.ini"));

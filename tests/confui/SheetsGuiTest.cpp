@@ -73,8 +73,9 @@ void setNonDefault(morva::config::ConfigStore& store, const Control& control)
         store.setBool(key, !store.getBool(key));
         break;
     case ControlKind::Number: {
+        const int minimum = static_cast<int>(morva::config::valueRule(key)->range->minimum);
         const int now = store.getInt(key);
-        store.setInt(key, now == control.minimum ? control.minimum + 1 : control.minimum);
+        store.setInt(key, now == minimum ? minimum + 1 : minimum);
         break;
     }
     case ControlKind::ActionCombo:
@@ -97,11 +98,13 @@ void setNonDefault(morva::config::ConfigStore& store, const Control& control)
     case ControlKind::List:
         store.setList(key, nonDefaultList(control, key));
         break;
-    default:
-        store.setString(key, control.check == FieldCheck::Email       ? "feed@example.com"
-                             : control.check == FieldCheck::IpAddress ? "192.0.2.25"
-                                                                      : "value of " + key);
+    default: {
+        const FieldCheck check = morva::config::valueRule(key)->check;
+        store.setString(key, check == FieldCheck::Email       ? "feed@example.com"
+                             : check == FieldCheck::IpAddress ? "192.0.2.25"
+                                                              : "value of " + key);
         break;
+    }
     }
 }
 

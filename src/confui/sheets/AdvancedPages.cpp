@@ -114,17 +114,17 @@ void addAdvancedPages(Catalogue& catalogue)
                        "confui.page.ConfIP",
                        "IPAddress",
                        {
-                           text("SMTPIPAddress", "confui.ConfIP.Address", FieldCheck::IpAddress),
+                           text("SMTPIPAddress", "confui.ConfIP.Address"),
                            text("SMTPMainMachineName", "confui.ConfIP.MachineName"),
                            list("SMTPNATWanIPAddress", "confui.ConfIP.NAT", "EditIP"),
-                           number("SMTPInboundPort", "confui.ConfIP.InPort", 1, 65535),
-                           number("SMTPOutboundPort", "confui.ConfIP.OutPort", 1, 65535),
+                           number("SMTPInboundPort", "confui.ConfIP.InPort"),
+                           number("SMTPOutboundPort", "confui.ConfIP.OutPort"),
                        }});
     catalogue.addPage({"ConfDSN",
                        "confui.page.ConfDSN",
                        "",
                        {
-                           text("NDRFromAddress", "confui.ConfDSN.From", FieldCheck::Email),
+                           text("NDRFromAddress", "confui.ConfDSN.From"),
                            indexCombo("DSNFormat", "confui.ConfDSN.Format",
                                       {"confui.ConfDSN.Format0", "confui.ConfDSN.Format1",
                                        "confui.ConfDSN.Format2"}),
@@ -146,8 +146,8 @@ void addAdvancedPages(Catalogue& catalogue)
          "confui.page.ConfThr",
          "",
          {
-             number("InboundQueueMaxThread", "confui.ConfThr.In", 1, 500),
-             number("OutboundQueueMaxThread", "confui.ConfThr.Out", 1, 500),
+             number("InboundQueueMaxThread", "confui.ConfThr.In"),
+             number("OutboundQueueMaxThread", "confui.ConfThr.Out"),
              check("InboundQueueMaxThreadDisableBayes", "confui.ConfThr.InBayes"),
              check("OutboundQueueMaxThreadDisableBayes", "confui.ConfThr.OutBayes"),
              check("InboundSMTPAutoDisableOnThreadWatermark", "confui.ConfThr.Watermark"),
@@ -159,8 +159,8 @@ void addAdvancedPages(Catalogue& catalogue)
                            check("AdminShowLogFile", "confui.ConfAdm.ShowLog"),
                            path("AdminLogPath", "confui.ConfAdm.LogPath"),
                            check("AdminCheckDir", "confui.ConfAdm.CheckDir"),
-                           text("AdminLogFont", "confui.ConfAdm.Font", FieldCheck::NotBlank),
-                           number("AdminLogFontSize", "confui.ConfAdm.FontSize", 6, 72),
+                           text("AdminLogFont", "confui.ConfAdm.Font"),
+                           number("AdminLogFontSize", "confui.ConfAdm.FontSize"),
                        }});
     std::vector<Control> esmtp = esmtpSwitches("Inbound", true);
     for (Control& control : esmtpSwitches("Outbound", false))
@@ -212,7 +212,7 @@ void addAdvancedPages(Catalogue& catalogue)
          "",
          {
              path("TempPath", "confui.ConfAdv.TempPath"),
-             number("DiskFullAlert", "confui.ConfAdv.DiskFull", 0, 1000000),
+             number("DiskFullAlert", "confui.ConfAdv.DiskFull"),
              check("ForceScreenOutput", "confui.ConfAdv.Screen"),
              check("InboundDuplicateForEachSendTo", "confui.ConfAdv.InDup"),
              check("OutboundDuplicateForEachSendTo", "confui.ConfAdv.OutDup"),

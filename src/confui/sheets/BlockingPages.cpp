@@ -166,11 +166,9 @@ PageDef autoIpPage()
     const std::string on = "InboundBlockABIP";
     std::vector<Control> controls{
         check(on, "confui.IniABIP.InboundBlockABIP"),
-        number("InboundBlockABIPMaxSlots", "confui.IniABIP.InboundBlockABIPMaxSlots", 10, 1000000)
-            .enabledBy(on),
-        number("InboundBlockABIPTTL", "confui.IniABIP.InboundBlockABIPTTL", 60, 31536000)
-            .enabledBy(on),
-        number("InboundBlockABIPThreshold", "confui.IniABIP.InboundBlockABIPThreshold", 1, 1000)
+        number("InboundBlockABIPMaxSlots", "confui.IniABIP.InboundBlockABIPMaxSlots").enabledBy(on),
+        number("InboundBlockABIPTTL", "confui.IniABIP.InboundBlockABIPTTL").enabledBy(on),
+        number("InboundBlockABIPThreshold", "confui.IniABIP.InboundBlockABIPThreshold")
             .enabledBy(on),
         check("InboundBlockABIPSMTPLevel", "confui.common.smtpLevel").enabledBy(on),
         check("InboundBlockABIPConnection", "confui.IniABIP.InboundBlockABIPConnection")

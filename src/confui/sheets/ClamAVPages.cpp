@@ -30,9 +30,8 @@ void addClamAVPages(Catalogue& catalogue)
                        {
                            check("ScanOutboundMessagesClamAV", "confui.IniViC.Outbound"),
                            check("ScanInboundMessagesClamAV", "confui.IniViC.Inbound"),
-                           text("VirusScannerClamAVHost", "confui.IniViC.Host",
-                                FieldCheck::NotBlank),
-                           number("VirusScannerClamAVPort", "confui.IniViC.Port", 1, 65535),
+                           text("VirusScannerClamAVHost", "confui.IniViC.Host"),
+                           number("VirusScannerClamAVPort", "confui.IniViC.Port"),
                        }});
     catalogue.addPage(signaturePage("IniCASCR", "sanesec", "CASCR"));
     catalogue.addPage(signaturePage("IniCAICR", "secinfo", "CAICR"));

@@ -75,8 +75,8 @@ EntryDialogDef countryDialog()
 
 void addEntryDialogs(Catalogue& catalogue)
 {
-    catalogue.addEntryDialog(
-        twoField("EditIP", "confui.edit.ip", "confui.edit.ip.value", FieldCheck::IpNetwork));
+    // The value field's check is the list key's item rule (networks for IP lists).
+    catalogue.addEntryDialog(twoField("EditIP", "confui.edit.ip", "confui.edit.ip.value"));
     catalogue.addEntryDialog(twoField("EditHost", "confui.edit.host", "confui.edit.host.value"));
     catalogue.addEntryDialog(twoField("EditAdr", "confui.edit.adr", "confui.edit.adr.value"));
     catalogue.addEntryDialog(twoField("EditSubj", "confui.edit.subj", "confui.edit.subj.value"));

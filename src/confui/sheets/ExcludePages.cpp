@@ -122,23 +122,22 @@ void addExcludePages(Catalogue& catalogue)
                            list("InboundExclIP", "confui.excl.IP", "EditIP", ListKind::Ip),
                            list("InboundExclHost", "confui.excl.Host", "EditHost"),
                        }});
-    catalogue.addPage(
-        {"IniExclAWL",
-         "confui.page.IniExclAWL",
-         "excludewl",
-         {
-             check("OutboundAddressWhiteList", "confui.excl.AWL"),
-             check("OutboundAddressWhiteListUserBased", "confui.excl.AWLUser")
-                 .enabledBy("OutboundAddressWhiteList"),
-             check("OutboundAddressWhiteListAutoPack", "confui.excl.AWLPack")
-                 .enabledBy("OutboundAddressWhiteList"),
-             number("OutboundAddressWhiteListMaxSlots", "confui.excl.AWLSlots", 1000, 10000000)
-                 .enabledBy("OutboundAddressWhiteList"),
-             text("OutboundAddressWhiteListFeedAdd", "confui.excl.AWLFeedAdd", FieldCheck::Email)
-                 .enabledBy("OutboundAddressWhiteList"),
-             text("OutboundAddressWhiteListFeedDel", "confui.excl.AWLFeedDel", FieldCheck::Email)
-                 .enabledBy("OutboundAddressWhiteList"),
-         }});
+    catalogue.addPage({"IniExclAWL",
+                       "confui.page.IniExclAWL",
+                       "excludewl",
+                       {
+                           check("OutboundAddressWhiteList", "confui.excl.AWL"),
+                           check("OutboundAddressWhiteListUserBased", "confui.excl.AWLUser")
+                               .enabledBy("OutboundAddressWhiteList"),
+                           check("OutboundAddressWhiteListAutoPack", "confui.excl.AWLPack")
+                               .enabledBy("OutboundAddressWhiteList"),
+                           number("OutboundAddressWhiteListMaxSlots", "confui.excl.AWLSlots")
+                               .enabledBy("OutboundAddressWhiteList"),
+                           text("OutboundAddressWhiteListFeedAdd", "confui.excl.AWLFeedAdd")
+                               .enabledBy("OutboundAddressWhiteList"),
+                           text("OutboundAddressWhiteListFeedDel", "confui.excl.AWLFeedDel")
+                               .enabledBy("OutboundAddressWhiteList"),
+                       }});
     catalogue.addPage({"IniExclSLS",
                        "confui.page.IniExclSLS",
                        "excludesls",

@@ -60,7 +60,7 @@ void addSessionPages(Catalogue& catalogue)
                        "session",
                        {
                            check("InboundSMTPGreetDelay", "confui.IniSes.GreetDelay"),
-                           number("InboundSMTPGreetDelaySeconds", "confui.IniSes.Seconds", 1, 300)
+                           number("InboundSMTPGreetDelaySeconds", "confui.IniSes.Seconds")
                                .enabledBy("InboundSMTPGreetDelay"),
                            exclude("InboundSMTPGreetDelayExcl", ExclShape::HostIp),
                            check("InboundESMTPHoneyPot", "confui.IniSes.HoneyPot"),

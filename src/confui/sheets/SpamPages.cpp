@@ -41,16 +41,11 @@ PageDef greyPage()
             check("InboundGreyListIPClearLastOctet",
                   "confui.IniGrey.InboundGreyListIPClearLastOctet")
                 .enabledBy(on),
-            number("InboundGreyListMaxSlots", "confui.IniGrey.InboundGreyListMaxSlots", 100,
-                   10000000)
+            number("InboundGreyListMaxSlots", "confui.IniGrey.InboundGreyListMaxSlots")
                 .enabledBy(on),
-            number("InboundGreyListMinTime", "confui.IniGrey.InboundGreyListMinTime", 1, 86400)
-                .enabledBy(on),
-            number("InboundGreyListMidTime", "confui.IniGrey.InboundGreyListMidTime", 60, 2592000)
-                .enabledBy(on),
-            number("InboundGreyListMaxTime", "confui.IniGrey.InboundGreyListMaxTime", 3600,
-                   31536000)
-                .enabledBy(on),
+            number("InboundGreyListMinTime", "confui.IniGrey.InboundGreyListMinTime").enabledBy(on),
+            number("InboundGreyListMidTime", "confui.IniGrey.InboundGreyListMidTime").enabledBy(on),
+            number("InboundGreyListMaxTime", "confui.IniGrey.InboundGreyListMaxTime").enabledBy(on),
             exclude("InboundGreyListExcl", ExclShape::All).enabledBy(on),
         });
 }
@@ -77,19 +72,14 @@ PageDef bayesPage()
         check("InboundBayesLearn", "confui.IniBay.InboundBayesLearn").enabledBy(on),
         check("InboundBayesIgnoreCommonWords", "confui.IniBay.InboundBayesIgnoreCommonWords")
             .enabledBy(on),
-        number("InboundBayesMaxWords", "confui.IniBay.InboundBayesMaxWords", 1000, 100000000)
-            .enabledBy(on),
-        number("InboundBayesMaxSize", "confui.IniBay.InboundBayesMaxSize", 1, 10485760)
-            .enabledBy(on),
-        number("InboundBayesSpam", "confui.IniBay.InboundBayesSpam", 1, 100).enabledBy(on),
+        number("InboundBayesMaxWords", "confui.IniBay.InboundBayesMaxWords").enabledBy(on),
+        number("InboundBayesMaxSize", "confui.IniBay.InboundBayesMaxSize").enabledBy(on),
+        number("InboundBayesSpam", "confui.IniBay.InboundBayesSpam").enabledBy(on),
         indexCombo("InboundBayesMethod", "confui.IniBay.InboundBayesMethod",
                    {"confui.IniBay.method0", "confui.IniBay.method1"})
             .enabledBy(on),
-        text("OutboundBayesFeedAddress", "confui.IniBay.OutboundBayesFeedAddress",
-             FieldCheck::Email)
-            .enabledBy(on),
-        text("OutboundBayesFeedAddressGood", "confui.IniBay.OutboundBayesFeedAddressGood",
-             FieldCheck::Email)
+        text("OutboundBayesFeedAddress", "confui.IniBay.OutboundBayesFeedAddress").enabledBy(on),
+        text("OutboundBayesFeedAddressGood", "confui.IniBay.OutboundBayesFeedAddressGood")
             .enabledBy(on),
         actionCombo("BayesNDRTyp", "confui.action.label").enabledBy(on),
         exclude("InboundBayesExcl", ExclShape::All).inSameRow().enabledBy(on),
@@ -103,8 +93,7 @@ PageDef heuristicPage()
     std::vector<Control> controls{
         check(on, "confui.IniHeur.InboundBlockHeur"),
         check("VerboseHeur", "confui.common.verbose").enabledBy(on),
-        number("InboundBlockHeurValue", "confui.IniHeur.InboundBlockHeurValue", 1, 100)
-            .enabledBy(on),
+        number("InboundBlockHeurValue", "confui.IniHeur.InboundBlockHeurValue").enabledBy(on),
     };
     return page("IniHeur", "heuristic", withTail(controls, "Heur", on, "InboundExclBlockHeur"));
 }
@@ -171,27 +160,26 @@ PageDef envelopePage()
 PageDef imagePage()
 {
     const std::string on = "InboundBlockEMP";
-    return page("IniImg", "img",
-                withTail(
-                    {
-                        check(on, "confui.IniImg.InboundBlockEMP"),
-                        check("InboundBlockAPD", "confui.IniImg.InboundBlockAPD").enabledBy(on),
-                        check("InboundBlockRRZ", "confui.IniImg.InboundBlockRRZ").enabledBy(on),
-                        check("InboundBlockGRE", "confui.IniImg.InboundBlockGRE").enabledBy(on),
-                        group("confui.IniImg.sizeGroup"),
-                        check("InboundBlockMBP", "confui.IniImg.InboundBlockMBP").enabledBy(on),
-                        number("InboundBlockMBPHeight", "confui.IniImg.height", 1, 10000)
-                            .enabledBy("InboundBlockMBP"),
-                        number("InboundBlockMBPWidth", "confui.IniImg.width", 1, 10000)
-                            .enabledBy("InboundBlockMBP"),
-                        check("InboundBlockMLP", "confui.IniImg.InboundBlockMLP").enabledBy(on),
-                        number("InboundBlockMLPHeight", "confui.IniImg.height", 1, 10000)
-                            .enabledBy("InboundBlockMLP"),
-                        number("InboundBlockMLPWidth", "confui.IniImg.width", 1, 10000)
-                            .enabledBy("InboundBlockMLP"),
-                        endGroup(),
-                    },
-                    "EMP", on, "InboundExclBlockEMP"));
+    return page(
+        "IniImg", "img",
+        withTail(
+            {
+                check(on, "confui.IniImg.InboundBlockEMP"),
+                check("InboundBlockAPD", "confui.IniImg.InboundBlockAPD").enabledBy(on),
+                check("InboundBlockRRZ", "confui.IniImg.InboundBlockRRZ").enabledBy(on),
+                check("InboundBlockGRE", "confui.IniImg.InboundBlockGRE").enabledBy(on),
+                group("confui.IniImg.sizeGroup"),
+                check("InboundBlockMBP", "confui.IniImg.InboundBlockMBP").enabledBy(on),
+                number("InboundBlockMBPHeight", "confui.IniImg.height")
+                    .enabledBy("InboundBlockMBP"),
+                number("InboundBlockMBPWidth", "confui.IniImg.width").enabledBy("InboundBlockMBP"),
+                check("InboundBlockMLP", "confui.IniImg.InboundBlockMLP").enabledBy(on),
+                number("InboundBlockMLPHeight", "confui.IniImg.height")
+                    .enabledBy("InboundBlockMLP"),
+                number("InboundBlockMLPWidth", "confui.IniImg.width").enabledBy("InboundBlockMLP"),
+                endGroup(),
+            },
+            "EMP", on, "InboundExclBlockEMP"));
 }
 
 PageDef udmPage()

@@ -51,8 +51,8 @@ void addSystemPages(Catalogue& catalogue)
          "suspicious",
          {
              check("MsgLoop", "confui.IniSusp.MsgLoop"),
-             number("MsgLoopPeriod", "confui.IniSusp.Period", 60, 2592000).enabledBy("MsgLoop"),
-             number("MsgLoopMaxMsg", "confui.IniSusp.MaxMsg", 1, 1000000).enabledBy("MsgLoop"),
+             number("MsgLoopPeriod", "confui.IniSusp.Period").enabledBy("MsgLoop"),
+             number("MsgLoopMaxMsg", "confui.IniSusp.MaxMsg").enabledBy("MsgLoop"),
              list("MsgLoopExcl", "confui.IniSusp.Excl", "EditAdr").enabledBy("MsgLoop"),
          }});
     catalogue.addPage({"IniBCC",

@@ -1,6 +1,6 @@
-#include "db/CountryList.h"
+#include "config/CountryList.h"
 
-namespace morva::db {
+namespace morva::config {
 
 const std::array<std::string_view, kCountryCount>& countryList()
 {
@@ -289,4 +289,4 @@ std::string countryEntryFor(std::string_view code)
     return std::string(code);
 }
 
-} // namespace morva::db
+} // namespace morva::config

@@ -1,10 +1,10 @@
-#include "confui/EntryChecks.h"
+#include "config/FieldSyntax.h"
 
 #include "config/IpNetwork.h"
 
 #include <cctype>
 
-namespace morva::confui {
+namespace morva::config {
 
 std::optional<std::string> normalizeIpEntry(std::string_view text)
 {
@@ -14,10 +14,10 @@ std::optional<std::string> normalizeIpEntry(std::string_view text)
         text.remove_suffix(1);
     if (text.empty())
         return std::nullopt;
-    const config::IpNetwork network = config::IpNetwork::parse(text);
+    const IpNetwork network = IpNetwork::parse(text);
     if (!network.isValid())
         return std::nullopt;
-    const int full = network.kind == config::IpNetwork::Kind::IPv4 ? 32 : 128;
+    const int full = network.kind == IpNetwork::Kind::IPv4 ? 32 : 128;
     if (network.prefixLength < 0 || network.prefixLength > full)
         return std::nullopt;
     return network.toString();
@@ -74,4 +74,4 @@ bool isValidHostName(std::string_view text)
     return labels >= 2;
 }
 
-} // namespace morva::confui
+} // namespace morva::config

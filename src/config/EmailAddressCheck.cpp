@@ -1,9 +1,9 @@
-#include "db/EmailAddressCheck.h"
+#include "config/EmailAddressCheck.h"
 
 #include <cstddef>
 #include <string>
 
-namespace morva::db {
+namespace morva::config {
 
 namespace {
 
@@ -149,4 +149,4 @@ EmailCheck checkEmailAddress(std::string_view address)
     return EmailCheck::Valid;
 }
 
-} // namespace morva::db
+} // namespace morva::config
