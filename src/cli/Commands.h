@@ -34,7 +34,8 @@ int runConfigCommand(Context& context);  // config get|set|save|list|check
 int runRecordsCommand(Context& context); // records list|add|set|delete
 int runLogCommand(Context& context);     // log [--follow]
 int runSignalCommand(Context& context);  // signal deliver|stat|queue|sendlog|packwl|restart
-int runStatsCommand(Context& context);   // stats
+int runStatsCommand(Context& context);   // stats [--history [--format text|csv]]
+int runStatsHistoryCommand(Context& context); // stats --history [--format text|csv]
 int runServiceCommand(Context& context); // service status|install|start|stop|remove
 
 } // namespace morva::cli
