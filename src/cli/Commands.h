@@ -34,8 +34,10 @@ int runConfigCommand(Context& context);  // config get|set|save|list|check
 int runRecordsCommand(Context& context); // records list|add|set|delete
 int runLogCommand(Context& context);     // log [--follow]
 int runSignalCommand(Context& context);  // signal deliver|stat|queue|sendlog|packwl|restart
-int runStatsCommand(Context& context);   // stats [--history [--format text|csv]]
-int runStatsHistoryCommand(Context& context); // stats --history [--format text|csv]
+int runStatsCommand(Context& context);   // stats
 int runServiceCommand(Context& context); // service status|install|start|stop|remove
+
+// stats --history [--format text|csv] (runStatsCommand hands it over).
+int runStatsHistoryCommand(Context& context);
 
 } // namespace morva::cli
