@@ -291,8 +291,10 @@ void Cwm_StatListDlg::openHistory()
     m_historyNote->hide();
     if (!m_options.fileSystem)
         return;
-    const std::string path = statHistoryPath(m_options.programDir, m_besideProgram->isChecked());
-    if (path.empty() || !prepareHistoryDirectory(path)) {
+    const bool besideProgram = m_besideProgram->isChecked();
+    const std::string path = statHistoryPath(m_options.programDir, besideProgram);
+    // The program directory exists; the user's data directory may not yet.
+    if (path.empty() || (!besideProgram && !prepareHistoryDirectory(path))) {
         m_historyNote->setText(qText("stats.history.noDirectory", m_language));
         m_historyNote->show();
         return;
