@@ -146,6 +146,7 @@ Cwm_StatListDlg::Cwm_StatListDlg(QWidget* parent, Statistics& statistics, int la
     splitter->addWidget(m_grid);
     splitter->addWidget(m_chart);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({400, 700});
 
     auto* settingsRow = new QHBoxLayout;
     settingsRow->addWidget(autoRefreshLabel);

@@ -139,8 +139,6 @@ void StatChartPanel::redraw()
         m_chart->removeAxis(axis), delete axis;
 
     auto* timeAxis = new QDateTimeAxis;
-    timeAxis->setFormat("yyyy-MM-dd HH:mm");
-    timeAxis->setTickCount(5);
     auto* valueAxis = new QValueAxis;
     valueAxis->setLabelFormat("%.0f");
     m_chart->addAxis(timeAxis, Qt::AlignBottom);
@@ -161,10 +159,23 @@ void StatChartPanel::redraw()
             continue;
         const std::vector<SeriesPoint> points =
             rates ? ratesPerHour(m_series[i].points) : m_series[i].points;
-        auto* line = new QLineSeries;
-        line->setColor(colour);
-        line->setPointsVisible(true);
-        for (const SeriesPoint& point : points) {
+        QLineSeries* line = nullptr;
+        const auto newLine = [&] {
+            line = new QLineSeries;
+            line->setColor(colour);
+            line->setPointsVisible(true);
+            m_chart->addSeries(line);
+            line->attachAxis(timeAxis);
+            line->attachAxis(valueAxis);
+        };
+        for (std::size_t p = 0; p < points.size(); ++p) {
+            const SeriesPoint& point = points[p];
+            // A counter that went down started again: its line does too.
+            const bool restarted =
+                rates ? point.startsRun
+                      : (p > 0 && m_ratesApply && point.value < points[p - 1].value);
+            if (!line || restarted)
+                newLine();
             const qint64 ms = point.timeNs / kNsPerMs;
             line->append(static_cast<qreal>(ms), point.value);
             if (!any) {
@@ -177,9 +188,6 @@ void StatChartPanel::redraw()
             low = std::min(low, point.value);
             high = std::max(high, point.value);
         }
-        m_chart->addSeries(line);
-        line->attachAxis(timeAxis);
-        line->attachAxis(valueAxis);
     }
     if (!any) {
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
@@ -189,6 +197,11 @@ void StatChartPanel::redraw()
         first -= 1800000;
         last += 1800000;
     }
+    // Labels short enough for the ticks: the date only when the chart
+    // spans more than a day.
+    const qint64 span = last - first;
+    timeAxis->setFormat(span > 24 * 3600000 ? "MM-dd HH:mm" : span > 600000 ? "HH:mm" : "HH:mm:ss");
+    timeAxis->setTickCount(span > 24 * 3600000 ? 4 : 5);
     timeAxis->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
     low = std::min(low, 0.0);
     if (high <= low)

@@ -88,13 +88,17 @@ std::vector<SeriesPoint> ratesPerHour(const std::vector<SeriesPoint>& series)
 {
     constexpr double kNsPerHour = 3600.0 * 1e9;
     std::vector<SeriesPoint> rates;
+    bool gap = false;
     for (std::size_t i = 1; i < series.size(); ++i) {
         const SeriesPoint& before = series[i - 1];
         const SeriesPoint& now = series[i];
-        if (now.timeNs <= before.timeNs || now.value < before.value)
+        if (now.timeNs <= before.timeNs || now.value < before.value) {
+            gap = !rates.empty();
             continue;
+        }
         const double hours = static_cast<double>(now.timeNs - before.timeNs) / kNsPerHour;
-        rates.push_back({now.timeNs, (now.value - before.value) / hours});
+        rates.push_back({now.timeNs, (now.value - before.value) / hours, gap});
+        gap = false;
     }
     return rates;
 }

@@ -14,6 +14,9 @@ struct SeriesPoint
 {
     std::int64_t timeNs = 0;
     double value = 0;
+    // The point follows a gap (a counter that started again): a chart
+    // does not join it to the point before.
+    bool startsRun = false;
 
     bool operator==(const SeriesPoint&) const = default;
 };
@@ -35,8 +38,9 @@ std::vector<SeriesPoint> counterSeries(const std::vector<StatSample>& samples,
 
 // Rates per hour between consecutive points, each at the later point's time.
 // A value lower than the one before means the counter started again (the
-// gateway restarted): that interval gives no rate and the next starts a new
-// run. Points not later than the one before give no rate either.
+// gateway restarted): that interval gives no rate and the next rate starts
+// a new run (startsRun). Points not later than the one before give no rate
+// either.
 std::vector<SeriesPoint> ratesPerHour(const std::vector<SeriesPoint>& series);
 
 } // namespace morva::stats

@@ -152,9 +152,9 @@ TEST(StatSeriesTest, ChartsNumericCountersAndTheirRatesAcrossRestarts)
     const std::vector<SeriesPoint> received = counterSeries(samples, "Received");
     ASSERT_EQ(received.size(), 5u);
     EXPECT_EQ(received[4].value, 50.0); // the first line of a name counts
-    EXPECT_EQ(
-        ratesPerHour(received),
-        (std::vector<SeriesPoint>{{kHourNs, 60.0}, {3 * kHourNs, 20.0}, {6 * kHourNs, 10.0}}));
+    EXPECT_EQ(ratesPerHour(received),
+              (std::vector<SeriesPoint>{
+                  {kHourNs, 60.0}, {3 * kHourNs, 20.0}, {6 * kHourNs, 10.0, true}}));
     // Samples out of order or at the same time give no rate.
     EXPECT_TRUE(ratesPerHour({{kHourNs, 1}, {kHourNs, 5}, {0, 9}}).empty());
 }

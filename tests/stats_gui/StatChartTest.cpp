@@ -96,12 +96,14 @@ protected:
             names << dlg.chartPanel()->counterList()->item(i)->text();
         return names;
     }
-    static std::vector<int> plottedPoints(const Cwm_StatListDlg& dlg)
+    // All points drawn (a line breaks where a counter started again, so one
+    // counter may be drawn as several series).
+    static int plottedPoints(const Cwm_StatListDlg& dlg)
     {
-        std::vector<int> counts;
+        int count = 0;
         for (QAbstractSeries* series : dlg.chartPanel()->chart()->series())
-            counts.push_back(static_cast<int>(static_cast<QLineSeries*>(series)->count()));
-        return counts;
+            count += static_cast<int>(static_cast<QLineSeries*>(series)->count());
+        return count;
     }
 
     QTemporaryDir dataHome;
@@ -127,16 +129,14 @@ TEST_F(StatChartTest, EveryDumpIsKeptAcrossSessionsAndChartedWithRates)
         EXPECT_EQ(dlg->historyPath().rfind(dataHome.path().toStdString(), 0), 0u);
         EXPECT_EQ(listed(*dlg), (QStringList{"Received", "Queue"})); // dates are no counters
         EXPECT_EQ(dlg->chartPanel()->tickedNames(), QStringList{"Received"});
-        EXPECT_EQ(plottedPoints(*dlg), std::vector<int>{2});
+        EXPECT_EQ(plottedPoints(*dlg), 2);
         dlg->chartPanel()->counterList()->item(1)->setCheckState(Qt::Checked);
-        EXPECT_EQ(plottedPoints(*dlg), (std::vector<int>{2, 2}));
+        EXPECT_EQ(plottedPoints(*dlg), 4);
         dlg->chartPanel()->ratesBox()->setChecked(true);
         // One counter rose, the other fell (a restart: no rate). Which is
         // which depends on the fake file times, which are not in order.
-        const std::vector<int> rates = plottedPoints(*dlg);
-        ASSERT_EQ(rates.size(), 2u);
-        EXPECT_EQ(rates[0] + rates[1], 1);
-        EXPECT_TRUE(dlg->chartPanel()->sourceLabel()->text().contains("2 dumps"));
+        EXPECT_EQ(plottedPoints(*dlg), 1);
+        EXPECT_TRUE(dlg->chartPanel()->sourceLabel()->text().contains("Dumps kept: 2"));
         // A refresh that brings nothing new keeps nothing.
         dlg->refresh();
         EXPECT_EQ(dlg->history().size(), 2u);
@@ -224,7 +224,7 @@ TEST_F(StatChartTest, ChartsTheGatewaysStatisticsFilesPerHourAndReturnsToTheHist
     EXPECT_EQ(openedIn, QString("/gw/")); // the configured directory does not exist here
     EXPECT_EQ(listed(*dlg), (QStringList{"Records", "<b>Size</b>"}));
     EXPECT_FALSE(dlg->chartPanel()->ratesBox()->isEnabled());
-    EXPECT_EQ(plottedPoints(*dlg), std::vector<int>{2}); // two hours
+    EXPECT_EQ(plottedPoints(*dlg), 2); // two hours
     const QString source = dlg->chartPanel()->sourceLabel()->text();
     EXPECT_TRUE(source.contains("3 records")) << source.toStdString();
     EXPECT_TRUE(source.contains("/stat/gone.csv could not be read")) << source.toStdString();

@@ -5012,7 +5012,7 @@ Buchstaben, Ziffern und Bindestriche, Teile durch Punkte getrennt.</translation>
     <message id="stats.chart.rates">
         <source>Rates per ho&amp;ur</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Taten pro St&amp;unde</translation>
+        <translation>Raten pro St&amp;unde</translation>
     </message>
     <message id="stats.chart.counters">
         <source>Counters:</source>
@@ -5078,9 +5078,9 @@ Buchstaben, Ziffern und Bindestriche, Teile durch Punkte getrennt.</translation>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message id="stats.source.history">
-        <source>Kept history: %1 dumps.</source>
+        <source>Dumps kept: %1.</source>
         <extracomment>%1 is replaced at run time; keep it.</extracomment>
-        <translation>Gespeicherter Verlauf: %1 Abrufe.</translation>
+        <translation>Gespeicherte Abrufe: %1.</translation>
     </message>
     <message id="stats.source.files">
         <source>The gateway&apos;s statistics files: %1 file(s), %2 records, totalled per hour.</source>

@@ -5078,9 +5078,9 @@ Letters, digits and hyphens, parts separated by dots.</translation>
         <translation>CSV files (*.csv)</translation>
     </message>
     <message id="stats.source.history">
-        <source>Kept history: %1 dumps.</source>
+        <source>Dumps kept: %1.</source>
         <extracomment>%1 is replaced at run time; keep it.</extracomment>
-        <translation>Kept history: %1 dumps.</translation>
+        <translation>Dumps kept: %1.</translation>
     </message>
     <message id="stats.source.files">
         <source>The gateway&apos;s statistics files: %1 file(s), %2 records, totalled per hour.</source>

@@ -5078,9 +5078,9 @@ Lettres, chiffres et tirets, parties séparées par des points.</translation>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message id="stats.source.history">
-        <source>Kept history: %1 dumps.</source>
+        <source>Dumps kept: %1.</source>
         <extracomment>%1 is replaced at run time; keep it.</extracomment>
-        <translation>Historique conservé : %1 relevés.</translation>
+        <translation>Relevés conservés : %1.</translation>
     </message>
     <message id="stats.source.files">
         <source>The gateway&apos;s statistics files: %1 file(s), %2 records, totalled per hour.</source>

@@ -5078,9 +5078,9 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
         <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message id="stats.source.history">
-        <source>Kept history: %1 dumps.</source>
+        <source>Dumps kept: %1.</source>
         <extracomment>%1 is replaced at run time; keep it.</extracomment>
-        <translation>Historial guardado: %1 volcados.</translation>
+        <translation>Volcados guardados: %1.</translation>
     </message>
     <message id="stats.source.files">
         <source>The gateway&apos;s statistics files: %1 file(s), %2 records, totalled per hour.</source>
