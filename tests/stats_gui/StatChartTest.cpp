@@ -11,6 +11,7 @@
 
 #include <QChart>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
@@ -18,7 +19,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <optional>
@@ -56,9 +56,10 @@ protected:
     void SetUp() override
     {
         test::ensureGuiApp();
-        ::setenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit().constData(), 1);
+        // The user's data directory on POSIX and on Windows.
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+        qputenv("LOCALAPPDATA", QDir::toNativeSeparators(dataHome.path()).toLocal8Bit());
     }
-    void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
 
     std::unique_ptr<Cwm_StatListDlg> dialog()
     {

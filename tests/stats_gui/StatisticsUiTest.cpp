@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -24,7 +23,8 @@ TEST(StatisticsUiTest, StatisticCommandReportsAnUncreatableSignalAndStillOpensTh
     test::ensureGuiApp();
     test::ConsoleHarness console;
     // The viewer keeps its history in the user's data directory.
-    ::setenv("XDG_DATA_HOME", (console.programDir + "data").c_str(), 1);
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(console.programDir + "data"));
+    qputenv("LOCALAPPDATA", QByteArray::fromStdString(console.programDir + "data"));
     app::ConsoleApp& app = console.create();
     stats::installStatisticsUi(app);
     // A directory in the signal file's place: it cannot be created.
