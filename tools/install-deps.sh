@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config python3
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-charts-dev libqt6opengl6-dev
   clang libclang-rt-14-dev llvm
   libinih-dev libsimpleini-dev
   xvfb xauth imagemagick fonts-dejavu-core

@@ -34,6 +34,7 @@ public:
     void onFirstIdle();
 
     AppEnvironment& environment() { return m_environment; }
+    AdminSettings& settings() { return m_settings; }
     Cwm_MainWnd* mainWindow() const { return m_mainWnd.get(); }
     StartupChecks& startupChecks() { return m_startupChecks; }
     FirstRunSteps& firstRunSteps() { return m_firstRunSteps; }

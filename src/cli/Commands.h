@@ -38,4 +38,7 @@ int runSignalCommand(Context& context);  // signal deliver|stat|queue|sendlog|pa
 int runStatsCommand(Context& context);   // stats
 int runServiceCommand(Context& context); // service status|install|start|stop|remove
 
+// stats --history [--format text|csv] (runStatsCommand hands it over).
+int runStatsHistoryCommand(Context& context);
+
 } // namespace morva::cli

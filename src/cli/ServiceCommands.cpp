@@ -141,8 +141,10 @@ int runServiceCommand(Context& context)
 
 int runStatsCommand(Context& context)
 {
+    if (!context.args.empty() && context.args[0] == "--history")
+        return runStatsHistoryCommand(context);
     if (!context.args.empty()) {
-        context.err << "usage: morvactl stats\n";
+        context.err << "usage: morvactl stats [--history [--format text|csv]]\n";
         return kExitUsage;
     }
     auto fileSystem = platform::makeSystemFileSystem();

@@ -74,6 +74,8 @@ void printHelp(std::ostream& out)
            "  signal deliver|stat|queue|sendlog|packwl|restart  ask the gateway for an "
            "action\n"
            "  stats                   ask the gateway for its counters and print them\n"
+           "  stats --history [--format text|csv]  the counters the console kept, one row per "
+           "dump\n"
            "  service status|install|start|stop|remove [--exe PATH]  the gateway's service\n"
            "\nOptions:\n"
            "  --program-dir DIR  the gateway's program directory; default: the environment\n"

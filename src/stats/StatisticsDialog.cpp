@@ -8,13 +8,18 @@
 namespace morva::stats {
 
 int runStatisticsDialog(QWidget* parent, platform::FileSystem& fileSystem, platform::Clock& clock,
-                        const std::string& programDir, int languageIndex)
+                        const std::string& programDir, int languageIndex, StatViewerOptions options)
 {
     Statistics statistics(fileSystem, clock, programDir);
-    Cwm_StatListDlg dialog(parent, statistics, languageIndex,
-                           [](QWidget* owner, const QString& text) {
-                               app::MessageBox::show(owner, app::MessageKind::Failure, text);
-                           });
+    options.fileSystem = &fileSystem;
+    options.clock = &clock;
+    options.programDir = programDir;
+    Cwm_StatListDlg dialog(
+        parent, statistics, languageIndex,
+        [](QWidget* owner, const QString& text) {
+            app::MessageBox::show(owner, app::MessageKind::Failure, text);
+        },
+        std::move(options));
     dialog.refresh();
     // The main window was closed while the first figures were awaited.
     if (app::ConsoleWait::instance().shuttingDown())

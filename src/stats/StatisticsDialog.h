@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stats/StatViewerOptions.h"
+
 #include <string>
 
 class QWidget;
@@ -14,8 +16,10 @@ namespace morva::stats {
 // Opens the statistics viewer over `parent`: one refresh before the dialog
 // is shown, then the dialog runs modally. Returns the dialog result.
 // `programDir` ends with the native separator; `clock` is the console's
-// (see app::EventPumpingClock).
+// (see app::EventPumpingClock). `options` gives the history, exports and
+// settings (its file system, clock and program directory are filled in).
 int runStatisticsDialog(QWidget* parent, platform::FileSystem& fileSystem, platform::Clock& clock,
-                        const std::string& programDir, int languageIndex);
+                        const std::string& programDir, int languageIndex,
+                        StatViewerOptions options = {});
 
 } // namespace morva::stats

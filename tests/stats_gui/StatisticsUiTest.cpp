@@ -22,6 +22,9 @@ TEST(StatisticsUiTest, StatisticCommandReportsAnUncreatableSignalAndStillOpensTh
 {
     test::ensureGuiApp();
     test::ConsoleHarness console;
+    // The viewer keeps its history in the user's data directory.
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(console.programDir + "data"));
+    qputenv("LOCALAPPDATA", QByteArray::fromStdString(console.programDir + "data"));
     app::ConsoleApp& app = console.create();
     stats::installStatisticsUi(app);
     // A directory in the signal file's place: it cannot be created.

@@ -5160,6 +5160,126 @@ Buchstaben, Ziffern und Bindestriche, Teile durch Punkte getrennt.</translation>
         <source>No statistics arrived from the gateway.</source>
         <translation>Vom Gateway ist keine Statistik eingetroffen.</translation>
     </message>
+    <message id="stats.chart.rates">
+        <source>Rates per ho&amp;ur</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Raten pro St&amp;unde</translation>
+    </message>
+    <message id="stats.chart.counters">
+        <source>Counters:</source>
+        <translation>Zähler:</translation>
+    </message>
+    <message id="stats.autoRefresh">
+        <source>&amp;Automatic refresh:</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Automatisch aktualisieren:</translation>
+    </message>
+    <message id="stats.autoRefresh.off">
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message id="stats.autoRefresh.minutes">
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message id="stats.besideProgram">
+        <source>&amp;Keep the history in the program directory</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Verlauf im Programmverzeichnis &amp;speichern</translation>
+    </message>
+    <message id="stats.exportTable">
+        <source>Export &amp;table...</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Tabelle exportieren...</translation>
+    </message>
+    <message id="stats.exportHistory">
+        <source>Export &amp;history...</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Verlauf exportieren...</translation>
+    </message>
+    <message id="stats.gatewayFiles">
+        <source>&amp;Gateway files...</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Gateway-Dateien...</translation>
+    </message>
+    <message id="stats.backToHistory">
+        <source>&amp;Back to the kept history</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Zurück zum Verlauf</translation>
+    </message>
+    <message id="stats.exportTable.title">
+        <source>Export the statistics table</source>
+        <translation>Statistiktabelle exportieren</translation>
+    </message>
+    <message id="stats.exportHistory.title">
+        <source>Export the statistics history</source>
+        <translation>Statistikverlauf exportieren</translation>
+    </message>
+    <message id="stats.gatewayFiles.title">
+        <source>Chart the gateway&apos;s statistics files</source>
+        <translation>Statistikdateien des Gateways darstellen</translation>
+    </message>
+    <message id="stats.gatewayFiles.filter">
+        <source>Statistics files (*.csv *.txt *.log *.dat);;All files (*)</source>
+        <extracomment>A file dialog filter: keep the patterns in parentheses and the &quot;;;&quot;.</extracomment>
+        <translation>Statistikdateien (*.csv *.txt *.log *.dat);;Alle Dateien (*)</translation>
+    </message>
+    <message id="stats.csvFilter">
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message id="stats.source.history">
+        <source>Dumps kept: %1.</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>Gespeicherte Abrufe: %1.</translation>
+    </message>
+    <message id="stats.source.files">
+        <source>The gateway&apos;s statistics files: %1 file(s), %2 records, totalled per hour.</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>Statistikdateien des Gateways: %1 Datei(en), %2 Datensätze, je Stunde summiert.</translation>
+    </message>
+    <message id="stats.files.records">
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
+    <message id="stats.files.column">
+        <source>Column %1</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>Spalte %1</translation>
+    </message>
+    <message id="stats.files.skipped">
+        <source>%1 lines without a date were skipped.</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>%1 Zeilen ohne Datum wurden übersprungen.</translation>
+    </message>
+    <message id="stats.files.truncated">
+        <source>A file is larger than 16 MB: only its beginning was read.</source>
+        <translation>Eine Datei ist größer als 16 MB: nur ihr Anfang wurde gelesen.</translation>
+    </message>
+    <message id="stats.files.unreadable">
+        <source>%1 could not be read.</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>%1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message id="stats.history.noDirectory">
+        <source>The statistics are not kept: this user has no data directory.</source>
+        <translation>Die Statistik wird nicht gespeichert: dieser Benutzer hat kein Datenverzeichnis.</translation>
+    </message>
+    <message id="stats.history.unreadable">
+        <source>The history %1 cannot be read (%2).</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>Der Verlauf %1 kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message id="stats.history.notKept">
+        <source>These figures could not be kept in the history %1 (%2).</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>Diese Werte konnten nicht im Verlauf %1 gespeichert werden (%2).</translation>
+    </message>
+    <message id="stats.exportFailed">
+        <source>Unable to write %1 (%2).</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>%1 kann nicht geschrieben werden (%2).</translation>
+    </message>
 </context>
 <context>
     <name>browser (settings browser)</name>

@@ -5160,6 +5160,126 @@ Letters, digits and hyphens, parts separated by dots.</translation>
         <source>No statistics arrived from the gateway.</source>
         <translation>No statistics arrived from the gateway.</translation>
     </message>
+    <message id="stats.chart.rates">
+        <source>Rates per ho&amp;ur</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Rates per ho&amp;ur</translation>
+    </message>
+    <message id="stats.chart.counters">
+        <source>Counters:</source>
+        <translation>Counters:</translation>
+    </message>
+    <message id="stats.autoRefresh">
+        <source>&amp;Automatic refresh:</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Automatic refresh:</translation>
+    </message>
+    <message id="stats.autoRefresh.off">
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message id="stats.autoRefresh.minutes">
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message id="stats.besideProgram">
+        <source>&amp;Keep the history in the program directory</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Keep the history in the program directory</translation>
+    </message>
+    <message id="stats.exportTable">
+        <source>Export &amp;table...</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Export &amp;table...</translation>
+    </message>
+    <message id="stats.exportHistory">
+        <source>Export &amp;history...</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Export &amp;history...</translation>
+    </message>
+    <message id="stats.gatewayFiles">
+        <source>&amp;Gateway files...</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Gateway files...</translation>
+    </message>
+    <message id="stats.backToHistory">
+        <source>&amp;Back to the kept history</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Back to the kept history</translation>
+    </message>
+    <message id="stats.exportTable.title">
+        <source>Export the statistics table</source>
+        <translation>Export the statistics table</translation>
+    </message>
+    <message id="stats.exportHistory.title">
+        <source>Export the statistics history</source>
+        <translation>Export the statistics history</translation>
+    </message>
+    <message id="stats.gatewayFiles.title">
+        <source>Chart the gateway&apos;s statistics files</source>
+        <translation>Chart the gateway&apos;s statistics files</translation>
+    </message>
+    <message id="stats.gatewayFiles.filter">
+        <source>Statistics files (*.csv *.txt *.log *.dat);;All files (*)</source>
+        <extracomment>A file dialog filter: keep the patterns in parentheses and the &quot;;;&quot;.</extracomment>
+        <translation>Statistics files (*.csv *.txt *.log *.dat);;All files (*)</translation>
+    </message>
+    <message id="stats.csvFilter">
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message id="stats.source.history">
+        <source>Dumps kept: %1.</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>Dumps kept: %1.</translation>
+    </message>
+    <message id="stats.source.files">
+        <source>The gateway&apos;s statistics files: %1 file(s), %2 records, totalled per hour.</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>The gateway&apos;s statistics files: %1 file(s), %2 records, totalled per hour.</translation>
+    </message>
+    <message id="stats.files.records">
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message id="stats.files.column">
+        <source>Column %1</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>Column %1</translation>
+    </message>
+    <message id="stats.files.skipped">
+        <source>%1 lines without a date were skipped.</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>%1 lines without a date were skipped.</translation>
+    </message>
+    <message id="stats.files.truncated">
+        <source>A file is larger than 16 MB: only its beginning was read.</source>
+        <translation>A file is larger than 16 MB: only its beginning was read.</translation>
+    </message>
+    <message id="stats.files.unreadable">
+        <source>%1 could not be read.</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>%1 could not be read.</translation>
+    </message>
+    <message id="stats.history.noDirectory">
+        <source>The statistics are not kept: this user has no data directory.</source>
+        <translation>The statistics are not kept: this user has no data directory.</translation>
+    </message>
+    <message id="stats.history.unreadable">
+        <source>The history %1 cannot be read (%2).</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>The history %1 cannot be read (%2).</translation>
+    </message>
+    <message id="stats.history.notKept">
+        <source>These figures could not be kept in the history %1 (%2).</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>These figures could not be kept in the history %1 (%2).</translation>
+    </message>
+    <message id="stats.exportFailed">
+        <source>Unable to write %1 (%2).</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>Unable to write %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>browser (settings browser)</name>

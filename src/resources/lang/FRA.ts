@@ -5160,6 +5160,126 @@ Lettres, chiffres et tirets, parties séparées par des points.</translation>
         <source>No statistics arrived from the gateway.</source>
         <translation>Aucune statistique n&apos;est arrivée de la passerelle.</translation>
     </message>
+    <message id="stats.chart.rates">
+        <source>Rates per ho&amp;ur</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Taux par &amp;heure</translation>
+    </message>
+    <message id="stats.chart.counters">
+        <source>Counters:</source>
+        <translation>Compteurs :</translation>
+    </message>
+    <message id="stats.autoRefresh">
+        <source>&amp;Automatic refresh:</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Actualisation &amp;automatique :</translation>
+    </message>
+    <message id="stats.autoRefresh.off">
+        <source>Off</source>
+        <translation>Désactivée</translation>
+    </message>
+    <message id="stats.autoRefresh.minutes">
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message id="stats.besideProgram">
+        <source>&amp;Keep the history in the program directory</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Conserver l&apos;historique dans le répertoire du programme</translation>
+    </message>
+    <message id="stats.exportTable">
+        <source>Export &amp;table...</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Exporter le &amp;tableau...</translation>
+    </message>
+    <message id="stats.exportHistory">
+        <source>Export &amp;history...</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Exporter l&apos;&amp;historique...</translation>
+    </message>
+    <message id="stats.gatewayFiles">
+        <source>&amp;Gateway files...</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Fichiers de la passerelle...</translation>
+    </message>
+    <message id="stats.backToHistory">
+        <source>&amp;Back to the kept history</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Retour à l&apos;historique</translation>
+    </message>
+    <message id="stats.exportTable.title">
+        <source>Export the statistics table</source>
+        <translation>Exporter le tableau des statistiques</translation>
+    </message>
+    <message id="stats.exportHistory.title">
+        <source>Export the statistics history</source>
+        <translation>Exporter l&apos;historique des statistiques</translation>
+    </message>
+    <message id="stats.gatewayFiles.title">
+        <source>Chart the gateway&apos;s statistics files</source>
+        <translation>Tracer les fichiers de statistiques de la passerelle</translation>
+    </message>
+    <message id="stats.gatewayFiles.filter">
+        <source>Statistics files (*.csv *.txt *.log *.dat);;All files (*)</source>
+        <extracomment>A file dialog filter: keep the patterns in parentheses and the &quot;;;&quot;.</extracomment>
+        <translation>Fichiers de statistiques (*.csv *.txt *.log *.dat);;Tous les fichiers (*)</translation>
+    </message>
+    <message id="stats.csvFilter">
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message id="stats.source.history">
+        <source>Dumps kept: %1.</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>Relevés conservés : %1.</translation>
+    </message>
+    <message id="stats.source.files">
+        <source>The gateway&apos;s statistics files: %1 file(s), %2 records, totalled per hour.</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>Fichiers de statistiques de la passerelle : %1 fichier(s), %2 enregistrements, totalisés par heure.</translation>
+    </message>
+    <message id="stats.files.records">
+        <source>Records</source>
+        <translation>Enregistrements</translation>
+    </message>
+    <message id="stats.files.column">
+        <source>Column %1</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>Colonne %1</translation>
+    </message>
+    <message id="stats.files.skipped">
+        <source>%1 lines without a date were skipped.</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>%1 lignes sans date ont été ignorées.</translation>
+    </message>
+    <message id="stats.files.truncated">
+        <source>A file is larger than 16 MB: only its beginning was read.</source>
+        <translation>Un fichier dépasse 16 Mo : seul son début a été lu.</translation>
+    </message>
+    <message id="stats.files.unreadable">
+        <source>%1 could not be read.</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>%1 n&apos;a pas pu être lu.</translation>
+    </message>
+    <message id="stats.history.noDirectory">
+        <source>The statistics are not kept: this user has no data directory.</source>
+        <translation>Les statistiques ne sont pas conservées : cet utilisateur n&apos;a pas de répertoire de données.</translation>
+    </message>
+    <message id="stats.history.unreadable">
+        <source>The history %1 cannot be read (%2).</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>L&apos;historique %1 ne peut pas être lu (%2).</translation>
+    </message>
+    <message id="stats.history.notKept">
+        <source>These figures could not be kept in the history %1 (%2).</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>Ces valeurs n&apos;ont pas pu être conservées dans l&apos;historique %1 (%2).</translation>
+    </message>
+    <message id="stats.exportFailed">
+        <source>Unable to write %1 (%2).</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>Impossible d&apos;écrire %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>browser (settings browser)</name>

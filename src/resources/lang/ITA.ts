@@ -5160,6 +5160,126 @@ Lettere, cifre e trattini, parti separate da punti.</translation>
         <source>No statistics arrived from the gateway.</source>
         <translation>Dal gateway non sono arrivate statistiche.</translation>
     </message>
+    <message id="stats.chart.rates">
+        <source>Rates per ho&amp;ur</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Tassi per &amp;ora</translation>
+    </message>
+    <message id="stats.chart.counters">
+        <source>Counters:</source>
+        <translation>Contatori:</translation>
+    </message>
+    <message id="stats.autoRefresh">
+        <source>&amp;Automatic refresh:</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Aggiornamento &amp;automatico:</translation>
+    </message>
+    <message id="stats.autoRefresh.off">
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message id="stats.autoRefresh.minutes">
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message id="stats.besideProgram">
+        <source>&amp;Keep the history in the program directory</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Conserva la cronologia nella directory del programma</translation>
+    </message>
+    <message id="stats.exportTable">
+        <source>Export &amp;table...</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Esporta &amp;tabella...</translation>
+    </message>
+    <message id="stats.exportHistory">
+        <source>Export &amp;history...</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Esporta c&amp;ronologia...</translation>
+    </message>
+    <message id="stats.gatewayFiles">
+        <source>&amp;Gateway files...</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;File del gateway...</translation>
+    </message>
+    <message id="stats.backToHistory">
+        <source>&amp;Back to the kept history</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Torna alla cronologia</translation>
+    </message>
+    <message id="stats.exportTable.title">
+        <source>Export the statistics table</source>
+        <translation>Esporta la tabella delle statistiche</translation>
+    </message>
+    <message id="stats.exportHistory.title">
+        <source>Export the statistics history</source>
+        <translation>Esporta la cronologia delle statistiche</translation>
+    </message>
+    <message id="stats.gatewayFiles.title">
+        <source>Chart the gateway&apos;s statistics files</source>
+        <translation>Grafico dei file di statistica del gateway</translation>
+    </message>
+    <message id="stats.gatewayFiles.filter">
+        <source>Statistics files (*.csv *.txt *.log *.dat);;All files (*)</source>
+        <extracomment>A file dialog filter: keep the patterns in parentheses and the &quot;;;&quot;.</extracomment>
+        <translation>File di statistica (*.csv *.txt *.log *.dat);;Tutti i file (*)</translation>
+    </message>
+    <message id="stats.csvFilter">
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message id="stats.source.history">
+        <source>Dumps kept: %1.</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>Rilevazioni conservate: %1.</translation>
+    </message>
+    <message id="stats.source.files">
+        <source>The gateway&apos;s statistics files: %1 file(s), %2 records, totalled per hour.</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>File di statistica del gateway: %1 file, %2 record, sommati per ora.</translation>
+    </message>
+    <message id="stats.files.records">
+        <source>Records</source>
+        <translation>Record</translation>
+    </message>
+    <message id="stats.files.column">
+        <source>Column %1</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>Colonna %1</translation>
+    </message>
+    <message id="stats.files.skipped">
+        <source>%1 lines without a date were skipped.</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>%1 righe senza data sono state ignorate.</translation>
+    </message>
+    <message id="stats.files.truncated">
+        <source>A file is larger than 16 MB: only its beginning was read.</source>
+        <translation>Un file supera 16 MB: ne è stato letto solo l&apos;inizio.</translation>
+    </message>
+    <message id="stats.files.unreadable">
+        <source>%1 could not be read.</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
+    <message id="stats.history.noDirectory">
+        <source>The statistics are not kept: this user has no data directory.</source>
+        <translation>Le statistiche non vengono conservate: questo utente non ha una directory dei dati.</translation>
+    </message>
+    <message id="stats.history.unreadable">
+        <source>The history %1 cannot be read (%2).</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>Impossibile leggere la cronologia %1 (%2).</translation>
+    </message>
+    <message id="stats.history.notKept">
+        <source>These figures could not be kept in the history %1 (%2).</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>Impossibile conservare questi valori nella cronologia %1 (%2).</translation>
+    </message>
+    <message id="stats.exportFailed">
+        <source>Unable to write %1 (%2).</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>Impossibile scrivere %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>browser (settings browser)</name>

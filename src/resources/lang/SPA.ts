@@ -5160,6 +5160,126 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
         <source>No statistics arrived from the gateway.</source>
         <translation>No han llegado estadísticas de la pasarela.</translation>
     </message>
+    <message id="stats.chart.rates">
+        <source>Rates per ho&amp;ur</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Tasas por &amp;hora</translation>
+    </message>
+    <message id="stats.chart.counters">
+        <source>Counters:</source>
+        <translation>Contadores:</translation>
+    </message>
+    <message id="stats.autoRefresh">
+        <source>&amp;Automatic refresh:</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Actualización &amp;automática:</translation>
+    </message>
+    <message id="stats.autoRefresh.off">
+        <source>Off</source>
+        <translation>Desactivada</translation>
+    </message>
+    <message id="stats.autoRefresh.minutes">
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message id="stats.besideProgram">
+        <source>&amp;Keep the history in the program directory</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Guardar el historial en el directorio del programa</translation>
+    </message>
+    <message id="stats.exportTable">
+        <source>Export &amp;table...</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Exportar &amp;tabla...</translation>
+    </message>
+    <message id="stats.exportHistory">
+        <source>Export &amp;history...</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Exportar &amp;historial...</translation>
+    </message>
+    <message id="stats.gatewayFiles">
+        <source>&amp;Gateway files...</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Arc&amp;hivos de la pasarela...</translation>
+    </message>
+    <message id="stats.backToHistory">
+        <source>&amp;Back to the kept history</source>
+        <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Volver al historial</translation>
+    </message>
+    <message id="stats.exportTable.title">
+        <source>Export the statistics table</source>
+        <translation>Exportar la tabla de estadísticas</translation>
+    </message>
+    <message id="stats.exportHistory.title">
+        <source>Export the statistics history</source>
+        <translation>Exportar el historial de estadísticas</translation>
+    </message>
+    <message id="stats.gatewayFiles.title">
+        <source>Chart the gateway&apos;s statistics files</source>
+        <translation>Graficar los archivos de estadísticas de la pasarela</translation>
+    </message>
+    <message id="stats.gatewayFiles.filter">
+        <source>Statistics files (*.csv *.txt *.log *.dat);;All files (*)</source>
+        <extracomment>A file dialog filter: keep the patterns in parentheses and the &quot;;;&quot;.</extracomment>
+        <translation>Archivos de estadísticas (*.csv *.txt *.log *.dat);;Todos los archivos (*)</translation>
+    </message>
+    <message id="stats.csvFilter">
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message id="stats.source.history">
+        <source>Dumps kept: %1.</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>Volcados guardados: %1.</translation>
+    </message>
+    <message id="stats.source.files">
+        <source>The gateway&apos;s statistics files: %1 file(s), %2 records, totalled per hour.</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>Archivos de estadísticas de la pasarela: %1 archivo(s), %2 registros, sumados por hora.</translation>
+    </message>
+    <message id="stats.files.records">
+        <source>Records</source>
+        <translation>Registros</translation>
+    </message>
+    <message id="stats.files.column">
+        <source>Column %1</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>Columna %1</translation>
+    </message>
+    <message id="stats.files.skipped">
+        <source>%1 lines without a date were skipped.</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>Se omitieron %1 líneas sin fecha.</translation>
+    </message>
+    <message id="stats.files.truncated">
+        <source>A file is larger than 16 MB: only its beginning was read.</source>
+        <translation>Un archivo supera los 16 MB: solo se leyó su comienzo.</translation>
+    </message>
+    <message id="stats.files.unreadable">
+        <source>%1 could not be read.</source>
+        <extracomment>%1 is replaced at run time; keep it.</extracomment>
+        <translation>No se pudo leer %1.</translation>
+    </message>
+    <message id="stats.history.noDirectory">
+        <source>The statistics are not kept: this user has no data directory.</source>
+        <translation>Las estadísticas no se guardan: este usuario no tiene directorio de datos.</translation>
+    </message>
+    <message id="stats.history.unreadable">
+        <source>The history %1 cannot be read (%2).</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>No se puede leer el historial %1 (%2).</translation>
+    </message>
+    <message id="stats.history.notKept">
+        <source>These figures could not be kept in the history %1 (%2).</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>No se pudieron guardar estos valores en el historial %1 (%2).</translation>
+    </message>
+    <message id="stats.exportFailed">
+        <source>Unable to write %1 (%2).</source>
+        <extracomment>%1 and %2 are replaced at run time; keep each of them.</extracomment>
+        <translation>No se puede escribir %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>browser (settings browser)</name>
