@@ -2,6 +2,7 @@
 
 #include "platform/WindowsText.h"
 
+#include <cstdio>
 #include <windows.h>
 
 namespace morva::test {
@@ -57,11 +58,15 @@ bool ChildProcess::start(const std::string& program, const std::vector<std::stri
 
 bool ChildProcess::start(const std::string& program, const std::vector<std::wstring>& args)
 {
+    m_startError = 0;
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE childIn = nullptr, toChild = nullptr, fromChild = nullptr, childOut = nullptr;
-    if (!CreatePipe(&childIn, &toChild, &inherit, 0))
+    if (!CreatePipe(&childIn, &toChild, &inherit, 0)) {
+        m_startError = GetLastError();
         return false;
+    }
     if (!CreatePipe(&fromChild, &childOut, &inherit, 0)) {
+        m_startError = GetLastError();
         CloseHandle(childIn);
         CloseHandle(toChild);
         return false;
@@ -81,6 +86,8 @@ bool ChildProcess::start(const std::string& program, const std::vector<std::wstr
     PROCESS_INFORMATION info{};
     const BOOL created = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
                                         CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info);
+    if (!created)
+        m_startError = GetLastError();
     CloseHandle(childIn);
     CloseHandle(childOut);
     if (!created) {
@@ -166,14 +173,30 @@ int ChildProcess::run(const std::string& program, const std::vector<std::wstring
     return code;
 }
 
+bool startFileHolder(ChildProcess* child, const std::string& path, int mode, std::string* status)
+{
+    status->clear();
+    if (!child->start(hostPath(MORVA_FILE_HOLDER), {path, std::to_string(mode)})) {
+        *status =
+            "the holder could not be started (error " + std::to_string(child->startError()) + ")";
+        return false;
+    }
+    if (child->readLine(status))
+        return *status == "held";
+    std::string output;
+    const int code = child->finish(&output);
+    char hex[16];
+    std::snprintf(hex, sizeof(hex), "0x%08X", static_cast<unsigned>(code));
+    *status = "the holder ended without a word: exit code " + std::to_string(code) + " (" + hex +
+              ")" + (output.empty() ? std::string() : ", output: " + output);
+    return false;
+}
+
 bool FileHolder::start(const std::string& path, int mode)
 {
     stop();
-    if (!m_child.start(hostPath(MORVA_FILE_HOLDER), {path, std::to_string(mode)}))
-        return false;
     m_started = true;
-    m_child.readLine(&m_status);
-    return m_status == "held";
+    return startFileHolder(&m_child, path, mode, &m_status);
 }
 
 } // namespace morva::test
