@@ -173,23 +173,65 @@ int ChildProcess::run(const std::string& program, const std::vector<std::wstring
     return code;
 }
 
-bool startFileHolder(ChildProcess* child, const std::string& path, int mode, std::string* status)
+namespace {
+
+enum class HolderStart
+{
+    Answered,
+    NotStarted,
+    Silent,
+    Crashed
+};
+
+HolderStart startHolderOnce(ChildProcess* child, const std::string& path, int mode,
+                            std::string* status)
 {
     status->clear();
     if (!child->start(hostPath(MORVA_FILE_HOLDER), {path, std::to_string(mode)})) {
         *status =
             "the holder could not be started (error " + std::to_string(child->startError()) + ")";
-        return false;
+        return HolderStart::NotStarted;
     }
     if (child->readLine(status))
-        return *status == "held";
+        return HolderStart::Answered;
     std::string output;
     const int code = child->finish(&output);
     char hex[16];
     std::snprintf(hex, sizeof(hex), "0x%08X", static_cast<unsigned>(code));
     *status = "the holder ended without a word: exit code " + std::to_string(code) + " (" + hex +
               ")" + (output.empty() ? std::string() : ", output: " + output);
-    return false;
+    // Exception codes (0xC...) mean the holder crashed, possibly in the code
+    // under test: never tried again.
+    return (static_cast<unsigned>(code) & 0xC0000000u) == 0xC0000000u ? HolderStart::Crashed
+                                                                      : HolderStart::Silent;
+}
+
+} // namespace
+
+bool startFileHolder(ChildProcess* child, const std::string& path, int mode, std::string* status)
+{
+    // Under load Wine now and then fails to start a process, or the process
+    // ends before its first line; that says nothing about the file, so the
+    // holder is started again. Its answer ("held" or "failed <reason>") and
+    // a crash are final.
+    constexpr int kAttempts = 3;
+    std::string earlier;
+    for (int attempt = 1;; ++attempt) {
+        const HolderStart result = startHolderOnce(child, path, mode, status);
+        if (result == HolderStart::Answered && *status == "held") {
+            if (!earlier.empty())
+                std::fprintf(stderr, "file holder started again after: %s\n", earlier.c_str());
+            return true;
+        }
+        if (result == HolderStart::Answered || result == HolderStart::Crashed ||
+            attempt == kAttempts) {
+            if (!earlier.empty())
+                *status += " (earlier attempts: " + earlier + ")";
+            return false;
+        }
+        earlier += (earlier.empty() ? "" : "; ") + *status;
+        Sleep(100 * attempt);
+    }
 }
 
 bool FileHolder::start(const std::string& path, int mode)
