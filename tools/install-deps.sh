@@ -13,6 +13,8 @@ packages=(
   xvfb xauth imagemagick fonts-dejavu-core
   g++-mingw-w64-x86-64-posix wine wine64
 )
+# The static checks and the layout check (tools/ci/tidy.sh, tools/ci/format.sh).
+packages+=(clang-tidy clang-format)
 # pdftotext: the log view's print test reads the PDF it printed.
 packages+=(poppler-utils)
 # Qt's own texts (print and file dialogs, key names) in the console's

@@ -10,7 +10,7 @@ namespace morva::app {
 namespace {
 
 constexpr platform::OpenMode kReadSharedMode = 1;
-constexpr std::size_t kChunkBytes = 64 * 1024;
+constexpr std::size_t kChunkBytes = std::size_t{64} * 1024;
 
 std::string_view withoutLineEnd(std::string_view line)
 {

@@ -44,9 +44,9 @@ public:
     static constexpr std::uint64_t kInitialTail = 4000;
     static constexpr std::size_t kMaxLinesPerRead = 1000;
     // Bounds one call on a file that grows by huge lines.
-    static constexpr std::size_t kMaxBytesPerRead = 4 * 1024 * 1024;
+    static constexpr std::size_t kMaxBytesPerRead = std::size_t{4} * 1024 * 1024;
     // Longer lines are cut to this many bytes (the rest is skipped).
-    static constexpr std::size_t kMaxLineBytes = 64 * 1024;
+    static constexpr std::size_t kMaxLineBytes = std::size_t{64} * 1024;
 
     LogReader(platform::FileSystem& fileSystem, std::string path);
 

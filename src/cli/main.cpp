@@ -146,7 +146,7 @@ int main(int argc, char** argv)
                   << " cannot be named in this system's code page\n";
         return morva::cli::kExitFailure;
     }
-    const std::string word = args[i];
+    const std::string& word = args[i];
     for (const auto& command : kCommands) {
         if (word == command.name) {
             morva::cli::Context context{

@@ -57,13 +57,13 @@ std::vector<std::string> listItemTexts(const ConfigValue& value)
     if (auto* items = std::get_if<StringList>(&value))
         return *items;
     std::vector<std::string> out;
-    if (auto* items = std::get_if<TextList>(&value)) {
-        out.reserve(items->size());
-        for (const auto& item : *items)
+    if (auto* texts = std::get_if<TextList>(&value)) {
+        out.reserve(texts->size());
+        for (const auto& item : *texts)
             out.push_back(encodeTextItem(item));
-    } else if (auto* items = std::get_if<NetList>(&value)) {
-        out.reserve(items->size());
-        for (const auto& item : *items)
+    } else if (auto* networks = std::get_if<NetList>(&value)) {
+        out.reserve(networks->size());
+        for (const auto& item : *networks)
             out.push_back(item.toString());
     }
     return out;

@@ -54,7 +54,7 @@ std::string ConfigStore::resolvePath(std::string_view name) const
     // The name as given (relative to the current directory) only when a file
     // stands there; otherwise the program directory, so that a file that
     // does not exist yet is created where the gateway looks for it.
-    const std::string given(name);
+    std::string given(name);
     if (m_fileSystem.stat(given).exists)
         return given;
     return joined;
@@ -297,7 +297,7 @@ std::vector<std::string> ConfigStore::getItemComments(std::string_view key) cons
 void ConfigStore::setItemComments(std::string_view key, const std::vector<std::string>& comments)
 {
     std::lock_guard lock(m_mutex);
-    ConfigEntry* entry = const_cast<ConfigEntry*>(lookupAny(key));
+    auto* entry = const_cast<ConfigEntry*>(lookupAny(key));
     assert(entry && "configuration key not registered");
     if (entry)
         entry->itemComments = comments;

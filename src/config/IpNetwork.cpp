@@ -121,7 +121,7 @@ bool parseIPv6(std::string_view text, std::array<std::uint8_t, 16>* address)
         groups[k] = head[k];
     for (std::size_t k = 0; k < tail.size(); ++k)
         groups[8 - tail.size() + k] = tail[k];
-    for (int k = 0; k < 8; ++k) {
+    for (std::size_t k = 0; k < 8; ++k) {
         (*address)[2 * k] = static_cast<std::uint8_t>(groups[k] >> 8);
         (*address)[2 * k + 1] = static_cast<std::uint8_t>(groups[k] & 0xFF);
     }
@@ -234,10 +234,10 @@ char* IpNetwork::writeTo(char* p) const
         p = putByte(p, ipv4 & 0xFF, false);
         return putPrefix(p, prefixLength, 32);
     case Kind::IPv6:
-        for (int k = 0; k < 8; ++k) {
+        for (std::size_t k = 0; k < 8; ++k) {
             if (k)
                 *p++ = ':';
-            const unsigned group = static_cast<unsigned>((ipv6[2 * k] << 8) | ipv6[2 * k + 1]);
+            const auto group = static_cast<unsigned>((ipv6[2 * k] << 8) | ipv6[2 * k + 1]);
             bool started = false;
             for (int shift = 12; shift >= 0; shift -= 4) {
                 const unsigned digit = (group >> shift) & 0xF;

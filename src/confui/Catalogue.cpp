@@ -397,12 +397,13 @@ std::vector<std::string> Catalogue::problems() const
                 !checkboxes.count(control.enabler))
                 problem(at + ": enabler " + control.enabler + " is no checkbox of the page");
             if (!control.enablerValues.empty()) {
-                const auto found = combos.find(control.enabler);
-                if (found == combos.end())
+                const auto enablerCombo = combos.find(control.enabler);
+                if (enablerCombo == combos.end())
                     problem(at + ": enabler " + control.enabler + " is no combo of the page");
                 else
                     for (int value : control.enablerValues)
-                        if (std::none_of(found->second->items.begin(), found->second->items.end(),
+                        if (std::none_of(enablerCombo->second->items.begin(),
+                                         enablerCombo->second->items.end(),
                                          [&](const ComboItem& item) {
                                              return item.stringValue.empty() && item.value == value;
                                          }))

@@ -114,7 +114,7 @@ private:
             return false;
         // The resource directory (index 2) must lie inside the optional
         // header the file declares, not merely inside the file.
-        const std::uint64_t resourceEntry = directories + 2 * 8;
+        const std::uint64_t resourceEntry = directories + std::uint64_t{2} * 8;
         if (resourceEntry + 8 > optional + optionalSize || !m_image.u32(resourceEntry, resourceRva))
             return false;
 

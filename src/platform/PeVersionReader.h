@@ -22,7 +22,7 @@ namespace morva::platform {
 std::optional<FileVersion> readPeFileVersion(std::span<const std::uint8_t> image);
 
 // Largest file readPeFileVersionFile reads; larger files give nullopt.
-constexpr std::uint64_t kMaxPeImageSize = 256u * 1024u * 1024u;
+constexpr std::uint64_t kMaxPeImageSize = std::uint64_t{256} * 1024 * 1024;
 
 // The file version of the executable at `path`; nullopt when the file is
 // missing, unreadable, larger than kMaxPeImageSize, not a PE image or has

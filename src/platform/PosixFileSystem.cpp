@@ -358,8 +358,9 @@ std::unique_ptr<PosixFile> openWithRule(const std::string& path, const ModeRule&
         {
         };
         FileError unfit = FileError::None;
+        // The first and the last branch each take errno after their own call.
         if (::fstat(fd, &opened) != 0)
-            unfit = fileErrorFromErrno(errno);
+            unfit = fileErrorFromErrno(errno); // NOLINT(bugprone-branch-clone)
         else if (S_ISDIR(opened.st_mode))
             unfit = FileError::IsDirectory;
         else if (!S_ISREG(opened.st_mode))
@@ -645,7 +646,12 @@ std::string PosixFileSystem::resolveLink(const std::string& path)
             current = target;
         } else {
             const std::size_t cut = current.rfind('/');
-            current = cut == std::string::npos ? target : current.substr(0, cut + 1) + target;
+            if (cut == std::string::npos) {
+                current = target;
+            } else {
+                current.erase(cut + 1);
+                current += target;
+            }
         }
     }
     return current;

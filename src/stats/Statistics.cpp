@@ -163,7 +163,7 @@ bool Statistics::sendSignal()
 
 std::string localTimeText(std::int64_t unixNs)
 {
-    const std::time_t seconds = static_cast<std::time_t>(unixNs / 1000000000);
+    const auto seconds = static_cast<std::time_t>(unixNs / 1000000000);
     std::tm local{};
 #ifdef _WIN32
     if (localtime_s(&local, &seconds) != 0)

@@ -29,7 +29,7 @@ StatisticsText readStatisticsText(platform::File& file, std::size_t maxBytes)
 {
     StatisticsText result;
     std::string bytes;
-    constexpr std::size_t kChunk = 64 * 1024;
+    constexpr std::size_t kChunk = std::size_t{64} * 1024;
     while (bytes.size() < maxBytes) {
         const std::size_t want = std::min(kChunk, maxBytes - bytes.size());
         const std::size_t have = bytes.size();

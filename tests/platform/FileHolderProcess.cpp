@@ -1,6 +1,7 @@
 #include "platform/FileHolderProcess.h"
 
 #include <cerrno>
+#include <cstring>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,11 +18,16 @@ FileHolderProcess::~FileHolderProcess()
 
 bool FileHolderProcess::start(const std::string& path, int mode)
 {
+    stop();
+    m_status.clear();
     int toChild[2];
     int fromChild[2];
-    if (::pipe(toChild) != 0)
+    if (::pipe(toChild) != 0) {
+        m_status = "no pipe: " + std::string(std::strerror(errno));
         return false;
+    }
     if (::pipe(fromChild) != 0) {
+        m_status = "no pipe: " + std::string(std::strerror(errno));
         ::close(toChild[0]);
         ::close(toChild[1]);
         return false;
@@ -41,17 +47,27 @@ bool FileHolderProcess::start(const std::string& path, int mode)
     ::close(toChild[0]);
     ::close(fromChild[1]);
     if (result != 0) {
+        m_status = "the holder could not be started: " + std::string(std::strerror(result));
         m_pid = -1;
         ::close(toChild[1]);
         ::close(fromChild[0]);
         return false;
     }
     m_toChild = toChild[1];
-    m_status.clear();
     char c;
-    while (::read(fromChild[0], &c, 1) == 1 && c != '\n')
+    bool any = false;
+    while (::read(fromChild[0], &c, 1) == 1) {
+        any = true;
+        if (c == '\n')
+            break;
         m_status += c;
+    }
     ::close(fromChild[0]);
+    if (!any) {
+        const int code = stop();
+        m_status = "the holder ended without a word: exit code " + std::to_string(code);
+        return false;
+    }
     return m_status == "held";
 }
 

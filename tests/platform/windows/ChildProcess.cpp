@@ -2,6 +2,7 @@
 
 #include "platform/WindowsText.h"
 
+#include <cstdio>
 #include <windows.h>
 
 namespace morva::test {
@@ -57,11 +58,15 @@ bool ChildProcess::start(const std::string& program, const std::vector<std::stri
 
 bool ChildProcess::start(const std::string& program, const std::vector<std::wstring>& args)
 {
+    m_startError = 0;
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE childIn = nullptr, toChild = nullptr, fromChild = nullptr, childOut = nullptr;
-    if (!CreatePipe(&childIn, &toChild, &inherit, 0))
+    if (!CreatePipe(&childIn, &toChild, &inherit, 0)) {
+        m_startError = GetLastError();
         return false;
+    }
     if (!CreatePipe(&fromChild, &childOut, &inherit, 0)) {
+        m_startError = GetLastError();
         CloseHandle(childIn);
         CloseHandle(toChild);
         return false;
@@ -81,6 +86,8 @@ bool ChildProcess::start(const std::string& program, const std::vector<std::wstr
     PROCESS_INFORMATION info{};
     const BOOL created = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
                                         CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info);
+    if (!created)
+        m_startError = GetLastError();
     CloseHandle(childIn);
     CloseHandle(childOut);
     if (!created) {
@@ -166,14 +173,72 @@ int ChildProcess::run(const std::string& program, const std::vector<std::wstring
     return code;
 }
 
+namespace {
+
+enum class HolderStart
+{
+    Answered,
+    NotStarted,
+    Silent,
+    Crashed
+};
+
+HolderStart startHolderOnce(ChildProcess* child, const std::string& path, int mode,
+                            std::string* status)
+{
+    status->clear();
+    if (!child->start(hostPath(MORVA_FILE_HOLDER), {path, std::to_string(mode)})) {
+        *status =
+            "the holder could not be started (error " + std::to_string(child->startError()) + ")";
+        return HolderStart::NotStarted;
+    }
+    if (child->readLine(status))
+        return HolderStart::Answered;
+    std::string output;
+    const int code = child->finish(&output);
+    char hex[16];
+    std::snprintf(hex, sizeof(hex), "0x%08X", static_cast<unsigned>(code));
+    *status = "the holder ended without a word: exit code " + std::to_string(code) + " (" + hex +
+              ")" + (output.empty() ? std::string() : ", output: " + output);
+    // Exception codes (0xC...) mean the holder crashed, possibly in the code
+    // under test: never tried again.
+    return (static_cast<unsigned>(code) & 0xC0000000u) == 0xC0000000u ? HolderStart::Crashed
+                                                                      : HolderStart::Silent;
+}
+
+} // namespace
+
+bool startFileHolder(ChildProcess* child, const std::string& path, int mode, std::string* status)
+{
+    // Under load Wine now and then fails to start a process, or the process
+    // ends before its first line; that says nothing about the file, so the
+    // holder is started again. Its answer ("held" or "failed <reason>") and
+    // a crash are final.
+    constexpr int kAttempts = 3;
+    std::string earlier;
+    for (int attempt = 1;; ++attempt) {
+        const HolderStart result = startHolderOnce(child, path, mode, status);
+        if (result == HolderStart::Answered && *status == "held") {
+            if (!earlier.empty())
+                std::fprintf(stderr, "file holder started again after: %s\n", earlier.c_str());
+            return true;
+        }
+        if (result == HolderStart::Answered || result == HolderStart::Crashed ||
+            attempt == kAttempts) {
+            if (!earlier.empty())
+                *status += " (earlier attempts: " + earlier + ")";
+            return false;
+        }
+        earlier += (earlier.empty() ? "" : "; ") + *status;
+        Sleep(100 * attempt);
+    }
+}
+
 bool FileHolder::start(const std::string& path, int mode)
 {
     stop();
-    if (!m_child.start(hostPath(MORVA_FILE_HOLDER), {path, std::to_string(mode)}))
-        return false;
     m_started = true;
-    m_child.readLine(&m_status);
-    return m_status == "held";
+    return startFileHolder(&m_child, path, mode, &m_status);
 }
 
 } // namespace morva::test

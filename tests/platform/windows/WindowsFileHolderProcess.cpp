@@ -36,13 +36,10 @@ bool FileHolderProcess::start(const std::string& path, int mode)
 {
     stop();
     auto child = std::make_unique<ChildProcess>();
-    if (!child->start(hostPath(MORVA_FILE_HOLDER), {path, std::to_string(mode)}))
-        return false;
-    m_status.clear();
-    child->readLine(&m_status);
+    const bool held = startFileHolder(child.get(), path, mode, &m_status);
     m_pid = nextId();
     children()[m_pid] = std::move(child);
-    return m_status == "held";
+    return held;
 }
 
 int FileHolderProcess::stop()

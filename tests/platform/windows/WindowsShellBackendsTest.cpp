@@ -7,6 +7,7 @@
 #include "platform/WindowsRegistry.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <windows.h>
 
@@ -88,6 +89,14 @@ struct ProbeCase
     DWORD data;
     bool installed;
 };
+
+// Names the case in test names; the default print of its bytes would show
+// pointers and padding, different in every build.
+void PrintTo(const ProbeCase& row, std::ostream* out)
+{
+    *out << row.key << ' ' << row.value << (row.view == KEY_WOW64_32KEY ? " 32-bit " : " 64-bit ")
+         << row.data;
+}
 
 class WindowsAddOnProbeTest : public ::testing::TestWithParam<ProbeCase>
 {
