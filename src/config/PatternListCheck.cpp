@@ -3,7 +3,7 @@
 #include "platform/WildcardMatch.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <functional>
 
 namespace morva::config {
 
@@ -53,22 +53,78 @@ bool canNeverMatch(std::string_view entry, ListEntryKind kind)
            entry.find("..") != std::string_view::npos;
 }
 
+// Entry texts by content, open addressing: the checks look up several
+// suffixes of every entry, and a node-based map spends most of that time on
+// cache misses.
+class TextIndex
+{
+public:
+    TextIndex(const std::vector<std::string>& texts) : m_texts(texts)
+    {
+        std::size_t size = 16;
+        while (size < texts.size() * 2)
+            size *= 2;
+        m_slots.assign(size, Slot{});
+    }
+
+    // The entry holding `text`, or kNone.
+    std::size_t find(std::string_view text) const
+    {
+        const std::size_t hash = std::hash<std::string_view>{}(text);
+        for (std::size_t s = hash & (m_slots.size() - 1);; s = (s + 1) & (m_slots.size() - 1)) {
+            const Slot& slot = m_slots[s];
+            if (slot.entry == kNone)
+                return kNone;
+            if (slot.hash == hash && m_texts[slot.entry] == text)
+                return slot.entry;
+        }
+    }
+
+    // Adds entry `i` unless an equal text is there; returns the entry that
+    // holds the text afterwards.
+    std::size_t insert(std::size_t i)
+    {
+        const std::string_view text = m_texts[i];
+        const std::size_t hash = std::hash<std::string_view>{}(text);
+        for (std::size_t s = hash & (m_slots.size() - 1);; s = (s + 1) & (m_slots.size() - 1)) {
+            Slot& slot = m_slots[s];
+            if (slot.entry == kNone) {
+                slot = {hash, i};
+                return i;
+            }
+            if (slot.hash == hash && m_texts[slot.entry] == text)
+                return slot.entry;
+        }
+    }
+
+private:
+    struct Slot
+    {
+        std::size_t hash = 0;
+        std::size_t entry = kNone;
+    };
+    const std::vector<std::string>& m_texts;
+    std::vector<Slot> m_slots;
+};
+
 // The index of a plain entry that matches everything `entry` matches: one
 // that is a suffix of its literal tail starting at a label.
 std::size_t coveringPlainEntry(std::string_view entry, std::size_t literalFrom,
-                               const std::unordered_map<std::string_view, std::size_t>& plain)
+                               const TextIndex& entries, const std::vector<bool>& isPattern)
 {
+    auto plainEntry = [&](std::string_view text) {
+        const std::size_t found = entries.find(text);
+        return found == kNone || isPattern[found] ? kNone : found;
+    };
     for (std::size_t p = literalFrom; p < entry.size(); ++p) {
         if (!isLabelStart(entry[p]))
             continue;
-        if (p > 0) {
-            if (const auto found = plain.find(entry.substr(p)); found != plain.end())
-                return found->second;
-        }
-        if (p + 1 < entry.size()) {
-            if (const auto found = plain.find(entry.substr(p + 1)); found != plain.end())
-                return found->second;
-        }
+        if (const std::size_t cover = p > 0 ? plainEntry(entry.substr(p)) : kNone; cover != kNone)
+            return cover;
+        if (const std::size_t cover =
+                p + 1 < entry.size() ? plainEntry(entry.substr(p + 1)) : kNone;
+            cover != kNone)
+            return cover;
     }
     return kNone;
 }
@@ -89,6 +145,17 @@ std::pair<std::size_t, std::size_t> rangeStartingWith(const std::vector<std::siz
             static_cast<std::size_t>(to - sorted.begin())};
 }
 
+std::vector<ListFinding> collected(const std::vector<ListFinding>& byEntry,
+                                   const std::vector<bool>& found)
+{
+    std::vector<ListFinding> findings;
+    for (std::size_t i = 0; i < byEntry.size(); ++i) {
+        if (found[i])
+            findings.push_back(byEntry[i]);
+    }
+    return findings;
+}
+
 } // namespace
 
 std::vector<ListFinding> checkPatternList(const std::vector<std::string>& entries,
@@ -103,27 +170,26 @@ std::vector<ListFinding> checkPatternList(const std::vector<std::string>& entrie
         found[i] = true;
     };
 
-    std::unordered_map<std::string_view, std::size_t> first;
-    std::unordered_map<std::string_view, std::size_t> plain;
-    std::vector<std::size_t> patterns;
-    first.reserve(count);
-    plain.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) {
+    // Every entry by its text, the first of equal ones kept.
+    for (std::size_t i = 0; i < count; ++i)
         texts[i] = lowered(entries[i]);
+    TextIndex first(texts);
+    std::vector<bool> isPattern(count, false);
+    std::vector<std::size_t> patterns;
+    for (std::size_t i = 0; i < count; ++i) {
         const std::string_view text = texts[i];
         if (canNeverMatch(text, kind)) {
             report(i, ListProblem::EmptyPart, i);
             continue;
         }
-        const auto [earlier, inserted] = first.emplace(text, i);
-        if (!inserted) {
-            report(i, ListProblem::Duplicate, earlier->second);
+        if (const std::size_t earlier = first.insert(i); earlier != i) {
+            report(i, ListProblem::Duplicate, earlier);
             continue;
         }
-        if (std::any_of(text.begin(), text.end(), isWildcard))
+        if (std::any_of(text.begin(), text.end(), isWildcard)) {
+            isPattern[i] = true;
             patterns.push_back(i);
-        else
-            plain.emplace(text, i);
+        }
     }
 
     // Plain entries and the literal tails of patterns, against plain entries.
@@ -135,7 +201,7 @@ std::vector<ListFinding> checkPatternList(const std::vector<std::string>& entrie
         const std::size_t lastWildcard = text.find_last_of("*?#");
         const std::size_t literalFrom =
             lastWildcard == std::string_view::npos ? 0 : lastWildcard + 1;
-        const std::size_t cover = coveringPlainEntry(text, literalFrom, plain);
+        const std::size_t cover = coveringPlainEntry(text, literalFrom, first, isPattern);
         if (cover != kNone)
             report(i, ListProblem::Covered, cover);
         else if (lastWildcard == std::string_view::npos)
@@ -144,6 +210,8 @@ std::vector<ListFinding> checkPatternList(const std::vector<std::string>& entrie
 
     // Plain entries against patterns: only those sharing the pattern's
     // literal head or tail are matched, taken from whichever range is smaller.
+    if (patterns.empty())
+        return collected(byEntry, found);
     std::vector<std::string> reversed(count);
     for (const std::size_t i : uncoveredPlain)
         reversed[i].assign(texts[i].rbegin(), texts[i].rend());
@@ -175,12 +243,7 @@ std::vector<ListFinding> checkPatternList(const std::vector<std::string>& entrie
         }
     }
 
-    std::vector<ListFinding> findings;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (found[i])
-            findings.push_back(byEntry[i]);
-    }
-    return findings;
+    return collected(byEntry, found);
 }
 
 } // namespace morva::config
