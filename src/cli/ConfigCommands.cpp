@@ -1,6 +1,7 @@
 // morvactl schema / morvactl config ...: the configuration store from the
 // command line, for scripts and for checking a configuration without the GUI.
 #include "cli/Commands.h"
+#include "cli/ConfigListWarnings.h"
 #include "config/ConfigLine.h"
 #include "config/ConfigStore.h"
 #include "config/IntegerText.h"
@@ -283,6 +284,7 @@ int configCheck(Context& context, LoadedConfig& config)
             reportDropped(group.lines, where);
     });
     reportDropped(store.trailingLines(), "after the last known key");
+    reportListWarnings(store, out);
     return problems ? kExitFailure : kExitOk;
 }
 
