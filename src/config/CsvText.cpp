@@ -6,6 +6,9 @@ namespace {
 
 bool needsQuotes(std::string_view field, char separator)
 {
+    // A reader would take a leading byte order mark for the file's own.
+    if (field.starts_with("\xEF\xBB\xBF"))
+        return true;
     for (const char c : field) {
         if (c == separator || c == '"' || c == '\r' || c == '\n')
             return true;

@@ -39,6 +39,10 @@ TEST(CsvWriter, WhatItWritesReadsBackUnchanged)
     const CsvRow header = {"Entry", "Comment"};
     const std::vector<CsvRow> rows = {
         {"", ""}, {""}, {"\"", ","}, {"\n", "\r"}, {"x\r\n", " lead and trail "}, {"a", "b", "c"}};
+    // A value that starts with a byte order mark keeps it, even first in the file.
+    const CsvReadResult first = readCsv(writeCsv({"\xEF\xBB\xBFx"}, {}));
+    ASSERT_EQ(first.records.size(), 1u);
+    EXPECT_EQ(first.records[0].fields, (CsvRow{"\xEF\xBB\xBFx"}));
     const CsvReadResult read = readCsv(writeCsv(header, rows));
     ASSERT_EQ(read.error, CsvError::None);
     std::vector<CsvRow> expected = {header};
