@@ -145,6 +145,33 @@ std::pair<std::size_t, std::size_t> rangeStartingWith(const std::vector<std::siz
             static_cast<std::size_t>(to - sorted.begin())};
 }
 
+// The positions of a sorted index whose entries are still uncovered: broad
+// patterns do not walk covered entries again (amortised constant per step).
+class UncoveredPositions
+{
+public:
+    explicit UncoveredPositions(std::size_t size) : m_next(size + 1)
+    {
+        for (std::size_t k = 0; k <= size; ++k)
+            m_next[k] = k;
+    }
+
+    // The first uncovered position at or after `k` (the size when none).
+    std::size_t from(std::size_t k)
+    {
+        while (m_next[k] != k) {
+            m_next[k] = m_next[m_next[k]];
+            k = m_next[k];
+        }
+        return k;
+    }
+
+    void remove(std::size_t k) { m_next[k] = k + 1; }
+
+private:
+    std::vector<std::size_t> m_next;
+};
+
 std::vector<ListFinding> collected(const std::vector<ListFinding>& byEntry,
                                    const std::vector<bool>& found)
 {
@@ -223,6 +250,12 @@ std::vector<ListFinding> checkPatternList(const std::vector<std::string>& entrie
               [&](std::size_t a, std::size_t b) { return texts[a] < texts[b]; });
     std::sort(byTail.begin(), byTail.end(),
               [&](std::size_t a, std::size_t b) { return reversed[a] < reversed[b]; });
+    std::vector<std::size_t> headPosition(count), tailPosition(count);
+    for (std::size_t k = 0; k < byHead.size(); ++k) {
+        headPosition[byHead[k]] = k;
+        tailPosition[byTail[k]] = k;
+    }
+    UncoveredPositions headLeft(byHead.size()), tailLeft(byTail.size());
     for (const std::size_t p : patterns) {
         const std::string_view pattern = texts[p];
         if (found[p] || pattern.find('#') != std::string_view::npos)
@@ -235,11 +268,15 @@ std::vector<ListFinding> checkPatternList(const std::vector<std::string>& entrie
         const bool useHead =
             headRange.second - headRange.first <= tailRange.second - tailRange.first;
         const auto& sorted = useHead ? byHead : byTail;
+        UncoveredPositions& left = useHead ? headLeft : tailLeft;
         const auto [from, to] = useHead ? headRange : tailRange;
-        for (std::size_t k = from; k < to; ++k) {
+        for (std::size_t k = left.from(from); k < to; k = left.from(k + 1)) {
             const std::size_t i = sorted[k];
-            if (!found[i] && platform::matchesWildcard(texts[i], pattern))
+            if (platform::matchesWildcard(texts[i], pattern)) {
                 report(i, ListProblem::Covered, p);
+                headLeft.remove(headPosition[i]);
+                tailLeft.remove(tailPosition[i]);
+            }
         }
     }
 

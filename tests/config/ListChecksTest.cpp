@@ -78,6 +78,14 @@ TEST(AddressListChecks, PatternWithAPlainTailIsCoveredByThatDomain)
               (Findings{covered(0, 1), covered(3, 4)}));
 }
 
+TEST(AddressListChecks, AnEntryMatchedByTwoPatternsNamesTheFirst)
+{
+    const std::vector<std::string> list = {"u*1@*",     "u11@x.test", "u*@x.test",
+                                           "u2@x.test", "u3@y.test",  "v@x.test"};
+    EXPECT_EQ(checkPatternList(list, ListEntryKind::Address),
+              (Findings{covered(1, 0), covered(3, 2)}));
+}
+
 TEST(AddressListChecks, EntriesWithAnEmptyDomainNeverMatchAndCoverNothing)
 {
     const std::vector<std::string> list = {"user@",    "@", "*@",         "a@.example.com",
