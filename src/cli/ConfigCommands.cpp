@@ -2,6 +2,7 @@
 // command line, for scripts and for checking a configuration without the GUI.
 #include "cli/Commands.h"
 #include "cli/ConfigCommandParts.h"
+#include "cli/ConfigListWarnings.h"
 #include "config/ConfigLine.h"
 #include "config/ConfigStore.h"
 #include "config/DefaultReset.h"
@@ -331,6 +332,7 @@ int configCheck(Context& context, LoadedConfig& config)
             reportDropped(group.lines, where);
     });
     reportDropped(store.trailingLines(), "after the last known key");
+    reportListWarnings(store, out);
     return problems ? kExitFailure : kExitOk;
 }
 

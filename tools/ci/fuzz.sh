@@ -21,6 +21,11 @@ targets=(
   "fuzz_log_reader      30 8192"
   "policy_entry_fuzz    30 512"
   "fuzz_statistics_text 30 4096"
+  "fuzz_stat_history    20 4096"
+  "fuzz_log_filter      20 2048"
+  "settings_search_fuzz 20 512"
+  "csv_reader_fuzz      20 4096"
+  "list_checks_fuzz     20 4096"
 )
 if [ -n "${FUZZ_TARGETS:-}" ]; then
   selected=()
@@ -75,6 +80,7 @@ corpus_of() { # the corpus directory of a target
 
 run_target() { # run_target NAME SECONDS MAX_LEN
   local seconds=${FUZZ_SECONDS:-$2}
+  mkdir -p "$(corpus_of "$1")"
   "$build/fuzz/$1" -max_total_time="$seconds" -max_len="$3" -artifact_prefix="$build/$1-" \
     "$(corpus_of "$1")" >"$build/$1.log" 2>&1
 }

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace morva::config {
+
+// Comma-separated values as spreadsheets exchange them: UTF-8 text, the
+// first row naming the columns, CRLF after every row. A field that holds
+// the separator, a double quote or a line end is written in double quotes
+// with its quotes doubled.
+using CsvRow = std::vector<std::string>;
+
+// Appends one row and its CRLF. A row of a single empty field is written as
+// "" so that it does not read back as a blank line.
+void appendCsvRow(std::string& out, const CsvRow& row, char separator = ',');
+
+// The header row and the rows, each ended by CRLF.
+std::string writeCsv(const CsvRow& header, const std::vector<CsvRow>& rows, char separator = ',');
+
+enum class CsvError
+{
+    None,
+    UnclosedQuote,  // the text ends inside a quoted field
+    TextAfterQuote, // a closing quote followed by neither separator nor line end
+};
+
+struct CsvRecord
+{
+    std::size_t line = 0; // 1-based line on which the row starts
+    CsvRow fields;
+};
+
+struct CsvReadResult
+{
+    std::vector<CsvRecord> records; // the header row first; those before an error
+    CsvError error = CsvError::None;
+    std::size_t errorLine = 0; // 1-based line of the error
+};
+
+// Reads rows ended by CRLF, LF or CR, the last one with or without its end;
+// a leading UTF-8 byte order mark is skipped and blank lines are no rows. A
+// quote inside an unquoted field is kept as a character. Reading stops at
+// the first error.
+CsvReadResult readCsv(std::string_view text, char separator = ',');
+
+} // namespace morva::config

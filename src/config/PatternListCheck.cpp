@@ -1,0 +1,286 @@
+// Duplicate, covered and unmatchable entries of address and host lists.
+#include "config/ListChecks.h"
+#include "platform/WildcardMatch.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace morva::config {
+
+namespace {
+
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+std::string lowered(std::string_view text)
+{
+    std::string out(text);
+    for (auto& c : out) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
+bool isWildcard(char c)
+{
+    return c == '*' || c == '?' || c == '#';
+}
+
+bool isLabelStart(char c)
+{
+    return c == '.' || c == '@';
+}
+
+bool hasEmptyLabel(std::string_view name)
+{
+    return name.empty() || name.front() == '.' || name.find("..") != std::string_view::npos;
+}
+
+// The gateway compares an address's domain, or a host name, label by label:
+// a domain that is empty or has an empty label matches no real name.
+bool canNeverMatch(std::string_view entry, ListEntryKind kind)
+{
+    if (entry.empty())
+        return true;
+    if (kind == ListEntryKind::Address) {
+        const std::size_t at = entry.rfind('@');
+        if (at != std::string_view::npos)
+            return hasEmptyLabel(entry.substr(at + 1));
+    }
+    // A leading "." marks a domain entry in a host list, so only inner
+    // empty labels count there.
+    return entry.find_first_not_of('.') == std::string_view::npos ||
+           entry.find("..") != std::string_view::npos;
+}
+
+// Entry texts by content, open addressing: the checks look up several
+// suffixes of every entry, and a node-based map spends most of that time on
+// cache misses.
+class TextIndex
+{
+public:
+    TextIndex(const std::vector<std::string>& texts) : m_texts(texts)
+    {
+        std::size_t size = 16;
+        while (size < texts.size() * 2)
+            size *= 2;
+        m_slots.assign(size, Slot{});
+    }
+
+    // The entry holding `text`, or kNone.
+    std::size_t find(std::string_view text) const
+    {
+        const std::size_t hash = std::hash<std::string_view>{}(text);
+        for (std::size_t s = hash & (m_slots.size() - 1);; s = (s + 1) & (m_slots.size() - 1)) {
+            const Slot& slot = m_slots[s];
+            if (slot.entry == kNone)
+                return kNone;
+            if (slot.hash == hash && m_texts[slot.entry] == text)
+                return slot.entry;
+        }
+    }
+
+    // Adds entry `i` unless an equal text is there; returns the entry that
+    // holds the text afterwards.
+    std::size_t insert(std::size_t i)
+    {
+        const std::string_view text = m_texts[i];
+        const std::size_t hash = std::hash<std::string_view>{}(text);
+        for (std::size_t s = hash & (m_slots.size() - 1);; s = (s + 1) & (m_slots.size() - 1)) {
+            Slot& slot = m_slots[s];
+            if (slot.entry == kNone) {
+                slot = {hash, i};
+                return i;
+            }
+            if (slot.hash == hash && m_texts[slot.entry] == text)
+                return slot.entry;
+        }
+    }
+
+private:
+    struct Slot
+    {
+        std::size_t hash = 0;
+        std::size_t entry = kNone;
+    };
+    const std::vector<std::string>& m_texts;
+    std::vector<Slot> m_slots;
+};
+
+// The index of a plain entry that matches everything `entry` matches: one
+// that is a suffix of its literal tail starting at a label.
+std::size_t coveringPlainEntry(std::string_view entry, std::size_t literalFrom,
+                               const TextIndex& entries, const std::vector<bool>& isPattern)
+{
+    auto plainEntry = [&](std::string_view text) {
+        const std::size_t found = entries.find(text);
+        return found == kNone || isPattern[found] ? kNone : found;
+    };
+    for (std::size_t p = literalFrom; p < entry.size(); ++p) {
+        if (!isLabelStart(entry[p]))
+            continue;
+        if (const std::size_t cover = p > 0 ? plainEntry(entry.substr(p)) : kNone; cover != kNone)
+            return cover;
+        if (const std::size_t cover =
+                p + 1 < entry.size() ? plainEntry(entry.substr(p + 1)) : kNone;
+            cover != kNone)
+            return cover;
+    }
+    return kNone;
+}
+
+// The positions in `sorted` (ordered by `key`) whose key starts with `start`.
+template <typename Key>
+std::pair<std::size_t, std::size_t> rangeStartingWith(const std::vector<std::size_t>& sorted,
+                                                      std::string_view start, Key key)
+{
+    const auto from =
+        std::lower_bound(sorted.begin(), sorted.end(), start,
+                         [&](std::size_t i, std::string_view s) { return key(i) < s; });
+    const auto to =
+        std::upper_bound(from, sorted.end(), start, [&](std::string_view s, std::size_t i) {
+            return s < key(i).substr(0, s.size());
+        });
+    return {static_cast<std::size_t>(from - sorted.begin()),
+            static_cast<std::size_t>(to - sorted.begin())};
+}
+
+// The positions of a sorted index whose entries are still uncovered: broad
+// patterns do not walk covered entries again (amortised constant per step).
+class UncoveredPositions
+{
+public:
+    explicit UncoveredPositions(std::size_t size) : m_next(size + 1)
+    {
+        for (std::size_t k = 0; k <= size; ++k)
+            m_next[k] = k;
+    }
+
+    // The first uncovered position at or after `k` (the size when none).
+    std::size_t from(std::size_t k)
+    {
+        while (m_next[k] != k) {
+            m_next[k] = m_next[m_next[k]];
+            k = m_next[k];
+        }
+        return k;
+    }
+
+    void remove(std::size_t k) { m_next[k] = k + 1; }
+
+private:
+    std::vector<std::size_t> m_next;
+};
+
+std::vector<ListFinding> collected(const std::vector<ListFinding>& byEntry,
+                                   const std::vector<bool>& found)
+{
+    std::vector<ListFinding> findings;
+    for (std::size_t i = 0; i < byEntry.size(); ++i) {
+        if (found[i])
+            findings.push_back(byEntry[i]);
+    }
+    return findings;
+}
+
+} // namespace
+
+std::vector<ListFinding> checkPatternList(const std::vector<std::string>& entries,
+                                          ListEntryKind kind)
+{
+    const std::size_t count = entries.size();
+    std::vector<std::string> texts(count);
+    std::vector<ListFinding> byEntry(count);
+    std::vector<bool> found(count, false);
+    auto report = [&](std::size_t i, ListProblem problem, std::size_t other) {
+        byEntry[i] = {i, problem, other};
+        found[i] = true;
+    };
+
+    // Every entry by its text, the first of equal ones kept.
+    for (std::size_t i = 0; i < count; ++i)
+        texts[i] = lowered(entries[i]);
+    TextIndex first(texts);
+    std::vector<bool> isPattern(count, false);
+    std::vector<std::size_t> patterns;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string_view text = texts[i];
+        if (canNeverMatch(text, kind)) {
+            report(i, ListProblem::EmptyPart, i);
+            continue;
+        }
+        if (const std::size_t earlier = first.insert(i); earlier != i) {
+            report(i, ListProblem::Duplicate, earlier);
+            continue;
+        }
+        if (std::any_of(text.begin(), text.end(), isWildcard)) {
+            isPattern[i] = true;
+            patterns.push_back(i);
+        }
+    }
+
+    // Plain entries and the literal tails of patterns, against plain entries.
+    std::vector<std::size_t> uncoveredPlain;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (found[i])
+            continue;
+        const std::string_view text = texts[i];
+        const std::size_t lastWildcard = text.find_last_of("*?#");
+        const std::size_t literalFrom =
+            lastWildcard == std::string_view::npos ? 0 : lastWildcard + 1;
+        const std::size_t cover = coveringPlainEntry(text, literalFrom, first, isPattern);
+        if (cover != kNone)
+            report(i, ListProblem::Covered, cover);
+        else if (lastWildcard == std::string_view::npos)
+            uncoveredPlain.push_back(i);
+    }
+
+    // Plain entries against patterns: only those sharing the pattern's
+    // literal head or tail are matched, taken from whichever range is smaller.
+    if (patterns.empty())
+        return collected(byEntry, found);
+    std::vector<std::string> reversed(count);
+    for (const std::size_t i : uncoveredPlain)
+        reversed[i].assign(texts[i].rbegin(), texts[i].rend());
+    auto forwardKey = [&](std::size_t i) -> std::string_view { return texts[i]; };
+    auto reversedKey = [&](std::size_t i) -> std::string_view { return reversed[i]; };
+    std::vector<std::size_t> byHead = uncoveredPlain;
+    std::vector<std::size_t> byTail = uncoveredPlain;
+    std::sort(byHead.begin(), byHead.end(),
+              [&](std::size_t a, std::size_t b) { return texts[a] < texts[b]; });
+    std::sort(byTail.begin(), byTail.end(),
+              [&](std::size_t a, std::size_t b) { return reversed[a] < reversed[b]; });
+    std::vector<std::size_t> headPosition(count), tailPosition(count);
+    for (std::size_t k = 0; k < byHead.size(); ++k) {
+        headPosition[byHead[k]] = k;
+        tailPosition[byTail[k]] = k;
+    }
+    UncoveredPositions headLeft(byHead.size()), tailLeft(byTail.size());
+    for (const std::size_t p : patterns) {
+        const std::string_view pattern = texts[p];
+        if (found[p] || pattern.find('#') != std::string_view::npos)
+            continue;
+        const std::string_view head = pattern.substr(0, pattern.find_first_of("*?"));
+        const std::string tail(
+            pattern.rbegin(), pattern.rbegin() + (pattern.size() - 1 - pattern.find_last_of("*?")));
+        const auto headRange = rangeStartingWith(byHead, head, forwardKey);
+        const auto tailRange = rangeStartingWith(byTail, tail, reversedKey);
+        const bool useHead =
+            headRange.second - headRange.first <= tailRange.second - tailRange.first;
+        const auto& sorted = useHead ? byHead : byTail;
+        UncoveredPositions& left = useHead ? headLeft : tailLeft;
+        const auto [from, to] = useHead ? headRange : tailRange;
+        for (std::size_t k = left.from(from); k < to; k = left.from(k + 1)) {
+            const std::size_t i = sorted[k];
+            if (platform::matchesWildcard(texts[i], pattern)) {
+                report(i, ListProblem::Covered, p);
+                headLeft.remove(headPosition[i]);
+                tailLeft.remove(tailPosition[i]);
+            }
+        }
+    }
+
+    return collected(byEntry, found);
+}
+
+} // namespace morva::config
