@@ -2,8 +2,8 @@
 
 #include "app/LogFindDlg.h"
 #include "app/LogTableModel.h"
-#include "app/MessageBox.h"
-#include "app/QtText.h"
+#include "gui/MessageBox.h"
+#include "gui/Text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -141,7 +141,7 @@ void Cwm_LogView::scheduleRefresh(int delayMs)
 
 bool Cwm_LogView::readNewLines()
 {
-    LogReadResult result = m_reader.readNewLines();
+    log::LogReadResult result = m_reader.readNewLines();
     if (!result.cleared && result.rows.empty())
         return false;
     if (!m_watcher->files().contains(QString::fromStdString(m_reader.path())))
@@ -184,7 +184,7 @@ void Cwm_LogView::findInLog()
     const QModelIndex current = currentIndex();
     const int column = current.isValid() ? current.column() : LogTableModel::ActivityColumn;
     if (m_model->rowCount() == 0 || !current.isValid()) {
-        MessageBox::showText(this, MessageKind::Failure, "app.find.noData");
+        gui::MessageBox::showText(this, gui::MessageKind::Failure, "app.find.noData");
         return;
     }
     m_findDlg = new LogFindDlg(*this, column, m_model->cell(current.row(), column),
@@ -326,9 +326,9 @@ QStringList Cwm_LogView::wrapForPrint(const QString& text, const QFont& font, QP
 void Cwm_LogView::openWithDesktop()
 {
     if (!m_options.openWithDesktop || !m_options.openWithDesktop(m_reader.path())) {
-        MessageBox::show(this, MessageKind::Failure,
-                         qtText("app.log.openFailed", m_options.languageIndex) + QLatin1Char('\n') +
-                             QString::fromStdString(m_reader.path()));
+        gui::MessageBox::show(this, gui::MessageKind::Failure,
+                              gui::uiText("app.log.openFailed", m_options.languageIndex) +
+                                  QLatin1Char('\n') + QString::fromStdString(m_reader.path()));
     }
 }
 
@@ -400,7 +400,7 @@ void Cwm_LogView::showCellToolTip(QHelpEvent* event)
 void Cwm_LogView::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    QAction* open = menu.addAction(qtText("app.log.openWith", m_options.languageIndex));
+    QAction* open = menu.addAction(gui::uiText("app.log.openWith", m_options.languageIndex));
     connect(open, &QAction::triggered, this, &Cwm_LogView::openWithDesktop);
     menu.exec(event->globalPos());
 }

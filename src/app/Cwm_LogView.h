@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LogReader.h"
+#include "log/LogReader.h"
 
 #include <QPointer>
 #include <QTableView>
@@ -92,7 +92,7 @@ private:
     void showCellToolTip(QHelpEvent* event);
 
     Options m_options;
-    LogReader m_reader;
+    log::LogReader m_reader;
     LogTableModel* m_model;
     QTimer* m_pollTimer;
     QTimer* m_soonTimer;

@@ -1,13 +1,14 @@
 #include "app/LogTableModel.h"
 
-#include "app/QtText.h"
+#include "gui/Text.h"
 
 namespace morva::app {
 
 LogTableModel::LogTableModel(int languageIndex, QObject* parent) : QAbstractTableModel(parent)
 {
-    m_headers = {qtText("app.log.time", languageIndex), qtText("app.log.thread", languageIndex),
-                 qtText("app.log.activity", languageIndex)};
+    m_headers = {gui::uiText("app.log.time", languageIndex),
+                 gui::uiText("app.log.thread", languageIndex),
+                 gui::uiText("app.log.activity", languageIndex)};
 }
 
 int LogTableModel::rowCount(const QModelIndex& parent) const
@@ -42,7 +43,7 @@ QString LogTableModel::cell(int row, int column) const
     return m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
-void LogTableModel::appendRows(const std::vector<LogRow>& rows)
+void LogTableModel::appendRows(const std::vector<log::LogRow>& rows)
 {
     if (rows.empty())
         return;
@@ -60,8 +61,9 @@ void LogTableModel::appendRows(const std::vector<LogRow>& rows)
     const int first = rowCount();
     beginInsertRows({}, first, first + static_cast<int>(rows.size() - skip) - 1);
     for (std::size_t i = skip; i < rows.size(); ++i) {
-        const LogRow& row = rows[i];
-        m_rows.push_back({toQString(row.time), toQString(row.thread), toQString(row.activity)});
+        const log::LogRow& row = rows[i];
+        m_rows.push_back(
+            {gui::toQString(row.time), gui::toQString(row.thread), gui::toQString(row.activity)});
     }
     endInsertRows();
 }

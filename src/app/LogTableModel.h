@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LogLine.h"
+#include "log/LogLine.h"
 
 #include <QAbstractTableModel>
 #include <array>
@@ -32,7 +32,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    void appendRows(const std::vector<LogRow>& rows);
+    void appendRows(const std::vector<log::LogRow>& rows);
     void clear();
     QString cell(int row, int column) const;
     void setMaxRows(int maxRows) { m_maxRows = maxRows; }

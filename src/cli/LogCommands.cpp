@@ -1,7 +1,7 @@
-#include "app/LogReader.h"
 #include "cli/Commands.h"
 #include "config/ConfigStore.h"
 #include "config/Schema.h"
+#include "log/LogReader.h"
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
 
@@ -14,9 +14,9 @@ namespace {
 
 constexpr std::chrono::milliseconds kFollowInterval{200};
 
-bool printRows(const app::LogReadResult& result, std::ostream& out)
+bool printRows(const log::LogReadResult& result, std::ostream& out)
 {
-    for (const app::LogRow& row : result.rows) {
+    for (const log::LogRow& row : result.rows) {
         if (!row.isEmpty())
             out << row.time << '\t' << row.thread << '\t' << row.activity;
         out << '\n';
@@ -33,7 +33,7 @@ std::string logPathFor(const std::string& programDir, platform::FileSystem& file
     config::ConfigStore store(fileSystem, clock, programDir);
     config::registerSchema(store);
     store.load();
-    return app::logFilePath(store.getString("AdminLogPath"), store.getString("LogPath"), programDir,
+    return log::logFilePath(store.getString("AdminLogPath"), store.getString("LogPath"), programDir,
                             fileSystem.separator());
 }
 
@@ -53,9 +53,9 @@ int runLogCommand(Context& context)
     auto fileSystem = platform::makeSystemFileSystem();
     platform::SystemClock systemClock;
     platform::Clock& clock = context.clock ? *context.clock : systemClock;
-    app::LogReader reader(*fileSystem, logPathFor(context.programDir, *fileSystem, clock));
+    log::LogReader reader(*fileSystem, logPathFor(context.programDir, *fileSystem, clock));
     for (;;) {
-        const app::LogReadResult result = reader.readNewLines();
+        const log::LogReadResult result = reader.readNewLines();
         if (platform::isNotPlainFile(result.failure)) {
             context.err << "morvactl: " << reader.path() << ": "
                         << platform::fileErrorName(result.failure) << "\n";
@@ -66,7 +66,7 @@ int runLogCommand(Context& context)
         if (result.more)
             continue;
         if (!follow) {
-            app::LogReadResult last;
+            log::LogReadResult last;
             if (auto row = reader.takeUnfinishedLine())
                 last.rows.push_back(*row);
             return printRows(last, context.out) ? kExitOk : kExitFailure;

@@ -1,12 +1,13 @@
 #include "confui/ConfigurationCommands.h"
 
-#include "app/AppEnvironment.h"
-#include "app/CommandRegistry.h"
-#include "app/ConsoleApp.h"
-#include "app/Cwm_MainWnd.h"
 #include "confui/Cwm_BasePropSheet.h"
 #include "confui/OptionsSheetBuilder.h"
 #include "confui/sheets/AdvancedSheet.h"
+#include "gui/AppEnvironment.h"
+#include "gui/CommandRegistry.h"
+#include "gui/ConsoleHost.h"
+#include "gui/FeatureSetup.h"
+#include "gui/FirstRunSteps.h"
 #include "platform/AddOnProbe.h"
 #include "platform/UrlOpener.h"
 #include "resources/CommandIds.h"
@@ -38,14 +39,13 @@ int optionsSheetTypeOf(int commandId)
     return 0;
 }
 
-SheetEnvironment consoleSheetEnvironment(app::ConsoleApp& console, const RouteEditor& editRoutes)
+SheetEnvironment consoleSheetEnvironment(gui::AppEnvironment& env, const RouteEditor& editRoutes)
 {
-    app::AppEnvironment& env = console.environment();
     SheetEnvironment sheets;
     sheets.store = &env.configStore();
     sheets.language = env.languageIndex();
     sheets.programDir = env.programDir();
-    const app::PlatformServices& services = env.services();
+    const gui::PlatformServices& services = env.services();
     sheets.addOnInstalled = [&probe = services.addOnProbe] {
         return probe.junkMailAddOnInstalled();
     };
@@ -56,27 +56,28 @@ SheetEnvironment consoleSheetEnvironment(app::ConsoleApp& console, const RouteEd
     return withDesktopDefaults(std::move(sheets));
 }
 
-void registerConfigurationCommands(app::ConsoleApp& console, RouteEditor editRoutes)
+void registerConfigurationCommands(const gui::FeatureSetup& console, RouteEditor editRoutes)
 {
-    app::CommandRegistry& table = console.commands();
-    app::ConsoleApp* app = &console;
+    gui::CommandRegistry& table = console.commands;
+    gui::AppEnvironment* app = &console.environment;
+    gui::ConsoleHost* host = &console.host;
     // The language may change after start-up, so the environment is made
     // when the command runs.
     for (const CommandSheet& entry : kCommandSheets)
-        table.setHandler(entry.commandId, [app, type = entry.type, editRoutes] {
-            openOptionsSheet(type, consoleSheetEnvironment(*app, editRoutes), app->mainWindow());
+        table.setHandler(entry.commandId, [app, host, type = entry.type, editRoutes] {
+            openOptionsSheet(type, consoleSheetEnvironment(*app, editRoutes), host->parentWindow());
         });
-    table.setHandler(command::JunkMailAddOn, [app] {
+    table.setHandler(command::JunkMailAddOn, [app, host] {
         const SheetEnvironment environment = consoleSheetEnvironment(*app);
-        openAddOnSheet(environment, app->mainWindow());
+        openAddOnSheet(environment, host->parentWindow());
     });
-    table.setHandler(command::AdvancedConfiguration, [app] {
+    table.setHandler(command::AdvancedConfiguration, [app, host] {
         const SheetEnvironment environment = consoleSheetEnvironment(*app);
-        auto sheet = buildCatalogueSheet(kAdvancedSheetType, environment, app->mainWindow());
+        auto sheet = buildCatalogueSheet(kAdvancedSheetType, environment, host->parentWindow());
         sheet->environment().runDialog(*sheet);
     });
-    console.firstRunSteps().optionsWizard = [app, editRoutes] {
-        openOptionsSheet(1, consoleSheetEnvironment(*app, editRoutes), app->mainWindow());
+    console.firstRunSteps.optionsWizard = [app, host, editRoutes] {
+        openOptionsSheet(1, consoleSheetEnvironment(*app, editRoutes), host->parentWindow());
     };
 }
 

@@ -2,9 +2,10 @@
 
 #include "confui/SheetEnvironment.h"
 
-namespace morva::app {
-class ConsoleApp;
-}
+namespace morva::gui {
+class AppEnvironment;
+struct FeatureSetup;
+} // namespace morva::gui
 
 namespace morva::confui {
 
@@ -13,7 +14,7 @@ using RouteEditor = std::function<void(QWidget* parent, const std::string& key)>
 
 // The sheet environment of the running console: its store, language,
 // program directory, add-on probe, URL opener and routing grid.
-SheetEnvironment consoleSheetEnvironment(app::ConsoleApp& console,
+SheetEnvironment consoleSheetEnvironment(gui::AppEnvironment& console,
                                          const RouteEditor& editRoutes = {});
 
 // Registers the configuration commands with the console's command table
@@ -21,7 +22,7 @@ SheetEnvironment consoleSheetEnvironment(app::ConsoleApp& console,
 // 6006) and the setup wizard as the first-run step after the add-on probe.
 // The "Routing..." buttons of the Exchange and Connections pages open
 // `editRoutes` (no action when it is empty).
-void registerConfigurationCommands(app::ConsoleApp& console, RouteEditor editRoutes = {});
+void registerConfigurationCommands(const gui::FeatureSetup& console, RouteEditor editRoutes = {});
 
 // The Options sheet of a menu command; 0 for other commands.
 int optionsSheetTypeOf(int commandId);

@@ -1,7 +1,8 @@
 #include "stats/Cwm_StatListDlg.h"
 
-#include "app/ConsoleWait.h"
-#include "app/Cwm_WaitDlg.h"
+#include "gui/ConsoleWait.h"
+#include "gui/Cwm_WaitDlg.h"
+#include "gui/Text.h"
 #include "resources/Texts.h"
 #include "service/SignalFiles.h"
 #include "stats/StatTableModel.h"
@@ -19,15 +20,8 @@ namespace morva::stats {
 
 namespace {
 
-QString toQString(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-QString qText(std::string_view id, int language)
-{
-    return toQString(text(id, language));
-}
+using gui::toQString;
+using gui::uiText;
 
 } // namespace
 
@@ -37,7 +31,7 @@ Cwm_StatListDlg::Cwm_StatListDlg(QWidget* parent, Statistics& statistics, int la
       m_reportFailure(std::move(reportFailure))
 {
     setObjectName("StatList");
-    setWindowTitle(qText("stats.caption", languageIndex));
+    setWindowTitle(uiText("stats.caption", languageIndex));
 
     m_model = new StatTableModel(this);
     m_grid = new QTableView(this);
@@ -55,7 +49,7 @@ Cwm_StatListDlg::Cwm_StatListDlg(QWidget* parent, Statistics& statistics, int la
     m_grid->horizontalHeader()->setDefaultSectionSize(260);
     m_grid->setMinimumSize(520, 360);
 
-    m_truncated = new QLabel(qText("stats.truncated", languageIndex), this);
+    m_truncated = new QLabel(uiText("stats.truncated", languageIndex), this);
     m_truncated->setTextFormat(Qt::PlainText);
     m_truncated->setWordWrap(true);
     m_truncated->hide();
@@ -66,9 +60,9 @@ Cwm_StatListDlg::Cwm_StatListDlg(QWidget* parent, Statistics& statistics, int la
     m_staleNote->setWordWrap(true);
     m_staleNote->hide();
 
-    m_refresh = new QPushButton(qText("stats.refresh", languageIndex), this);
+    m_refresh = new QPushButton(uiText("stats.refresh", languageIndex), this);
     m_refresh->setObjectName("refresh");
-    m_close = new QPushButton(qText("stats.close", languageIndex), this);
+    m_close = new QPushButton(uiText("stats.close", languageIndex), this);
     m_close->setObjectName("close");
     m_close->setDefault(true);
     connect(m_refresh, &QPushButton::clicked, this, &Cwm_StatListDlg::refresh);
@@ -127,10 +121,10 @@ void Cwm_StatListDlg::beginWait()
 {
     m_waitCancelled = false;
     QWidget* owner = ownerWindow();
-    m_wait = new app::Cwm_WaitDlg(owner, m_language);
-    connect(m_wait, &app::Cwm_WaitDlg::cancelled, this, [this] { m_waitCancelled = true; });
-    m_wait->setWindowTitle(qText("common.caption", m_language));
-    m_wait->setText(qText("stats.waiting", m_language));
+    m_wait = new gui::Cwm_WaitDlg(owner, m_language);
+    connect(m_wait, &gui::Cwm_WaitDlg::cancelled, this, [this] { m_waitCancelled = true; });
+    m_wait->setWindowTitle(uiText("common.caption", m_language));
+    m_wait->setText(uiText("stats.waiting", m_language));
     m_wait->adjustSize();
     if (owner->isVisible())
         m_wait->move(owner->geometry().center() - m_wait->rect().center());
@@ -141,7 +135,7 @@ void Cwm_StatListDlg::beginWait()
 
 bool Cwm_StatListDlg::waitCancelled() const
 {
-    return m_waitCancelled || app::ConsoleWait::instance().shuttingDown();
+    return m_waitCancelled || gui::ConsoleWait::instance().shuttingDown();
 }
 
 void Cwm_StatListDlg::endWait()
@@ -157,10 +151,10 @@ void Cwm_StatListDlg::fill()
     m_model->setRows(m_statistics.rows());
     m_truncated->setVisible(m_statistics.truncated());
     if (m_statistics.stale()) {
-        m_staleNote->setText(qText("stats.stale", m_language)
+        m_staleNote->setText(uiText("stats.stale", m_language)
                                  .arg(toQString(localTimeText(m_statistics.writtenNs()))));
     } else if (m_statistics.rows().empty()) {
-        m_staleNote->setText(qText("stats.none", m_language));
+        m_staleNote->setText(uiText("stats.none", m_language));
     }
     m_staleNote->setVisible(m_statistics.stale() || m_statistics.rows().empty());
 }

@@ -1,9 +1,9 @@
 #include "stats/StatisticsUi.h"
 
-#include "app/AppEnvironment.h"
-#include "app/CommandRegistry.h"
-#include "app/ConsoleApp.h"
-#include "app/Cwm_MainWnd.h"
+#include "gui/AppEnvironment.h"
+#include "gui/CommandRegistry.h"
+#include "gui/ConsoleHost.h"
+#include "gui/FeatureSetup.h"
 #include "resources/CommandIds.h"
 #include "stats/StatisticsDialog.h"
 
@@ -11,13 +11,13 @@
 
 namespace morva::stats {
 
-void installStatisticsUi(app::ConsoleApp& app)
+void installStatisticsUi(const gui::FeatureSetup& setup)
 {
-    app.commands().setHandler(command::Statistic, [&app] {
-        app::AppEnvironment& environment = app.environment();
+    setup.commands.setHandler(command::Statistic, [&environment = setup.environment,
+                                                   &host = setup.host] {
         QWidget* parent = QApplication::activeWindow();
         if (!parent)
-            parent = app.mainWindow();
+            parent = host.parentWindow();
         runStatisticsDialog(parent, environment.services().fileSystem, environment.services().clock,
                             environment.programDir(), environment.languageIndex());
     });

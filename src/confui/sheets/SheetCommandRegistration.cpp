@@ -1,6 +1,6 @@
 // Wires the sheets' menu commands into the console's command registry.
-#include "app/AppEnvironment.h"
-#include "app/CommandRegistry.h"
+#include "gui/AppEnvironment.h"
+#include "gui/CommandRegistry.h"
 #include "config/ConfigStore.h"
 #include "confui/policy/CertificateSource.h"
 #include "confui/sheets/SheetCommands.h"
@@ -10,7 +10,7 @@
 
 namespace morva::confui {
 
-void registerSheetCommands(app::CommandRegistry& registry,
+void registerSheetCommands(gui::CommandRegistry& registry,
                            std::function<SheetEnvironment()> environment,
                            std::function<SheetServices()> services,
                            std::function<QWidget*()> parent)
@@ -25,13 +25,13 @@ void registerSheetCommands(app::CommandRegistry& registry,
     }
 }
 
-void registerSheetCommands(app::CommandRegistry& registry, app::AppEnvironment& console,
+void registerSheetCommands(gui::CommandRegistry& registry, gui::AppEnvironment& console,
                            std::function<QWidget*()> parent)
 {
     for (const SheetCommand& command : sheetCommands()) {
         const int id = command.commandId;
         registry.setHandler(id, [id, &console, parent] {
-            const app::PlatformServices& platform = console.services();
+            const gui::PlatformServices& platform = console.services();
             config::ConfigStore& store = console.configStore();
             SheetEnvironment environment;
             environment.store = &store;

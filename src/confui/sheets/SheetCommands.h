@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace morva::app {
+namespace morva::gui {
 class AppEnvironment;
 class CommandRegistry;
 }
@@ -46,14 +46,14 @@ int openSheetForCommand(int commandId, const SheetEnvironment& environment, QWid
 // Registers a handler for every command of sheetCommands(). The functions
 // are asked each time a command runs, so the sheets see the current store,
 // language and data set.
-void registerSheetCommands(app::CommandRegistry& registry,
+void registerSheetCommands(gui::CommandRegistry& registry,
                            std::function<SheetEnvironment()> environment,
                            std::function<SheetServices()> services,
                            std::function<QWidget*()> parent);
 
 // The same for the running console: the sheets work on its store, language
 // and platform, and list the certificate folders its configuration names.
-void registerSheetCommands(app::CommandRegistry& registry, app::AppEnvironment& console,
+void registerSheetCommands(gui::CommandRegistry& registry, gui::AppEnvironment& console,
                            std::function<QWidget*()> parent);
 
 } // namespace morva::confui

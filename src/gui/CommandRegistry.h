@@ -4,7 +4,7 @@
 #include <functional>
 #include <unordered_map>
 
-namespace morva::app {
+namespace morva::gui {
 
 // The console's commands by id (resources/CommandIds.h). Menu entries,
 // toolbar buttons and accelerators only name an id; whoever builds a feature
@@ -57,4 +57,4 @@ private:
     std::unordered_map<int, Command> m_commands;
 };
 
-} // namespace morva::app
+} // namespace morva::gui

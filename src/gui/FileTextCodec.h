@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace morva::app {
+namespace morva::gui {
 
 // The one mapping between the 8-bit texts of the gateway's files (record
 // fields, "Morva.ini" values and comments) and the texts the editors show.
@@ -56,4 +56,4 @@ private:
     Form m_form = Form::EightBit;
 };
 
-} // namespace morva::app
+} // namespace morva::gui

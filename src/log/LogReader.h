@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LogLine.h"
+#include "log/LogLine.h"
 #include "platform/FileSystem.h"
 
 #include <cstddef>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace morva::app {
+namespace morva::log {
 
 // The log file the console shows: "GW.log" in `adminLogPath` when it is not
 // empty, else in `logPath` when that is not empty, else in `programDir`; a
@@ -73,4 +73,4 @@ private:
     bool m_partialCut = false;       // m_partial reached kMaxLineBytes
 };
 
-} // namespace morva::app
+} // namespace morva::log

@@ -1,12 +1,12 @@
-#include "app/LogReader.h"
+#include "log/LogReader.h"
 
-#include "FakeLogFileSystem.h"
+#include "log/FakeLogFileSystem.h"
 
 #include <gtest/gtest.h>
 
-using morva::app::LogReader;
-using morva::app::LogRow;
-using morva::app::splitLogLine;
+using morva::log::LogReader;
+using morva::log::LogRow;
+using morva::log::splitLogLine;
 using morva::test::FakeLogFileSystem;
 
 namespace {
@@ -52,7 +52,7 @@ TEST(LogLineLayout, NulAndControlCharactersBecomeReplacementCharacters)
 
 TEST(LogFilePath, AdminLogPathThenLogPathThenProgramDir)
 {
-    using morva::app::logFilePath;
+    using morva::log::logFilePath;
     EXPECT_EQ(logFilePath("/a", "/b/", "/p/", '/'), "/a/GW.log");
     EXPECT_EQ(logFilePath("", "/b/", "/p/", '/'), "/b/GW.log");
     EXPECT_EQ(logFilePath("", "", "/p/", '/'), "/p/GW.log");

@@ -1,13 +1,13 @@
-#include "app/Cwm_WaitDlg.h"
+#include "gui/Cwm_WaitDlg.h"
 
-#include "app/QtText.h"
+#include "gui/Text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace morva::app {
+namespace morva::gui {
 
 Cwm_WaitDlg::Cwm_WaitDlg(QWidget* parent, int languageIndex)
     : QDialog(parent), m_text(new QLabel(this)), m_cancel(new QPushButton(this))
@@ -17,7 +17,7 @@ Cwm_WaitDlg::Cwm_WaitDlg(QWidget* parent, int languageIndex)
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
     m_text->setMinimumWidth(280);
-    m_cancel->setText(qtText("app.button.cancel", languageIndex));
+    m_cancel->setText(gui::uiText("app.button.cancel", languageIndex));
     connect(m_cancel, &QPushButton::clicked, this, &Cwm_WaitDlg::reject);
 
     auto* buttons = new QHBoxLayout;
@@ -47,4 +47,4 @@ void Cwm_WaitDlg::reject()
     QDialog::reject();
 }
 
-} // namespace morva::app
+} // namespace morva::gui

@@ -1,11 +1,12 @@
-#include "app/MessageBox.h"
+#include "gui/MessageBox.h"
 
+#include "gui/Text.h"
 #include "resources/Texts.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace morva::app {
+namespace morva::gui {
 
 namespace {
 
@@ -14,8 +15,7 @@ MessageBox::Handler g_handler;
 
 QString localised(std::string_view id)
 {
-    const std::string_view t = morva::text(id, g_language);
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    return uiText(id, g_language);
 }
 
 QMessageBox::Icon iconFor(MessageKind kind)
@@ -96,4 +96,4 @@ ScopedMessageCatcher::~ScopedMessageCatcher()
     MessageBox::setHandler({});
 }
 
-} // namespace morva::app
+} // namespace morva::gui

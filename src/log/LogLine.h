@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace morva::app {
+namespace morva::log {
 
 // One row of the log view: the three columns of a gateway log line, each
 // valid UTF-8 without control characters (safe to show as plain text).
@@ -30,4 +30,4 @@ LogRow splitLogLine(std::string_view line);
 // blank, other control characters (NUL included) become U+FFFD.
 std::string sanitizeLogText(std::string_view bytes);
 
-} // namespace morva::app
+} // namespace morva::log

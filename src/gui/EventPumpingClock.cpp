@@ -1,12 +1,12 @@
-#include "app/EventPumpingClock.h"
+#include "gui/EventPumpingClock.h"
 
-#include "app/ConsoleWait.h"
+#include "gui/ConsoleWait.h"
 
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
 
-namespace morva::app {
+namespace morva::gui {
 
 std::chrono::steady_clock::time_point EventPumpingClock::now()
 {
@@ -38,4 +38,4 @@ void EventPumpingClock::sleepFor(std::chrono::milliseconds duration)
     }
 }
 
-} // namespace morva::app
+} // namespace morva::gui

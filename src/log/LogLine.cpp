@@ -1,6 +1,6 @@
-#include "app/LogLine.h"
+#include "log/LogLine.h"
 
-namespace morva::app {
+namespace morva::log {
 
 namespace {
 
@@ -91,4 +91,4 @@ LogRow splitLogLine(std::string_view line)
     return row;
 }
 
-} // namespace morva::app
+} // namespace morva::log

@@ -1,10 +1,10 @@
-#include "records/Cwm_DomainListDialogDlg.h"
+#include "confui/Cwm_DomainListDialogDlg.h"
 
-#include "app/MessageBox.h"
 #include "config/ConfigStore.h"
 #include "confui/ListBox.h"
+#include "confui/QtTexts.h"
 #include "confui/SaveFailureText.h"
-#include "records/RecordText.h"
+#include "gui/MessageBox.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -12,28 +12,31 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace morva::records {
+namespace morva::confui {
 
 namespace {
-confui::SheetEnvironment listEnvironment(const RecordContext& context)
+SheetEnvironment listEnvironment(config::ConfigStore& store, int language,
+                                 std::function<int(QDialog&)> runDialog)
 {
-    confui::SheetEnvironment environment;
-    environment.store = context.store;
-    environment.language = context.language;
-    if (context.runDialog)
-        environment.runDialog = context.runDialog;
-    return confui::withDesktopDefaults(std::move(environment));
+    SheetEnvironment environment;
+    environment.store = &store;
+    environment.language = language;
+    environment.runDialog = std::move(runDialog);
+    return withDesktopDefaults(std::move(environment));
 }
 } // namespace
 
-Cwm_DomainListDialogDlg::Cwm_DomainListDialogDlg(const RecordContext& context, QWidget* parent)
-    : QDialog(parent), m_context(context), m_environment(listEnvironment(context)),
-      m_binding(kKey, "EditDomain", confui::ListKind::Text)
+Cwm_DomainListDialogDlg::Cwm_DomainListDialogDlg(config::ConfigStore& store, int language,
+                                                 std::function<int(QDialog&)> runDialog,
+                                                 QWidget* parent)
+    : QDialog(parent), m_store(store),
+      m_environment(listEnvironment(store, language, std::move(runDialog))),
+      m_binding(kKey, "EditDomain", ListKind::Text)
 {
     setObjectName(QStringLiteral("DomList"));
-    const int lang = context.language;
+    const int lang = language;
     setWindowTitle(uiText("records.domainList", lang));
-    m_binding.load(*context.store);
+    m_binding.load(store);
 
     auto* explanation = new QLabel(uiText("records.domainListText", lang) + QLatin1Char('\n') +
                                        uiText("records.domainListText2", lang),
@@ -41,7 +44,7 @@ Cwm_DomainListDialogDlg::Cwm_DomainListDialogDlg(const RecordContext& context, Q
     explanation->setTextFormat(Qt::PlainText);
     explanation->setWordWrap(true);
 
-    m_box = new confui::ListBox(m_binding, m_environment, this);
+    m_box = new ListBox(m_binding, m_environment, this);
     m_box->view()->setHeaderLabels({uiText("records.domainField", lang).remove(QLatin1Char(':')),
                                     uiText("records.commentField", lang).remove(QLatin1Char(':'))});
 
@@ -62,20 +65,20 @@ Cwm_DomainListDialogDlg::~Cwm_DomainListDialogDlg() = default;
 
 int Cwm_DomainListDialogDlg::run()
 {
-    return m_context.exec(*this);
+    return m_environment.runDialog(*this);
 }
 
 void Cwm_DomainListDialogDlg::accept()
 {
-    config::ConfigStore& store = *m_context.store;
+    config::ConfigStore& store = m_store;
     m_binding.save(store);
     if (!store.save())
-        app::MessageBox::show(
-            this, app::MessageKind::Failure,
-            QString::fromStdString(confui::saveFailureText(store, app::MessageBox::language())));
+        gui::MessageBox::show(
+            this, gui::MessageKind::Failure,
+            QString::fromStdString(saveFailureText(store, gui::MessageBox::language())));
     else if (store.lastSaveStatus() == config::SaveStatus::SavedNotDurable)
-        app::MessageBox::showText(this, app::MessageKind::Notice, "confui.savedNotDurable");
+        gui::MessageBox::showText(this, gui::MessageKind::Notice, "confui.savedNotDurable");
     QDialog::accept();
 }
 
-} // namespace morva::records
+} // namespace morva::confui

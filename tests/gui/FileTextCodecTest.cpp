@@ -1,8 +1,8 @@
-#include "app/FileTextCodec.h"
+#include "gui/FileTextCodec.h"
 
 #include <gtest/gtest.h>
 
-using morva::app::FileTextCodec;
+using morva::gui::FileTextCodec;
 using Form = FileTextCodec::Form;
 
 namespace {

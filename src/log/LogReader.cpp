@@ -1,11 +1,11 @@
-#include "app/LogReader.h"
+#include "log/LogReader.h"
 
 #include "platform/FileSystem.h"
 
 #include <algorithm>
 #include <array>
 
-namespace morva::app {
+namespace morva::log {
 
 namespace {
 
@@ -146,4 +146,4 @@ LogReadResult LogReader::readNewLines(std::size_t maxLines)
     return result;
 }
 
-} // namespace morva::app
+} // namespace morva::log

@@ -2,17 +2,19 @@
 
 #include "confui/ListBinding.h"
 #include "confui/SheetEnvironment.h"
-#include "records/RecordContext.h"
 
 #include <QDialog>
+#include <functional>
 #include <string>
 #include <vector>
 
-namespace morva::confui {
-class ListBox;
+namespace morva::config {
+class ConfigStore;
 }
 
-namespace morva::records {
+namespace morva::confui {
+
+class ListBox;
 
 // "E-mail domain on Exchange": the domains of ExchInboundDomain with the
 // comment of each line, edited like every list setting of the configuration
@@ -25,23 +27,26 @@ class Cwm_DomainListDialogDlg : public QDialog
 public:
     static constexpr const char* kKey = "ExchInboundDomain";
 
-    Cwm_DomainListDialogDlg(const RecordContext& context, QWidget* parent = nullptr);
+    // `runDialog` runs the modal dialogs (this one and the entry dialogs);
+    // empty: QDialog::exec. Tests answer them there.
+    Cwm_DomainListDialogDlg(config::ConfigStore& store, int language,
+                            std::function<int(QDialog&)> runDialog = {}, QWidget* parent = nullptr);
     ~Cwm_DomainListDialogDlg() override;
 
     int run();
 
     const std::vector<std::string>& domains() const { return m_binding.values(); }
     const std::vector<std::string>& comments() const { return m_binding.comments(); }
-    confui::ListBox* listBox() const { return m_box; }
+    ListBox* listBox() const { return m_box; }
 
 public slots:
     void accept() override;
 
 private:
-    RecordContext m_context;
-    confui::SheetEnvironment m_environment;
-    confui::ListBinding m_binding;
-    confui::ListBox* m_box;
+    config::ConfigStore& m_store;
+    SheetEnvironment m_environment;
+    ListBinding m_binding;
+    ListBox* m_box;
 };
 
-} // namespace morva::records
+} // namespace morva::confui

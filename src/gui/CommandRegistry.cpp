@@ -1,6 +1,6 @@
-#include "app/CommandRegistry.h"
+#include "gui/CommandRegistry.h"
 
-namespace morva::app {
+namespace morva::gui {
 
 CommandRegistry::CommandRegistry(QObject* parent) : QObject(parent) {}
 
@@ -76,4 +76,4 @@ void CommandRegistry::notifyStateChanged()
     emit stateChanged();
 }
 
-} // namespace morva::app
+} // namespace morva::gui

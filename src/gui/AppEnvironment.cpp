@@ -1,11 +1,11 @@
-#include "app/AppEnvironment.h"
+#include "gui/AppEnvironment.h"
 
 #include "config/ConfigStore.h"
 #include "platform/RegionalLanguage.h"
 
 #include <cstdlib>
 
-namespace morva::app {
+namespace morva::gui {
 
 AppEnvironment::AppEnvironment(PlatformServices services, std::string programDir,
                                std::string modulePath, std::string tempDir)
@@ -32,4 +32,4 @@ std::string AppEnvironment::tempDirFromEnvironment(const std::string& programDir
     return temp && *temp ? std::string(temp) : programDir;
 }
 
-} // namespace morva::app
+} // namespace morva::gui

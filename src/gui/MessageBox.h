@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/UserFeedback.h"
+
 #include <QString>
 #include <functional>
 #include <string_view>
@@ -7,16 +9,12 @@
 
 class QWidget;
 
-namespace morva::app {
+namespace morva::gui {
 
-// What a message is about; it chooses the icon and the buttons.
-enum class MessageKind
-{
-    Failure,  // stop icon, OK
-    Refused,  // exclamation icon (input refused), OK
-    Notice,   // information icon, OK
-    Question, // question icon, Yes and No
-};
+// What a message is about; it chooses the icon (Failure: stop, Refused:
+// exclamation, Notice: information, Question: question) and the buttons
+// (Yes and No for a question, else OK).
+using platform::MessageKind;
 
 enum class MessageAnswer
 {
@@ -73,4 +71,4 @@ private:
     MessageAnswer m_answer;
 };
 
-} // namespace morva::app
+} // namespace morva::gui

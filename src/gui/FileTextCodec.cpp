@@ -1,11 +1,11 @@
-#include "app/FileTextCodec.h"
+#include "gui/FileTextCodec.h"
 
-#include "resources/Texts.h"
+#include "gui/Text.h"
 
 #include <array>
 #include <cstdint>
 
-namespace morva::app {
+namespace morva::gui {
 
 namespace {
 
@@ -90,12 +90,6 @@ int windows1252Byte(char16_t unit)
     return -1;
 }
 
-QString fromUtf8Id(std::string_view id, int language)
-{
-    const std::string_view text = morva::text(id, language);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 QString FileTextCodec::decode(std::string_view bytes)
@@ -162,10 +156,9 @@ QString FileTextCodec::refusal(const QString& text, int language, std::string_vi
     if (offending.isEmpty())
         return {};
     if (readsBackOtherwise)
-        return fromUtf8Id("text.readsBackOtherwise", language).arg(text, decode(encode(text)));
-    return fromUtf8Id(m_form == Form::Utf8 ? "text.notStorableInList" : "text.notStorable",
-                      language)
+        return uiText("text.readsBackOtherwise", language).arg(text, decode(encode(text)));
+    return uiText(m_form == Form::Utf8 ? "text.notStorableInList" : "text.notStorable", language)
         .arg(offending);
 }
 
-} // namespace morva::app
+} // namespace morva::gui

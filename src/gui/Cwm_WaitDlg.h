@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/ConsoleWait.h"
+#include "gui/ConsoleWait.h"
 
 #include <QDialog>
 
 class QLabel;
 class QPushButton;
 
-namespace morva::app {
+namespace morva::gui {
 
 // The modeless wait dialog of long operations (data lock, service stop,
 // statistics): a text and a Cancel button. Cancel sets the cancelled flag,
@@ -38,4 +38,4 @@ private:
     ConsoleWait::Scope m_wait;
 };
 
-} // namespace morva::app
+} // namespace morva::gui

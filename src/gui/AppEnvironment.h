@@ -19,7 +19,7 @@ class UrlOpener;
 class VersionResource;
 } // namespace morva::platform
 
-namespace morva::app {
+namespace morva::gui {
 
 // The operating system as the console sees it; every piece is owned by
 // whoever builds the environment (main, or a test with fakes).
@@ -71,4 +71,4 @@ private:
     std::unique_ptr<config::ConfigStore> m_configStore;
 };
 
-} // namespace morva::app
+} // namespace morva::gui

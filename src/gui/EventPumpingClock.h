@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-namespace morva::app {
+namespace morva::gui {
 
 // The clock of the console's waits (data lock, service stop, statistics,
 // configuration reads): a sleep runs the event loop in slices of at most
@@ -22,4 +22,4 @@ public:
     void sleepFor(std::chrono::milliseconds duration) override;
 };
 
-} // namespace morva::app
+} // namespace morva::gui

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-namespace morva::app {
+namespace morva::gui {
 
 // The dialogs of a first run, in the order they come after the wildcard
 // entries and the add-on probe. Each is set by the feature that builds the
@@ -18,4 +18,4 @@ struct FirstRunSteps
     std::function<void()> serviceDialog;
 };
 
-} // namespace morva::app
+} // namespace morva::gui

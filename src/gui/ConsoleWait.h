@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace morva::app {
+namespace morva::gui {
 
 // What the console does while one of its waits runs (data lock, service
 // stop, statistics, a configuration file held by another program). A wait
@@ -58,4 +58,4 @@ private:
     QPointer<QWidget> m_closePending;
 };
 
-} // namespace morva::app
+} // namespace morva::gui

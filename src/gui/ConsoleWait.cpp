@@ -1,15 +1,15 @@
-#include "app/ConsoleWait.h"
+#include "gui/ConsoleWait.h"
 
-#include "app/Cwm_MainBaseWnd.h"
-#include "app/Cwm_WaitDlg.h"
+#include "gui/Cwm_WaitDlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
 
-namespace morva::app {
+namespace morva::gui {
 
 namespace {
 
@@ -113,7 +113,7 @@ bool ConsoleWait::acceptsInput(QObject* receiver) const
 QWidget* ConsoleWait::mainWindowOf(QObject* receiver) const
 {
     QWidget* widget = widgetOf(receiver);
-    return widget && widget->isWindow() ? qobject_cast<Cwm_MainBaseWnd*>(widget) : nullptr;
+    return widget && widget->isWindow() ? qobject_cast<QMainWindow*>(widget) : nullptr;
 }
 
 bool ConsoleWait::eventFilter(QObject* watched, QEvent* event)
@@ -133,4 +133,4 @@ bool ConsoleWait::eventFilter(QObject* watched, QEvent* event)
     return isUserInput(event->type()) && !acceptsInput(watched);
 }
 
-} // namespace morva::app
+} // namespace morva::gui
