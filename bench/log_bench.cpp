@@ -1,7 +1,7 @@
 // Following the gateway's log: how many lines a second the log reader takes
 // in (read, split into time/thread/activity, made safe to show), against a
 // lower bound that only reads the same bytes and finds the line ends.
-#include "app/LogReader.h"
+#include "log/LogReader.h"
 #include "platform/SystemFileSystem.h"
 
 #include <benchmark/benchmark.h>
@@ -47,7 +47,7 @@ void BM_LogReaderAppended(benchmark::State& state)
         {
             std::ofstream(growing, std::ios::binary | std::ios::trunc);
         }
-        morva::app::LogReader reader(*fileSystem, growing);
+        morva::log::LogReader reader(*fileSystem, growing);
         reader.readNewLines(); // the empty file: nothing yet
         std::filesystem::copy_file(source, growing,
                                    std::filesystem::copy_options::overwrite_existing);

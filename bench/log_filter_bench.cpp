@@ -2,8 +2,8 @@
 // through the filter bar's query, against a lower bound that only looks for
 // one of the words with a case-sensitive std::string_view::find.
 #include "Traffic.h"
-#include "app/LogCategory.h"
-#include "app/LogFilter.h"
+#include "log/LogCategory.h"
+#include "log/LogFilter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,13 +11,13 @@ namespace {
 
 constexpr std::size_t kRows = 1000000;
 
-const std::vector<morva::app::LogRow>& rows()
+const std::vector<morva::log::LogRow>& rows()
 {
-    static const std::vector<morva::app::LogRow> all = [] {
+    static const std::vector<morva::log::LogRow> all = [] {
         morva::gwsim::Traffic traffic(7);
         std::vector<morva::gwsim::LogEntry> entries;
         traffic.next(kRows, entries);
-        std::vector<morva::app::LogRow> out;
+        std::vector<morva::log::LogRow> out;
         out.reserve(kRows);
         for (std::size_t i = 0; i < entries.size(); ++i) {
             char time[16];
@@ -33,7 +33,7 @@ const std::vector<morva::app::LogRow>& rows()
 void filterRows(benchmark::State& state, const char* text, bool regex)
 {
     std::string error;
-    auto filter = morva::app::LogFilter::compile(morva::app::parseFilterText(text, regex), &error);
+    auto filter = morva::log::LogFilter::compile(morva::log::parseFilterText(text, regex), &error);
     std::vector<std::uint32_t> matching;
     matching.reserve(kRows);
     const auto& all = rows();
@@ -84,7 +84,7 @@ void BM_Categorize(benchmark::State& state)
     for (auto _ : state) {
         std::size_t found = 0;
         for (const auto& row : all)
-            found += morva::app::categorizeActivity(row.activity) != morva::app::LogCategory::None;
+            found += morva::log::categorizeActivity(row.activity) != morva::log::LogCategory::None;
         benchmark::DoNotOptimize(found);
     }
 }

@@ -3,13 +3,13 @@
 // record was edited, against one read() of the same file.
 //   records_list_bench [--records=N] [benchmark flags]
 #include "app/AdminSettings.h"
-#include "app/CommandRegistry.h"
 #include "app/Cwm_MainBaseWnd.h"
-#include "app/MessageBox.h"
 #include "config/ConfigStore.h"
 #include "config/Schema.h"
 #include "db/CertificateSettings.h"
 #include "db/DataSet.h"
+#include "gui/CommandRegistry.h"
+#include "gui/MessageBox.h"
 #include "platform/Clock.h"
 #include "platform/PosixFileSystem.h"
 #include "records/Cwm_AliasListDlg.h"
@@ -80,7 +80,7 @@ public:
 private:
     QTemporaryDir m_dir;
     std::string m_programDir = m_dir.path().toStdString() + "/";
-    app::CommandRegistry m_commands;
+    gui::CommandRegistry m_commands;
     std::unique_ptr<app::AdminSettings> m_settings;
     std::unique_ptr<app::Cwm_MainBaseWnd> m_window;
     platform::PosixFileSystem m_fs;
@@ -198,11 +198,11 @@ int main(int argc, char** argv)
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    app::ScopedMessageCatcher messages; // a message box would block the run
+    gui::ScopedMessageCatcher messages; // a message box would block the run
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    for (const app::MessageRequest& message : messages.messages())
+    for (const gui::MessageRequest& message : messages.messages())
         std::fprintf(stderr, "message: %s\n", message.text.toLocal8Bit().constData());
     return messages.messages().empty() ? 0 : 1;
 }

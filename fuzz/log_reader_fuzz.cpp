@@ -3,8 +3,8 @@
 // valid UTF-8 without control characters, and reading on terminates. When the file only grew and
 // was at most one tail long at the first read, every line comes out exactly
 // once, in order, however the appends and reads fell on it.
-#include "app/LogLine.h"
-#include "app/LogReader.h"
+#include "log/LogLine.h"
+#include "log/LogReader.h"
 #include "support/MemoryFileSystem.h"
 
 #include <algorithm>
@@ -17,8 +17,8 @@
 
 namespace {
 
-using morva::app::LogReader;
-using morva::app::LogRow;
+using morva::log::LogReader;
+using morva::log::LogRow;
 
 constexpr const char* kPath = "/gw/GW.log";
 
@@ -54,7 +54,7 @@ std::vector<LogRow> expectedRows(const std::string& content)
         const std::size_t stop = end == std::string::npos ? content.size() : end + 1;
         // A longer line keeps its first bytes (line end included) only.
         const std::size_t kept = std::min(stop - start, LogReader::kMaxLineBytes);
-        rows.push_back(morva::app::splitLogLine(withoutLineEnd(content.substr(start, kept))));
+        rows.push_back(morva::log::splitLogLine(withoutLineEnd(content.substr(start, kept))));
         start = stop;
     }
     return rows;
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool newSinceLastRead = true;
 
     auto take = [&](std::size_t maxLines) {
-        const morva::app::LogReadResult result = reader.readNewLines(maxLines);
+        const morva::log::LogReadResult result = reader.readNewLines(maxLines);
         if (!started) {
             started = true;
             firstReadWithinTail = file.size() <= LogReader::kInitialTail;

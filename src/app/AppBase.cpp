@@ -1,16 +1,16 @@
 #include "app/AppBase.h"
 
-#include "app/CommandRegistry.h"
 #include "app/Cwm_AboutDlg.h"
-#include "app/MessageBox.h"
-#include "app/QtText.h"
 #include "app/WebPages.h"
+#include "gui/CommandRegistry.h"
+#include "gui/MessageBox.h"
+#include "gui/Text.h"
 #include "platform/UrlOpener.h"
 #include "resources/CommandIds.h"
 
 namespace morva::app {
 
-AppBase::AppBase(CommandRegistry& commands, platform::UrlOpener& urlOpener, QObject* parent)
+AppBase::AppBase(gui::CommandRegistry& commands, platform::UrlOpener& urlOpener, QObject* parent)
     : QObject(parent), m_commands(commands), m_urlOpener(urlOpener)
 {
 }
@@ -32,9 +32,9 @@ bool AppBase::openWebPage(const std::string& url, QWidget* messageParent)
 {
     if (m_urlOpener.openUrl(url))
         return true;
-    MessageBox::show(messageParent, MessageKind::Notice,
-                     qtText("app.browserFailed", currentLanguage()) + QLatin1Char('\n') +
-                         QString::fromStdString(url));
+    gui::MessageBox::show(messageParent, gui::MessageKind::Notice,
+                          gui::uiText("app.browserFailed", currentLanguage()) + QLatin1Char('\n') +
+                              QString::fromStdString(url));
     return false;
 }
 

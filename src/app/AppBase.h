@@ -8,9 +8,11 @@ namespace morva::platform {
 class UrlOpener;
 }
 
-namespace morva::app {
-
+namespace morva::gui {
 class CommandRegistry;
+}
+
+namespace morva::app {
 
 // The generic application object: the English-only flag (on until a
 // derived application lets the language apply) and the commands every
@@ -19,10 +21,11 @@ class AppBase : public QObject
 {
     Q_OBJECT
 public:
-    AppBase(CommandRegistry& commands, platform::UrlOpener& urlOpener, QObject* parent = nullptr);
+    AppBase(gui::CommandRegistry& commands, platform::UrlOpener& urlOpener,
+            QObject* parent = nullptr);
 
     bool englishOnly() const { return m_englishOnly; }
-    CommandRegistry& commands() { return m_commands; }
+    gui::CommandRegistry& commands() { return m_commands; }
 
     // Opens `url` in the browser; when the desktop cannot, says so with the
     // address. False on failure.
@@ -38,7 +41,7 @@ protected:
     void registerBaseCommands();
 
 private:
-    CommandRegistry& m_commands;
+    gui::CommandRegistry& m_commands;
     platform::UrlOpener& m_urlOpener;
     bool m_englishOnly = true;
 };

@@ -1,14 +1,14 @@
 #include "app/ConsoleApp.h"
 
 #include "app/AdminSettings.h"
-#include "app/AppEnvironment.h"
-#include "app/CommandRegistry.h"
 #include "app/Cwm_MainWnd.h"
-#include "app/MessageBox.h"
-#include "app/QtText.h"
 #include "app/QtTranslations.h"
 #include "app/WebPages.h"
 #include "config/ConfigStore.h"
+#include "gui/AppEnvironment.h"
+#include "gui/CommandRegistry.h"
+#include "gui/MessageBox.h"
+#include "gui/Text.h"
 #include "platform/FileSystem.h"
 #include "platform/UrlOpener.h"
 #include "resources/CommandIds.h"
@@ -22,8 +22,8 @@ namespace morva::app {
 
 namespace c = morva::command;
 
-ConsoleApp::ConsoleApp(AppEnvironment& environment, AdminSettings& settings,
-                       CommandRegistry& commands)
+ConsoleApp::ConsoleApp(gui::AppEnvironment& environment, AdminSettings& settings,
+                       gui::CommandRegistry& commands)
     : AppBase(commands, environment.services().urlOpener), m_environment(environment),
       m_settings(settings), m_startupChecks(*this),
       m_qtTranslations(std::make_unique<QtTranslations>())
@@ -78,7 +78,7 @@ void ConsoleApp::onFirstIdle()
 
 void ConsoleApp::registerCommands()
 {
-    CommandRegistry& table = commands();
+    gui::CommandRegistry& table = commands();
     Cwm_MainWnd* wnd = m_mainWnd.get();
     const auto hasLogView = [wnd] { return wnd->logView() != nullptr; };
 
@@ -110,10 +110,11 @@ bool ConsoleApp::sendSignal(const char* fileName)
     if (service::createSignalFile(m_environment.services().fileSystem, m_environment.programDir(),
                                   fileName, &error))
         return true;
-    MessageBox::show(m_mainWnd.get(), MessageKind::Failure,
-                     toQString(service::signalFailedText(
-                         m_environment.languageIndex(),
-                         service::signalFilePath(m_environment.programDir(), fileName), error)));
+    gui::MessageBox::show(
+        m_mainWnd.get(), gui::MessageKind::Failure,
+        gui::toQString(service::signalFailedText(
+            m_environment.languageIndex(),
+            service::signalFilePath(m_environment.programDir(), fileName), error)));
     return false;
 }
 
@@ -132,7 +133,7 @@ void ConsoleApp::createDataSet()
 void ConsoleApp::installMenu()
 {
     const int language = englishOnly() ? English : m_environment.languageIndex();
-    MessageBox::setLanguage(m_environment.languageIndex());
+    gui::MessageBox::setLanguage(m_environment.languageIndex());
     m_qtTranslations->apply(language);
     m_mainWnd->installMenu(language);
 }
@@ -163,9 +164,9 @@ void ConsoleApp::openLogView()
         return;
     }
     Cwm_LogView::Options options;
-    options.path =
-        logFilePath(store.getString("AdminLogPath"), store.getString("LogPath"),
-                    m_environment.programDir(), m_environment.services().fileSystem.separator());
+    options.path = log::logFilePath(store.getString("AdminLogPath"), store.getString("LogPath"),
+                                    m_environment.programDir(),
+                                    m_environment.services().fileSystem.separator());
     options.fontFace = QString::fromStdString(store.getString("AdminLogFont"));
     options.fontSize = store.getInt("AdminLogFontSize");
     options.languageIndex = m_environment.languageIndex();
@@ -196,6 +197,71 @@ void ConsoleApp::setLockedPaneOn(bool on)
     if (m_mainWnd)
         m_mainWnd->setLockedPaneOn(on);
     flagsChanged();
+}
+
+QWidget* ConsoleApp::parentWindow() const
+{
+    return m_mainWnd.get();
+}
+
+void ConsoleApp::setStatusText(const QString& text)
+{
+    if (m_mainWnd)
+        m_mainWnd->setStatusText(text);
+}
+
+void ConsoleApp::showReady()
+{
+    if (m_mainWnd)
+        m_mainWnd->showReady();
+}
+
+void ConsoleApp::beginProgress(int expectedCount)
+{
+    if (m_mainWnd)
+        m_mainWnd->beginProgress(expectedCount);
+}
+
+void ConsoleApp::stepProgress()
+{
+    if (m_mainWnd)
+        m_mainWnd->stepProgress();
+}
+
+void ConsoleApp::endProgress()
+{
+    if (m_mainWnd)
+        m_mainWnd->endProgress();
+}
+
+void ConsoleApp::showWaitDialog(const QString& caption, const QString& text)
+{
+    if (m_mainWnd)
+        m_mainWnd->showWaitDialog(caption, text);
+}
+
+bool ConsoleApp::waitDialogCancelled()
+{
+    if (m_mainWnd)
+        return m_mainWnd->waitDialogCancelled();
+    QCoreApplication::processEvents();
+    return false;
+}
+
+void ConsoleApp::closeWaitDialog()
+{
+    if (m_mainWnd)
+        m_mainWnd->closeWaitDialog();
+}
+
+int ConsoleApp::readUserSetting(const char* name, int defaultValue) const
+{
+    return m_settings.readInt(QString::fromLatin1(name), defaultValue);
+}
+
+bool ConsoleApp::writeUserSetting(const char* name, int value)
+{
+    return m_settings.writeInt(QString::fromLatin1(name), value);
 }
 
 void ConsoleApp::setNoLogView(bool on)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/AppBase.h"
-#include "app/FirstRunSteps.h"
 #include "app/StartupChecks.h"
+#include "gui/ConsoleHost.h"
+#include "gui/FeatureSetup.h"
+#include "gui/FirstRunSteps.h"
 
 #include <QString>
 #include <functional>
@@ -10,21 +12,26 @@
 #include <string>
 #include <vector>
 
+namespace morva::gui {
+class AppEnvironment;
+}
+
 namespace morva::app {
 
 class AdminSettings;
-class AppEnvironment;
 class Cwm_MainWnd;
 class QtTranslations;
 
 // The console's application object: it owns the command table, the main
 // window and the flags that enable some commands, and runs the start-up
-// checks on the first idle moment.
-class ConsoleApp : public AppBase
+// checks on the first idle moment. It is the host of the features' dialogs:
+// the calls reach the main window once it exists.
+class ConsoleApp : public AppBase, public gui::ConsoleHost
 {
     Q_OBJECT
 public:
-    ConsoleApp(AppEnvironment& environment, AdminSettings& settings, CommandRegistry& commands);
+    ConsoleApp(gui::AppEnvironment& environment, AdminSettings& settings,
+               gui::CommandRegistry& commands);
     ~ConsoleApp() override;
 
     // Creates and shows the main window and schedules the first idle pass.
@@ -33,11 +40,12 @@ public:
     // against the nested event loops of the dialogs it opens).
     void onFirstIdle();
 
-    AppEnvironment& environment() { return m_environment; }
-    AdminSettings& settings() { return m_settings; }
+    gui::AppEnvironment& environment() { return m_environment; }
     Cwm_MainWnd* mainWindow() const { return m_mainWnd.get(); }
     StartupChecks& startupChecks() { return m_startupChecks; }
-    FirstRunSteps& firstRunSteps() { return m_firstRunSteps; }
+    gui::FirstRunSteps& firstRunSteps() { return m_firstRunSteps; }
+    // What the features are wired in with: this console as their host.
+    gui::FeatureSetup featureSetup() { return {commands(), m_environment, *this, m_firstRunSteps}; }
 
     // Creating and closing the data set (set by the record database).
     void setDataSetLifecycle(std::function<void()> create, std::function<void()> close);
@@ -63,6 +71,21 @@ public:
     void setExchAddrListOn(bool on);
     void setServiceOn(bool on);
 
+    // --- gui::ConsoleHost ---
+    QWidget* parentWindow() const override;
+    void setStatusText(const QString& text) override;
+    void showReady() override;
+    // Also the LockedPaneOn flag.
+    void setLockedIndicator(bool on) override { setLockedPaneOn(on); }
+    void beginProgress(int expectedCount) override;
+    void stepProgress() override;
+    void endProgress() override;
+    void showWaitDialog(const QString& caption, const QString& text) override;
+    bool waitDialogCancelled() override;
+    void closeWaitDialog() override;
+    int readUserSetting(const char* name, int defaultValue) const override;
+    bool writeUserSetting(const char* name, int value) override;
+
 protected:
     QWidget* dialogParent() const override;
     int currentLanguage() const override;
@@ -73,11 +96,11 @@ private:
     // The settings the log view is built from, as texts.
     std::vector<std::string> logSettings() const;
 
-    AppEnvironment& m_environment;
+    gui::AppEnvironment& m_environment;
     AdminSettings& m_settings;
     std::unique_ptr<Cwm_MainWnd> m_mainWnd;
     StartupChecks m_startupChecks;
-    FirstRunSteps m_firstRunSteps;
+    gui::FirstRunSteps m_firstRunSteps;
     std::function<void()> m_createDataSet;
     std::function<void()> m_closeDataSet;
     std::unique_ptr<QtTranslations> m_qtTranslations;

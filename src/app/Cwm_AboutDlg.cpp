@@ -1,8 +1,8 @@
 #include "app/Cwm_AboutDlg.h"
 
-#include "app/QtText.h"
 #include "app/ToolbarIcons.h"
 #include "app/WebPages.h"
+#include "gui/Text.h"
 #include "platform/FileVersion.h"
 
 #include <QDialogButtonBox>
@@ -50,7 +50,7 @@ Cwm_AboutDlg::Cwm_AboutDlg(QWidget* parent, int languageIndex, LinkOpener urlOpe
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("ABOUT"));
-    setWindowTitle(qtText("app.about.caption", languageIndex));
+    setWindowTitle(gui::uiText("app.about.caption", languageIndex));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(applicationIcon().pixmap(48, 48));
@@ -64,11 +64,11 @@ Cwm_AboutDlg::Cwm_AboutDlg(QWidget* parent, int languageIndex, LinkOpener urlOpe
     product->setFont(big);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(plainLabel(qtText("app.about.web", languageIndex), this), 0, 0);
+    grid->addWidget(plainLabel(gui::uiText("app.about.web", languageIndex), this), 0, 0);
     grid->addWidget(linkLabel(QString::fromLatin1(maker::kHomePage),
                               QString::fromLatin1(maker::kHomePage), urlOpener, this),
                     0, 1);
-    grid->addWidget(plainLabel(qtText("app.about.support", languageIndex), this), 1, 0);
+    grid->addWidget(plainLabel(gui::uiText("app.about.support", languageIndex), this), 1, 0);
     const QString mail = QString::fromLatin1(maker::kSupportMail);
     grid->addWidget(linkLabel(QStringLiteral("mailto:") + mail, mail, urlOpener, this), 1, 1);
 
@@ -76,12 +76,12 @@ Cwm_AboutDlg::Cwm_AboutDlg(QWidget* parent, int languageIndex, LinkOpener urlOpe
     system->setObjectName(QStringLiteral("static401"));
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(qtText("app.button.ok", languageIndex), QDialogButtonBox::AcceptRole);
+    buttons->addButton(gui::uiText("app.button.ok", languageIndex), QDialogButtonBox::AcceptRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* text = new QVBoxLayout;
     text->addWidget(product);
-    text->addWidget(plainLabel(qtText("app.about.copyright", languageIndex), this));
+    text->addWidget(plainLabel(gui::uiText("app.about.copyright", languageIndex), this));
     text->addSpacing(8);
     text->addWidget(plainLabel(QString::fromUtf8(maker::kPostalAddress), this));
     text->addSpacing(8);
@@ -99,7 +99,7 @@ Cwm_AboutDlg::Cwm_AboutDlg(QWidget* parent, int languageIndex, LinkOpener urlOpe
 
 QString Cwm_AboutDlg::systemLine() const
 {
-    return qtText("common.caption", English) + QStringLiteral(" (") + operatingSystemName() +
+    return gui::uiText("common.caption", English) + QStringLiteral(" (") + operatingSystemName() +
            QLatin1Char(')');
 }
 

@@ -1,12 +1,12 @@
 #include "app/Cwm_LogView.h"
 
-#include "app/LogFileScan.h"
-#include "app/LogFilter.h"
+#include "log/LogFileScan.h"
+#include "log/LogFilter.h"
 #include "app/LogFindDlg.h"
 #include "app/LogRowDelegate.h"
 #include "app/LogTableModel.h"
-#include "app/MessageBox.h"
-#include "app/QtText.h"
+#include "gui/MessageBox.h"
+#include "gui/Text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -132,8 +132,8 @@ void Cwm_LogView::stopLoader()
     m_loadDone = true;
 }
 
-void Cwm_LogView::setFilter(std::shared_ptr<const LogFilter> filter, bool onlyMatching,
-                            LogCategory category)
+void Cwm_LogView::setFilter(std::shared_ptr<const log::LogFilter> filter, bool onlyMatching,
+                            log::LogCategory category)
 {
     m_filter = filter;
     m_onlyMatching = onlyMatching;
@@ -170,10 +170,10 @@ void Cwm_LogView::openOlderLog(const std::string& path)
     m_loadDone = false;
     QPointer<LogTableModel> target(older);
     m_loader = std::thread([this, path, target] {
-        LogFileScan scan;
+        log::LogFileScan scan;
         scan.cancel = &m_cancelLoad;
         scan.batchRows = 20000;
-        scan.onRows = [this, target](std::vector<LogRow>& rows) {
+        scan.onRows = [this, target](std::vector<log::LogRow>& rows) {
             QMetaObject::invokeMethod(
                 this,
                 [target, batch = std::move(rows)] {
@@ -192,7 +192,7 @@ void Cwm_LogView::openOlderLog(const std::string& path)
                 },
                 Qt::QueuedConnection);
         };
-        const LogFileScanResult result = scanLogFile(m_fileSystem, path, scan);
+        const log::LogFileScanResult result = log::scanLogFile(m_fileSystem, path, scan);
         const QString failure = result.ok || result.cancelled
                                     ? QString()
                                     : QString::fromUtf8(platform::fileErrorName(result.failure));
@@ -306,7 +306,7 @@ void Cwm_LogView::scheduleRefresh(int delayMs)
 
 bool Cwm_LogView::readNewLines()
 {
-    LogReadResult result = m_reader.readNewLines();
+    log::LogReadResult result = m_reader.readNewLines();
     if (!result.cleared && result.rows.empty())
         return false;
     if (!m_watcher->files().contains(QString::fromStdString(m_reader.path())))
@@ -354,7 +354,7 @@ void Cwm_LogView::findInLog()
     const QModelIndex current = currentIndex();
     const int column = current.isValid() ? current.column() : LogTableModel::ActivityColumn;
     if (m_model->rowCount() == 0 || !current.isValid()) {
-        MessageBox::showText(this, MessageKind::Failure, "app.find.noData");
+        gui::MessageBox::showText(this, gui::MessageKind::Failure, "app.find.noData");
         return;
     }
     m_findDlg = new LogFindDlg(*this, column, m_model->cell(current.row(), column),
@@ -496,9 +496,9 @@ QStringList Cwm_LogView::wrapForPrint(const QString& text, const QFont& font, QP
 void Cwm_LogView::openWithDesktop()
 {
     if (!m_options.openWithDesktop || !m_options.openWithDesktop(m_reader.path())) {
-        MessageBox::show(this, MessageKind::Failure,
-                         qtText("app.log.openFailed", m_options.languageIndex) + QLatin1Char('\n') +
-                             QString::fromStdString(m_reader.path()));
+        gui::MessageBox::show(this, gui::MessageKind::Failure,
+                              gui::uiText("app.log.openFailed", m_options.languageIndex) +
+                                  QLatin1Char('\n') + QString::fromStdString(m_reader.path()));
     }
 }
 
@@ -578,28 +578,28 @@ void Cwm_LogView::contextMenuEvent(QContextMenuEvent* event)
 {
     const int language = m_options.languageIndex;
     QMenu menu(this);
-    QAction* filter = menu.addAction(qtText("app.logFilter.show", language));
+    QAction* filter = menu.addAction(gui::uiText("app.logFilter.show", language));
     filter->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     connect(filter, &QAction::triggered, this, &Cwm_LogView::filterBarRequested);
     const QModelIndex index = indexAt(viewport()->mapFromGlobal(event->globalPos()));
     const QString thread = index.isValid() ? m_model->cell(index.row(), 1) : QString();
     if (!thread.isEmpty()) {
-        QAction* session = menu.addAction(qtText("app.logFilter.onlyThread", language).arg(thread));
+        QAction* session = menu.addAction(gui::uiText("app.logFilter.onlyThread", language).arg(thread));
         connect(session, &QAction::triggered, this, [this, thread] { emit threadClicked(thread); });
     }
     menu.addSeparator();
-    QAction* copy = menu.addAction(qtText("app.logFilter.copyVisible", language));
+    QAction* copy = menu.addAction(gui::uiText("app.logFilter.copyVisible", language));
     connect(copy, &QAction::triggered, this, &Cwm_LogView::copyVisibleRows);
-    QAction* save = menu.addAction(qtText("app.logFilter.export", language));
+    QAction* save = menu.addAction(gui::uiText("app.logFilter.export", language));
     connect(save, &QAction::triggered, this, &Cwm_LogView::exportRequested);
     menu.addSeparator();
-    QAction* older = menu.addAction(qtText("app.logFilter.openOlder", language));
+    QAction* older = menu.addAction(gui::uiText("app.logFilter.openOlder", language));
     connect(older, &QAction::triggered, this, &Cwm_LogView::openOlderLogRequested);
     if (isShowingOlderLog()) {
-        QAction* back = menu.addAction(qtText("app.logFilter.backToLive", language));
+        QAction* back = menu.addAction(gui::uiText("app.logFilter.backToLive", language));
         connect(back, &QAction::triggered, this, &Cwm_LogView::backToLiveLog);
     }
-    QAction* open = menu.addAction(qtText("app.log.openWith", language));
+    QAction* open = menu.addAction(gui::uiText("app.log.openWith", language));
     connect(open, &QAction::triggered, this, &Cwm_LogView::openWithDesktop);
     menu.exec(event->globalPos());
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/LogCategory.h"
-#include "app/LogReader.h"
+#include "log/LogCategory.h"
+#include "log/LogReader.h"
 
 #include <QPointer>
 #include <QTableView>
@@ -19,9 +19,12 @@ namespace morva::platform {
 class FileSystem;
 }
 
+namespace morva::log {
+class LogFilter;
+}
+
 namespace morva::app {
 
-class LogFilter;
 class LogFindDlg;
 class LogTableModel;
 
@@ -53,8 +56,8 @@ public:
     const std::string& path() const { return m_reader.path(); }
 
     // The filter of the filter bar, on the live rows and an older file's.
-    void setFilter(std::shared_ptr<const LogFilter> filter, bool onlyMatching,
-                   LogCategory category);
+    void setFilter(std::shared_ptr<const log::LogFilter> filter, bool onlyMatching,
+                   log::LogCategory category);
 
     // Shows `path` read-only instead of the live log (which goes on being
     // followed); it is read in the background. Back to the live log ends it.
@@ -134,14 +137,14 @@ private:
 
     Options m_options;
     platform::FileSystem& m_fileSystem;
-    LogReader m_reader;
+    log::LogReader m_reader;
     LogTableModel* m_liveModel;
     LogTableModel* m_model;
     LogTableModel* m_olderModel = nullptr;
     std::string m_olderPath;
-    std::shared_ptr<const LogFilter> m_filter;
+    std::shared_ptr<const log::LogFilter> m_filter;
     bool m_onlyMatching = true;
-    LogCategory m_category = LogCategory::None;
+    log::LogCategory m_category = log::LogCategory::None;
     std::thread m_loader;
     std::atomic<bool> m_cancelLoad{false};
     bool m_loadDone = true;

@@ -1,10 +1,10 @@
 #include "app/Cwm_MainBaseWnd.h"
 
 #include "app/AdminSettings.h"
-#include "app/CommandRegistry.h"
-#include "app/Cwm_WaitDlg.h"
-#include "app/QtText.h"
 #include "app/ToolbarIcons.h"
+#include "gui/CommandRegistry.h"
+#include "gui/Cwm_WaitDlg.h"
+#include "gui/Text.h"
 #include "resources/CommandIds.h"
 #include "resources/Menu.h"
 #include "resources/Texts.h"
@@ -70,12 +70,12 @@ public:
 
 } // namespace
 
-Cwm_MainBaseWnd::Cwm_MainBaseWnd(CommandRegistry& commands, AdminSettings& settings,
+Cwm_MainBaseWnd::Cwm_MainBaseWnd(gui::CommandRegistry& commands, AdminSettings& settings,
                                  QWidget* parent)
     : QMainWindow(parent), m_commands(commands), m_settings(settings)
 {
     setObjectName(QStringLiteral("MainWnd"));
-    setWindowTitle(qtText("common.caption", English));
+    setWindowTitle(gui::uiText("common.caption", English));
     setWindowIcon(applicationIcon());
     setContextMenuPolicy(Qt::NoContextMenu);
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -114,7 +114,7 @@ Cwm_MainBaseWnd::Cwm_MainBaseWnd(CommandRegistry& commands, AdminSettings& setti
     m_commands.setChecked(c::ToggleToolbar, [this] { return isToolBarShown(); });
     m_commands.setHandler(c::ToggleStatusBar, [this] { setStatusBarShown(!isStatusBarShown()); });
     m_commands.setChecked(c::ToggleStatusBar, [this] { return isStatusBarShown(); });
-    connect(&m_commands, &CommandRegistry::stateChanged, this,
+    connect(&m_commands, &gui::CommandRegistry::stateChanged, this,
             &Cwm_MainBaseWnd::updateCommandStates);
 
     buildToolBar();
@@ -195,7 +195,7 @@ void addEntries(QMenu* menu, std::span<const menu::Entry> entries, int language,
             menu->addSeparator();
             break;
         case menu::EntryKind::Submenu: {
-            QMenu* sub = menu->addMenu(toQString(menu::entryLabel(entry, language)));
+            QMenu* sub = menu->addMenu(gui::toQString(menu::entryLabel(entry, language)));
             onMenu(sub);
             addEntries(sub, entry.children, language, actionFor, onMenu);
             break;
@@ -220,20 +220,20 @@ void Cwm_MainBaseWnd::installMenu(int languageIndex)
         connect(menu, &QMenu::aboutToShow, this, &Cwm_MainBaseWnd::updateCommandStates);
     };
     for (const menu::Entry& top : menu::mainMenu()) {
-        QMenu* menu = bar->addMenu(toQString(menu::entryLabel(top, languageIndex)));
+        QMenu* menu = bar->addMenu(gui::toQString(menu::entryLabel(top, languageIndex)));
         onMenu(menu);
         addEntries(menu, top.children, languageIndex, actionFor, onMenu);
     }
     for (int id : menu::menuCommands()) {
         QAction* action = ensureAction(id);
-        action->setText(toQString(text(menu::labelTextId(id), languageIndex)));
+        action->setText(gui::toQString(text(menu::labelTextId(id), languageIndex)));
     }
     for (auto& [id, action] : m_actions) {
-        const QString prompt = toQString(commandPrompt(id, languageIndex));
+        const QString prompt = gui::toQString(commandPrompt(id, languageIndex));
         action->setStatusTip(prompt);
         if (action->text().isEmpty())
             action->setText(prompt);
-        action->setIconText(toQString(menu::withoutAccessKey(action->text().toStdString())));
+        action->setIconText(gui::toQString(menu::withoutAccessKey(action->text().toStdString())));
     }
     setPaneTextId(MessagePane, c::ReadyPrompt);
     updateLockKeyPanes();
@@ -264,7 +264,7 @@ void Cwm_MainBaseWnd::setPaneText(int paneIndex, const QString& text)
 
 void Cwm_MainBaseWnd::setPaneTextId(int paneIndex, int stringId)
 {
-    setPaneText(paneIndex, toQString(commandPrompt(stringId, m_language)));
+    setPaneText(paneIndex, gui::toQString(commandPrompt(stringId, m_language)));
 }
 
 QString Cwm_MainBaseWnd::paneText(int paneIndex) const
@@ -277,9 +277,14 @@ QString Cwm_MainBaseWnd::paneText(int paneIndex) const
 void Cwm_MainBaseWnd::setLockedPaneOn(bool on)
 {
     QLabel* pane = m_panes[LockedPane];
-    const QString locked = toQString(commandPrompt(c::PaneLocked, m_language));
+    const QString locked = gui::toQString(commandPrompt(c::PaneLocked, m_language));
     pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(locked) + 4);
     setPaneText(LockedPane, on ? locked : QString());
+}
+
+void Cwm_MainBaseWnd::showReady()
+{
+    setPaneTextId(MessagePane, c::ReadyPrompt);
 }
 
 void Cwm_MainBaseWnd::setLockKeyProbe(LockKeyProbe probe)
@@ -299,7 +304,7 @@ void Cwm_MainBaseWnd::updateLockKeyPanes()
     const std::pair<int, LockKey> panes[] = {{CapsPane, LockKey::CapsLock},
                                              {NumPane, LockKey::NumLock}};
     for (const auto& [pane, key] : panes) {
-        const QString on = toQString(
+        const QString on = gui::toQString(
             commandPrompt(key == LockKey::CapsLock ? c::PaneCapsLock : c::PaneNumLock, m_language));
         QLabel* label = m_panes[static_cast<std::size_t>(pane)];
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(on) + 4);
@@ -357,10 +362,10 @@ void Cwm_MainBaseWnd::endProgress()
 void Cwm_MainBaseWnd::showWaitDialog(const QString& caption, const QString& text)
 {
     if (!m_waitDlg) {
-        m_waitDlg = new Cwm_WaitDlg(this, m_language);
+        m_waitDlg = new gui::Cwm_WaitDlg(this, m_language);
         m_waitDlg->setAttribute(Qt::WA_DeleteOnClose);
         m_waitCancelled = false;
-        connect(m_waitDlg, &Cwm_WaitDlg::cancelled, this, [this] { m_waitCancelled = true; });
+        connect(m_waitDlg, &gui::Cwm_WaitDlg::cancelled, this, [this] { m_waitCancelled = true; });
         m_waitDlg->setWindowTitle(caption);
         m_waitDlg->setText(text);
         m_waitDlg->adjustSize();
@@ -393,7 +398,7 @@ bool Cwm_MainBaseWnd::waitDialogCancelled()
     return m_waitCancelled;
 }
 
-Cwm_WaitDlg* Cwm_MainBaseWnd::waitDialog() const
+gui::Cwm_WaitDlg* Cwm_MainBaseWnd::waitDialog() const
 {
     return m_waitDlg.data();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/LockKeys.h"
+#include "gui/ConsoleHost.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -14,17 +15,20 @@ class QTimer;
 class QToolBar;
 class QVBoxLayout;
 
+namespace morva::gui {
+class CommandRegistry;
+class Cwm_WaitDlg;
+} // namespace morva::gui
+
 namespace morva::app {
 
 class AdminSettings;
-class CommandRegistry;
-class Cwm_WaitDlg;
 
 // The console's frame: language menu, toolbar, status bar with five panes,
 // the progress pane, the wait dialog and the placement kept per user.
-// Commands are only named by id; CommandRegistry runs them and decides
+// Commands are only named by id; gui::CommandRegistry runs them and decides
 // whether they are enabled. GUI thread only.
-class Cwm_MainBaseWnd : public QMainWindow
+class Cwm_MainBaseWnd : public QMainWindow, public gui::ConsoleHost
 {
     Q_OBJECT
 public:
@@ -41,10 +45,11 @@ public:
     // Gap between the toolbar and the client area.
     static constexpr int kToolBarGap = 6;
 
-    Cwm_MainBaseWnd(CommandRegistry& commands, AdminSettings& settings, QWidget* parent = nullptr);
+    Cwm_MainBaseWnd(gui::CommandRegistry& commands, AdminSettings& settings,
+                    QWidget* parent = nullptr);
     ~Cwm_MainBaseWnd() override;
 
-    CommandRegistry& commands() { return m_commands; }
+    gui::CommandRegistry& commands() { return m_commands; }
     int languageIndex() const { return m_language; }
 
     // Builds the menu bar of a language from the menu data and gives every
@@ -63,6 +68,12 @@ public:
     QString paneText(int paneIndex) const;
     // Shows "Locked" while the data lock is held.
     void setLockedPaneOn(bool on);
+
+    // --- the console host of the features' dialogs ---
+    QWidget* parentWindow() const override { return const_cast<Cwm_MainBaseWnd*>(this); }
+    void setStatusText(const QString& text) override { setPaneText(MessagePane, text); }
+    void showReady() override;
+    void setLockedIndicator(bool on) override { setLockedPaneOn(on); }
     // The Caps Lock and Num Lock panes show their texts while the key is on
     // and stay blank where `probe` has no answer.
     void setLockKeyProbe(LockKeyProbe probe);
@@ -71,18 +82,18 @@ public:
     // A progress bar over the progress pane for `expectedCount` items: six
     // steps, one per expectedCount / 6 items (at least 1); busy cursor until
     // endProgress, which also shows "Ready".
-    void beginProgress(int expectedCount);
-    void stepProgress();
-    void endProgress();
+    void beginProgress(int expectedCount) override;
+    void stepProgress() override;
+    void endProgress() override;
     QProgressBar* progressBar() const { return m_progress; }
 
     // --- wait dialog (one instance) ---
-    void showWaitDialog(const QString& caption, const QString& text);
-    void closeWaitDialog();
+    void showWaitDialog(const QString& caption, const QString& text) override;
+    void closeWaitDialog() override;
     // Pumps pending events and the idle work, then tells whether Cancel was
     // pressed on the current (or last) wait dialog.
-    bool waitDialogCancelled();
-    Cwm_WaitDlg* waitDialog() const;
+    bool waitDialogCancelled() override;
+    gui::Cwm_WaitDlg* waitDialog() const;
     // Work done on every idle pass (the log refresh); also run while a wait
     // dialog pumps events.
     void setIdleWork(std::function<void()> work) { m_idleWork = std::move(work); }
@@ -115,7 +126,7 @@ private:
     void applyAccelerators();
     void fitClientArea();
 
-    CommandRegistry& m_commands;
+    gui::CommandRegistry& m_commands;
     AdminSettings& m_settings;
     int m_language = 0;
     int m_menuInstalls = 0;
@@ -128,7 +139,7 @@ private:
     int m_itemsPerStep = 1;
     int m_itemsInStep = 0;
     bool m_busyCursor = false;
-    QPointer<Cwm_WaitDlg> m_waitDlg;
+    QPointer<gui::Cwm_WaitDlg> m_waitDlg;
     bool m_waitCancelled = false;
     std::function<void()> m_idleWork;
     QWidget* m_client = nullptr;

@@ -1,8 +1,8 @@
 #include "app/Cwm_MainWnd.h"
 
 #include "app/LogPanel.h"
-#include "app/MessageBox.h"
-#include "app/QtText.h"
+#include "gui/MessageBox.h"
+#include "gui/Text.h"
 #include "resources/CommandIds.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@
 
 namespace morva::app {
 
-Cwm_MainWnd::Cwm_MainWnd(CommandRegistry& commands, AdminSettings& settings,
+Cwm_MainWnd::Cwm_MainWnd(gui::CommandRegistry& commands, AdminSettings& settings,
                          platform::FileSystem& fileSystem, QWidget* parent)
     : Cwm_MainBaseWnd(commands, settings, parent), m_fileSystem(fileSystem)
 {
@@ -53,9 +53,9 @@ void Cwm_MainWnd::closeLogView()
 
 void Cwm_MainWnd::showFollowState(bool following, int unseenRows)
 {
-    QString text = qtText("app.log.following", languageIndex());
+    QString text = gui::uiText("app.log.following", languageIndex());
     if (!following)
-        text = qtText("app.log.paused", languageIndex()).arg(unseenRows);
+        text = gui::uiText("app.log.paused", languageIndex()).arg(unseenRows);
     m_followPane->setText(text);
 }
 
@@ -107,15 +107,15 @@ void Cwm_MainWnd::printLog()
         return;
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString printing = qtText("app.printing", languageIndex());
+    const QString printing = gui::uiText("app.printing", languageIndex());
     setPaneText(MessagePane, printing);
-    showWaitDialog(qtText("common.caption", languageIndex()), printing);
+    showWaitDialog(gui::uiText("common.caption", languageIndex()), printing);
     const bool printed = m_logView->printTo(*m_printer);
     closeWaitDialog();
     setPaneTextId(MessagePane, morva::command::ReadyPrompt);
     QApplication::restoreOverrideCursor();
     if (!printed)
-        MessageBox::showText(this, MessageKind::Failure, "app.printFailed");
+        gui::MessageBox::showText(this, gui::MessageKind::Failure, "app.printFailed");
 }
 
 void Cwm_MainWnd::closeEvent(QCloseEvent* event)

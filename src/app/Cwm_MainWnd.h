@@ -16,7 +16,7 @@ class Cwm_MainWnd : public Cwm_MainBaseWnd
 {
     Q_OBJECT
 public:
-    Cwm_MainWnd(CommandRegistry& commands, AdminSettings& settings,
+    Cwm_MainWnd(gui::CommandRegistry& commands, AdminSettings& settings,
                 platform::FileSystem& fileSystem, QWidget* parent = nullptr);
     ~Cwm_MainWnd() override;
 

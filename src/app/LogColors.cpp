@@ -13,8 +13,8 @@ struct Pair
     QRgb dark;
 };
 
-// By LogCategory, None first.
-constexpr std::array<Pair, kLogCategoryCount> kCategories = {{
+// By log::LogCategory, None first.
+constexpr std::array<Pair, log::kLogCategoryCount> kCategories = {{
     {0, 0},
     {0xFDDCDC, 0x4D2427}, // rejections and blocks
     {0xDDF2DA, 0x1F3D24}, // deliveries
@@ -39,10 +39,10 @@ bool isDarkPalette(const QPalette& palette)
     return palette.color(QPalette::Base).lightness() < 128;
 }
 
-QColor categoryColor(LogCategory category, bool dark)
+QColor categoryColor(log::LogCategory category, bool dark)
 {
     const auto at = static_cast<std::size_t>(category);
-    if (category == LogCategory::None || at >= kCategories.size())
+    if (category == log::LogCategory::None || at >= kCategories.size())
         return {};
     return QColor::fromRgb(dark ? kCategories[at].dark : kCategories[at].light);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LogCategory.h"
+#include "log/LogCategory.h"
 
 #include <QColor>
 
@@ -11,7 +11,7 @@ namespace morva::app {
 // Colours of the log view, each with a variant for dark palettes: the row
 // background of a category and the mark of the n-th filter term.
 bool isDarkPalette(const QPalette& palette);
-QColor categoryColor(LogCategory category, bool dark); // invalid for None
+QColor categoryColor(log::LogCategory category, bool dark); // invalid for None
 QColor termColor(int term, bool dark);
 QColor termTextColor(bool dark);
 

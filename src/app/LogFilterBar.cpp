@@ -1,7 +1,7 @@
 #include "app/LogFilterBar.h"
 
 #include "app/LogColors.h"
-#include "app/QtText.h"
+#include "gui/Text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +18,7 @@ namespace morva::app {
 
 namespace {
 
-const char* const kCategoryTextIds[kLogCategoryCount] = {
+const char* const kCategoryTextIds[log::kLogCategoryCount] = {
     "",
     "app.logFilter.rejections",
     "app.logFilter.deliveries",
@@ -27,7 +27,7 @@ const char* const kCategoryTextIds[kLogCategoryCount] = {
     "app.logFilter.connections",
 };
 
-class QtRegexPattern final : public LogPattern
+class QtRegexPattern final : public log::LogPattern
 {
 public:
     explicit QtRegexPattern(QRegularExpression regex) : m_regex(std::move(regex)) {}
@@ -36,7 +36,7 @@ public:
     {
         // Offsets in the UTF-8 text: the match is searched in the rest from
         // `from` and measured back in bytes.
-        const QString rest = toQString(text.substr(std::min(from, text.size())));
+        const QString rest = gui::toQString(text.substr(std::min(from, text.size())));
         const QRegularExpressionMatch match = m_regex.match(rest);
         if (!match.hasMatch())
             return false;
@@ -51,9 +51,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<LogPattern> makeQtRegex(const std::string& expression, std::string* error)
+std::unique_ptr<log::LogPattern> makeQtRegex(const std::string& expression, std::string* error)
 {
-    QRegularExpression regex(toQString(expression),
+    QRegularExpression regex(gui::toQString(expression),
                              QRegularExpression::CaseInsensitiveOption |
                                  QRegularExpression::UseUnicodePropertiesOption);
     if (!regex.isValid()) {
@@ -67,25 +67,25 @@ std::unique_ptr<LogPattern> makeQtRegex(const std::string& expression, std::stri
 
 LogFilterBar::LogFilterBar(int languageIndex, QWidget* parent)
     : QWidget(parent), m_language(languageIndex), m_text(new QLineEdit(this)),
-      m_regex(new QCheckBox(qtText("app.logFilter.regex", languageIndex), this)),
+      m_regex(new QCheckBox(gui::uiText("app.logFilter.regex", languageIndex), this)),
       m_thread(new QLineEdit(this)), m_mode(new QComboBox(this)), m_count(new QLabel(this)),
       m_settle(new QTimer(this))
 {
     setObjectName(QStringLiteral("LogFilterBar"));
     m_text->setObjectName(QStringLiteral("filterText"));
-    m_text->setPlaceholderText(qtText("app.logFilter.placeholder", languageIndex));
+    m_text->setPlaceholderText(gui::uiText("app.logFilter.placeholder", languageIndex));
     m_text->setClearButtonEnabled(true);
     m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * 28);
-    m_text->setToolTip(qtText("app.logFilter.help", languageIndex));
+    m_text->setToolTip(gui::uiText("app.logFilter.help", languageIndex));
     m_thread->setObjectName(QStringLiteral("filterThread"));
-    m_thread->setPlaceholderText(qtText("app.log.thread", languageIndex));
+    m_thread->setPlaceholderText(gui::uiText("app.log.thread", languageIndex));
     m_thread->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), this));
     m_thread->setMaximumWidth(m_thread->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
                               24);
     m_thread->setClearButtonEnabled(true);
-    m_mode->addItem(qtText("app.logFilter.onlyMatching", languageIndex));
-    m_mode->addItem(qtText("app.logFilter.highlight", languageIndex));
+    m_mode->addItem(gui::uiText("app.logFilter.onlyMatching", languageIndex));
+    m_mode->addItem(gui::uiText("app.logFilter.highlight", languageIndex));
     m_count->setTextFormat(Qt::PlainText);
     m_count->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
@@ -96,20 +96,20 @@ LogFilterBar::LogFilterBar(int languageIndex, QWidget* parent)
     layout->addWidget(m_thread);
     layout->addWidget(m_mode);
     const bool dark = isDarkPalette(palette());
-    for (int c = 1; c < kLogCategoryCount; ++c) {
+    for (int c = 1; c < log::kLogCategoryCount; ++c) {
         auto* button = new QToolButton(this);
-        const auto category = static_cast<LogCategory>(c);
-        button->setText(qtText(kCategoryTextIds[c], languageIndex));
+        const auto category = static_cast<log::LogCategory>(c);
+        button->setText(gui::uiText(kCategoryTextIds[c], languageIndex));
         button->setCheckable(true);
         button->setAutoRaise(false);
-        button->setToolTip(qtText("app.logFilter.legendTip", languageIndex));
+        button->setToolTip(gui::uiText("app.logFilter.legendTip", languageIndex));
         QPalette colours = button->palette();
         colours.setColor(QPalette::Button, categoryColor(category, dark));
         colours.setColor(QPalette::ButtonText, termTextColor(dark));
         button->setPalette(colours);
         button->setAutoFillBackground(true);
         connect(button, &QToolButton::clicked, this, [this, category](bool checked) {
-            setCategory(checked ? category : LogCategory::None);
+            setCategory(checked ? category : log::LogCategory::None);
             emit filterChanged();
         });
         m_legend[static_cast<std::size_t>(c)] = button;
@@ -120,7 +120,7 @@ LogFilterBar::LogFilterBar(int languageIndex, QWidget* parent)
     close->setObjectName(QStringLiteral("closeFilterBar"));
     close->setText(QStringLiteral("\u2715"));
     close->setAutoRaise(true);
-    close->setToolTip(qtText("app.logFilter.close", languageIndex));
+    close->setToolTip(gui::uiText("app.logFilter.close", languageIndex));
     layout->addWidget(close);
     connect(close, &QToolButton::clicked, this, &LogFilterBar::closeRequested);
 
@@ -132,7 +132,7 @@ LogFilterBar::LogFilterBar(int languageIndex, QWidget* parent)
     connect(m_mode, &QComboBox::currentIndexChanged, this, &LogFilterBar::filterChanged);
 }
 
-QToolButton* LogFilterBar::legendButton(LogCategory category) const
+QToolButton* LogFilterBar::legendButton(log::LogCategory category) const
 {
     return m_legend[static_cast<std::size_t>(category)];
 }
@@ -152,9 +152,9 @@ void LogFilterBar::changedSoon()
     m_settle->start(kSettleMs);
 }
 
-std::shared_ptr<const LogFilter> LogFilterBar::buildFilter(QString* error) const
+std::shared_ptr<const log::LogFilter> LogFilterBar::buildFilter(QString* error) const
 {
-    LogQuery query = parseFilterText(m_text->text().toStdString(), m_regex->isChecked());
+    log::LogQuery query = log::parseFilterText(m_text->text().toStdString(), m_regex->isChecked());
     const QString thread = m_thread->text();
     if (!thread.isEmpty()) {
         // "007" is thread 7, as the gateway writes it.
@@ -162,9 +162,9 @@ std::shared_ptr<const LogFilter> LogFilterBar::buildFilter(QString* error) const
         query.thread = digit < 0 ? std::string("0") : thread.mid(digit).toStdString();
     }
     std::string reason;
-    auto filter = LogFilter::compile(query, &reason, makeQtRegex);
+    auto filter = log::LogFilter::compile(query, &reason, makeQtRegex);
     if (!filter && error)
-        *error = qtText("app.logFilter.badRegex", m_language).arg(toQString(reason));
+        *error = gui::uiText("app.logFilter.badRegex", m_language).arg(gui::toQString(reason));
     return filter;
 }
 
@@ -175,11 +175,11 @@ void LogFilterBar::setThread(const QString& thread)
     emit filterChanged();
 }
 
-void LogFilterBar::setCategory(LogCategory category)
+void LogFilterBar::setCategory(log::LogCategory category)
 {
     m_category = category;
-    for (int c = 1; c < kLogCategoryCount; ++c)
-        m_legend[static_cast<std::size_t>(c)]->setChecked(static_cast<LogCategory>(c) == category);
+    for (int c = 1; c < log::kLogCategoryCount; ++c)
+        m_legend[static_cast<std::size_t>(c)]->setChecked(static_cast<log::LogCategory>(c) == category);
 }
 
 void LogFilterBar::clear()
@@ -188,7 +188,7 @@ void LogFilterBar::clear()
     const QSignalBlocker thread(m_thread);
     m_text->clear();
     m_thread->clear();
-    setCategory(LogCategory::None);
+    setCategory(log::LogCategory::None);
     m_settle->stop();
     emit filterChanged();
 }
@@ -196,7 +196,7 @@ void LogFilterBar::clear()
 void LogFilterBar::showCount(int shown, int total)
 {
     m_text->setStyleSheet(QString());
-    m_count->setText(qtText("app.logFilter.count", m_language).arg(shown).arg(total));
+    m_count->setText(gui::uiText("app.logFilter.count", m_language).arg(shown).arg(total));
 }
 
 void LogFilterBar::showError(const QString& error)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/LogCategory.h"
-#include "app/LogFilter.h"
+#include "log/LogCategory.h"
+#include "log/LogFilter.h"
 
 #include <QWidget>
 #include <array>
@@ -33,17 +33,17 @@ public:
     QLineEdit* threadEdit() const { return m_thread; }
     QCheckBox* regexBox() const { return m_regex; }
     QComboBox* modeBox() const { return m_mode; }
-    QToolButton* legendButton(LogCategory category) const;
+    QToolButton* legendButton(log::LogCategory category) const;
     QString countText() const;
 
     bool onlyMatching() const;
-    LogCategory category() const { return m_category; }
+    log::LogCategory category() const { return m_category; }
     // The filter of the fields; null with a reason in *error when the
     // regular expression is invalid.
-    std::shared_ptr<const LogFilter> buildFilter(QString* error) const;
+    std::shared_ptr<const log::LogFilter> buildFilter(QString* error) const;
 
     void setThread(const QString& thread);
-    void setCategory(LogCategory category);
+    void setCategory(log::LogCategory category);
     void clear();
     // "12 of 3400 rows"; or the reason the filter is not valid.
     void showCount(int shown, int total);
@@ -66,13 +66,13 @@ private:
     QLineEdit* m_thread;
     QComboBox* m_mode;
     QLabel* m_count;
-    std::array<QToolButton*, kLogCategoryCount> m_legend{};
-    LogCategory m_category = LogCategory::None;
+    std::array<QToolButton*, log::kLogCategoryCount> m_legend{};
+    log::LogCategory m_category = log::LogCategory::None;
     QTimer* m_settle;
 };
 
 // The regular expressions of the console: PCRE through Qt, which reports
 // runaway matches instead of recursing (searches the whole activity).
-std::unique_ptr<LogPattern> makeQtRegex(const std::string& expression, std::string* error);
+std::unique_ptr<log::LogPattern> makeQtRegex(const std::string& expression, std::string* error);
 
 } // namespace morva::app

@@ -1,7 +1,7 @@
 #include "app/LogFindDlg.h"
 
 #include "app/Cwm_LogView.h"
-#include "app/QtText.h"
+#include "gui/Text.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -19,14 +19,14 @@ LogFindDlg::LogFindDlg(Cwm_LogView& view, int column, const QString& startText, 
 {
     setObjectName(QStringLiteral("FindDlg"));
     setModal(false);
-    setWindowTitle(qtText("app.find.caption", languageIndex));
+    setWindowTitle(gui::uiText("app.find.caption", languageIndex));
     m_notice->setTextFormat(Qt::PlainText);
-    m_find->setText(qtText("app.find.next", languageIndex));
+    m_find->setText(gui::uiText("app.find.next", languageIndex));
     m_find->setDefault(true);
-    auto* close = new QPushButton(qtText("app.find.close", languageIndex), this);
+    auto* close = new QPushButton(gui::uiText("app.find.close", languageIndex), this);
 
     auto* form = new QFormLayout;
-    form->addRow(qtText("app.find.what", languageIndex), m_text);
+    form->addRow(gui::uiText("app.find.what", languageIndex), m_text);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(m_find, QDialogButtonBox::ActionRole);
     buttons->addButton(close, QDialogButtonBox::RejectRole);
@@ -55,10 +55,10 @@ void LogFindDlg::findNext()
     const int row =
         m_view.findNext(text, m_column, current.isValid() ? current.row() : -1, &wrapped);
     if (row < 0) {
-        m_notice->setText(qtText("app.find.notFound", m_language));
+        m_notice->setText(gui::uiText("app.find.notFound", m_language));
         return;
     }
-    m_notice->setText(wrapped ? qtText("app.find.wrapped", m_language) : QString());
+    m_notice->setText(wrapped ? gui::uiText("app.find.wrapped", m_language) : QString());
 }
 
 } // namespace morva::app

@@ -2,8 +2,8 @@
 
 #include "app/LogFilterBar.h"
 #include "app/LogTableModel.h"
-#include "app/MessageBox.h"
-#include "app/QtText.h"
+#include "gui/MessageBox.h"
+#include "gui/Text.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,8 +24,8 @@ LogPanel::LogPanel(platform::FileSystem& fileSystem, Cwm_LogView::Options option
       m_view(new Cwm_LogView(fileSystem, std::move(options), this)),
       m_bar(new LogFilterBar(m_language, this)), m_fileLine(new QWidget(this)),
       m_fileLabel(new QLabel(m_fileLine)), m_progress(new QProgressBar(m_fileLine)),
-      m_cancel(new QPushButton(qtText("app.logFilter.cancel", m_language), m_fileLine)),
-      m_back(new QPushButton(qtText("app.logFilter.backToLive", m_language), m_fileLine)),
+      m_cancel(new QPushButton(gui::uiText("app.logFilter.cancel", m_language), m_fileLine)),
+      m_back(new QPushButton(gui::uiText("app.logFilter.backToLive", m_language), m_fileLine)),
       m_barLine(new QWidget(this))
 {
     setObjectName(QStringLiteral("LogPanel"));
@@ -55,11 +55,11 @@ LogPanel::LogPanel(platform::FileSystem& fileSystem, Cwm_LogView::Options option
     more->setText(QStringLiteral("\u22EE"));
     more->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(more);
-    QAction* open = menu->addAction(qtText("app.logFilter.openOlder", m_language));
-    QAction* back = menu->addAction(qtText("app.logFilter.backToLive", m_language));
+    QAction* open = menu->addAction(gui::uiText("app.logFilter.openOlder", m_language));
+    QAction* back = menu->addAction(gui::uiText("app.logFilter.backToLive", m_language));
     menu->addSeparator();
-    QAction* copy = menu->addAction(qtText("app.logFilter.copyVisible", m_language));
-    QAction* save = menu->addAction(qtText("app.logFilter.export", m_language));
+    QAction* copy = menu->addAction(gui::uiText("app.logFilter.copyVisible", m_language));
+    QAction* save = menu->addAction(gui::uiText("app.logFilter.export", m_language));
     connect(menu, &QMenu::aboutToShow, this,
             [this, back] { back->setEnabled(m_view->isShowingOlderLog()); });
     more->setMenu(menu);
@@ -108,8 +108,8 @@ LogPanel::LogPanel(platform::FileSystem& fileSystem, Cwm_LogView::Options option
         m_progress->hide();
         m_cancel->hide();
         if (!ok && !failure.isEmpty()) {
-            MessageBox::show(this, MessageKind::Failure,
-                             qtText("app.logFilter.readFailed", m_language)
+            gui::MessageBox::show(this, gui::MessageKind::Failure,
+                             gui::uiText("app.logFilter.readFailed", m_language)
                                  .arg(QString::fromStdString(m_view->olderLogPath()), failure));
         }
         updateCount();
@@ -154,7 +154,7 @@ void LogPanel::showFile(const QString& path)
         m_fileLine->hide();
         return;
     }
-    m_fileLabel->setText(qtText("app.logFilter.shownFile", m_language).arg(path));
+    m_fileLabel->setText(gui::uiText("app.logFilter.shownFile", m_language).arg(path));
     m_progress->setValue(0);
     m_progress->show();
     m_cancel->show();
@@ -169,9 +169,9 @@ void LogPanel::chooseOlderLog()
 {
     const QString dir = QFileInfo(QString::fromStdString(m_view->path())).absolutePath();
     const QString path = QFileDialog::getOpenFileName(
-        this, qtText("app.logFilter.openOlder", m_language), dir,
-        qtText("app.logFilter.logFiles", m_language) + QStringLiteral(" (*.log);;") +
-            qtText("app.logFilter.allFiles", m_language) + QStringLiteral(" (*)"));
+        this, gui::uiText("app.logFilter.openOlder", m_language), dir,
+        gui::uiText("app.logFilter.logFiles", m_language) + QStringLiteral(" (*.log);;") +
+            gui::uiText("app.logFilter.allFiles", m_language) + QStringLiteral(" (*)"));
     if (!path.isEmpty())
         m_view->openOlderLog(path.toStdString());
 }
@@ -179,10 +179,10 @@ void LogPanel::chooseOlderLog()
 void LogPanel::chooseExportFile()
 {
     QString selected;
-    const QString csv = qtText("app.logFilter.csvFiles", m_language) + QStringLiteral(" (*.csv)");
-    const QString text = qtText("app.logFilter.textFiles", m_language) + QStringLiteral(" (*.txt)");
+    const QString csv = gui::uiText("app.logFilter.csvFiles", m_language) + QStringLiteral(" (*.csv)");
+    const QString text = gui::uiText("app.logFilter.textFiles", m_language) + QStringLiteral(" (*.txt)");
     QString path =
-        QFileDialog::getSaveFileName(this, qtText("app.logFilter.export", m_language), QString(),
+        QFileDialog::getSaveFileName(this, gui::uiText("app.logFilter.export", m_language), QString(),
                                      csv + QStringLiteral(";;") + text, &selected);
     if (path.isEmpty())
         return;
@@ -190,8 +190,8 @@ void LogPanel::chooseExportFile()
         path += selected == csv ? QStringLiteral(".csv") : QStringLiteral(".txt");
     QString error;
     if (!m_view->exportVisibleRows(path, &error)) {
-        MessageBox::show(this, MessageKind::Failure,
-                         qtText("app.logFilter.exportFailed", m_language).arg(path, error));
+        gui::MessageBox::show(this, gui::MessageKind::Failure,
+                         gui::uiText("app.logFilter.exportFailed", m_language).arg(path, error));
     }
 }
 

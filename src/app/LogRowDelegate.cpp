@@ -28,7 +28,7 @@ LogRowDelegate::LogRowDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
 void LogRowDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
-    const auto category = static_cast<LogCategory>(index.data(LogTableModel::CategoryRole).toInt());
+    const auto category = static_cast<log::LogCategory>(index.data(LogTableModel::CategoryRole).toInt());
     const QColor background = categoryColor(category, isDarkPalette(option->palette));
     if (background.isValid())
         option->backgroundBrush = background;
@@ -39,7 +39,7 @@ void LogRowDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelI
 }
 
 QList<QTextLayout::FormatRange>
-LogRowDelegate::markRanges(std::string_view utf8, const std::vector<MatchSpan>& spans, bool dark)
+LogRowDelegate::markRanges(std::string_view utf8, const std::vector<log::MatchSpan>& spans, bool dark)
 {
     QList<QTextLayout::FormatRange> ranges;
     std::size_t byte = 0;
@@ -55,7 +55,7 @@ LogRowDelegate::markRanges(std::string_view utf8, const std::vector<MatchSpan>& 
         }
         return unit;
     };
-    for (const MatchSpan& span : spans) {
+    for (const log::MatchSpan& span : spans) {
         const int start = advanceTo(span.begin);
         const int end = advanceTo(span.begin + span.length);
         if (end <= start)
@@ -74,14 +74,14 @@ void LogRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
                            const QModelIndex& index) const
 {
     const auto* model = qobject_cast<const LogTableModel*>(index.model());
-    const LogFilter* filter = model ? model->filter() : nullptr;
-    const LogRow* row = model ? model->logRow(index.row()) : nullptr;
+    const log::LogFilter* filter = model ? model->filter() : nullptr;
+    const log::LogRow* row = model ? model->logRow(index.row()) : nullptr;
     if (index.column() != LogTableModel::ActivityColumn || !filter || !row ||
         filter->includeCount() == 0) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
-    const std::vector<MatchSpan> spans = filter->spans(row->activity);
+    const std::vector<log::MatchSpan> spans = filter->spans(row->activity);
     if (spans.empty()) {
         QStyledItemDelegate::paint(painter, option, index);
         return;

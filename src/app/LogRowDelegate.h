@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LogFilter.h"
+#include "log/LogFilter.h"
 
 #include <QList>
 #include <QStyledItemDelegate>
@@ -26,7 +26,7 @@ public:
     // The marks of `spans` (UTF-8 byte offsets into `utf8`) as formats over
     // the UTF-16 text of the same string.
     static QList<QTextLayout::FormatRange>
-    markRanges(std::string_view utf8, const std::vector<MatchSpan>& spans, bool dark);
+    markRanges(std::string_view utf8, const std::vector<log::MatchSpan>& spans, bool dark);
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

@@ -1,6 +1,6 @@
 #include "app/LogTableModel.h"
 
-#include "app/QtText.h"
+#include "gui/Text.h"
 
 #include <QTimer>
 #include <algorithm>
@@ -10,8 +10,8 @@ namespace morva::app {
 // A filter pass under way: the filter it applies and the rows found so far.
 struct LogTableModel::Pass
 {
-    std::shared_ptr<const LogFilter> filter;
-    LogCategory category = LogCategory::None;
+    std::shared_ptr<const log::LogFilter> filter;
+    log::LogCategory category = log::LogCategory::None;
     bool subset = false;
     Sequence next = 0; // the next row to look at
     std::vector<Sequence> shown;
@@ -20,8 +20,8 @@ struct LogTableModel::Pass
 LogTableModel::LogTableModel(int languageIndex, QObject* parent)
     : QAbstractTableModel(parent), m_sliceTimer(new QTimer(this))
 {
-    m_headers = {qtText("app.log.time", languageIndex), qtText("app.log.thread", languageIndex),
-                 qtText("app.log.activity", languageIndex)};
+    m_headers = {gui::uiText("app.log.time", languageIndex), gui::uiText("app.log.thread", languageIndex),
+                 gui::uiText("app.log.activity", languageIndex)};
     m_sliceTimer->setSingleShot(true);
     connect(m_sliceTimer, &QTimer::timeout, this, &LogTableModel::runSlice);
 }
@@ -65,38 +65,38 @@ std::size_t LogTableModel::storageIndex(int row) const
     return m_showsSubset ? static_cast<std::size_t>(m_shown[r] - m_firstSequence) : r;
 }
 
-const LogRow* LogTableModel::logRow(int row) const
+const log::LogRow* LogTableModel::logRow(int row) const
 {
     if (row < 0 || row >= rowCount())
         return nullptr;
     return &m_rows[storageIndex(row)];
 }
 
-LogCategory LogTableModel::category(int row) const
+log::LogCategory LogTableModel::category(int row) const
 {
     if (row < 0 || row >= rowCount())
-        return LogCategory::None;
+        return log::LogCategory::None;
     return m_categories[storageIndex(row)];
 }
 
 QString LogTableModel::cell(int row, int column) const
 {
-    const LogRow* logRow = this->logRow(row);
+    const log::LogRow* logRow = this->logRow(row);
     if (!logRow || column < 0 || column >= kColumnCount)
         return {};
     switch (column) {
     case TimeColumn:
-        return toQString(logRow->time);
+        return gui::toQString(logRow->time);
     case ThreadColumn:
-        return toQString(logRow->thread);
+        return gui::toQString(logRow->thread);
     default:
-        return toQString(logRow->activity);
+        return gui::toQString(logRow->activity);
     }
 }
 
-bool LogTableModel::passes(const LogRow& row, LogCategory category) const
+bool LogTableModel::passes(const log::LogRow& row, log::LogCategory category) const
 {
-    if (m_category != LogCategory::None && category != m_category)
+    if (m_category != log::LogCategory::None && category != m_category)
         return false;
     return !m_filter || m_filter->matches(row);
 }
@@ -131,7 +131,7 @@ void LogTableModel::dropOldest(std::size_t count)
     }
 }
 
-void LogTableModel::appendRows(const std::vector<LogRow>& rows)
+void LogTableModel::appendRows(const std::vector<log::LogRow>& rows)
 {
     if (rows.empty())
         return;
@@ -141,12 +141,12 @@ void LogTableModel::appendRows(const std::vector<LogRow>& rows)
     if (m_rows.size() + adding > limit)
         dropOldest(m_rows.size() + adding - limit);
 
-    std::vector<LogCategory> categories;
+    std::vector<log::LogCategory> categories;
     categories.reserve(adding);
     std::vector<Sequence> matching;
     const Sequence firstNew = m_firstSequence + m_rows.size();
     for (std::size_t i = skip; i < rows.size(); ++i) {
-        categories.push_back(categorizeActivity(rows[i].activity));
+        categories.push_back(log::categorizeActivity(rows[i].activity));
         if (m_showsSubset && passes(rows[i], categories.back()))
             matching.push_back(firstNew + (i - skip));
     }
@@ -178,15 +178,15 @@ void LogTableModel::clear()
     endResetModel();
 }
 
-void LogTableModel::setFilter(std::shared_ptr<const LogFilter> filter, bool onlyMatching,
-                              LogCategory category)
+void LogTableModel::setFilter(std::shared_ptr<const log::LogFilter> filter, bool onlyMatching,
+                              log::LogCategory category)
 {
     if (filter && filter->isEmpty())
         filter.reset();
     m_pass = std::make_unique<Pass>();
     m_pass->filter = std::move(filter);
     m_pass->category = category;
-    m_pass->subset = category != LogCategory::None || (m_pass->filter && onlyMatching);
+    m_pass->subset = category != log::LogCategory::None || (m_pass->filter && onlyMatching);
     m_pass->next = m_firstSequence;
     if (!m_pass->subset) {
         // Nothing to look for: every row shows, at once.
@@ -205,7 +205,7 @@ void LogTableModel::runSlice()
     const Sequence stop = std::min<Sequence>(end, m_pass->next + kRowsPerSlice);
     for (Sequence s = m_pass->next; s < stop; ++s) {
         const std::size_t at = static_cast<std::size_t>(s - m_firstSequence);
-        if ((m_pass->category == LogCategory::None || m_categories[at] == m_pass->category) &&
+        if ((m_pass->category == log::LogCategory::None || m_categories[at] == m_pass->category) &&
             (!m_pass->filter || m_pass->filter->matches(m_rows[at])))
             m_pass->shown.push_back(s);
     }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/LogCategory.h"
-#include "app/LogFilter.h"
-#include "app/LogLine.h"
+#include "log/LogCategory.h"
+#include "log/LogFilter.h"
+#include "log/LogLine.h"
 
 #include <QAbstractTableModel>
 #include <array>
@@ -37,7 +37,7 @@ public:
     };
     static constexpr int kColumnCount = 3;
     static constexpr int kDefaultMaxRows = 200000;
-    // The category of the row (LogCategory as int), for the colours.
+    // The category of the row (log::LogCategory as int), for the colours.
     static constexpr int CategoryRole = Qt::UserRole + 1;
     // Rows one slice of a filter pass looks at.
     static constexpr std::size_t kRowsPerSlice = 20000;
@@ -50,11 +50,11 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    void appendRows(const std::vector<LogRow>& rows);
+    void appendRows(const std::vector<log::LogRow>& rows);
     void clear();
     QString cell(int row, int column) const;
-    const LogRow* logRow(int row) const;
-    LogCategory category(int row) const;
+    const log::LogRow* logRow(int row) const;
+    log::LogCategory category(int row) const;
     void setMaxRows(int maxRows) { m_maxRows = maxRows; }
     int maxRows() const { return m_maxRows; }
     // Every row kept, matching or not.
@@ -63,9 +63,9 @@ public:
     // Null or an empty filter shows every row. With `onlyMatching` false the
     // rows stay and the view marks the matches. A category other than None
     // shows that category's rows only.
-    void setFilter(std::shared_ptr<const LogFilter> filter, bool onlyMatching,
-                   LogCategory category = LogCategory::None);
-    const LogFilter* filter() const { return m_filter.get(); }
+    void setFilter(std::shared_ptr<const log::LogFilter> filter, bool onlyMatching,
+                   log::LogCategory category = log::LogCategory::None);
+    const log::LogFilter* filter() const { return m_filter.get(); }
     bool isFiltering() const { return m_showsSubset; }
     // A filter pass has not finished yet.
     bool isFilterPending() const { return m_pass != nullptr; }
@@ -80,19 +80,19 @@ private:
     struct Pass;
     using Sequence = std::uint64_t; // numbers rows from the first one ever added
 
-    bool passes(const LogRow& row, LogCategory category) const;
+    bool passes(const log::LogRow& row, log::LogCategory category) const;
     std::size_t storageIndex(int row) const;
     void runSlice();
     void dropOldest(std::size_t count);
 
-    std::deque<LogRow> m_rows;
-    std::deque<LogCategory> m_categories;
+    std::deque<log::LogRow> m_rows;
+    std::deque<log::LogCategory> m_categories;
     Sequence m_firstSequence = 0; // of m_rows.front()
     std::array<QString, kColumnCount> m_headers;
     int m_maxRows = kDefaultMaxRows;
 
-    std::shared_ptr<const LogFilter> m_filter;
-    LogCategory m_category = LogCategory::None;
+    std::shared_ptr<const log::LogFilter> m_filter;
+    log::LogCategory m_category = log::LogCategory::None;
     bool m_showsSubset = false;
     std::vector<Sequence> m_shown; // the matching rows, when m_showsSubset
     std::unique_ptr<Pass> m_pass;

@@ -1,15 +1,15 @@
 #include "app/StartupChecks.h"
 
-#include "app/AppEnvironment.h"
 #include "app/ConsoleApp.h"
 #include "app/Cwm_MainWnd.h"
-#include "app/MessageBox.h"
-#include "app/QtText.h"
 #include "app/WebPages.h"
 #include "config/ConfigStore.h"
 #include "config/DerivedSettings.h"
 #include "config/Schema.h"
 #include "config/ValueFlag.h"
+#include "gui/AppEnvironment.h"
+#include "gui/MessageBox.h"
+#include "gui/Text.h"
 #include "platform/AddOnProbe.h"
 #include "platform/FileVersion.h"
 #include "platform/VersionResource.h"
@@ -53,7 +53,7 @@ void StartupChecks::run()
     if (m_done)
         return;
     m_done = true;
-    AppEnvironment& env = m_app.environment();
+    gui::AppEnvironment& env = m_app.environment();
 
     env.setLanguage({});
     m_app.installMenu();
@@ -90,7 +90,7 @@ void StartupChecks::run()
 
 void StartupChecks::reportUnreadableConfiguration()
 {
-    AppEnvironment& env = m_app.environment();
+    gui::AppEnvironment& env = m_app.environment();
     const config::ConfigStore& store = env.configStore();
     const char* reason = "app.fileError.other";
     switch (store.lastLoadError()) {
@@ -109,12 +109,13 @@ void StartupChecks::reportUnreadableConfiguration()
     const int language = env.languageIndex();
     const std::string message =
         formatText(text("app.iniUnreadable", language), {store.fileName(), text(reason, language)});
-    MessageBox::show(m_app.mainWindow(), MessageKind::Failure, QString::fromStdString(message));
+    gui::MessageBox::show(m_app.mainWindow(), gui::MessageKind::Failure,
+                          QString::fromStdString(message));
 }
 
 void StartupChecks::checkVersion()
 {
-    AppEnvironment& env = m_app.environment();
+    gui::AppEnvironment& env = m_app.environment();
     const auto version =
         env.services().versionResource.fileVersion(env.programDir() + "gwcored.exe");
     if (!version || platform::matchesConsoleVersion(*version))
@@ -122,17 +123,18 @@ void StartupChecks::checkVersion()
     const std::string message =
         formatText(text("app.versionMismatch", env.languageIndex()),
                    {platform::kConsoleVersionText, platform::versionText(*version)});
-    MessageBox::show(m_app.mainWindow(), MessageKind::Failure, QString::fromStdString(message));
+    gui::MessageBox::show(m_app.mainWindow(), gui::MessageKind::Failure,
+                          QString::fromStdString(message));
 }
 
 void StartupChecks::firstRun()
 {
-    AppEnvironment& env = m_app.environment();
+    gui::AppEnvironment& env = m_app.environment();
     config::ConfigStore& store = env.configStore();
     appendWildcardExclusions();
     store.setInt("AdminMVFQueryStatus", env.services().addOnProbe.junkMailAddOnInstalled() ? 1 : 0);
 
-    FirstRunSteps& steps = m_app.firstRunSteps();
+    gui::FirstRunSteps& steps = m_app.firstRunSteps();
     if (steps.optionsWizard)
         steps.optionsWizard();
     addPostmasterDomain();

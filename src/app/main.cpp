@@ -1,10 +1,11 @@
 #include "app/AdminSettings.h"
-#include "app/AppEnvironment.h"
-#include "app/CommandRegistry.h"
 #include "app/ConsoleApp.h"
 #include "app/Cwm_MainWnd.h"
-#include "app/EventPumpingClock.h"
+#include "confui/DomainListCommand.h"
 #include "confui/SheetCommands.h"
+#include "gui/AppEnvironment.h"
+#include "gui/CommandRegistry.h"
+#include "gui/EventPumpingClock.h"
 #include "platform/AddOnProbe.h"
 #include "platform/Clock.h"
 #include "platform/ProcessInfo.h"
@@ -66,32 +67,37 @@ int main(int argc, char** argv)
     auto fileSystem = morva::platform::makeSystemFileSystem();
     // Every wait of the console (data lock, service stop, statistics,
     // configuration reads) keeps the windows alive through this clock.
-    morva::app::EventPumpingClock clock;
+    morva::gui::EventPumpingClock clock;
     auto regionalLanguage = morva::platform::makeSystemRegionalLanguage();
     auto addOnProbe = morva::platform::makeSystemAddOnProbe();
     auto urlOpener = morva::platform::makeSystemUrlOpener();
     auto versionResource = morva::platform::makeSystemVersionResource();
-    morva::app::PlatformServices services{*fileSystem, clock,      *regionalLanguage,
+    morva::gui::PlatformServices services{*fileSystem, clock,      *regionalLanguage,
                                           *addOnProbe, *urlOpener, *versionResource};
 
     const std::string programDir = morva::platform::resolveProgramDir();
-    morva::app::AppEnvironment environment(
+    morva::gui::AppEnvironment environment(
         services, programDir, morva::platform::executablePath(),
-        morva::app::AppEnvironment::tempDirFromEnvironment(programDir));
+        morva::gui::AppEnvironment::tempDirFromEnvironment(programDir));
     auto settings = morva::app::AdminSettings::forCurrentUser();
-    morva::app::CommandRegistry commands;
+    morva::gui::CommandRegistry commands;
     auto serviceManager = morva::platform::makeSystemServiceManager();
     morva::app::ConsoleApp app(environment, *settings, commands);
-    morva::service::installServiceUi(app, *serviceManager);
-    morva::stats::installStatisticsUi(app);
+    const morva::gui::FeatureSetup features = app.featureSetup();
+    morva::service::installServiceUi(features, *serviceManager);
+    morva::stats::installStatisticsUi(features);
+    morva::confui::installExchangeDomainList(features);
     if (!app.initInstance())
         return 1;
     // Record lists and sheets, the Exchange domain list, the translation and
-    // rewrite grids and the data set's lifecycle.
-    morva::records::RecordEditors recordEditors(app);
+    // rewrite grids; the data set opens at start-up and closes with the main
+    // window.
+    morva::records::RecordEditors recordEditors(features);
+    app.setDataSetLifecycle([&recordEditors] { recordEditors.createDataSet(); },
+                            [&recordEditors] { recordEditors.closeDataSet(); });
     // Options sheets, the add-on sheet, Advanced Configuration and the setup
     // wizard, with the routing grid behind their "Routing..." buttons.
-    morva::confui::registerSheetCommands(app,
+    morva::confui::registerSheetCommands(features,
                                          [&recordEditors](QWidget* parent, const std::string& key) {
                                              recordEditors.openRouteList(parent, key);
                                          });
@@ -101,5 +107,7 @@ int main(int argc, char** argv)
         reporter = std::make_unique<FirstPaintReporter>(std::string_view(report) == "exit");
         app.mainWindow()->statusBar()->installEventFilter(reporter.get());
     }
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    app.setDataSetLifecycle({}, {});
+    return result;
 }

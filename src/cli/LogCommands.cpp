@@ -1,9 +1,10 @@
-#include "app/LogFileScan.h"
-#include "app/LogFilter.h"
-#include "app/LogReader.h"
+#include "log/LogFileScan.h"
+#include "log/LogFilter.h"
+#include "log/LogReader.h"
 #include "cli/Commands.h"
 #include "config/ConfigStore.h"
 #include "config/Schema.h"
+#include "log/LogReader.h"
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
 
@@ -26,13 +27,13 @@ struct LogOptions
 {
     bool follow = false;
     std::string file;
-    app::LogQuery query;
+    log::LogQuery query;
 };
 
-bool printRows(const std::vector<app::LogRow>& rows, const app::LogFilter& filter,
+bool printRows(const std::vector<log::LogRow>& rows, const log::LogFilter& filter,
                std::ostream& out)
 {
-    for (const app::LogRow& row : rows) {
+    for (const log::LogRow& row : rows) {
         if (!filter.matches(row))
             continue;
         if (!row.isEmpty())
@@ -84,7 +85,7 @@ std::optional<LogOptions> parseOptions(const std::vector<std::string>& args, std
             options.query.thread =
                 value.substr(std::min(value.find_first_not_of('0'), value.size() - 1));
         } else {
-            options.query.since = app::normalizeTimeOfDay(value);
+            options.query.since = log::normalizeTimeOfDay(value);
             if (options.query.since.empty()) {
                 err << "morvactl: --since takes a time of day HH:MM or HH:MM:SS\n";
                 return std::nullopt;
@@ -102,7 +103,7 @@ std::string logPathFor(const std::string& programDir, platform::FileSystem& file
     config::ConfigStore store(fileSystem, clock, programDir);
     config::registerSchema(store);
     store.load();
-    return app::logFilePath(store.getString("AdminLogPath"), store.getString("LogPath"), programDir,
+    return log::logFilePath(store.getString("AdminLogPath"), store.getString("LogPath"), programDir,
                             fileSystem.separator());
 }
 
@@ -119,8 +120,8 @@ int runLogCommand(Context& context)
     if (!options)
         return kExitUsage;
     std::string regexError;
-    const std::unique_ptr<app::LogFilter> filter =
-        app::LogFilter::compile(options->query, &regexError);
+    const std::unique_ptr<log::LogFilter> filter =
+        log::LogFilter::compile(options->query, &regexError);
     if (!filter) {
         context.err << "morvactl: invalid regular expression: " << regexError << "\n";
         return kExitUsage;
@@ -135,26 +136,26 @@ int runLogCommand(Context& context)
     // starts, as in the console, with its last lines.
     const bool wholeFile = namedFile || !filter->isEmpty();
 
-    app::LogReader reader(*fileSystem, path);
+    log::LogReader reader(*fileSystem, path);
     if (wholeFile) {
         std::uint64_t followFrom = std::numeric_limits<std::uint64_t>::max();
         if (options->follow) {
             // The follower takes over where it first looked; the scan below
             // prints what stands before.
             for (;;) {
-                const app::LogReadResult result = reader.readNewLines();
+                const log::LogReadResult result = reader.readNewLines();
                 if (!result.more)
                     break;
             }
             followFrom = reader.position();
         }
-        app::LogFileScan scan;
+        log::LogFileScan scan;
         scan.endOffset = followFrom;
         scan.includeUnfinishedLine = !options->follow;
-        scan.onRows = [&](std::vector<app::LogRow>& rows) {
+        scan.onRows = [&](std::vector<log::LogRow>& rows) {
             return printRows(rows, *filter, context.out);
         };
-        const app::LogFileScanResult result = scanLogFile(*fileSystem, path, scan);
+        const log::LogFileScanResult result = log::scanLogFile(*fileSystem, path, scan);
         const bool missing = result.failure == platform::FileError::NotFound;
         if (!result.ok && result.failure != platform::FileError::None && (namedFile || !missing)) {
             reportFailure(context, path, result.failure);
@@ -167,7 +168,7 @@ int runLogCommand(Context& context)
         clock.sleepFor(kFollowInterval);
     }
     for (;;) {
-        const app::LogReadResult result = reader.readNewLines();
+        const log::LogReadResult result = reader.readNewLines();
         if (platform::isNotPlainFile(result.failure)) {
             reportFailure(context, reader.path(), result.failure);
             return kExitFailure;
@@ -177,7 +178,7 @@ int runLogCommand(Context& context)
         if (result.more)
             continue;
         if (!options->follow) {
-            std::vector<app::LogRow> last;
+            std::vector<log::LogRow> last;
             if (auto row = reader.takeUnfinishedLine())
                 last.push_back(*row);
             return printRows(last, *filter, context.out) ? kExitOk : kExitFailure;

@@ -44,11 +44,8 @@ class StderrFeedback final : public db::DataSetFeedback
 {
 public:
     explicit StderrFeedback(std::ostream& err) : m_err(err) {}
-    void showWaitDialog(std::string_view, std::string_view text) override
-    {
-        m_err << "morvactl: " << text << "\n";
-    }
-    void showMessage(MessageKind, std::string_view text) override
+    void openWait(std::string_view text) override { m_err << "morvactl: " << text << "\n"; }
+    void showMessage(platform::MessageKind, std::string_view text) override
     {
         m_err << "morvactl: " << text << "\n";
     }

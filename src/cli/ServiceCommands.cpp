@@ -5,9 +5,9 @@
 #include "platform/ProcessInfo.h"
 #include "platform/ServiceManager.h"
 #include "platform/SystemFileSystem.h"
+#include "platform/UserFeedback.h"
 #include "resources/Texts.h"
 #include "service/ServiceController.h"
-#include "service/ServiceFeedback.h"
 #include "service/ServiceName.h"
 #include "service/ServiceState.h"
 #include "service/SignalFiles.h"
@@ -48,19 +48,19 @@ std::string oneLine(const std::string& text)
     return printable(text.substr(0, lineEnd)) + " (" + printable(text.substr(lineEnd + 1)) + ")";
 }
 
-class StreamFeedback final : public service::ServiceFeedback
+class StreamFeedback final : public platform::WaitFeedback
 {
 public:
     StreamFeedback(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
 
-    void showMessage(MessageKind kind, const std::string& text) override
+    void showMessage(platform::MessageKind kind, std::string_view text) override
     {
-        if (kind == MessageKind::Failure)
-            m_err << "morvactl: " << oneLine(text) << "\n";
+        if (kind == platform::MessageKind::Failure)
+            m_err << "morvactl: " << oneLine(std::string(text)) << "\n";
         else
-            m_out << printable(text) << "\n";
+            m_out << printable(std::string(text)) << "\n";
     }
-    void openWait(const std::string& text) override { m_err << printable(text) << "\n"; }
+    void openWait(std::string_view text) override { m_err << printable(std::string(text)) << "\n"; }
     bool waitCancelled() override { return false; }
     void closeWait() override {}
 

@@ -90,6 +90,9 @@
 
 #include "config/ValueRules.h"
 
+#include "platform/UserFeedback.h"
+
+#include <climits>
 #include <functional>
 #include <map>
 #include <memory>
@@ -359,12 +362,8 @@ struct FieldValue
     std::string text;  // Text, Path, Password, string combos
 };
 
-enum class MessageKind
-{
-    Failure,
-    Refused,
-    Notice
-};
+// Hooks tell Failure, Refused or Notice.
+using platform::MessageKind;
 
 // What a hook may do with the page being shown. Implemented by the page engine.
 class PageContext

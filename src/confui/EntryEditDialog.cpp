@@ -216,7 +216,7 @@ QLineEdit* EntryEditDialog::fieldEdit(std::size_t index) const
     return index < m_fields.size() ? m_fields[index] : nullptr;
 }
 
-void EntryEditDialog::setStoredForms(app::FileTextCodec value, app::FileTextCodec comment)
+void EntryEditDialog::setStoredForms(gui::FileTextCodec value, gui::FileTextCodec comment)
 {
     m_valueCodec = value;
     m_commentCodec = comment;
@@ -229,7 +229,7 @@ namespace {
 // False (with the message) when `edit` was changed into a text `codec`
 // cannot store.
 bool storable(QWidget* parent, QLineEdit* edit, const QString& given,
-              const app::FileTextCodec& codec, int language)
+              const gui::FileTextCodec& codec, int language)
 {
     if (edit->text() == given)
         return true;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/FileTextCodec.h"
 #include "confui/Catalogue.h"
+#include "gui/FileTextCodec.h"
 
 #include <QDialog>
 #include <QString>
@@ -54,7 +54,7 @@ public:
     // How the list keeps its values and comments. Call it once the fields
     // are filled: OK then refuses a field or comment that was changed into a
     // text the file cannot hold (unchanged texts keep their bytes).
-    void setStoredForms(app::FileTextCodec value, app::FileTextCodec comment = {});
+    void setStoredForms(gui::FileTextCodec value, gui::FileTextCodec comment = {});
 
 public slots:
     void accept() override;
@@ -70,8 +70,8 @@ private:
     QLineEdit* m_comment = nullptr;
     QLabel* m_commentLabel = nullptr;
     std::vector<QCheckBox*> m_checks;
-    app::FileTextCodec m_valueCodec;
-    app::FileTextCodec m_commentCodec;
+    gui::FileTextCodec m_valueCodec;
+    gui::FileTextCodec m_commentCodec;
     std::vector<QString> m_givenFields;
     QString m_givenComment;
 };

@@ -48,7 +48,7 @@ bool checkField(QWidget* parent, QLineEdit* edit, FieldCheck check, int language
 
 bool checkStorable(QWidget* parent, QLineEdit* edit, std::string_view original, int language)
 {
-    const QString refusal = app::FileTextCodec().refusal(edit->text(), language, original);
+    const QString refusal = gui::FileTextCodec().refusal(edit->text(), language, original);
     if (refusal.isEmpty())
         return true;
     showMessage(parent, MessageKind::Refused, refusal);

@@ -131,10 +131,10 @@ void ListBox::updateButtons()
     m_delete->setEnabled(rows);
 }
 
-app::FileTextCodec ListBox::valueCodec() const
+gui::FileTextCodec ListBox::valueCodec() const
 {
-    return app::FileTextCodec(m_binding.heldAsUtf8() ? app::FileTextCodec::Form::Utf8
-                                                     : app::FileTextCodec::Form::EightBit);
+    return gui::FileTextCodec(m_binding.heldAsUtf8() ? gui::FileTextCodec::Form::Utf8
+                                                     : gui::FileTextCodec::Form::EightBit);
 }
 
 bool ListBox::runEntryDialog(QString& value, QString& comment, const QString& givenValue,
@@ -150,7 +150,7 @@ bool ListBox::runEntryDialog(QString& value, QString& comment, const QString& gi
             if (value != givenValue)
                 refusal = valueCodec().refusal(value, m_environment.language);
             if (refusal.isEmpty() && comment != givenComment)
-                refusal = app::FileTextCodec().refusal(comment, m_environment.language);
+                refusal = gui::FileTextCodec().refusal(comment, m_environment.language);
             if (refusal.isEmpty())
                 return true;
             showMessage(this, MessageKind::Refused, refusal);
@@ -208,7 +208,7 @@ void ListBox::editEntry()
     // Unchanged texts keep their bytes as read.
     std::string valueBytes = valueCodec().encode(value, m_binding.values()[position - 1]);
     std::string commentBytes =
-        app::FileTextCodec().encode(comment, m_binding.comments()[position - 1]);
+        gui::FileTextCodec().encode(comment, m_binding.comments()[position - 1]);
     m_binding.replace(position, std::move(valueBytes), std::move(commentBytes));
     refill();
     m_view->setCurrentItem(m_view->topLevelItem(static_cast<int>(position - 1)));

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/FileTextCodec.h"
 #include "confui/ListBinding.h"
 #include "confui/SheetEnvironment.h"
+#include "gui/FileTextCodec.h"
 
 #include <QWidget>
 #include <set>
@@ -45,7 +45,7 @@ signals:
 private:
     bool runEntryDialog(QString& value, QString& comment, const QString& givenValue,
                         const QString& givenComment);
-    app::FileTextCodec valueCodec() const;
+    gui::FileTextCodec valueCodec() const;
     void updateButtons();
     void setUpColumns();
     QString shownText(const std::string& value) const;

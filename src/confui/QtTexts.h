@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/FileTextCodec.h"
-#include "resources/Texts.h"
+#include "gui/FileTextCodec.h"
+#include "gui/Text.h"
 
 #include <QString>
 #include <string>
@@ -9,24 +9,20 @@
 
 namespace morva::confui {
 
-inline QString uiText(std::string_view id, int language)
-{
-    const std::string_view found = morva::text(id, language);
-    return QString::fromUtf8(found.data(), static_cast<qsizetype>(found.size()));
-}
+using gui::uiText;
 
 // Configuration texts are 8-bit, read and written through the console's one
 // file text codec (see FileTextCodec for the forms).
 inline QString fromConfigBytes(const std::string& bytes)
 {
-    return app::FileTextCodec::decode(bytes);
+    return gui::FileTextCodec::decode(bytes);
 }
 
 // The 8-bit form of a text for "Morva.ini" or a path; callers refuse what
 // cannot be stored first, and keep the bytes of an unchanged text.
 inline std::string toConfigBytes(const QString& text)
 {
-    return app::FileTextCodec().encode(text);
+    return gui::FileTextCodec().encode(text);
 }
 
 // UTF-8: a lossless form for passing texts between the console's own parts
@@ -39,7 +35,7 @@ inline std::string toStd(const QString& text)
 
 inline QString toQ(std::string_view text)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return gui::toQString(text);
 }
 
 } // namespace morva::confui

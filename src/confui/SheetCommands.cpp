@@ -1,11 +1,12 @@
 #include "confui/SheetCommands.h"
 
-#include "app/AppEnvironment.h"
-#include "app/CommandRegistry.h"
-#include "app/ConsoleApp.h"
-#include "app/Cwm_MainWnd.h"
 #include "confui/Catalogue.h"
 #include "confui/OptionsSheetBuilder.h"
+#include "gui/AppEnvironment.h"
+#include "gui/CommandRegistry.h"
+#include "gui/ConsoleHost.h"
+#include "gui/FeatureSetup.h"
+#include "gui/FirstRunSteps.h"
 #include "platform/AddOnProbe.h"
 #include "platform/UrlOpener.h"
 
@@ -14,10 +15,9 @@ namespace morva::confui {
 namespace {
 // The sheets' environment of the running console, made when a command runs
 // because the language and the certificate settings may change meanwhile.
-SheetEnvironment consoleSheetEnvironment(app::ConsoleApp& console, const RouteEditor& editRoutes)
+SheetEnvironment consoleSheetEnvironment(gui::AppEnvironment& env, const RouteEditor& editRoutes)
 {
-    app::AppEnvironment& env = console.environment();
-    const app::PlatformServices& services = env.services();
+    const gui::PlatformServices& services = env.services();
     SheetEnvironment sheets;
     sheets.store = &env.configStore();
     sheets.language = env.languageIndex();
@@ -33,18 +33,18 @@ SheetEnvironment consoleSheetEnvironment(app::ConsoleApp& console, const RouteEd
 }
 } // namespace
 
-void registerSheetCommands(app::ConsoleApp& console, RouteEditor editRoutes)
+void registerSheetCommands(const gui::FeatureSetup& console, RouteEditor editRoutes)
 {
-    app::ConsoleApp* app = &console;
-    auto open = [app, editRoutes](int type) {
-        openSheet(type, consoleSheetEnvironment(*app, editRoutes), app->mainWindow());
+    gui::AppEnvironment* environment = &console.environment;
+    gui::ConsoleHost* host = &console.host;
+    auto open = [environment, host, editRoutes](int type) {
+        openSheet(type, consoleSheetEnvironment(*environment, editRoutes), host->parentWindow());
     };
     for (const SheetDef& sheet : catalogue().sheets()) {
         if (sheet.commandId != 0)
-            console.commands().setHandler(sheet.commandId,
-                                          [open, type = sheet.type] { open(type); });
+            console.commands.setHandler(sheet.commandId, [open, type = sheet.type] { open(type); });
         if (sheet.wizard)
-            console.firstRunSteps().optionsWizard = [open, type = sheet.type] { open(type); };
+            console.firstRunSteps.optionsWizard = [open, type = sheet.type] { open(type); };
     }
 }
 

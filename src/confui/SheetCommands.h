@@ -2,8 +2,8 @@
 
 #include "confui/SheetEditors.h"
 
-namespace morva::app {
-class ConsoleApp;
+namespace morva::gui {
+struct FeatureSetup;
 }
 
 namespace morva::confui {
@@ -15,6 +15,6 @@ namespace morva::confui {
 // the moment the command runs, with every editor of its pages; the
 // "Routing..." buttons open `editRoutes`. Running it again only installs
 // the same handlers once more.
-void registerSheetCommands(app::ConsoleApp& console, RouteEditor editRoutes);
+void registerSheetCommands(const gui::FeatureSetup& console, RouteEditor editRoutes);
 
 } // namespace morva::confui

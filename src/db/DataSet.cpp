@@ -10,7 +10,7 @@
 namespace morva::db {
 
 using platform::FileError;
-using Kind = DataSetFeedback::MessageKind;
+using Kind = platform::MessageKind;
 
 DataSet::DataSet(platform::FileSystem& fs, platform::Clock& clock, std::string programDir,
                  const CertificateSettings& settings, DataSetFeedback* feedback, int languageIndex)
@@ -141,7 +141,7 @@ bool DataSet::waitBeforeRetry()
     const auto deadline = m_clock.now() + kRetryDelay;
     for (auto now = m_clock.now(); now < deadline; now = m_clock.now()) {
         // Cancel ends the wait at the next short sleep, not after it.
-        if (ui.shuttingDown() || ui.waitDialogCancelled())
+        if (ui.shuttingDown() || ui.waitCancelled())
             return false;
         m_clock.sleepFor(std::min(
             kSleepSlice, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now)));
@@ -158,7 +158,7 @@ bool DataSet::acquire(int attempts)
         return true;
     }
     ui.processPendingWork();
-    ui.setWaitCursor(true);
+    ui.beginBusy();
     ui.beginProgress(1, 7, 1);
     ui.setStatusText(tr("db.tryingToLock"));
     bool locked = false;
@@ -176,19 +176,19 @@ bool DataSet::acquire(int attempts)
         if (attempt == attempts)
             break;
         if (!dialogShown) {
-            ui.showWaitDialog(tr("common.caption"), tr("db.locking"));
+            ui.openWait(tr("db.locking"));
             dialogShown = true;
-        } else if (ui.waitDialogCancelled()) {
+        } else if (ui.waitCancelled()) {
             break;
         }
-        if (!waitBeforeRetry() || ui.waitDialogCancelled())
+        if (!waitBeforeRetry() || ui.waitCancelled())
             break;
     }
     ui.endProgress();
     ui.restoreIdleStatus();
-    ui.setWaitCursor(false);
+    ui.endBusy();
     if (dialogShown)
-        ui.closeWaitDialog();
+        ui.closeWait();
     if (!locked) {
         std::string message(tr("db.lockFailed"));
         if (platform::isNotPlainFile(m_openFailure.error))
@@ -196,7 +196,7 @@ bool DataSet::acquire(int attempts)
                                                    m_programDir + m_openFailure.fileName);
         // A console that is closing has no one left to tell.
         if (!ui.shuttingDown())
-            ui.showMessage(Kind::Error, message);
+            ui.showMessage(Kind::Failure, message);
         if (m_useCount == 0)
             ui.setLockedIndicator(false);
         return false;
@@ -221,7 +221,7 @@ bool DataSet::release()
         std::string message(tr("db.writeFailed"));
         for (const std::string& name : m_unwritten)
             message += "\n" + name;
-        ui.showMessage(Kind::Error, message);
+        ui.showMessage(Kind::Failure, message);
     }
     return written;
 }

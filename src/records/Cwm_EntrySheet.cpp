@@ -1,7 +1,7 @@
 #include "records/Cwm_EntrySheet.h"
 
-#include "app/MessageBox.h"
 #include "db/RecordFieldChecks.h"
+#include "gui/MessageBox.h"
 #include "records/ConfigListEditors.h"
 #include "records/RecordText.h"
 
@@ -106,11 +106,11 @@ bool Cwm_EntrySheet::checkField(int index)
         // A text given unchanged keeps its bytes, storable or not.
         const QString refusal = value == m_given.value(index)
                                     ? QString()
-                                    : app::FileTextCodec().refusal(value, m_language);
+                                    : gui::FileTextCodec().refusal(value, m_language);
         if (!refusal.isEmpty())
             message = refusal;
         else if (!check.ok())
-            message = app::toQString(db::fieldCheckMessage(check, m_language));
+            message = gui::toQString(db::fieldCheckMessage(check, m_language));
         else if (!fitsListItem(bytes))
             message = uiText("records.semicolon", m_language);
         else if (field.kind == EntryFieldKind::RouteDomain && !routeDomainFits(bytes))
@@ -120,7 +120,7 @@ bool Cwm_EntrySheet::checkField(int index)
     }
     if (message.isEmpty())
         return true;
-    app::MessageBox::show(this, app::MessageKind::Refused, message);
+    gui::MessageBox::show(this, gui::MessageKind::Refused, message);
     edit->setFocus();
     edit->selectAll();
     return false;

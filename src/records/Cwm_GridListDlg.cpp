@@ -1,8 +1,8 @@
 #include "records/Cwm_GridListDlg.h"
 
-#include "app/MessageBox.h"
 #include "config/ConfigStore.h"
 #include "confui/SaveFailureText.h"
+#include "gui/MessageBox.h"
 #include "records/ListDialogFrame.h"
 #include "records/RecordText.h"
 
@@ -67,11 +67,11 @@ void Cwm_GridListDlg::storeAndSave()
 {
     storeEntries();
     if (!store().save())
-        app::MessageBox::show(
-            this, app::MessageKind::Failure,
-            QString::fromStdString(confui::saveFailureText(store(), app::MessageBox::language())));
+        gui::MessageBox::show(
+            this, gui::MessageKind::Failure,
+            QString::fromStdString(confui::saveFailureText(store(), gui::MessageBox::language())));
     else if (store().lastSaveStatus() == config::SaveStatus::SavedNotDurable)
-        app::MessageBox::showText(this, app::MessageKind::Notice, "confui.savedNotDurable");
+        gui::MessageBox::showText(this, gui::MessageKind::Notice, "confui.savedNotDurable");
 }
 
 void Cwm_GridListDlg::newEntry()
@@ -105,8 +105,8 @@ void Cwm_GridListDlg::deleteEntry()
     const QModelIndex current = m_frame.grid->currentIndex();
     if (!current.isValid() || current.row() >= entryCount())
         return;
-    if (app::MessageBox::showText(this, app::MessageKind::Question, m_deleteQuestionId) !=
-        app::MessageAnswer::Yes)
+    if (gui::MessageBox::showText(this, gui::MessageKind::Question, m_deleteQuestionId) !=
+        gui::MessageAnswer::Yes)
         return;
     removeEntry(current.row());
     storeAndSave();

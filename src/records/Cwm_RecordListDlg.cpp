@@ -1,9 +1,9 @@
 #include "records/Cwm_RecordListDlg.h"
 
-#include "app/Cwm_MainBaseWnd.h"
-#include "app/MessageBox.h"
 #include "db/DataSet.h"
 #include "db/RecordFile.h"
+#include "gui/ConsoleHost.h"
+#include "gui/MessageBox.h"
 #include "records/ListDialogFrame.h"
 #include "records/RecordText.h"
 #include "resources/CommandIds.h"
@@ -53,9 +53,8 @@ int Cwm_RecordListDlg::run()
 
 void Cwm_RecordListDlg::setStatus(std::string_view textId)
 {
-    if (m_context.window)
-        m_context.window->setPaneText(app::Cwm_MainBaseWnd::MessagePane,
-                                      uiText(textId, language()));
+    if (m_context.host)
+        m_context.host->setStatusText(uiText(textId, language()));
 }
 
 void Cwm_RecordListDlg::refill()
@@ -73,13 +72,13 @@ void Cwm_RecordListDlg::refill()
         if (!records->isDeleted())
             ++count;
     }
-    if (m_context.window)
-        m_context.window->setPaneTextId(app::Cwm_MainBaseWnd::MessagePane, command::ReadyPrompt);
+    if (m_context.host)
+        m_context.host->showReady();
 
     // Pass 2: read them, stepping the progress pane.
     setStatus("records.reading");
-    if (m_context.window)
-        m_context.window->beginProgress(static_cast<int>(count));
+    if (m_context.host)
+        m_context.host->beginProgress(static_cast<int>(count));
     std::vector<RecordListModel::Row> rows;
     rows.reserve(count);
     for (bool more = records->goTo(1); more && !records->noRecord();
@@ -89,11 +88,11 @@ void Cwm_RecordListDlg::refill()
         RecordListModel::Row row = readRow();
         row.record = records->currentRecord();
         rows.push_back(std::move(row));
-        if (m_context.window)
-            m_context.window->stepProgress();
+        if (m_context.host)
+            m_context.host->stepProgress();
     }
-    if (m_context.window)
-        m_context.window->endProgress();
+    if (m_context.host)
+        m_context.host->endProgress();
     m_model->setRows(std::move(rows));
     QApplication::restoreOverrideCursor();
 
@@ -140,14 +139,14 @@ void Cwm_RecordListDlg::deleteSelected()
     if (records.empty())
         return;
     const char* question = records.size() < 2 ? "records.deleteRecord" : "records.deleteAll";
-    if (app::MessageBox::showText(this, app::MessageKind::Question, question) !=
-        app::MessageAnswer::Yes)
+    if (gui::MessageBox::showText(this, gui::MessageKind::Question, question) !=
+        gui::MessageAnswer::Yes)
         return;
     bool allDeleted = true;
     for (std::uint32_t record : records)
         allDeleted = deleteRecord(record) && allDeleted;
     if (!allDeleted)
-        app::MessageBox::show(this, app::MessageKind::Failure,
+        gui::MessageBox::show(this, gui::MessageKind::Failure,
                               uiText("db.writeFailed", language()) + QLatin1Char('\n') +
                                   fromBytes(file()->path()));
     refill();

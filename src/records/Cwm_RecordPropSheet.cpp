@@ -1,9 +1,9 @@
 #include "records/Cwm_RecordPropSheet.h"
 
-#include "app/MessageBox.h"
 #include "db/DataSet.h"
 #include "db/RecordFieldChecks.h"
 #include "db/RecordFile.h"
+#include "gui/MessageBox.h"
 #include "records/RecordText.h"
 
 #include <QDialogButtonBox>
@@ -43,7 +43,7 @@ int Cwm_RecordPropSheet::run(std::uint32_t record)
         // A record deleted since the list was filled is gone too: editing
         // it would write into a record nobody sees.
         if (!file()->goTo(record) || file()->isDeleted()) {
-            app::MessageBox::showText(parentWidget(), app::MessageKind::Failure, notFoundTextId());
+            gui::MessageBox::showText(parentWidget(), gui::MessageKind::Failure, notFoundTextId());
             dataSet.release();
             return kSheetFailed;
         }
@@ -63,7 +63,7 @@ int Cwm_RecordPropSheet::run(std::uint32_t record)
             writeFields();
             result = kSheetWritten;
         } else {
-            app::MessageBox::show(parentWidget(), app::MessageKind::Failure,
+            gui::MessageBox::show(parentWidget(), gui::MessageKind::Failure,
                                   uiText("db.writeFailed", language()) + QLatin1Char('\n') +
                                       fromBytes(records->path()));
             result = kSheetFailed;
@@ -105,12 +105,12 @@ std::string Cwm_RecordPropSheet::bytesOf(const QLineEdit* field)
 bool Cwm_RecordPropSheet::storable(QLineEdit* field)
 {
     const QByteArray original = field->property(kStoredBytes).toByteArray();
-    const QString refusal = app::FileTextCodec().refusal(
+    const QString refusal = gui::FileTextCodec().refusal(
         field->text(), language(),
         std::string_view(original.constData(), static_cast<std::size_t>(original.size())));
     if (refusal.isEmpty())
         return true;
-    app::MessageBox::show(this, app::MessageKind::Refused, refusal);
+    gui::MessageBox::show(this, gui::MessageKind::Refused, refusal);
     field->setFocus();
     field->selectAll();
     return false;
@@ -120,8 +120,8 @@ bool Cwm_RecordPropSheet::passes(const db::FieldCheck& check, QLineEdit* field)
 {
     if (check.ok())
         return true;
-    app::MessageBox::show(this, app::MessageKind::Refused,
-                          app::toQString(db::fieldCheckMessage(check, language())));
+    gui::MessageBox::show(this, gui::MessageKind::Refused,
+                          gui::toQString(db::fieldCheckMessage(check, language())));
     if (field) {
         field->setFocus();
         field->selectAll();

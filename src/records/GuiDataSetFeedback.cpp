@@ -1,10 +1,9 @@
 #include "records/GuiDataSetFeedback.h"
 
-#include "app/ConsoleWait.h"
-#include "app/Cwm_MainBaseWnd.h"
-#include "app/MessageBox.h"
-#include "app/QtText.h"
-#include "resources/CommandIds.h"
+#include "gui/ConsoleHost.h"
+#include "gui/ConsoleWait.h"
+#include "gui/MessageBox.h"
+#include "gui/Text.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -16,86 +15,84 @@ void GuiDataSetFeedback::processPendingWork()
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void GuiDataSetFeedback::setWaitCursor(bool shown)
+void GuiDataSetFeedback::beginBusy()
 {
-    if (shown) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        ++m_cursorDepth;
-    } else if (m_cursorDepth > 0) {
-        QApplication::restoreOverrideCursor();
-        --m_cursorDepth;
-    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ++m_cursorDepth;
+}
+
+void GuiDataSetFeedback::endBusy()
+{
+    if (m_cursorDepth == 0)
+        return;
+    QApplication::restoreOverrideCursor();
+    --m_cursorDepth;
 }
 
 void GuiDataSetFeedback::setStatusText(std::string_view text)
 {
-    if (m_window)
-        m_window->setPaneText(app::Cwm_MainBaseWnd::MessagePane, app::toQString(text));
+    if (m_host)
+        m_host->setStatusText(gui::toQString(text));
 }
 
 void GuiDataSetFeedback::restoreIdleStatus()
 {
-    if (m_window)
-        m_window->setPaneTextId(app::Cwm_MainBaseWnd::MessagePane, command::ReadyPrompt);
+    if (m_host)
+        m_host->showReady();
 }
 
 void GuiDataSetFeedback::setLockedIndicator(bool shown)
 {
-    if (m_window)
-        m_window->setLockedPaneOn(shown);
-    if (m_lockedChanged)
-        m_lockedChanged(shown);
+    if (m_host)
+        m_host->setLockedIndicator(shown);
 }
 
 void GuiDataSetFeedback::beginProgress(int low, int high, int)
 {
-    if (m_window)
-        m_window->beginProgress(high - low);
+    if (m_host)
+        m_host->beginProgress(high - low);
 }
 
 void GuiDataSetFeedback::stepProgress()
 {
-    if (m_window)
-        m_window->stepProgress();
+    if (m_host)
+        m_host->stepProgress();
 }
 
 void GuiDataSetFeedback::endProgress()
 {
-    if (m_window)
-        m_window->endProgress();
+    if (m_host)
+        m_host->endProgress();
 }
 
-void GuiDataSetFeedback::showWaitDialog(std::string_view caption, std::string_view text)
+void GuiDataSetFeedback::openWait(std::string_view text)
 {
-    if (m_window)
-        m_window->showWaitDialog(app::toQString(caption), app::toQString(text));
+    if (m_host)
+        m_host->showWaitDialog(gui::MessageBox::caption(), gui::toQString(text));
 }
 
-bool GuiDataSetFeedback::waitDialogCancelled()
+bool GuiDataSetFeedback::waitCancelled()
 {
-    if (m_window)
-        return m_window->waitDialogCancelled();
+    if (m_host)
+        return m_host->waitDialogCancelled();
     QApplication::processEvents();
     return false;
 }
 
-void GuiDataSetFeedback::closeWaitDialog()
+void GuiDataSetFeedback::closeWait()
 {
-    if (m_window)
-        m_window->closeWaitDialog();
+    if (m_host)
+        m_host->closeWaitDialog();
 }
 
 bool GuiDataSetFeedback::shuttingDown()
 {
-    return app::ConsoleWait::instance().shuttingDown();
+    return gui::ConsoleWait::instance().shuttingDown();
 }
 
-void GuiDataSetFeedback::showMessage(MessageKind kind, std::string_view text)
+void GuiDataSetFeedback::showMessage(platform::MessageKind kind, std::string_view text)
 {
-    const app::MessageKind shown = kind == MessageKind::Error     ? app::MessageKind::Failure
-                                   : kind == MessageKind::Warning ? app::MessageKind::Refused
-                                                                  : app::MessageKind::Notice;
-    app::MessageBox::show(m_window, shown, app::toQString(text));
+    gui::MessageBox::show(m_host ? m_host->parentWindow() : nullptr, kind, gui::toQString(text));
 }
 
 } // namespace morva::records

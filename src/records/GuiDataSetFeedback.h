@@ -2,47 +2,39 @@
 
 #include "db/DataSetFeedback.h"
 
-#include <functional>
-
-namespace morva::app {
-class Cwm_MainBaseWnd;
+namespace morva::gui {
+class ConsoleHost;
 }
 
 namespace morva::records {
 
-// The data set's user interaction over the main window: status text,
+// The data set's user interaction over the console host: status text,
 // progress pane, "Locked" pane, the one wait dialog and the message-box
-// helper. Works without a window (tests, or before the window exists): then
-// only the messages are shown.
+// helper. Works without a host (tests): then only the messages are shown.
 class GuiDataSetFeedback final : public db::DataSetFeedback
 {
 public:
-    explicit GuiDataSetFeedback(app::Cwm_MainBaseWnd* window) : m_window(window) {}
+    explicit GuiDataSetFeedback(gui::ConsoleHost* host) : m_host(host) {}
 
-    void setWindow(app::Cwm_MainBaseWnd* window) { m_window = window; }
-    // Told when the "Locked" indicator changes (the application's LockedPaneOn flag).
-    void setLockedChanged(std::function<void(bool)> handler)
-    {
-        m_lockedChanged = std::move(handler);
-    }
+    void setHost(gui::ConsoleHost* host) { m_host = host; }
 
     void processPendingWork() override;
-    void setWaitCursor(bool shown) override;
+    void beginBusy() override;
+    void endBusy() override;
     void setStatusText(std::string_view text) override;
     void restoreIdleStatus() override;
     void setLockedIndicator(bool shown) override;
     void beginProgress(int low, int high, int step) override;
     void stepProgress() override;
     void endProgress() override;
-    void showWaitDialog(std::string_view caption, std::string_view text) override;
-    bool waitDialogCancelled() override;
-    void closeWaitDialog() override;
+    void openWait(std::string_view text) override;
+    bool waitCancelled() override;
+    void closeWait() override;
     bool shuttingDown() override;
-    void showMessage(MessageKind kind, std::string_view text) override;
+    void showMessage(platform::MessageKind kind, std::string_view text) override;
 
 private:
-    app::Cwm_MainBaseWnd* m_window;
-    std::function<void(bool)> m_lockedChanged;
+    gui::ConsoleHost* m_host;
     int m_cursorDepth = 0;
 };
 

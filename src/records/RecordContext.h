@@ -4,8 +4,8 @@
 
 class QDialog;
 
-namespace morva::app {
-class Cwm_MainBaseWnd;
+namespace morva::gui {
+class ConsoleHost;
 }
 namespace morva::config {
 class ConfigStore;
@@ -18,14 +18,14 @@ namespace morva::records {
 
 // What the record editors work with: the data set (lists and sheets acquire
 // it), the configuration store (the lists kept in "Morva.ini"), the
-// language the dialogs open in, and the main window whose status bar shows
-// the progress (may be null).
+// language the dialogs open in, and the console whose status bar shows the
+// progress (may be null).
 struct RecordContext
 {
     db::DataSet* dataSet = nullptr;
     config::ConfigStore* store = nullptr;
     int language = 0;
-    app::Cwm_MainBaseWnd* window = nullptr;
+    gui::ConsoleHost* host = nullptr;
     // Runs a modal dialog and returns its result; empty: QDialog::exec.
     // Tests answer the dialogs here.
     std::function<int(QDialog&)> runDialog;

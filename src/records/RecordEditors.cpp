@@ -1,15 +1,14 @@
 #include "records/RecordEditors.h"
 
-#include "app/AppEnvironment.h"
-#include "app/CommandRegistry.h"
-#include "app/ConsoleApp.h"
-#include "app/Cwm_MainWnd.h"
 #include "config/ConfigStore.h"
 #include "db/CertificateSettings.h"
 #include "db/DataSet.h"
+#include "gui/AppEnvironment.h"
+#include "gui/CommandRegistry.h"
+#include "gui/ConsoleHost.h"
+#include "gui/FeatureSetup.h"
 #include "records/Cwm_AliasListDlg.h"
 #include "records/Cwm_BlockListDlg.h"
-#include "records/Cwm_DomainListDialogDlg.h"
 #include "records/Cwm_PairedListDlg.h"
 #include "records/Cwm_RouteListDlg.h"
 #include "records/Cwm_UserListDlg.h"
@@ -19,26 +18,21 @@ namespace morva::records {
 
 namespace c = morva::command;
 
-RecordEditors::RecordEditors(app::ConsoleApp& app) : m_app(app), m_feedback(app.mainWindow())
+RecordEditors::RecordEditors(const gui::FeatureSetup& setup)
+    : m_commands(setup.commands), m_environment(setup.environment), m_host(setup.host),
+      m_feedback(&setup.host)
 {
-    m_feedback.setLockedChanged([this](bool on) { m_app.setLockedPaneOn(on); });
-    m_app.setDataSetLifecycle([this] { createDataSet(); }, [this] { closeDataSet(); });
     registerCommands();
-    m_app.firstRunSteps().exchangeDomainList = [this] {
-        openExchangeDomainList(m_app.mainWindow());
-    };
 }
 
 RecordEditors::~RecordEditors()
 {
-    m_app.setDataSetLifecycle({}, {});
-    m_app.firstRunSteps().exchangeDomainList = {};
     closeDataSet();
 }
 
 void RecordEditors::createDataSet()
 {
-    app::AppEnvironment& environment = m_app.environment();
+    gui::AppEnvironment& environment = m_environment;
     const auto& services = environment.services();
     m_dataSet =
         std::make_unique<db::DataSet>(services.fileSystem, services.clock, environment.programDir(),
@@ -57,9 +51,9 @@ RecordContext RecordEditors::context() const
 {
     RecordContext context;
     context.dataSet = m_dataSet.get();
-    context.store = &m_app.environment().configStore();
-    context.language = m_app.environment().languageIndex();
-    context.window = m_app.mainWindow();
+    context.store = &m_environment.configStore();
+    context.language = m_environment.languageIndex();
+    context.host = &m_host;
     if (m_dataSet)
         m_dataSet->setLanguage(context.language);
     return context;
@@ -89,12 +83,6 @@ int RecordEditors::openExchangeUserList(QWidget* parent)
     return dialog.run();
 }
 
-int RecordEditors::openExchangeDomainList(QWidget* parent)
-{
-    Cwm_DomainListDialogDlg dialog(context(), parent);
-    return dialog.run();
-}
-
 int RecordEditors::openRouteList(QWidget* parent, const std::string& key)
 {
     Cwm_RouteListDlg dialog(context(), key, parent);
@@ -103,12 +91,11 @@ int RecordEditors::openRouteList(QWidget* parent, const std::string& key)
 
 void RecordEditors::registerCommands()
 {
-    app::CommandRegistry& table = m_app.commands();
-    auto window = [this]() -> QWidget* { return m_app.mainWindow(); };
+    gui::CommandRegistry& table = m_commands;
+    auto window = [this]() -> QWidget* { return m_host.parentWindow(); };
     table.setHandler(c::Forwarding, [this, window] { openForwardingList(window()); });
     table.setHandler(c::SmtpBlocking, [this, window] { openBlockingList(window()); });
     table.setHandler(c::ExchangeAddresses, [this, window] { openExchangeUserList(window()); });
-    table.setHandler(c::ExchangeDomains, [this, window] { openExchangeDomainList(window()); });
     const struct
     {
         int command;

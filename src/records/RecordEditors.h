@@ -8,24 +8,27 @@
 
 class QWidget;
 
-namespace morva::app {
-class ConsoleApp;
-}
+namespace morva::gui {
+class AppEnvironment;
+class CommandRegistry;
+class ConsoleHost;
+struct FeatureSetup;
+} // namespace morva::gui
 namespace morva::db {
 class DataSet;
 }
 
 namespace morva::records {
 
-// Wires the record editors into the console: creates the data set at
-// start-up (and closes it with the main window), registers the commands of
-// the forwarding, blocking and Exchange lists, the Exchange domain list and
-// the translation and rewrite grids, and the first-run domain list. Lives as
-// long as the application object.
+// Wires the record editors into the console: registers the commands of the
+// forwarding, blocking and Exchange user lists and the translation and
+// rewrite grids. The program creates the data set at start-up and closes it
+// with the main window.
+// Lives as long as the application object.
 class RecordEditors
 {
 public:
-    explicit RecordEditors(app::ConsoleApp& app);
+    explicit RecordEditors(const gui::FeatureSetup& setup);
     ~RecordEditors();
     RecordEditors(const RecordEditors&) = delete;
     RecordEditors& operator=(const RecordEditors&) = delete;
@@ -37,16 +40,18 @@ public:
     int openForwardingList(QWidget* parent);
     int openBlockingList(QWidget* parent);
     int openExchangeUserList(QWidget* parent);
-    int openExchangeDomainList(QWidget* parent);
     // The routing grid over `key` (SMTPStaticRoute, ExchStaticRoute).
     int openRouteList(QWidget* parent, const std::string& key);
 
-private:
     void createDataSet();
     void closeDataSet();
+
+private:
     void registerCommands();
 
-    app::ConsoleApp& m_app;
+    gui::CommandRegistry& m_commands;
+    gui::AppEnvironment& m_environment;
+    gui::ConsoleHost& m_host;
     GuiDataSetFeedback m_feedback;
     std::unique_ptr<db::DataSet> m_dataSet;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/FileTextCodec.h"
-#include "app/QtText.h"
+#include "gui/FileTextCodec.h"
+#include "gui/Text.h"
 
 #include <QString>
 #include <string>
@@ -14,19 +14,16 @@ namespace morva::records {
 // field's width, and a text read from the file writes back as it stood.
 inline QString fromBytes(std::string_view bytes)
 {
-    return app::FileTextCodec::decode(bytes);
+    return gui::FileTextCodec::decode(bytes);
 }
 
 // The bytes of `text` (callers refuse what cannot be stored first), or
 // `original` when the text is unchanged.
 inline std::string toBytes(const QString& text, std::string_view original = {})
 {
-    return app::FileTextCodec().encode(text, original);
+    return gui::FileTextCodec().encode(text, original);
 }
 
-inline QString uiText(std::string_view id, int language)
-{
-    return app::qtText(id, language);
-}
+using gui::uiText;
 
 } // namespace morva::records

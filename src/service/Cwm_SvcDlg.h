@@ -10,11 +10,10 @@ namespace morva::platform {
 class Clock;
 class FileSystem;
 class ServiceManager;
+class WaitFeedback;
 } // namespace morva::platform
 
 namespace morva::service {
-
-class ServiceFeedback;
 
 // What the service dialog works with; all owned by the caller.
 struct ServiceDialogServices
@@ -22,7 +21,7 @@ struct ServiceDialogServices
     platform::FileSystem& fileSystem;
     platform::ServiceManager& serviceManager;
     platform::Clock& clock;
-    ServiceFeedback& feedback;
+    platform::WaitFeedback& feedback;
     int languageIndex;
 };
 

@@ -2,8 +2,8 @@
 
 #include "platform/Clock.h"
 #include "platform/ServiceManager.h"
+#include "platform/UserFeedback.h"
 #include "resources/Texts.h"
-#include "service/ServiceFeedback.h"
 
 #include <chrono>
 #include <cstdint>
@@ -28,7 +28,10 @@ bool isActiveState(std::uint32_t state)
 class StopScope
 {
 public:
-    explicit StopScope(ServiceFeedback& feedback) : m_feedback(feedback) { feedback.beginBusy(); }
+    explicit StopScope(platform::WaitFeedback& feedback) : m_feedback(feedback)
+    {
+        feedback.beginBusy();
+    }
     ~StopScope()
     {
         if (m_waitOpen)
@@ -42,7 +45,7 @@ public:
     }
 
 private:
-    ServiceFeedback& m_feedback;
+    platform::WaitFeedback& m_feedback;
     bool m_waitOpen = false;
 };
 
@@ -104,7 +107,7 @@ std::string serviceMessage(const char* textId, const std::string& serviceName, i
 }
 
 ServiceController::ServiceController(ServiceManager& manager, Clock& clock,
-                                     ServiceFeedback& feedback, std::string serviceName,
+                                     platform::WaitFeedback& feedback, std::string serviceName,
                                      std::string executablePath, int languageIndex)
     : m_manager(manager), m_clock(clock), m_feedback(feedback),
       m_serviceName(std::move(serviceName)), m_executablePath(std::move(executablePath)),
@@ -162,7 +165,7 @@ bool ServiceController::install()
         failure("service.installFailed", result);
         return false;
     }
-    m_feedback.showMessage(ServiceFeedback::MessageKind::Information, message("service.installed"));
+    m_feedback.showMessage(platform::MessageKind::Notice, message("service.installed"));
     return true;
 }
 
@@ -179,13 +182,13 @@ bool ServiceController::remove()
         failure("service.removeFailed", result);
         return false;
     }
-    m_feedback.showMessage(ServiceFeedback::MessageKind::Information, message("service.removed"));
+    m_feedback.showMessage(platform::MessageKind::Notice, message("service.removed"));
     return true;
 }
 
 void ServiceController::failure(const char* textId, const ServiceResult& result)
 {
-    m_feedback.showMessage(ServiceFeedback::MessageKind::Failure,
+    m_feedback.showMessage(platform::MessageKind::Failure,
                            message(textId) + "\n" + failureReason(result, m_language));
 }
 

@@ -6,11 +6,10 @@ namespace morva::platform {
 class Clock;
 class ServiceManager;
 struct ServiceResult;
+class WaitFeedback;
 } // namespace morva::platform
 
 namespace morva::service {
-
-class ServiceFeedback;
 
 // How a stop ended.
 enum class StopOutcome
@@ -35,7 +34,7 @@ public:
     static constexpr int kMaxStopPasses = 600;
 
     ServiceController(platform::ServiceManager& manager, platform::Clock& clock,
-                      ServiceFeedback& feedback, std::string serviceName,
+                      platform::WaitFeedback& feedback, std::string serviceName,
                       std::string executablePath, int languageIndex);
 
     // Starts the service and gives it a second before the display is
@@ -59,7 +58,7 @@ private:
 
     platform::ServiceManager& m_manager;
     platform::Clock& m_clock;
-    ServiceFeedback& m_feedback;
+    platform::WaitFeedback& m_feedback;
     std::string m_serviceName;
     std::string m_executablePath;
     int m_language;

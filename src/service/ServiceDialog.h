@@ -17,7 +17,7 @@ struct ServiceDialogEnvironment
 {
     platform::FileSystem& fileSystem;
     platform::ServiceManager& serviceManager;
-    platform::Clock& clock;  // the console's waits (see app::EventPumpingClock)
+    platform::Clock& clock;  // the console's waits (see gui::EventPumpingClock)
     std::string programDir;  // ends with the native separator
     std::string consolePath; // the console's own executable
     int languageIndex;

@@ -1,9 +1,10 @@
 #include "service/ServiceUi.h"
 
-#include "app/AppEnvironment.h"
-#include "app/CommandRegistry.h"
-#include "app/ConsoleApp.h"
-#include "app/Cwm_MainWnd.h"
+#include "gui/AppEnvironment.h"
+#include "gui/CommandRegistry.h"
+#include "gui/ConsoleHost.h"
+#include "gui/FeatureSetup.h"
+#include "gui/FirstRunSteps.h"
 #include "resources/CommandIds.h"
 #include "service/ServiceDialog.h"
 #include "service/ServiceName.h"
@@ -12,21 +13,20 @@
 
 namespace morva::service {
 
-void installServiceUi(app::ConsoleApp& app, platform::ServiceManager& serviceManager)
+void installServiceUi(const gui::FeatureSetup& setup, platform::ServiceManager& serviceManager)
 {
-    auto open = [&app, &serviceManager] {
-        app::AppEnvironment& environment = app.environment();
+    auto open = [&environment = setup.environment, &host = setup.host, &serviceManager] {
         QWidget* parent = QApplication::activeWindow();
         if (!parent)
-            parent = app.mainWindow();
+            parent = host.parentWindow();
         runServiceDialog(
             parent, kDefaultServiceName, std::string(),
             ServiceDialogEnvironment{environment.services().fileSystem, serviceManager,
                                      environment.services().clock, environment.programDir(),
                                      environment.modulePath(), environment.languageIndex()});
     };
-    app.commands().setHandler(command::Service, open);
-    app.firstRunSteps().serviceDialog = open;
+    setup.commands.setHandler(command::Service, open);
+    setup.firstRunSteps.serviceDialog = open;
 }
 
 } // namespace morva::service

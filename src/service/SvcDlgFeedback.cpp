@@ -1,8 +1,9 @@
 #include "service/SvcDlgFeedback.h"
 
-#include "app/ConsoleWait.h"
-#include "app/Cwm_WaitDlg.h"
-#include "app/MessageBox.h"
+#include "gui/ConsoleWait.h"
+#include "gui/Cwm_WaitDlg.h"
+#include "gui/MessageBox.h"
+#include "gui/Text.h"
 
 #include <QApplication>
 
@@ -17,24 +18,21 @@ SvcDlgFeedback::~SvcDlgFeedback()
         endBusy();
 }
 
-void SvcDlgFeedback::showMessage(MessageKind kind, const std::string& text)
+void SvcDlgFeedback::showMessage(platform::MessageKind kind, std::string_view text)
 {
-    app::MessageBox::show(m_parent,
-                          kind == MessageKind::Failure ? app::MessageKind::Failure
-                                                       : app::MessageKind::Notice,
-                          QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    gui::MessageBox::show(m_parent, kind, gui::toQString(text));
 }
 
-void SvcDlgFeedback::openWait(const std::string& text)
+void SvcDlgFeedback::openWait(std::string_view text)
 {
     if (!m_wait) {
-        m_wait = new app::Cwm_WaitDlg(m_parent, m_language);
+        m_wait = new gui::Cwm_WaitDlg(m_parent, m_language);
         m_cancelled = false;
-        QObject::connect(m_wait, &app::Cwm_WaitDlg::cancelled, m_wait,
+        QObject::connect(m_wait, &gui::Cwm_WaitDlg::cancelled, m_wait,
                          [this] { m_cancelled = true; });
-        m_wait->setWindowTitle(app::MessageBox::caption());
+        m_wait->setWindowTitle(gui::MessageBox::caption());
     }
-    m_wait->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    m_wait->setText(gui::toQString(text));
     m_wait->adjustSize();
     if (m_parent)
         m_wait->move(m_parent->geometry().center() - m_wait->rect().center());
@@ -46,7 +44,7 @@ void SvcDlgFeedback::openWait(const std::string& text)
 bool SvcDlgFeedback::waitCancelled()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    return m_cancelled || app::ConsoleWait::instance().shuttingDown();
+    return m_cancelled || gui::ConsoleWait::instance().shuttingDown();
 }
 
 void SvcDlgFeedback::closeWait()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Cwm_WaitDlg.h"
-#include "service/ServiceFeedback.h"
+#include "gui/Cwm_WaitDlg.h"
+#include "platform/UserFeedback.h"
 
 #include <QPointer>
 #include <string>
@@ -14,7 +14,7 @@ namespace morva::service {
 // the console's message helper, the wait dialog as a child of the service
 // dialog (so its Cancel stays usable while that modal dialog runs), and the
 // busy cursor. GUI thread only.
-class SvcDlgFeedback final : public ServiceFeedback
+class SvcDlgFeedback final : public platform::WaitFeedback
 {
 public:
     explicit SvcDlgFeedback(int languageIndex);
@@ -23,19 +23,19 @@ public:
     // The window messages and the wait dialog belong to.
     void setParentWidget(QWidget* parent) { m_parent = parent; }
 
-    void showMessage(MessageKind kind, const std::string& text) override;
-    void openWait(const std::string& text) override;
+    void showMessage(platform::MessageKind kind, std::string_view text) override;
+    void openWait(std::string_view text) override;
     bool waitCancelled() override;
     void closeWait() override;
     void beginBusy() override;
     void endBusy() override;
 
-    app::Cwm_WaitDlg* waitDialog() const { return m_wait.data(); }
+    gui::Cwm_WaitDlg* waitDialog() const { return m_wait.data(); }
 
 private:
     int m_language;
     QWidget* m_parent = nullptr;
-    QPointer<app::Cwm_WaitDlg> m_wait;
+    QPointer<gui::Cwm_WaitDlg> m_wait;
     bool m_cancelled = false;
     int m_busy = 0;
 };

@@ -1,7 +1,8 @@
 #include "stats/Cwm_StatListDlg.h"
 
-#include "app/ConsoleWait.h"
-#include "app/Cwm_WaitDlg.h"
+#include "gui/ConsoleWait.h"
+#include "gui/Cwm_WaitDlg.h"
+#include "gui/Text.h"
 #include "platform/AtomicReplace.h"
 #include "platform/FileSystem.h"
 #include "resources/Texts.h"
@@ -35,15 +36,8 @@ namespace morva::stats {
 
 namespace {
 
-QString toQString(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-QString qText(std::string_view id, int language)
-{
-    return toQString(text(id, language));
-}
+using gui::toQString;
+using gui::uiText;
 
 std::string localPath(const QString& path)
 {
@@ -65,7 +59,7 @@ Cwm_StatListDlg::Cwm_StatListDlg(QWidget* parent, Statistics& statistics, int la
       m_reportFailure(std::move(reportFailure)), m_options(std::move(options))
 {
     setObjectName("StatList");
-    setWindowTitle(qText("stats.caption", languageIndex));
+    setWindowTitle(uiText("stats.caption", languageIndex));
 
     m_model = new StatTableModel(this);
     m_grid = new QTableView(this);
@@ -83,7 +77,7 @@ Cwm_StatListDlg::Cwm_StatListDlg(QWidget* parent, Statistics& statistics, int la
     m_grid->horizontalHeader()->setDefaultSectionSize(220);
     m_grid->setMinimumSize(400, 360);
 
-    m_truncated = new QLabel(qText("stats.truncated", languageIndex), this);
+    m_truncated = new QLabel(uiText("stats.truncated", languageIndex), this);
     m_truncated->setTextFormat(Qt::PlainText);
     m_truncated->setWordWrap(true);
     m_truncated->hide();
@@ -94,9 +88,9 @@ Cwm_StatListDlg::Cwm_StatListDlg(QWidget* parent, Statistics& statistics, int la
     m_staleNote->setWordWrap(true);
     m_staleNote->hide();
 
-    m_refresh = new QPushButton(qText("stats.refresh", languageIndex), this);
+    m_refresh = new QPushButton(uiText("stats.refresh", languageIndex), this);
     m_refresh->setObjectName("refresh");
-    m_close = new QPushButton(qText("stats.close", languageIndex), this);
+    m_close = new QPushButton(uiText("stats.close", languageIndex), this);
     m_close->setObjectName("close");
     m_close->setDefault(true);
     connect(m_refresh, &QPushButton::clicked, this, &Cwm_StatListDlg::refresh);
@@ -112,22 +106,22 @@ Cwm_StatListDlg::Cwm_StatListDlg(QWidget* parent, Statistics& statistics, int la
     m_autoRefresh = new QSpinBox(this);
     m_autoRefresh->setObjectName("autoRefresh");
     m_autoRefresh->setRange(0, kMaxAutoRefreshMinutes);
-    m_autoRefresh->setSpecialValueText(qText("stats.autoRefresh.off", languageIndex));
-    m_autoRefresh->setSuffix(qText("stats.autoRefresh.minutes", languageIndex));
-    auto* autoRefreshLabel = new QLabel(qText("stats.autoRefresh", languageIndex), this);
+    m_autoRefresh->setSpecialValueText(gui::uiText("stats.autoRefresh.off", languageIndex));
+    m_autoRefresh->setSuffix(gui::uiText("stats.autoRefresh.minutes", languageIndex));
+    auto* autoRefreshLabel = new QLabel(gui::uiText("stats.autoRefresh", languageIndex), this);
     autoRefreshLabel->setBuddy(m_autoRefresh);
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &Cwm_StatListDlg::autoRefreshDue);
 
-    m_besideProgram = new QCheckBox(qText("stats.besideProgram", languageIndex), this);
+    m_besideProgram = new QCheckBox(gui::uiText("stats.besideProgram", languageIndex), this);
     m_besideProgram->setObjectName("besideProgram");
-    m_exportTable = new QPushButton(qText("stats.exportTable", languageIndex), this);
+    m_exportTable = new QPushButton(gui::uiText("stats.exportTable", languageIndex), this);
     m_exportTable->setObjectName("exportTable");
-    m_exportHistory = new QPushButton(qText("stats.exportHistory", languageIndex), this);
+    m_exportHistory = new QPushButton(gui::uiText("stats.exportHistory", languageIndex), this);
     m_exportHistory->setObjectName("exportHistory");
-    m_gatewayFiles = new QPushButton(qText("stats.gatewayFiles", languageIndex), this);
+    m_gatewayFiles = new QPushButton(gui::uiText("stats.gatewayFiles", languageIndex), this);
     m_gatewayFiles->setObjectName("gatewayFiles");
-    m_backToHistory = new QPushButton(qText("stats.backToHistory", languageIndex), this);
+    m_backToHistory = new QPushButton(gui::uiText("stats.backToHistory", languageIndex), this);
     m_backToHistory->setObjectName("backToHistory");
     m_backToHistory->hide();
     connect(m_exportTable, &QPushButton::clicked, this, &Cwm_StatListDlg::exportTable);
@@ -238,10 +232,10 @@ void Cwm_StatListDlg::beginWait()
 {
     m_waitCancelled = false;
     QWidget* owner = ownerWindow();
-    m_wait = new app::Cwm_WaitDlg(owner, m_language);
-    connect(m_wait, &app::Cwm_WaitDlg::cancelled, this, [this] { m_waitCancelled = true; });
-    m_wait->setWindowTitle(qText("common.caption", m_language));
-    m_wait->setText(qText("stats.waiting", m_language));
+    m_wait = new gui::Cwm_WaitDlg(owner, m_language);
+    connect(m_wait, &gui::Cwm_WaitDlg::cancelled, this, [this] { m_waitCancelled = true; });
+    m_wait->setWindowTitle(uiText("common.caption", m_language));
+    m_wait->setText(uiText("stats.waiting", m_language));
     m_wait->adjustSize();
     if (owner->isVisible())
         m_wait->move(owner->geometry().center() - m_wait->rect().center());
@@ -252,7 +246,7 @@ void Cwm_StatListDlg::beginWait()
 
 bool Cwm_StatListDlg::waitCancelled() const
 {
-    return m_waitCancelled || app::ConsoleWait::instance().shuttingDown();
+    return m_waitCancelled || gui::ConsoleWait::instance().shuttingDown();
 }
 
 void Cwm_StatListDlg::endWait()
@@ -268,10 +262,10 @@ void Cwm_StatListDlg::fill()
     m_model->setRows(m_statistics.rows());
     m_truncated->setVisible(m_statistics.truncated());
     if (m_statistics.stale()) {
-        m_staleNote->setText(qText("stats.stale", m_language)
+        m_staleNote->setText(uiText("stats.stale", m_language)
                                  .arg(toQString(localTimeText(m_statistics.writtenNs()))));
     } else if (m_statistics.rows().empty()) {
-        m_staleNote->setText(qText("stats.none", m_language));
+        m_staleNote->setText(uiText("stats.none", m_language));
     }
     m_staleNote->setVisible(m_statistics.stale() || m_statistics.rows().empty());
 }
@@ -296,7 +290,7 @@ void Cwm_StatListDlg::openHistory()
     const std::string path = statHistoryPath(m_options.programDir, besideProgram);
     // The program directory exists; the user's data directory may not yet.
     if (path.empty() || (!besideProgram && !prepareHistoryDirectory(path))) {
-        m_historyNote->setText(qText("stats.history.noDirectory", m_language));
+        m_historyNote->setText(gui::uiText("stats.history.noDirectory", m_language));
         m_historyNote->show();
         return;
     }
@@ -305,7 +299,7 @@ void Cwm_StatListDlg::openHistory()
     m_samples = std::move(load.samples);
     if (load.error != platform::FileError::None) {
         m_historyNote->setText(
-            qText("stats.history.unreadable", m_language)
+            gui::uiText("stats.history.unreadable", m_language)
                 .arg(displayPath(path), QString::fromLatin1(platform::fileErrorName(load.error))));
         m_historyNote->show();
     }
@@ -326,7 +320,7 @@ void Cwm_StatListDlg::keepSample()
     if (m_history) {
         platform::FileError error = platform::FileError::None;
         if (!m_history->append(sample, &error)) {
-            m_historyNote->setText(qText("stats.history.notKept", m_language)
+            m_historyNote->setText(gui::uiText("stats.history.notKept", m_language)
                                        .arg(displayPath(m_history->path()),
                                             QString::fromLatin1(platform::fileErrorName(error))));
             m_historyNote->show();
@@ -347,7 +341,7 @@ void Cwm_StatListDlg::showHistory()
         series.push_back({StatTableModel::displayText(name), counterSeries(m_samples, name)});
     m_chart->setSeries(std::move(series), true);
     m_chart->setSourceText(
-        qText("stats.source.history", m_language).arg(static_cast<qlonglong>(m_samples.size())));
+        gui::uiText("stats.source.history", m_language).arg(static_cast<qlonglong>(m_samples.size())));
     m_backToHistory->hide();
 }
 
@@ -358,8 +352,8 @@ void Cwm_StatListDlg::chartGatewayFiles()
     QString directory = QFile::decodeName(QByteArray::fromStdString(m_options.statisticPath));
     if (directory.isEmpty() || !QDir(directory).exists())
         directory = QFile::decodeName(QByteArray::fromStdString(m_options.programDir));
-    const QString title = qText("stats.gatewayFiles.title", m_language);
-    const QString filter = qText("stats.gatewayFiles.filter", m_language);
+    const QString title = gui::uiText("stats.gatewayFiles.title", m_language);
+    const QString filter = gui::uiText("stats.gatewayFiles.filter", m_language);
     const QStringList paths = m_options.chooseOpenFiles
                                   ? m_options.chooseOpenFiles(this, title, directory, filter)
                                   : QFileDialog::getOpenFileNames(this, title, directory, filter);
@@ -373,11 +367,11 @@ void Cwm_StatListDlg::chartGatewayFiles()
     QApplication::restoreOverrideCursor();
 
     std::vector<ChartSeries> series(1 + totals.columns.size());
-    series[0].name = qText("stats.files.records", m_language);
+    series[0].name = gui::uiText("stats.files.records", m_language);
     for (std::size_t c = 0; c < totals.columns.size(); ++c) {
         const PeriodicColumn& column = totals.columns[c];
         series[c + 1].name = column.name.empty()
-                                 ? qText("stats.files.column", m_language)
+                                 ? gui::uiText("stats.files.column", m_language)
                                        .arg(static_cast<qulonglong>(column.position))
                                  : StatTableModel::displayText(column.name);
     }
@@ -387,35 +381,35 @@ void Cwm_StatListDlg::chartGatewayFiles()
             series[c + 1].points.push_back({hour.startNs, hour.sums[c]});
     }
     m_chart->setSeries(std::move(series), false);
-    QString source = qText("stats.source.files", m_language)
+    QString source = gui::uiText("stats.source.files", m_language)
                          .arg(static_cast<qlonglong>(paths.size()))
                          .arg(static_cast<qulonglong>(totals.records));
     if (totals.skippedLines > 0)
-        source += ' ' + qText("stats.files.skipped", m_language)
+        source += ' ' + gui::uiText("stats.files.skipped", m_language)
                             .arg(static_cast<qulonglong>(totals.skippedLines));
     if (totals.truncated)
-        source += ' ' + qText("stats.files.truncated", m_language);
+        source += ' ' + gui::uiText("stats.files.truncated", m_language);
     for (const std::string& path : totals.unreadable)
-        source += ' ' + qText("stats.files.unreadable", m_language).arg(displayPath(path));
+        source += ' ' + gui::uiText("stats.files.unreadable", m_language).arg(displayPath(path));
     m_chart->setSourceText(source);
     m_backToHistory->show();
 }
 
 void Cwm_StatListDlg::exportTable()
 {
-    exportCsv(qText("stats.exportTable.title", m_language), tableCsv(m_statistics.rows()));
+    exportCsv(gui::uiText("stats.exportTable.title", m_language), tableCsv(m_statistics.rows()));
 }
 
 void Cwm_StatListDlg::exportHistory()
 {
-    exportCsv(qText("stats.exportHistory.title", m_language), historyCsv(m_samples));
+    exportCsv(gui::uiText("stats.exportHistory.title", m_language), historyCsv(m_samples));
 }
 
 void Cwm_StatListDlg::exportCsv(const QString& title, const std::string& bytes)
 {
     if (!m_options.fileSystem || !m_options.clock)
         return;
-    const QString filter = qText("stats.csvFilter", m_language);
+    const QString filter = gui::uiText("stats.csvFilter", m_language);
     const QString path = m_options.chooseSaveFile
                              ? m_options.chooseSaveFile(this, title, filter)
                              : QFileDialog::getSaveFileName(this, title, QString(), filter);
@@ -424,7 +418,7 @@ void Cwm_StatListDlg::exportCsv(const QString& title, const std::string& bytes)
     platform::FileError error = platform::FileError::None;
     if (!platform::replaceFileAtomically(*m_options.fileSystem, *m_options.clock, localPath(path),
                                          bytes, &error))
-        reportFailure(qText("stats.exportFailed", m_language)
+        reportFailure(gui::uiText("stats.exportFailed", m_language)
                           .arg(path, QString::fromLatin1(platform::fileErrorName(error))));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Cwm_WaitDlg.h"
+#include "gui/Cwm_WaitDlg.h"
 #include "stats/StatHistory.h"
 #include "stats/StatViewerOptions.h"
 
@@ -49,7 +49,7 @@ public:
     QLabel* truncatedNote() const { return m_truncated; }
     QLabel* staleNote() const { return m_staleNote; }
     // The wait dialog while a refresh waits, else null.
-    app::Cwm_WaitDlg* waitDialog() const { return m_wait.data(); }
+    gui::Cwm_WaitDlg* waitDialog() const { return m_wait.data(); }
     StatChartPanel* chartPanel() const { return m_chart; }
     QSpinBox* autoRefreshBox() const { return m_autoRefresh; }
     QTimer* autoRefreshTimer() const { return m_timer; }
@@ -96,7 +96,7 @@ private:
     QTableView* m_grid;
     QLabel* m_truncated;
     QLabel* m_staleNote;
-    QPointer<app::Cwm_WaitDlg> m_wait;
+    QPointer<gui::Cwm_WaitDlg> m_wait;
     bool m_waitCancelled = false;
     QPushButton* m_refresh;
     QPushButton* m_close;

@@ -1,5 +1,7 @@
 #include "stats/StatChartPanel.h"
 
+#include "gui/Text.h"
+
 #include "resources/Texts.h"
 
 #include <QChart>
@@ -22,12 +24,6 @@
 namespace morva::stats {
 
 namespace {
-
-QString qText(std::string_view id, int language)
-{
-    const std::string_view utf8 = text(id, language);
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 QColor lineColour(int index)
 {
@@ -62,7 +58,7 @@ StatChartPanel::StatChartPanel(QWidget* parent, int languageIndex)
     m_list = new QListWidget(this);
     m_list->setObjectName("counters");
     m_list->setMinimumWidth(180);
-    m_rates = new QCheckBox(qText("stats.chart.rates", languageIndex), this);
+    m_rates = new QCheckBox(gui::uiText("stats.chart.rates", languageIndex), this);
     m_rates->setObjectName("rates");
 
     m_chart = new QChart;
@@ -74,7 +70,7 @@ StatChartPanel::StatChartPanel(QWidget* parent, int languageIndex)
     m_view->setMinimumSize(420, 300);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(new QLabel(qText("stats.chart.counters", languageIndex), this));
+    side->addWidget(new QLabel(gui::uiText("stats.chart.counters", languageIndex), this));
     side->addWidget(m_list);
     side->addWidget(m_rates);
     auto* body = new QHBoxLayout;

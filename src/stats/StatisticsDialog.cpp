@@ -1,7 +1,7 @@
 #include "stats/StatisticsDialog.h"
 
-#include "app/ConsoleWait.h"
-#include "app/MessageBox.h"
+#include "gui/ConsoleWait.h"
+#include "gui/MessageBox.h"
 #include "stats/Cwm_StatListDlg.h"
 #include "stats/Statistics.h"
 
@@ -17,12 +17,12 @@ int runStatisticsDialog(QWidget* parent, platform::FileSystem& fileSystem, platf
     Cwm_StatListDlg dialog(
         parent, statistics, languageIndex,
         [](QWidget* owner, const QString& text) {
-            app::MessageBox::show(owner, app::MessageKind::Failure, text);
+            gui::MessageBox::show(owner, gui::MessageKind::Failure, text);
         },
         std::move(options));
     dialog.refresh();
     // The main window was closed while the first figures were awaited.
-    if (app::ConsoleWait::instance().shuttingDown())
+    if (gui::ConsoleWait::instance().shuttingDown())
         return QDialog::Rejected;
     return dialog.exec();
 }

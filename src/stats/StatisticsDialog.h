@@ -16,7 +16,7 @@ namespace morva::stats {
 // Opens the statistics viewer over `parent`: one refresh before the dialog
 // is shown, then the dialog runs modally. Returns the dialog result.
 // `programDir` ends with the native separator; `clock` is the console's
-// (see app::EventPumpingClock). `options` gives the history, exports and
+// (see gui::EventPumpingClock). `options` gives the history, exports and
 // settings (its file system, clock and program directory are filled in).
 int runStatisticsDialog(QWidget* parent, platform::FileSystem& fileSystem, platform::Clock& clock,
                         const std::string& programDir, int languageIndex,

@@ -1,10 +1,9 @@
 #include "stats/StatisticsUi.h"
 
-#include "app/AdminSettings.h"
-#include "app/AppEnvironment.h"
-#include "app/CommandRegistry.h"
-#include "app/ConsoleApp.h"
-#include "app/Cwm_MainWnd.h"
+#include "gui/AppEnvironment.h"
+#include "gui/CommandRegistry.h"
+#include "gui/ConsoleHost.h"
+#include "gui/FeatureSetup.h"
 #include "config/ConfigStore.h"
 #include "resources/CommandIds.h"
 #include "stats/Cwm_StatListDlg.h"
@@ -14,19 +13,19 @@
 
 namespace morva::stats {
 
-void installStatisticsUi(app::ConsoleApp& app)
+void installStatisticsUi(const gui::FeatureSetup& setup)
 {
-    app.commands().setHandler(command::Statistic, [&app] {
-        app::AppEnvironment& environment = app.environment();
+    setup.commands.setHandler(command::Statistic, [&environment = setup.environment,
+                                                   &host = setup.host] {
         QWidget* parent = QApplication::activeWindow();
         if (!parent)
-            parent = app.mainWindow();
+            parent = host.parentWindow();
         StatViewerOptions options;
-        options.readSetting = [&app](const char* name, int defaultValue) {
-            return app.settings().readInt(QString::fromLatin1(name), defaultValue);
+        options.readSetting = [&host](const char* name, int defaultValue) {
+            return host.readUserSetting(name, defaultValue);
         };
-        options.writeSetting = [&app](const char* name, int value) {
-            return app.settings().writeInt(QString::fromLatin1(name), value);
+        options.writeSetting = [&host](const char* name, int value) {
+            return host.writeUserSetting(name, value);
         };
         const config::ConfigStore& store = environment.configStore();
         options.statisticPath = store.getString("StatisticPath");

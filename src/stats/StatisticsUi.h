@@ -1,13 +1,13 @@
 #pragma once
 
-namespace morva::app {
-class ConsoleApp;
+namespace morva::gui {
+struct FeatureSetup;
 }
 
 namespace morva::stats {
 
 // Wires the statistics viewer into the console: the handler of command 6012
 // "&Statistic...".
-void installStatisticsUi(app::ConsoleApp& app);
+void installStatisticsUi(const gui::FeatureSetup& setup);
 
 } // namespace morva::stats

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "app/AdminSettings.h"
-#include "app/AppEnvironment.h"
-#include "app/CommandRegistry.h"
 #include "app/ConsoleApp.h"
 #include "app/Cwm_MainWnd.h"
-#include "app/MessageBox.h"
+#include "gui/AppEnvironment.h"
+#include "gui/CommandRegistry.h"
+#include "gui/MessageBox.h"
+#include "platform/AddOnProbe.h"
 #include "platform/Clock.h"
 #include "platform/RegionalLanguage.h"
 #include "platform/SystemFileSystem.h"
@@ -34,9 +35,9 @@ struct ConsoleHarness
     platform::FakeVersionResource versions;
     std::unique_ptr<app::AdminSettings> settings =
         app::AdminSettings::inFile(dir.filePath(QStringLiteral("settings.ini")));
-    app::ScopedMessageCatcher messages;
-    std::unique_ptr<app::AppEnvironment> environment;
-    std::unique_ptr<app::CommandRegistry> commands;
+    gui::ScopedMessageCatcher messages;
+    std::unique_ptr<gui::AppEnvironment> environment;
+    std::unique_ptr<gui::CommandRegistry> commands;
     std::unique_ptr<app::ConsoleApp> app;
 
     void writeFile(const std::string& name, const std::string& content)
@@ -47,10 +48,10 @@ struct ConsoleHarness
     // Builds the console; runs the first idle pass when `start` is set.
     app::ConsoleApp& create(bool start = true)
     {
-        app::PlatformServices services{*fileSystem, clock, regional, addOn, urls, versions};
-        environment = std::make_unique<app::AppEnvironment>(services, programDir,
+        gui::PlatformServices services{*fileSystem, clock, regional, addOn, urls, versions};
+        environment = std::make_unique<gui::AppEnvironment>(services, programDir,
                                                             programDir + "morva-admin", "");
-        commands = std::make_unique<app::CommandRegistry>();
+        commands = std::make_unique<gui::CommandRegistry>();
         app = std::make_unique<app::ConsoleApp>(*environment, *settings, *commands);
         app->initInstance();
         if (start)

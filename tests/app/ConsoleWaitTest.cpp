@@ -1,10 +1,10 @@
 // The console's waits with a real event loop: what a sleep of the console's
 // clock lets through, how fast Cancel ends it, and closing the main window.
-#include "app/ConsoleWait.h"
+#include "gui/ConsoleWait.h"
 
 #include "ConsoleHarness.h"
-#include "app/Cwm_WaitDlg.h"
-#include "app/EventPumpingClock.h"
+#include "gui/Cwm_WaitDlg.h"
+#include "gui/EventPumpingClock.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -15,9 +15,9 @@
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
-using morva::app::ConsoleWait;
-using morva::app::Cwm_WaitDlg;
-using morva::app::EventPumpingClock;
+using morva::gui::ConsoleWait;
+using morva::gui::Cwm_WaitDlg;
+using morva::gui::EventPumpingClock;
 using morva::test::ConsoleHarness;
 
 namespace {

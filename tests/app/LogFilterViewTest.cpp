@@ -18,12 +18,12 @@
 #include <gtest/gtest.h>
 
 using morva::app::Cwm_LogView;
-using morva::app::LogCategory;
-using morva::app::LogFilter;
+using morva::log::LogCategory;
+using morva::log::LogFilter;
 using morva::app::LogPanel;
-using morva::app::LogRow;
+using morva::log::LogRow;
 using morva::app::LogTableModel;
-using morva::app::parseFilterText;
+using morva::log::parseFilterText;
 using morva::test::ConsoleHarness;
 
 namespace {
@@ -121,20 +121,20 @@ TEST_F(LogFilterViewTest, CategoriesColourTheRowsAndTheLegendFilters)
 {
     start(kSession);
     const LogTableModel* model = view->logModel();
-    EXPECT_EQ(model->category(0), LogCategory::Connection);
-    EXPECT_EQ(model->category(1), LogCategory::Rejection);
-    EXPECT_EQ(model->category(2), LogCategory::Delivery);
-    EXPECT_EQ(model->category(3), LogCategory::Virus);
+    EXPECT_EQ(model->category(0), morva::log::LogCategory::Connection);
+    EXPECT_EQ(model->category(1), morva::log::LogCategory::Rejection);
+    EXPECT_EQ(model->category(2), morva::log::LogCategory::Delivery);
+    EXPECT_EQ(model->category(3), morva::log::LogCategory::Virus);
     for (bool dark : {false, true}) {
         QSet<QRgb> colours;
-        for (int c = 1; c < morva::app::kLogCategoryCount; ++c)
-            colours.insert(morva::app::categoryColor(static_cast<LogCategory>(c), dark).rgb());
-        EXPECT_EQ(colours.size(), morva::app::kLogCategoryCount - 1);
+        for (int c = 1; c < morva::log::kLogCategoryCount; ++c)
+            colours.insert(morva::app::categoryColor(static_cast<morva::log::LogCategory>(c), dark).rgb());
+        EXPECT_EQ(colours.size(), morva::log::kLogCategoryCount - 1);
     }
-    bar->legendButton(LogCategory::Virus)->click();
+    bar->legendButton(morva::log::LogCategory::Virus)->click();
     view->logModel()->finishFilter();
     EXPECT_EQ(activities(), QStringList{QStringLiteral("ClamAV: Eicar-Test-Signature FOUND")});
-    bar->legendButton(LogCategory::Virus)->click();
+    bar->legendButton(morva::log::LogCategory::Virus)->click();
     view->logModel()->finishFilter();
     EXPECT_EQ(view->logModel()->rowCount(), 5);
 }
@@ -198,13 +198,13 @@ TEST(LogTableModelFilter, AppliesInSlicesAndFollowsAppendsAndDrops)
 {
     LogTableModel model(0);
     model.setMaxRows(100000);
-    std::vector<LogRow> rows;
+    std::vector<morva::log::LogRow> rows;
     for (int i = 0; i < 60000; ++i)
         rows.push_back({"12:00:00", std::to_string(i % 10), i % 3 == 0 ? "match" : "other"});
     model.appendRows(rows);
     std::string error;
-    std::shared_ptr<const LogFilter> filter =
-        LogFilter::compile(parseFilterText("match", false), &error);
+    std::shared_ptr<const morva::log::LogFilter> filter =
+        morva::log::LogFilter::compile(morva::log::parseFilterText("match", false), &error);
     model.setFilter(filter, true);
     // Nothing blocks: the rows stay until the slices are done.
     EXPECT_TRUE(model.isFilterPending());

@@ -23,7 +23,7 @@
 namespace c = morva::command;
 using morva::app::Cwm_LogView;
 using morva::app::LogTableModel;
-using morva::app::MessageKind;
+using morva::gui::MessageKind;
 using morva::test::ConsoleHarness;
 
 namespace {

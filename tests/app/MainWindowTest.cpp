@@ -1,6 +1,6 @@
 #include "ConsoleHarness.h"
 #include "app/Cwm_AboutDlg.h"
-#include "app/Cwm_WaitDlg.h"
+#include "gui/Cwm_WaitDlg.h"
 #include "platform/FileSystem.h"
 #include "resources/CommandIds.h"
 #include "service/SignalFiles.h"
@@ -27,7 +27,7 @@
 
 namespace c = morva::command;
 using morva::app::Cwm_MainBaseWnd;
-using morva::app::MessageKind;
+using morva::gui::MessageKind;
 using morva::test::ConsoleHarness;
 
 namespace {

@@ -11,7 +11,7 @@
 #include <iterator>
 
 namespace c = morva::command;
-using morva::app::MessageKind;
+using morva::gui::MessageKind;
 using morva::test::ConsoleHarness;
 
 namespace {

@@ -3,6 +3,7 @@
 #include "StoreFixture.h"
 #include "confui/Messages.h"
 #include "confui/SheetEnvironment.h"
+#include "gui/MessageBox.h"
 
 #include <QApplication>
 #include <QString>
@@ -23,13 +24,16 @@ struct MessageRecorder
 
     MessageRecorder()
     {
-        morva::confui::setMessageHandler(
-            [this](morva::confui::MessageKind kind, const QString& text, bool question) {
-                messages.push_back({kind, text, question});
-                return answer;
-            });
+        using morva::gui::MessageAnswer;
+        morva::gui::MessageBox::setHandler([this](const morva::gui::MessageRequest& request) {
+            const bool question = request.kind == morva::confui::MessageKind::Question;
+            messages.push_back({request.kind, request.text, question});
+            if (!question)
+                return MessageAnswer::Ok;
+            return answer ? MessageAnswer::Yes : MessageAnswer::No;
+        });
     }
-    ~MessageRecorder() { morva::confui::setMessageHandler({}); }
+    ~MessageRecorder() { morva::gui::MessageBox::setHandler({}); }
     bool saw(const QString& part) const
     {
         for (const Message& message : messages)

@@ -166,7 +166,7 @@ TEST_F(SheetCommandsTest, EveryCommandOpensItsSheetWithTheEditorsOfItsPages)
     EXPECT_EQ(std::set<int>(ids.begin(), ids.end()), expected);
     EXPECT_EQ(ids.size(), expected.size()) << "a command opening two sheets";
 
-    registerSheetCommands(*console.app, routes);
+    registerSheetCommands(console.app->featureSetup(), routes);
     std::set<std::string> opened;
     for (int id : ids) {
         const SheetDef& definition = *sheetOfCommand(id);
@@ -219,8 +219,8 @@ TEST_F(SheetCommandsTest, EveryCommandOpensItsSheetWithTheEditorsOfItsPages)
 
 TEST_F(SheetCommandsTest, RegisteringAgainInstallsTheSameHandlersOnce)
 {
-    registerSheetCommands(*console.app, {});
-    registerSheetCommands(*console.app, routes);
+    registerSheetCommands(console.app->featureSetup(), {});
+    registerSheetCommands(console.app->featureSetup(), routes);
     // The add-on status is known: each command shows exactly one sheet.
     store().setInt("AdminMVFQueryStatus", 0);
     for (int id : sheetCommandIds()) {

@@ -9,7 +9,7 @@
 namespace morva::test {
 
 // Records every call of the data set as a line ("status Trying...",
-// "step", "dialog Morva Admin|Locking...", ...); Cancel and shutdown answer
+// "step", "dialog Locking...", ...); Cancel and shutdown answer
 // through functions a test sets.
 class RecordingFeedback final : public db::DataSetFeedback
 {
@@ -19,10 +19,8 @@ public:
     std::function<bool()> closing = [] { return false; };
 
     void processPendingWork() override { events.push_back("idle work"); }
-    void setWaitCursor(bool shown) override
-    {
-        events.push_back(shown ? "cursor on" : "cursor off");
-    }
+    void beginBusy() override { events.push_back("cursor on"); }
+    void endBusy() override { events.push_back("cursor off"); }
     void setStatusText(std::string_view text) override
     {
         events.push_back("status " + std::string(text));
@@ -39,17 +37,18 @@ public:
     }
     void stepProgress() override { events.push_back("step"); }
     void endProgress() override { events.push_back("progress end"); }
-    void showWaitDialog(std::string_view caption, std::string_view text) override
+    void openWait(std::string_view text) override
     {
-        events.push_back("dialog " + std::string(caption) + "|" + std::string(text));
+        events.push_back("dialog " + std::string(text));
     }
-    bool waitDialogCancelled() override { return cancelled(); }
-    void closeWaitDialog() override { events.push_back("dialog closed"); }
+    bool waitCancelled() override { return cancelled(); }
+    void closeWait() override { events.push_back("dialog closed"); }
     bool shuttingDown() override { return closing(); }
-    void showMessage(MessageKind kind, std::string_view text) override
+    void showMessage(platform::MessageKind kind, std::string_view text) override
     {
-        events.push_back(std::string(kind == MessageKind::Error ? "error " : "message ") +
-                         std::string(text));
+        events.push_back(
+            std::string(kind == platform::MessageKind::Failure ? "error " : "message ") +
+            std::string(text));
     }
 
     int countOf(const std::string& event) const

@@ -1,7 +1,7 @@
 #include "RecordFixture.h"
+#include "confui/Cwm_DomainListDialogDlg.h"
 #include "confui/EntryEditDialog.h"
 #include "confui/ListBox.h"
-#include "records/Cwm_DomainListDialogDlg.h"
 #include "records/Cwm_EntrySheet.h"
 #include "records/Cwm_PairedListDlg.h"
 #include "records/Cwm_RouteListDlg.h"
@@ -70,7 +70,7 @@ TEST_F(GridListDlgTest, SaveNotConfirmedDurableIsSaidAndTheNextSaveGoesThrough)
     answer = fillSheet({QStringLiteral("c.com"), QStringLiteral("d.com")});
     list.newEntry();
     ASSERT_EQ(m_messages.messages().size(), 1u);
-    EXPECT_EQ(m_messages.messages()[0].kind, app::MessageKind::Notice);
+    EXPECT_EQ(m_messages.messages()[0].kind, gui::MessageKind::Notice);
     EXPECT_TRUE(m_messages.messages()[0].text.startsWith(
         QStringLiteral("The settings were written to morva.ini")));
     EXPECT_NE(m_scratch.read("Morva.ini").find("=c.com"), std::string::npos);
@@ -281,7 +281,8 @@ TEST_F(GridListDlgTest, DomainListSavesOnOkWithCommentsAndNothingOnCancel)
         };
     };
     {
-        Cwm_DomainListDialogDlg list(m_context);
+        confui::Cwm_DomainListDialogDlg list(*m_context.store, m_context.language,
+                                             m_context.runDialog);
         ASSERT_EQ(list.listBox()->view()->topLevelItemCount(), 1);
         answer = addDomain(QStringLiteral("branch.example"), QStringLiteral("new office"));
         list.listBox()->newEntry();
@@ -291,7 +292,7 @@ TEST_F(GridListDlgTest, DomainListSavesOnOkWithCommentsAndNothingOnCancel)
     EXPECT_EQ(m_scratch.read("Morva.ini"), before) << "Cancel writes nothing";
     EXPECT_EQ(m_store.getList("ExchInboundDomain"), Strings{"corp.example"});
 
-    Cwm_DomainListDialogDlg list(m_context);
+    confui::Cwm_DomainListDialogDlg list(*m_context.store, m_context.language, m_context.runDialog);
     answer = addDomain(QStringLiteral(" Branch.Example"), QStringLiteral("new office"));
     list.listBox()->newEntry();
     list.listBox()->view()->clearSelection();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageBox.h"
+#include "gui/MessageBox.h"
 #include "config/ConfigStore.h"
 #include "config/Schema.h"
 #include "db/CertificateSettings.h"
@@ -57,7 +57,7 @@ protected:
     records::GuiDataSetFeedback m_feedback{nullptr};
     db::DataSet m_dataSet{m_fs, m_clock, m_scratch.dir(), db::CertificateSettings{}, &m_feedback};
     config::ConfigStore m_store{m_fs, m_clock, m_scratch.dir()};
-    app::ScopedMessageCatcher m_messages;
+    gui::ScopedMessageCatcher m_messages;
     records::RecordContext m_context;
     std::function<int(QDialog&)> answer;
 };

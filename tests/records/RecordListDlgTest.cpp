@@ -1,10 +1,10 @@
 #include "RecordFixture.h"
 #include "app/AdminSettings.h"
-#include "app/CommandRegistry.h"
-#include "app/ConsoleWait.h"
+#include "gui/CommandRegistry.h"
+#include "gui/ConsoleWait.h"
 #include "app/Cwm_MainBaseWnd.h"
-#include "app/Cwm_WaitDlg.h"
-#include "app/EventPumpingClock.h"
+#include "gui/Cwm_WaitDlg.h"
+#include "gui/EventPumpingClock.h"
 #include "db/RecordBytes.h"
 #include "platform/FileHolderProcess.h"
 #include "records/Cwm_AliasListDlg.h"
@@ -97,10 +97,10 @@ TEST_F(RecordListDlgTest, DeletingSeveralAsksOnceAndNoKeepsThem)
     Cwm_AliasListDlg list(m_context);
     answer = [&](QDialog&) {
         list.grid()->selectAll();
-        m_messages.setAnswer(app::MessageAnswer::No);
+        m_messages.setAnswer(gui::MessageAnswer::No);
         list.deleteSelected();
         EXPECT_EQ(listedRecords(list), (Records{1, 2, 3}));
-        m_messages.setAnswer(app::MessageAnswer::Yes);
+        m_messages.setAnswer(gui::MessageAnswer::Yes);
         list.grid()->selectAll();
         list.deleteSelected();
         EXPECT_EQ(list.model()->rowCount(), 0);
@@ -353,11 +353,11 @@ TEST_F(LockedDataSetTest, ListRefusesAfterTheRetries)
 TEST_F(LockedDataSetTest, CancelInTheWaitDialogEndsTheWaitingEarly)
 {
     QTemporaryDir dir;
-    app::CommandRegistry commands;
+    gui::CommandRegistry commands;
     auto settings = app::AdminSettings::inFile(dir.filePath(QStringLiteral("settings.ini")));
     app::Cwm_MainBaseWnd window(commands, *settings);
-    m_feedback.setWindow(&window);
-    m_context.window = &window;
+    m_feedback.setHost(&window);
+    m_context.host = &window;
     QTimer pressCancel;
     QObject::connect(&pressCancel, &QTimer::timeout, [&] {
         if (window.waitDialog() && window.waitDialog()->isVisible() && m_clock.slept() >= 3000ms)
@@ -369,7 +369,7 @@ TEST_F(LockedDataSetTest, CancelInTheWaitDialogEndsTheWaitingEarly)
     EXPECT_LT(m_clock.slept(), 4 * 3000ms);
     EXPECT_GE(m_clock.slept(), 3000ms);
     EXPECT_EQ(messageTexts(), std::vector<QString>{QStringLiteral("Unable to lock the data files!")});
-    m_feedback.setWindow(nullptr);
+    m_feedback.setHost(nullptr);
 }
 
 // The same wait on the console's own clock and a real event loop.
@@ -380,16 +380,16 @@ protected:
     {
         LockedDataSetTest::SetUp();
         m_window.show();
-        m_feedback.setWindow(&m_window);
+        m_feedback.setHost(&m_window);
     }
-    void TearDown() override { m_feedback.setWindow(nullptr); }
+    void TearDown() override { m_feedback.setHost(nullptr); }
 
     QTemporaryDir m_dir;
-    app::CommandRegistry m_commands;
+    gui::CommandRegistry m_commands;
     std::unique_ptr<app::AdminSettings> m_settings =
         app::AdminSettings::inFile(m_dir.filePath(QStringLiteral("settings.ini")));
     app::Cwm_MainBaseWnd m_window{m_commands, *m_settings};
-    app::EventPumpingClock m_realClock;
+    gui::EventPumpingClock m_realClock;
     db::DataSet m_realDataSet{m_fs, m_realClock, m_scratch.dir(), db::CertificateSettings{},
                               &m_feedback};
 };
@@ -400,7 +400,7 @@ TEST_F(LockWaitInTheConsoleTest, TheWaitDialogIsDrawnAndCancelEndsTheWaitAtOnce)
     bool painted = false;
     QElapsedTimer sinceClick;
     QTimer::singleShot(700, [&] {
-        app::Cwm_WaitDlg* wait = m_window.waitDialog();
+        gui::Cwm_WaitDlg* wait = m_window.waitDialog();
         ASSERT_NE(wait, nullptr);
         shownText = wait->text();
         painted = wait->isVisible() && !wait->findChild<QLabel*>()->visibleRegion().isEmpty();
@@ -430,7 +430,7 @@ TEST_F(LockWaitInTheConsoleTest, ClosingTheMainWindowEndsTheWaitWithoutAMessage)
     EXPECT_EQ(m_window.waitDialog(), nullptr);
     QTest::qWait(50);
     EXPECT_FALSE(m_window.isVisible()) << "the close ran once the wait was over";
-    EXPECT_FALSE(app::ConsoleWait::instance().shuttingDown());
+    EXPECT_FALSE(gui::ConsoleWait::instance().shuttingDown());
 }
 
 }  // namespace

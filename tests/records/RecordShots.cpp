@@ -3,18 +3,18 @@
 //   morva_records_shots <output dir> <language 0..4>
 // Run it under Xvfb (or the offscreen platform); it works on a scratch
 // program directory with a few records and lists of each kind.
-#include "app/MessageBox.h"
 #include "config/ConfigStore.h"
 #include "config/Schema.h"
+#include "confui/Cwm_DomainListDialogDlg.h"
 #include "confui/ListBox.h"
 #include "db/CertificateSettings.h"
 #include "db/DataSet.h"
 #include "db/RecordBytes.h"
+#include "gui/MessageBox.h"
 #include "platform/Clock.h"
 #include "platform/PosixFileSystem.h"
 #include "records/Cwm_AliasListDlg.h"
 #include "records/Cwm_BlockListDlg.h"
-#include "records/Cwm_DomainListDialogDlg.h"
 #include "records/Cwm_PairedListDlg.h"
 #include "records/Cwm_RouteListDlg.h"
 #include "records/Cwm_UserListDlg.h"
@@ -127,7 +127,7 @@ int main(int argc, char** argv)
     config::ConfigStore store(fs, clock, programDir);
     config::registerSchema(store);
     store.load();
-    app::ScopedMessageCatcher messages;
+    gui::ScopedMessageCatcher messages;
 
     records::RecordContext context;
     context.dataSet = &dataSet;
@@ -167,8 +167,11 @@ int main(int argc, char** argv)
         [](const RecordContext& c) { return std::make_unique<Cwm_UserListDlg>(c); }, recordSheets);
     shoot(
         QStringLiteral("domain-list"),
-        [](const RecordContext& c) { return std::make_unique<Cwm_DomainListDialogDlg>(c); },
-        [](Cwm_DomainListDialogDlg& list) { list.listBox()->newEntry(); });
+        [](const RecordContext& c) {
+            return std::make_unique<confui::Cwm_DomainListDialogDlg>(*c.store, c.language,
+                                                                     c.runDialog);
+        },
+        [](confui::Cwm_DomainListDialogDlg& list) { list.listBox()->newEntry(); });
     shoot(
         QStringLiteral("route-list"),
         [](const RecordContext& c) {
@@ -203,7 +206,7 @@ int main(int argc, char** argv)
                 },
                 gridSheets);
     }
-    for (const app::MessageRequest& message : messages.messages())
+    for (const gui::MessageRequest& message : messages.messages())
         std::printf("message: %s\n", message.text.toLocal8Bit().constData());
     std::printf("pictures in %s\n", dir.toLocal8Bit().constData());
     return 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "service/ServiceFeedback.h"
+#include "platform/UserFeedback.h"
 
 #include <string>
 #include <vector>
@@ -9,22 +9,22 @@ namespace morva::test {
 
 // Records what the service operations tell their user; answers Cancel in
 // the wait dialog after a chosen number of checks (-1: never).
-class RecordingServiceFeedback final : public service::ServiceFeedback
+class RecordingServiceFeedback final : public platform::WaitFeedback
 {
 public:
     struct Message
     {
-        MessageKind kind;
+        platform::MessageKind kind;
         std::string text;
     };
 
-    void showMessage(MessageKind kind, const std::string& text) override
+    void showMessage(platform::MessageKind kind, std::string_view text) override
     {
-        messages.push_back({kind, text});
+        messages.push_back({kind, std::string(text)});
     }
-    void openWait(const std::string& text) override
+    void openWait(std::string_view text) override
     {
-        waitTexts.push_back(text);
+        waitTexts.emplace_back(text);
         waitOpen = true;
     }
     bool waitCancelled() override

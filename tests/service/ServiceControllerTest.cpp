@@ -15,7 +15,7 @@ using namespace morva;
 using namespace morva::platform;
 using morva::service::ServiceController;
 using morva::service::StopOutcome;
-using Kind = morva::service::ServiceFeedback::MessageKind;
+using Kind = morva::platform::MessageKind;
 using Operation = morva::platform::FakeServiceManager::Operation;
 
 namespace {
@@ -150,7 +150,7 @@ TEST_F(ServiceControllerTest, RemoveStopsARunningServiceFirstThenDeletesIt)
     EXPECT_EQ(calls[2], "control Gate 1");
     EXPECT_EQ(calls.back(), "remove Gate");
     EXPECT_EQ(feedback.waitTexts.size(), 1u);
-    expectOnlyMessage(Kind::Information, "Gate service removed!");
+    expectOnlyMessage(Kind::Notice, "Gate service removed!");
 }
 
 TEST_F(ServiceControllerTest, RemoveReportsFailures)
@@ -171,7 +171,7 @@ TEST_F(ServiceControllerTest, RemoveReportsFailures)
 TEST_F(ServiceControllerTest, InstallReportsSuccessAndFailureInTheUsersLanguage)
 {
     EXPECT_TRUE(controller(German).install());
-    expectOnlyMessage(Kind::Information, "Dienst Gate installiert!");
+    expectOnlyMessage(Kind::Notice, "Dienst Gate installiert!");
     EXPECT_EQ(manager.commandLineOf("Gate"), "\"C:\\Morva\\gwcored.exe\"");
 
     feedback.messages.clear();

@@ -3,7 +3,7 @@
 #include "service/ServiceUi.h"
 
 #include "app/ConsoleHarness.h"
-#include "app/Cwm_WaitDlg.h"
+#include "gui/Cwm_WaitDlg.h"
 #include "platform/testing/FakeServiceManager.h"
 #include "resources/CommandIds.h"
 #include "service/Cwm_SvcDlg.h"
@@ -31,7 +31,7 @@ TEST(ServiceUiTest, ServiceCommandFollowsServiceOnAndOpensTheDialogOnTheDefaultE
     FakeServiceManager manager;
     manager.addService("Morva", kServiceRunning);
     app::ConsoleApp& app = console.create();
-    service::installServiceUi(app, manager);
+    service::installServiceUi(app.featureSetup(), manager);
 
     app.setServiceOn(false);
     EXPECT_FALSE(app.commands().isEnabled(command::Service));
@@ -77,7 +77,7 @@ protected:
     FakeServiceManager manager;
     FakeClock clock;
     service::SvcDlgFeedback feedback{English};
-    app::ScopedMessageCatcher messages;
+    gui::ScopedMessageCatcher messages;
     std::unique_ptr<service::Cwm_SvcDlg> dialog;
 };
 
@@ -89,7 +89,7 @@ TEST_F(SvcDlgInConsoleTest, CancelInTheWaitDialogEndsTheStopWait)
     QString waitText, waitCaption;
     bool childOfDialog = false;
     QTimer::singleShot(0, [&] {
-        app::Cwm_WaitDlg* wait = feedback.waitDialog();
+        gui::Cwm_WaitDlg* wait = feedback.waitDialog();
         ASSERT_NE(wait, nullptr);
         waitText = wait->text();
         waitCaption = wait->windowTitle();
@@ -114,9 +114,9 @@ TEST_F(SvcDlgInConsoleTest, MessagesGoThroughTheConsolesHelperWithTheirKind)
     manager.failOperation(FakeServiceManager::Operation::Start, ServiceError::AccessDenied);
     dialog->startButton()->click();
     ASSERT_EQ(messages.messages().size(), 2u);
-    EXPECT_EQ(messages.messages()[0].kind, app::MessageKind::Notice);
+    EXPECT_EQ(messages.messages()[0].kind, gui::MessageKind::Notice);
     EXPECT_EQ(messages.messages()[0].text, "Morva service installed!");
-    EXPECT_EQ(messages.messages()[1].kind, app::MessageKind::Failure);
+    EXPECT_EQ(messages.messages()[1].kind, gui::MessageKind::Failure);
     EXPECT_EQ(messages.messages()[1].text, "Unable to start Morva service!\nAccess denied.");
     EXPECT_EQ(messages.messages()[1].parent, dialog.get());
 }

@@ -20,14 +20,14 @@ namespace {
 const std::string kExe = "C:\\Morva\\gwcored.exe";
 
 // Runs a check each time the stop wait looks at its Cancel button.
-class ProbingFeedback final : public service::ServiceFeedback
+class ProbingFeedback final : public platform::WaitFeedback
 {
 public:
-    void showMessage(MessageKind kind, const std::string& text) override
+    void showMessage(platform::MessageKind kind, std::string_view text) override
     {
-        messages.push_back(text);
+        messages.emplace_back(text);
     }
-    void openWait(const std::string& text) override { waitText = text; }
+    void openWait(std::string_view text) override { waitText = text; }
     bool waitCancelled() override
     {
         if (probe)

@@ -1,7 +1,7 @@
 // The statistics viewer against the gateway stand-in (tools/gwsim), waiting
 // through the console's own clock.
-#include "app/Cwm_WaitDlg.h"
-#include "app/EventPumpingClock.h"
+#include "gui/Cwm_WaitDlg.h"
+#include "gui/EventPumpingClock.h"
 #include "platform/ScratchDir.h"
 #include "platform/SystemFileSystem.h"
 #include "resources/Texts.h"
@@ -29,7 +29,7 @@ TEST(StatListDlgGatewayTest, RefreshShowsTheGatewaysCountersAndKeepsPaintingWhil
                                                "--rate", "20", "--duration", "30"});
     ASSERT_TRUE(gateway.waitReady());
     auto files = platform::makeSystemFileSystem();
-    app::EventPumpingClock clock;
+    gui::EventPumpingClock clock;
     stats::Statistics statistics(*files, clock, scratch.dir());
     stats::Cwm_StatListDlg dialog(nullptr, statistics, English, {});
     dialog.show();

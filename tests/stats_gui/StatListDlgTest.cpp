@@ -1,4 +1,4 @@
-#include "app/Cwm_WaitDlg.h"
+#include "gui/Cwm_WaitDlg.h"
 #include "platform/Clock.h"
 #include "resources/Texts.h"
 #include "service_gui/GuiTestApp.h"
@@ -182,7 +182,7 @@ TEST_F(StatListDlgTest, TheWaitDialogOffersCancelWhileTheGatewayIsAwaited)
     QString waitText;
     QWidget* owner = nullptr;
     clock.hooks[3] = [&] {
-        app::Cwm_WaitDlg* wait = dlg->waitDialog();
+        gui::Cwm_WaitDlg* wait = dlg->waitDialog();
         ASSERT_NE(wait, nullptr);
         visible = wait->isVisible();
         waitText = wait->text();

@@ -26,7 +26,7 @@ TEST(StatisticsUiTest, StatisticCommandReportsAnUncreatableSignalAndStillOpensTh
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(console.programDir + "data"));
     qputenv("LOCALAPPDATA", QByteArray::fromStdString(console.programDir + "data"));
     app::ConsoleApp& app = console.create();
-    stats::installStatisticsUi(app);
+    stats::installStatisticsUi(app.featureSetup());
     // A directory in the signal file's place: it cannot be created.
     std::filesystem::create_directory(console.programDir + "Stat.sig");
     console.writeFile("CONST-A.dat", "Received: 1\r\n");
@@ -52,7 +52,7 @@ TEST(StatisticsUiTest, StatisticCommandReportsAnUncreatableSignalAndStillOpensTh
     EXPECT_EQ(caption, "Statistic");
     EXPECT_EQ(rows, 0); // nothing was waited for or read
     ASSERT_EQ(console.messages.messages().size(), messagesBefore + 1);
-    EXPECT_EQ(console.messages.messages().back().kind, app::MessageKind::Failure);
+    EXPECT_EQ(console.messages.messages().back().kind, gui::MessageKind::Failure);
     EXPECT_EQ(console.messages.messages().back().text, "Unable to create signal file");
 }
 

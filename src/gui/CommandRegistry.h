@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <unordered_map>
+
+namespace morva::gui {
+
+// The console's commands by id (resources/CommandIds.h). Menu entries,
+// toolbar buttons and accelerators only name an id; whoever builds a feature
+// registers its handler here, so a later dialog is wired without touching the
+// window. A command without a handler is disabled, so no entry is a dead
+// click. GUI thread only.
+class CommandRegistry : public QObject
+{
+    Q_OBJECT
+public:
+    using Handler = std::function<void()>;
+    using Predicate = std::function<bool()>;
+
+    explicit CommandRegistry(QObject* parent = nullptr);
+
+    // Registers (or replaces) the handler of `commandId`. `enabled`, when
+    // given, is asked whenever the window updates its commands.
+    void setHandler(int commandId, Handler handler, Predicate enabled = {});
+    void removeHandler(int commandId);
+    // A condition of the command itself, kept apart from its handler: the
+    // application's flags (a log view exists, the service may be controlled)
+    // hold whoever wires the handler.
+    void setCondition(int commandId, Predicate condition);
+    // Makes the command a check item whose mark follows `checked`.
+    void setChecked(int commandId, Predicate checked);
+
+    bool hasHandler(int commandId) const;
+    bool isEnabled(int commandId) const;
+    bool isCheckable(int commandId) const;
+    bool isChecked(int commandId) const;
+
+    // Runs the handler when the command is enabled; false otherwise.
+    bool run(int commandId);
+
+    // Asks the window to update enabled states and check marks now (for
+    // example after a flag changed).
+    void notifyStateChanged();
+
+signals:
+    void stateChanged();
+
+private:
+    struct Command
+    {
+        Handler handler;
+        Predicate enabled;
+        Predicate checked;
+        Predicate condition;
+    };
+    std::unordered_map<int, Command> m_commands;
+};
+
+} // namespace morva::gui
