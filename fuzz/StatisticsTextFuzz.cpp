@@ -1,14 +1,14 @@
 // Feeds arbitrary bytes to the readers of the gateway's statistics text and
 // of the service-name file, with a small size limit so the cut at the limit
 // is exercised too.
-#include <cstddef>
-#include <cstdint>
-#include <string>
-
-#include "support/MemoryFileSystem.h"
 #include "service/ServiceName.h"
 #include "stats/StatLine.h"
 #include "stats/StatisticsFile.h"
+#include "support/MemoryFileSystem.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

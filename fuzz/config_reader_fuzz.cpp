@@ -3,9 +3,9 @@
 // "b.ini"). Whatever is read must be written back in a form that reads back
 // to the same text: a save followed by a load changes nothing.
 #include "config/ConfigStore.h"
-#include "support/MemoryFileSystem.h"
 #include "config/Schema.h"
 #include "platform/Clock.h"
+#include "support/MemoryFileSystem.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,12 +1,12 @@
 #include "app/Cwm_LogView.h"
 
-#include "log/LogFileScan.h"
-#include "log/LogFilter.h"
 #include "app/LogFindDlg.h"
 #include "app/LogRowDelegate.h"
 #include "app/LogTableModel.h"
 #include "gui/MessageBox.h"
 #include "gui/Text.h"
+#include "log/LogFileScan.h"
+#include "log/LogFilter.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -584,7 +584,8 @@ void Cwm_LogView::contextMenuEvent(QContextMenuEvent* event)
     const QModelIndex index = indexAt(viewport()->mapFromGlobal(event->globalPos()));
     const QString thread = index.isValid() ? m_model->cell(index.row(), 1) : QString();
     if (!thread.isEmpty()) {
-        QAction* session = menu.addAction(gui::uiText("app.logFilter.onlyThread", language).arg(thread));
+        QAction* session =
+            menu.addAction(gui::uiText("app.logFilter.onlyThread", language).arg(thread));
         connect(session, &QAction::triggered, this, [this, thread] { emit threadClicked(thread); });
     }
     menu.addSeparator();

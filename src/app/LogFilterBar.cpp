@@ -179,7 +179,8 @@ void LogFilterBar::setCategory(log::LogCategory category)
 {
     m_category = category;
     for (int c = 1; c < log::kLogCategoryCount; ++c)
-        m_legend[static_cast<std::size_t>(c)]->setChecked(static_cast<log::LogCategory>(c) == category);
+        m_legend[static_cast<std::size_t>(c)]->setChecked(static_cast<log::LogCategory>(c) ==
+                                                          category);
 }
 
 void LogFilterBar::clear()

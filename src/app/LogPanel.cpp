@@ -108,9 +108,10 @@ LogPanel::LogPanel(platform::FileSystem& fileSystem, Cwm_LogView::Options option
         m_progress->hide();
         m_cancel->hide();
         if (!ok && !failure.isEmpty()) {
-            gui::MessageBox::show(this, gui::MessageKind::Failure,
-                             gui::uiText("app.logFilter.readFailed", m_language)
-                                 .arg(QString::fromStdString(m_view->olderLogPath()), failure));
+            gui::MessageBox::show(
+                this, gui::MessageKind::Failure,
+                gui::uiText("app.logFilter.readFailed", m_language)
+                    .arg(QString::fromStdString(m_view->olderLogPath()), failure));
         }
         updateCount();
     });
@@ -179,19 +180,22 @@ void LogPanel::chooseOlderLog()
 void LogPanel::chooseExportFile()
 {
     QString selected;
-    const QString csv = gui::uiText("app.logFilter.csvFiles", m_language) + QStringLiteral(" (*.csv)");
-    const QString text = gui::uiText("app.logFilter.textFiles", m_language) + QStringLiteral(" (*.txt)");
+    const QString csv =
+        gui::uiText("app.logFilter.csvFiles", m_language) + QStringLiteral(" (*.csv)");
+    const QString text =
+        gui::uiText("app.logFilter.textFiles", m_language) + QStringLiteral(" (*.txt)");
     QString path =
-        QFileDialog::getSaveFileName(this, gui::uiText("app.logFilter.export", m_language), QString(),
-                                     csv + QStringLiteral(";;") + text, &selected);
+        QFileDialog::getSaveFileName(this, gui::uiText("app.logFilter.export", m_language),
+                                     QString(), csv + QStringLiteral(";;") + text, &selected);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += selected == csv ? QStringLiteral(".csv") : QStringLiteral(".txt");
     QString error;
     if (!m_view->exportVisibleRows(path, &error)) {
-        gui::MessageBox::show(this, gui::MessageKind::Failure,
-                         gui::uiText("app.logFilter.exportFailed", m_language).arg(path, error));
+        gui::MessageBox::show(
+            this, gui::MessageKind::Failure,
+            gui::uiText("app.logFilter.exportFailed", m_language).arg(path, error));
     }
 }
 

@@ -28,7 +28,8 @@ LogRowDelegate::LogRowDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
 void LogRowDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
-    const auto category = static_cast<log::LogCategory>(index.data(LogTableModel::CategoryRole).toInt());
+    const auto category =
+        static_cast<log::LogCategory>(index.data(LogTableModel::CategoryRole).toInt());
     const QColor background = categoryColor(category, isDarkPalette(option->palette));
     if (background.isValid())
         option->backgroundBrush = background;
@@ -38,8 +39,9 @@ void LogRowDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelI
     }
 }
 
-QList<QTextLayout::FormatRange>
-LogRowDelegate::markRanges(std::string_view utf8, const std::vector<log::MatchSpan>& spans, bool dark)
+QList<QTextLayout::FormatRange> LogRowDelegate::markRanges(std::string_view utf8,
+                                                           const std::vector<log::MatchSpan>& spans,
+                                                           bool dark)
 {
     QList<QTextLayout::FormatRange> ranges;
     std::size_t byte = 0;

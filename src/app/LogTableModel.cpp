@@ -20,7 +20,8 @@ struct LogTableModel::Pass
 LogTableModel::LogTableModel(int languageIndex, QObject* parent)
     : QAbstractTableModel(parent), m_sliceTimer(new QTimer(this))
 {
-    m_headers = {gui::uiText("app.log.time", languageIndex), gui::uiText("app.log.thread", languageIndex),
+    m_headers = {gui::uiText("app.log.time", languageIndex),
+                 gui::uiText("app.log.thread", languageIndex),
                  gui::uiText("app.log.activity", languageIndex)};
     m_sliceTimer->setSingleShot(true);
     connect(m_sliceTimer, &QTimer::timeout, this, &LogTableModel::runSlice);

@@ -89,7 +89,6 @@
 // ---------------------------------------------------------------------------
 
 #include "config/ValueRules.h"
-
 #include "platform/UserFeedback.h"
 
 #include <climits>

@@ -9,4 +9,4 @@ void SystemClock::sleepFor(std::chrono::milliseconds duration)
     std::this_thread::sleep_for(duration);
 }
 
-}  // namespace morva::platform
+} // namespace morva::platform

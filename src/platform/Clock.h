@@ -18,7 +18,10 @@ public:
 class SystemClock final : public Clock
 {
 public:
-    std::chrono::steady_clock::time_point now() override { return std::chrono::steady_clock::now(); }
+    std::chrono::steady_clock::time_point now() override
+    {
+        return std::chrono::steady_clock::now();
+    }
     void sleepFor(std::chrono::milliseconds duration) override;
 };
 
@@ -42,4 +45,4 @@ private:
     int m_sleeps = 0;
 };
 
-}  // namespace morva::platform
+} // namespace morva::platform

@@ -14,12 +14,18 @@ namespace morva::platform {
 namespace {
 #ifdef _WIN32
 constexpr char kSeparator = '\\';
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool isSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
 #else
 constexpr char kSeparator = '/';
-bool isSeparator(char c) { return c == '/'; }
+bool isSeparator(char c)
+{
+    return c == '/';
+}
 #endif
-}  // namespace
+} // namespace
 
 std::string executablePath()
 {
@@ -76,4 +82,4 @@ std::string resolveProgramDir(const std::string& override)
     return directoryOf(executablePath());
 }
 
-}  // namespace morva::platform
+} // namespace morva::platform

@@ -18,4 +18,4 @@ std::string resolveProgramDir(const std::string& override = {});
 // Appends the native separator unless `dir` already ends with one.
 std::string withTrailingSeparator(std::string dir);
 
-}  // namespace morva::platform
+} // namespace morva::platform

@@ -340,8 +340,8 @@ void Cwm_StatListDlg::showHistory()
     for (const std::string& name : numericCounterNames(m_samples))
         series.push_back({StatTableModel::displayText(name), counterSeries(m_samples, name)});
     m_chart->setSeries(std::move(series), true);
-    m_chart->setSourceText(
-        gui::uiText("stats.source.history", m_language).arg(static_cast<qlonglong>(m_samples.size())));
+    m_chart->setSourceText(gui::uiText("stats.source.history", m_language)
+                               .arg(static_cast<qlonglong>(m_samples.size())));
     m_backToHistory->hide();
 }
 

@@ -1,7 +1,6 @@
 #include "stats/StatChartPanel.h"
 
 #include "gui/Text.h"
-
 #include "resources/Texts.h"
 
 #include <QChart>

@@ -18,11 +18,11 @@
 #include <gtest/gtest.h>
 
 using morva::app::Cwm_LogView;
+using morva::app::LogPanel;
+using morva::app::LogTableModel;
 using morva::log::LogCategory;
 using morva::log::LogFilter;
-using morva::app::LogPanel;
 using morva::log::LogRow;
-using morva::app::LogTableModel;
 using morva::log::parseFilterText;
 using morva::test::ConsoleHarness;
 
@@ -128,7 +128,8 @@ TEST_F(LogFilterViewTest, CategoriesColourTheRowsAndTheLegendFilters)
     for (bool dark : {false, true}) {
         QSet<QRgb> colours;
         for (int c = 1; c < morva::log::kLogCategoryCount; ++c)
-            colours.insert(morva::app::categoryColor(static_cast<morva::log::LogCategory>(c), dark).rgb());
+            colours.insert(
+                morva::app::categoryColor(static_cast<morva::log::LogCategory>(c), dark).rgb());
         EXPECT_EQ(colours.size(), morva::log::kLogCategoryCount - 1);
     }
     bar->legendButton(morva::log::LogCategory::Virus)->click();

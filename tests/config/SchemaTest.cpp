@@ -2,8 +2,8 @@
 
 #include "config/ConfigStore.h"
 #include "config/DerivedSettings.h"
-#include "support/MemoryFileSystem.h"
 #include "platform/Clock.h"
+#include "support/MemoryFileSystem.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,15 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <unistd.h>
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-
 #include "SheetsQtApp.h"
 #include "confui/policy/CertificateSource.h"
 #include "confui/policy/PolicyEntryDialog.h"
@@ -17,6 +5,16 @@
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
 #include "platform/testing/FaultInjectingFileSystem.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <unistd.h>
 
 using namespace morva::confui;
 
@@ -38,7 +36,8 @@ public:
     }
 };
 
-struct Answers {
+struct Answers
+{
     std::vector<QString> refusals;
     std::vector<QString> questions;
     bool continueAnswer = false;
@@ -120,7 +119,8 @@ TEST(PolicyEntryDialog, OkRefusesAFaultyFieldAndAsksAboutAMissingCertificate)
         dialog->accept();
         EXPECT_EQ(dialog->result(), QDialog::Rejected);
         ASSERT_EQ(answers.questions.size(), 1u);
-        EXPECT_TRUE(answers.questions[0].contains(QStringLiteral("C:\\Morva\\CERT\\PUB\\later.pem")));
+        EXPECT_TRUE(
+            answers.questions[0].contains(QStringLiteral("C:\\Morva\\CERT\\PUB\\later.pem")));
         answers.continueAnswer = true;
         dialog->accept();
         EXPECT_EQ(dialog->result(), QDialog::Accepted);
@@ -157,11 +157,13 @@ TEST(TextFileDialog, EveryByteAndLineEndSurvives)
 TEST(TextFileDialog, SavesTheFileAtomicallyAndKeepsTheOldOneOnFailure)
 {
     namespace p = morva::platform;
-    const std::string dir = std::filesystem::temp_directory_path() /
-                            ("morva-disc-" + std::to_string(::getpid()));
+    const std::string dir =
+        std::filesystem::temp_directory_path() / ("morva-disc-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const std::string path = dir + "/odisc-pl.txt";
-    { std::ofstream(path, std::ios::binary) << "old text\r\n"; }
+    {
+        std::ofstream(path, std::ios::binary) << "old text\r\n";
+    }
     auto system = p::makeSystemFileSystem();
     p::FaultInjectingFileSystem fs(*system);
     p::FakeClock clock;

@@ -1,14 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-
 #include "config/ConfigStore.h"
 #include "config/Schema.h"
 #include "confui/policy/PolicyEntryCodec.h"
 #include "confui/policy/PolicyList.h"
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
 
 using namespace morva::confui;
 
@@ -117,7 +116,8 @@ TEST(PolicyList, EveryPolicyKeyIsAListOfTheSchema)
     }
 }
 
-struct FieldCase {
+struct FieldCase
+{
     const char* key;
     int field;
     const char* value;
@@ -162,7 +162,8 @@ TEST(PolicyList, FieldChecksNameTheFault)
         const PolicyList* list = findPolicyList(c.key);
         ASSERT_TRUE(list) << c.key;
         const PolicyCheck check = checkPolicyField(*list, list->fields[c.field], c.value);
-        EXPECT_EQ(check.error, c.expected) << c.key << " field " << c.field << " '" << c.value << "'";
+        EXPECT_EQ(check.error, c.expected)
+            << c.key << " field " << c.field << " '" << c.value << "'";
     }
 }
 

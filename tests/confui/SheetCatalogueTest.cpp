@@ -1,12 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <fstream>
-#include <iostream>
-#include <sstream>
-#include <map>
-#include <set>
-
 #include "config/ConfigStore.h"
 #include "config/Schema.h"
 #include "confui/Catalogue.h"
@@ -14,12 +5,21 @@
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
 
+#include <algorithm>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <map>
+#include <set>
+#include <sstream>
+
 using namespace morva::confui;
 using morva::config::ValueKind;
 
 namespace {
 
-struct SchemaStore {
+struct SchemaStore
+{
     std::unique_ptr<morva::platform::FileSystem> fs = morva::platform::makeSystemFileSystem();
     morva::platform::FakeClock clock;
     morva::config::ConfigStore store{*fs, clock, "/nonexistent-morva-dir/"};
@@ -76,8 +76,7 @@ TEST(SheetCatalogue, EveryPageReachesTheKeysItNames)
             const PageDef* owner =
                 elsewhere == kBoundElsewhere.end() ? page : catalogue().page(elsewhere->second);
             ASSERT_TRUE(owner);
-            const std::set<std::string> keys =
-                owner == page ? reachable : reachableKeys(*owner);
+            const std::set<std::string> keys = owner == page ? reachable : reachableKeys(*owner);
             if (schema.store.contains(name)) {
                 EXPECT_TRUE(keys.count(name)) << pageName << " does not reach " << name;
                 continue;

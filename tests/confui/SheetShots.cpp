@@ -2,13 +2,6 @@
 // page and the Advanced Configuration sheet, for looking at layouts:
 //   morva_confui_sheet_shots <output dir> <language 0..4>
 // Run it under Xvfb (or the offscreen platform) with a scratch program dir.
-#include <QApplication>
-#include <QDir>
-#include <QPixmap>
-#include <algorithm>
-#include <cstdio>
-#include <filesystem>
-
 #include "config/ConfigStore.h"
 #include "config/Schema.h"
 #include "confui/Cwm_IniPropSheet.h"
@@ -16,6 +9,13 @@
 #include "confui/sheets/AdvancedSheet.h"
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
 
 using namespace morva;
 
@@ -39,7 +39,9 @@ void shoot(confui::Cwm_BasePropSheet& sheet, const QString& dir, const QString& 
                      std::min(1000, page.height() + 110));
         QApplication::processEvents();
         const QString name = QString::fromStdString(sheet.page(i)->definition().name);
-        sheet.grab().save(dir + QStringLiteral("/%1-%2-%3.png").arg(prefix).arg(i, 2, 10, QLatin1Char('0')).arg(name));
+        sheet.grab().save(
+            dir +
+            QStringLiteral("/%1-%2-%3.png").arg(prefix).arg(i, 2, 10, QLatin1Char('0')).arg(name));
     }
     sheet.hide();
 }
@@ -51,7 +53,8 @@ int main(int argc, char** argv)
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots");
     const int language = argc > 2 ? std::atoi(argv[2]) : 0;
     QDir().mkpath(dir);
-    const std::string programDir = (std::filesystem::temp_directory_path() / "morva-shots/").string();
+    const std::string programDir =
+        (std::filesystem::temp_directory_path() / "morva-shots/").string();
     std::filesystem::create_directories(programDir);
     auto fs = platform::makeSystemFileSystem();
     platform::FakeClock clock;

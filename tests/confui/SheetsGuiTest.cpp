@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QComboBox>
-
 #include "GuiFixture.h"
 #include "confui/ConfigPage.h"
 #include "confui/Cwm_BasePropSheet.h"
@@ -12,8 +8,10 @@
 #include "confui/sheets/AdvancedSheet.h"
 #include "platform/Clock.h"
 
+#include <QComboBox>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 using namespace morva::confui;
 using morva::config::ValueKind;
@@ -276,8 +274,7 @@ TEST(Sheets, PolicyEntriesAreEditedWithTheirOwnDialogAndKeepNoComment)
     fixture.reload();
     const auto stored = fixture.store->getList("OutboundSMIMESign");
     ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(*decodePolicyEntry(stored[0]),
-              (PolicyFields{"*@example.com", "k.pem", "a,b;c"}));
+    EXPECT_EQ(*decodePolicyEntry(stored[0]), (PolicyFields{"*@example.com", "k.pem", "a,b;c"}));
     for (const std::string& comment : fixture.store->getItemComments("OutboundSMIMESign"))
         EXPECT_TRUE(comment.empty());
 }

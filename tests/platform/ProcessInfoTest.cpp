@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
+#include "platform/ProcessInfo.h"
 
 #include <cstdlib>
-
-#include "platform/ProcessInfo.h"
+#include <gtest/gtest.h>
 
 using namespace morva::platform;
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "gui/MessageBox.h"
 #include "config/ConfigStore.h"
 #include "config/Schema.h"
 #include "db/CertificateSettings.h"
 #include "db/DataSet.h"
+#include "gui/MessageBox.h"
 #include "platform/Clock.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/ScratchDir.h"

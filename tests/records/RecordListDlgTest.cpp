@@ -1,11 +1,11 @@
 #include "RecordFixture.h"
 #include "app/AdminSettings.h"
+#include "app/Cwm_MainBaseWnd.h"
+#include "db/RecordBytes.h"
 #include "gui/CommandRegistry.h"
 #include "gui/ConsoleWait.h"
-#include "app/Cwm_MainBaseWnd.h"
 #include "gui/Cwm_WaitDlg.h"
 #include "gui/EventPumpingClock.h"
-#include "db/RecordBytes.h"
 #include "platform/FileHolderProcess.h"
 #include "records/Cwm_AliasListDlg.h"
 #include "records/Cwm_AliasPropSheet.h"
@@ -63,7 +63,7 @@ TEST_F(RecordListDlgTest, EmptyFileShowsAnEmptyGridWithoutEditOrDelete)
         EXPECT_FALSE(list.editButton()->isEnabled());
         EXPECT_FALSE(list.deleteButton()->isEnabled());
         EXPECT_TRUE(list.newButton()->isEnabled());
-        list.editRecord();  // nothing to edit: no sheet
+        list.editRecord(); // nothing to edit: no sheet
         return static_cast<int>(QDialog::Rejected);
     };
     EXPECT_EQ(list.run(), QDialog::Rejected);
@@ -107,8 +107,9 @@ TEST_F(RecordListDlgTest, DeletingSeveralAsksOnceAndNoKeepsThem)
         return static_cast<int>(QDialog::Rejected);
     };
     list.run();
-    EXPECT_EQ(messageTexts(), (std::vector<QString>{QStringLiteral("Delete all selected records"),
-                                                    QStringLiteral("Delete all selected records")}));
+    EXPECT_EQ(messageTexts(),
+              (std::vector<QString>{QStringLiteral("Delete all selected records"),
+                                    QStringLiteral("Delete all selected records")}));
     EXPECT_EQ(m_scratch.read("DataAlia.DAT"),
               test::aliasRecord("a@one.com", "x@one.com", false, true) +
                   test::aliasRecord("b@two.com", "y@two.com", true, true) +
@@ -147,8 +148,8 @@ TEST_F(RecordListDlgTest, NewForwardingIsAppendedAndTheSheetSharesTheOpenFiles)
 
 TEST_F(RecordListDlgTest, NewBlockIsAppendedAndNewUserTakesTheFirstDeletedSlot)
 {
-    m_scratch.write("DataBloc.DAT", test::blockRecord(0, "10.0.0.1") +
-                                        test::blockRecord(1, "gone.example", true));
+    m_scratch.write("DataBloc.DAT",
+                    test::blockRecord(0, "10.0.0.1") + test::blockRecord(1, "gone.example", true));
     m_scratch.write("DataUser.DAT", test::userRecord("a@x.com", "Anna") +
                                         test::userRecord("b@x.com", "Bert", ' ', true) +
                                         test::userRecord("c@x.com", "Carl", ' ', true));
@@ -165,8 +166,8 @@ TEST_F(RecordListDlgTest, NewBlockIsAppendedAndNewUserTakesTheFirstDeletedSlot)
         }
         auto& list = static_cast<Cwm_RecordListDlg&>(dialog);
         list.newRecord();
-        const Records expected = dynamic_cast<Cwm_BlockListDlg*>(&dialog) ? Records{1, 3}
-                                                                          : Records{1, 2};
+        const Records expected =
+            dynamic_cast<Cwm_BlockListDlg*>(&dialog) ? Records{1, 3} : Records{1, 2};
         EXPECT_EQ(listedRecords(list), expected);
         return static_cast<int>(QDialog::Rejected);
     };
@@ -174,12 +175,12 @@ TEST_F(RecordListDlgTest, NewBlockIsAppendedAndNewUserTakesTheFirstDeletedSlot)
     blocks.run();
     Cwm_UserListDlg users(m_context);
     users.run();
-    EXPECT_EQ(m_scratch.read("DataBloc.DAT"),
-              test::blockRecord(0, "10.0.0.1") + test::blockRecord(1, "gone.example", true) +
-                  test::blockRecord(2, "spam@bad.example"));
-    EXPECT_EQ(m_scratch.read("DataUser.DAT"),
-              test::userRecord("a@x.com", "Anna") + test::userRecord("d@x.com", "Dora") +
-                  test::userRecord("c@x.com", "Carl", ' ', true));
+    EXPECT_EQ(m_scratch.read("DataBloc.DAT"), test::blockRecord(0, "10.0.0.1") +
+                                                  test::blockRecord(1, "gone.example", true) +
+                                                  test::blockRecord(2, "spam@bad.example"));
+    EXPECT_EQ(m_scratch.read("DataUser.DAT"), test::userRecord("a@x.com", "Anna") +
+                                                  test::userRecord("d@x.com", "Dora") +
+                                                  test::userRecord("c@x.com", "Carl", ' ', true));
     EXPECT_TRUE(m_messages.messages().empty());
 }
 
@@ -191,7 +192,7 @@ TEST_F(RecordListDlgTest, CancelAfterNewAndFailedChecksChangeNothing)
         if (auto* sheet = dynamic_cast<Cwm_AliasPropSheet*>(&dialog)) {
             sheet->forwardEdit()->setText(QStringLiteral("not an address"));
             EXPECT_EQ(accept(dialog), QDialog::Rejected) << "the check keeps the sheet open";
-            return static_cast<int>(QDialog::Rejected);  // then Cancel
+            return static_cast<int>(QDialog::Rejected); // then Cancel
         }
         list.newRecord();
         EXPECT_EQ(list.model()->rowCount(), 3);
@@ -221,8 +222,9 @@ TEST_F(RecordListDlgTest, RecordRemovedBehindTheListsBackIsNotFound)
     };
     list.run();
     EXPECT_EQ(sheets, 0) << "no sheet over a missing record";
-    EXPECT_EQ(messageTexts(), (std::vector<QString>{QStringLiteral("Unable to find record in DataAlia!"),
-                                                    QStringLiteral("Unable to find record in DataAlia!")}));
+    EXPECT_EQ(messageTexts(),
+              (std::vector<QString>{QStringLiteral("Unable to find record in DataAlia!"),
+                                    QStringLiteral("Unable to find record in DataAlia!")}));
     EXPECT_EQ(m_scratch.read("DataAlia.DAT"), threeAliases(true));
 }
 
@@ -296,15 +298,16 @@ TEST_F(RecordListDlgTest, TextsTheFileCannotHoldAreRefusedAndUnchangedOnesKeepTh
 
 TEST_F(RecordListDlgTest, UnofferedBlockTypesShowTheirNameAndAreKept)
 {
-    const std::string stored = test::blockRecord(3, "bad.example") +
-                               test::blockRecord(999, "odd") + test::blockRecord(1, "h.example");
+    const std::string stored = test::blockRecord(3, "bad.example") + test::blockRecord(999, "odd") +
+                               test::blockRecord(1, "h.example");
     m_scratch.write("DataBloc.DAT", stored);
     Cwm_BlockListDlg list(m_context);
     answer = [&](QDialog& dialog) {
         if (auto* sheet = dynamic_cast<Cwm_BlockPropSheet*>(&dialog)) {
             if (sheet->chosenType() == 999) {
-                EXPECT_TRUE(sheet->typeCombo()->currentText().startsWith(QStringLiteral("Unknown")));
-                sheet->typeCombo()->setCurrentIndex(1);  // the user picks Hostname
+                EXPECT_TRUE(
+                    sheet->typeCombo()->currentText().startsWith(QStringLiteral("Unknown")));
+                sheet->typeCombo()->setCurrentIndex(1); // the user picks Hostname
             } else {
                 EXPECT_EQ(sheet->typeCombo()->currentText(),
                           QStringLiteral("MAIL FROM: e-mail domain"));
@@ -347,7 +350,8 @@ TEST_F(LockedDataSetTest, ListRefusesAfterTheRetries)
     EXPECT_EQ(list.run(), -1);
     EXPECT_FALSE(shown);
     EXPECT_EQ(m_clock.slept(), 4 * 3000ms);
-    EXPECT_EQ(messageTexts(), std::vector<QString>{QStringLiteral("Unable to lock the data files!")});
+    EXPECT_EQ(messageTexts(),
+              std::vector<QString>{QStringLiteral("Unable to lock the data files!")});
 }
 
 TEST_F(LockedDataSetTest, CancelInTheWaitDialogEndsTheWaitingEarly)
@@ -368,7 +372,8 @@ TEST_F(LockedDataSetTest, CancelInTheWaitDialogEndsTheWaitingEarly)
     EXPECT_EQ(list.run(), -1);
     EXPECT_LT(m_clock.slept(), 4 * 3000ms);
     EXPECT_GE(m_clock.slept(), 3000ms);
-    EXPECT_EQ(messageTexts(), std::vector<QString>{QStringLiteral("Unable to lock the data files!")});
+    EXPECT_EQ(messageTexts(),
+              std::vector<QString>{QStringLiteral("Unable to lock the data files!")});
     m_feedback.setHost(nullptr);
 }
 
@@ -433,4 +438,4 @@ TEST_F(LockWaitInTheConsoleTest, ClosingTheMainWindowEndsTheWaitWithoutAMessage)
     EXPECT_FALSE(gui::ConsoleWait::instance().shuttingDown());
 }
 
-}  // namespace
+} // namespace

@@ -3,11 +3,10 @@
 #include "config/ConfigStore.h"
 #include "config/Schema.h"
 #include "platform/Clock.h"
-#include "platform/SystemFileSystem.h"
 #include "platform/ScratchDir.h"
+#include "platform/SystemFileSystem.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 using namespace morva;
@@ -39,10 +38,10 @@ constexpr const char* kTarget = "SMTPAddressTranslationDomainTarget";
 
 TEST_F(ConfigListEditorsTest, CommentsStayWithTheirPairsAfterDeletesAndAppends)
 {
-    auto store = loaded(std::string(kSource) + "=a.com ; first\r\n" + kSource +
-                        "=b.com ; second\r\n" + kSource + "=c.com ; third\r\n" + kTarget +
-                        "=x.com ; to x\r\n" + kTarget + "=y.com\r\n" + kTarget +
-                        "=z.com ; to z\r\n");
+    auto store =
+        loaded(std::string(kSource) + "=a.com ; first\r\n" + kSource + "=b.com ; second\r\n" +
+               kSource + "=c.com ; third\r\n" + kTarget + "=x.com ; to x\r\n" + kTarget +
+               "=y.com\r\n" + kTarget + "=z.com ; to z\r\n");
     PairedListEditor pairs(kSource, kTarget);
     pairs.load(*store);
     ASSERT_EQ(pairs.size(), 3u);
@@ -57,16 +56,16 @@ TEST_F(ConfigListEditorsTest, CommentsStayWithTheirPairsAfterDeletesAndAppends)
 
 TEST_F(ConfigListEditorsTest, UnpairedItemsAreKeptBehindThePairs)
 {
-    auto store = loaded(std::string(kSource) + "=a.com\r\n" + kSource + "=b.com\r\n" + kSource +
-                        "=orphan.com ; hand edited\r\n" + kTarget + "=x.com\r\n" + kTarget +
-                        "=y.com\r\n");
+    auto store =
+        loaded(std::string(kSource) + "=a.com\r\n" + kSource + "=b.com\r\n" + kSource +
+               "=orphan.com ; hand edited\r\n" + kTarget + "=x.com\r\n" + kTarget + "=y.com\r\n");
     PairedListEditor pairs(kSource, kTarget);
     pairs.load(*store);
     EXPECT_EQ(pairs.size(), 2u);
     pairs.append("new.com", "n.com");
     pairs.remove(0);
-    pairs.replace(0, "B.com", "Y.com");  // the keys keep domains in lower case
-    pairs.remove(7);  // out of range: nothing
+    pairs.replace(0, "B.com", "Y.com"); // the keys keep domains in lower case
+    pairs.remove(7);                    // out of range: nothing
     pairs.store(*store);
     EXPECT_EQ(store->getList(kSource), (Strings{"b.com", "new.com", "orphan.com"}));
     EXPECT_EQ(store->getItemComments(kSource), (Strings{"", "", " hand edited"}));
@@ -76,9 +75,8 @@ TEST_F(ConfigListEditorsTest, UnpairedItemsAreKeptBehindThePairs)
 
 TEST_F(ConfigListEditorsTest, RoutesWithoutAHostAreDroppedAtTheNextStore)
 {
-    auto store = loaded(
-        "SMTPStaticRoute=a.com:h1:0\r\nSMTPStaticRoute=nohost.com\r\n"
-        "SMTPStaticRoute=b.com:\"fe80::2\":26\r\n");
+    auto store = loaded("SMTPStaticRoute=a.com:h1:0\r\nSMTPStaticRoute=nohost.com\r\n"
+                        "SMTPStaticRoute=b.com:\"fe80::2\":26\r\n");
     RouteListEditor routes("SMTPStaticRoute");
     routes.load(*store);
     EXPECT_EQ(routes.entries(),
@@ -92,4 +90,4 @@ TEST_F(ConfigListEditorsTest, RoutesWithoutAHostAreDroppedAtTheNextStore)
     EXPECT_EQ(m_scratch.read("Morva.ini").find("nohost"), std::string::npos);
 }
 
-}  // namespace
+} // namespace

@@ -30,19 +30,17 @@ TEST_P(RouteParse, ReadsLikeTheGateway)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RouteParse,
-    ::testing::Values(ParseCase{"example.com:mx.example.com:2525", "example.com", "mx.example.com", 2525},
-                      ParseCase{" example.com : mx.example.com : 26 ", "example.com", "mx.example.com", 26},
-                      ParseCase{"a.com:h:2", "a.com", "h", 2},
-                      ParseCase{"a.com:h:1", "a.com", "h", 25},
-                      ParseCase{"a.com:h:0", "a.com", "h", 25},
-                      ParseCase{"a.com:h", "a.com", "h", 25},
-                      ParseCase{"a.com:h:", "a.com", "h", 25},
-                      ParseCase{"a.com:h:abc", "a.com", "h", 25},
-                      ParseCase{"a.com:h:99999999999", "a.com", "h", 25},
-                      ParseCase{"a.com:h:587x", "a.com", "h", 587},
-                      ParseCase{"a.com:\"fe80::1\":587", "a.com", "fe80::1", 587},
-                      ParseCase{"a.com:h:587:extra:more", "a.com", "h", 587},
-                      ParseCase{"\"a:b\":h:30", "a:b", "h", 30}));
+    ::testing::Values(
+        ParseCase{"example.com:mx.example.com:2525", "example.com", "mx.example.com", 2525},
+        ParseCase{" example.com : mx.example.com : 26 ", "example.com", "mx.example.com", 26},
+        ParseCase{"a.com:h:2", "a.com", "h", 2}, ParseCase{"a.com:h:1", "a.com", "h", 25},
+        ParseCase{"a.com:h:0", "a.com", "h", 25}, ParseCase{"a.com:h", "a.com", "h", 25},
+        ParseCase{"a.com:h:", "a.com", "h", 25}, ParseCase{"a.com:h:abc", "a.com", "h", 25},
+        ParseCase{"a.com:h:99999999999", "a.com", "h", 25},
+        ParseCase{"a.com:h:587x", "a.com", "h", 587},
+        ParseCase{"a.com:\"fe80::1\":587", "a.com", "fe80::1", 587},
+        ParseCase{"a.com:h:587:extra:more", "a.com", "h", 587},
+        ParseCase{"\"a:b\":h:30", "a:b", "h", 30}));
 
 TEST(RouteEntry, EntriesWithoutAHostAreSkipped)
 {
@@ -62,11 +60,11 @@ TEST(RouteEntry, WritesHostsWithAColonInQuotesAndReadsThemBack)
     EXPECT_EQ(formatRouteEntry({"a.com:mx", "h", 25}), "");
     EXPECT_EQ(formatRouteEntry({"\"a.com\"", "h", 25}), "");
     EXPECT_EQ(formatRouteEntry({"a.com", "h\"x", 25}), "");
-    for (const RouteEntry& entry : {RouteEntry{"a.com", "2001:db8::5", 587},
-                                    RouteEntry{"b.org", "10.0.0.1", 65535}})
+    for (const RouteEntry& entry :
+         {RouteEntry{"a.com", "2001:db8::5", 587}, RouteEntry{"b.org", "10.0.0.1", 65535}})
         EXPECT_EQ(parseRouteEntry(formatRouteEntry(entry)), entry);
     EXPECT_EQ(formatRouteList({{"a.com", "h", 26}, {"b.com", "", 25}}),
               std::vector<std::string>{"a.com:h:26"});
 }
 
-}  // namespace
+} // namespace

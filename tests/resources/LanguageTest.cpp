@@ -15,13 +15,13 @@ TEST(Language, CodesSelectByTheirFirstThreeLettersUpperCased)
         const char* code;
         int expected;
     } rows[] = {
-        {"DEU", German},        {"deu", German},  {"Des", German},       {"DEA", German},
-        {"deutsch", German},    {"FRA", French},  {"frs", French},       {"FRC", French},
-        {"FRB", French},        {"ITA", Italian}, {"italiano", Italian}, {"ESM", Spanish},
-        {"esn", Spanish},       {"ESP", Spanish}, {"es", English},       {"ES ", English},
-        {"ENG", English},       {"", English},    {"DE", English},       {"XYZ", English},
-        {"SPA", Spanish},       {"spa", Spanish},
-        {"D\xC3\x9C", English}, // bytes beyond ASCII are not upper-cased
+        {"DEU", German},     {"deu", German},  {"Des", German},        {"DEA", German},
+        {"deutsch", German}, {"FRA", French},  {"frs", French},        {"FRC", French},
+        {"FRB", French},     {"ITA", Italian}, {"italiano", Italian},  {"ESM", Spanish},
+        {"esn", Spanish},    {"ESP", Spanish}, {"es", English},        {"ES ", English},
+        {"ENG", English},    {"", English},    {"DE", English},        {"XYZ", English},
+        {"SPA", Spanish},    {"spa", Spanish}, {"D\xC3\x9C", English}, // bytes beyond ASCII are not
+                                                                       // upper-cased
     };
     for (const auto& row : rows)
         EXPECT_EQ(languageIndexForCode(row.code), row.expected) << "code '" << row.code << "'";

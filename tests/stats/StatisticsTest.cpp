@@ -1,9 +1,9 @@
 #include "stats/Statistics.h"
 
 #include "platform/Clock.h"
-#include "support/MemoryFileSystem.h"
 #include "stats/StatLine.h"
 #include "stats/StatisticsFile.h"
+#include "support/MemoryFileSystem.h"
 
 #include <chrono>
 #include <cstring>

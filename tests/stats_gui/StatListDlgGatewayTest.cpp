@@ -48,7 +48,7 @@ TEST(StatListDlgGatewayTest, RefreshShowsTheGatewaysCountersAndKeepsPaintingWhil
     dialog.refreshButton()->click();
 
     EXPECT_GE(elapsed.elapsed(), 1500); // the dump written before the signal was not taken
-    EXPECT_GE(ticks, 10); // timers ran during the wait
+    EXPECT_GE(ticks, 10);               // timers ran during the wait
     EXPECT_TRUE(waitShown);
     EXPECT_FALSE(dialog.staleNote()->isVisibleTo(&dialog));
     ASSERT_GT(dialog.model()->rowCount(), 10);

@@ -25,4 +25,4 @@ std::vector<std::string> FolderCertificates::files(CertificateDir dir) const
     return folder.empty() ? std::vector<std::string>{} : m_fileSystem.list(folder, "*.pem");
 }
 
-}  // namespace morva::confui
+} // namespace morva::confui

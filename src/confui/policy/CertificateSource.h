@@ -41,4 +41,4 @@ private:
     db::CertificateFolders m_folders;
 };
 
-}  // namespace morva::confui
+} // namespace morva::confui

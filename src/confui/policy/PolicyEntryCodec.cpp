@@ -25,7 +25,7 @@ std::string_view trimBlanks(std::string_view s)
     return s;
 }
 
-}  // namespace
+} // namespace
 
 std::string encodePolicyEntry(const PolicyFields& fields)
 {
@@ -91,8 +91,8 @@ std::optional<PolicyFields> decodePolicyEntry(std::string_view text)
         fields.push_back(std::move(field));
         if (pos >= text.size())
             return fields;
-        ++pos;  // the comma
+        ++pos; // the comma
     }
 }
 
-}  // namespace morva::confui
+} // namespace morva::confui

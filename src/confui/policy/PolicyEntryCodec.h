@@ -29,4 +29,4 @@ std::string encodePolicyEntry(const PolicyFields& fields);
 // that is not closed, or text between a closing quote and the next comma).
 std::optional<PolicyFields> decodePolicyEntry(std::string_view text);
 
-}  // namespace morva::confui
+} // namespace morva::confui

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "confui/policy/PolicyList.h"
+
 #include <QDialog>
 #include <functional>
 #include <vector>
-
-#include "confui/policy/PolicyList.h"
 
 class QCheckBox;
 class QComboBox;

@@ -55,31 +55,58 @@ PolicyField choice(const char* labelId, std::vector<PolicyChoice> choices, const
 const std::vector<PolicyList>& allLists()
 {
     static const std::vector<PolicyList> lists = {
-        {"InboundSMIMESign", "IniSMIMEVrfy", "Cwm_SMIMECertEditDlg", "confui.pol.capVrfy",
+        {"InboundSMIMESign",
+         "IniSMIMEVrfy",
+         "Cwm_SMIMECertEditDlg",
+         "confui.pol.capVrfy",
          {address("confui.pol.fSender"), certificate(CertificateDir::SmimePublic, true)}},
-        {"OutboundSMIMESign", "IniSMIMESign", "Cwm_SMIMECertEditDlg", "confui.pol.capSign",
+        {"OutboundSMIMESign",
+         "IniSMIMESign",
+         "Cwm_SMIMECertEditDlg",
+         "confui.pol.capSign",
          {address("confui.pol.fSender"), certificate(CertificateDir::SmimePrivate, false),
           password()}},
-        {"InboundSMIMECrypt", "IniSMIMEDecr", "Cwm_SMIMEDecrEditDlg", "confui.pol.capDecr",
+        {"InboundSMIMECrypt",
+         "IniSMIMEDecr",
+         "Cwm_SMIMEDecrEditDlg",
+         "confui.pol.capDecr",
          {address("confui.pol.fRecipient"), certificate(CertificateDir::SmimePrivate, false),
           password()}},
-        {"OutboundSMIMECrypt", "IniSMIMEEncr", "Cwm_SMIMECertEditDlg", "confui.pol.capEncr",
+        {"OutboundSMIMECrypt",
+         "IniSMIMEEncr",
+         "Cwm_SMIMECertEditDlg",
+         "confui.pol.capEncr",
          {address("confui.pol.fRecipient"), certificate(CertificateDir::SmimePublic, true)}},
-        {"InboundSMIMEPolicy", "IniSMIMEInPol", "Cwm_SMIMEPolDlg", "confui.pol.capInPol",
+        {"InboundSMIMEPolicy",
+         "IniSMIMEInPol",
+         "Cwm_SMIMEPolDlg",
+         "confui.pol.capInPol",
          {address("confui.pol.fSender"), flag("confui.pol.fNeedSigned", "1"),
           flag("confui.pol.fNeedEncrypted", "0"),
           choice("confui.pol.fAction", inboundActions(), "4")}},
-        {"OutboundSMIMEPolicy", "IniSMIMEOutPol", "Cwm_SMIMEPolDlg", "confui.pol.capOutPol",
+        {"OutboundSMIMEPolicy",
+         "IniSMIMEOutPol",
+         "Cwm_SMIMEPolDlg",
+         "confui.pol.capOutPol",
          {address("confui.pol.fRecipient"), flag("confui.pol.fNeedSigned", "1"),
           flag("confui.pol.fNeedEncrypted", "0"),
           choice("confui.pol.fAction", outboundActions(), "2")}},
-        {"InboundSMTPTLS", "IniTLSInPol", "Cwm_TLSPolDlg", "confui.pol.capTlsIn",
+        {"InboundSMTPTLS",
+         "IniTLSInPol",
+         "Cwm_TLSPolDlg",
+         "confui.pol.capTlsIn",
          {{"confui.pol.fClient", PolicyFieldKind::HostPattern},
           choice("confui.pol.fTlsMode", tlsModes(), "required")}},
-        {"OutboundSMTPTLS", "IniTLSOutPol", "Cwm_TLSPolDlg", "confui.pol.capTlsOut",
+        {"OutboundSMTPTLS",
+         "IniTLSOutPol",
+         "Cwm_TLSPolDlg",
+         "confui.pol.capTlsOut",
          {{"confui.pol.fDestination", PolicyFieldKind::HostPattern},
           choice("confui.pol.fTlsMode", tlsModes(), "required")}},
-        {"OutboundDKIMSign", "IniDKIMSign", "EditDKIM", "confui.pol.capDkim",
+        {"OutboundDKIMSign",
+         "IniDKIMSign",
+         "EditDKIM",
+         "confui.pol.capDkim",
          {{"confui.pol.fDomain", PolicyFieldKind::Domain},
           {"confui.pol.fSelector", PolicyFieldKind::Selector},
           {"confui.pol.fKeyFile", PolicyFieldKind::Certificate, CertificateDir::DkimPrivate}},
@@ -95,16 +122,14 @@ bool isAlnum(char c)
 
 bool hasBlankOrControl(std::string_view s)
 {
-    return std::any_of(s.begin(), s.end(), [](char c) {
-        return static_cast<unsigned char>(c) <= 0x20 || c == 0x7f;
-    });
+    return std::any_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) <= 0x20 || c == 0x7f; });
 }
 
 bool hasControl(std::string_view s)
 {
-    return std::any_of(s.begin(), s.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
-    });
+    return std::any_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
 }
 
 // Dot-separated labels of letters, digits and inner hyphens; with
@@ -116,7 +141,8 @@ bool isDnsName(std::string_view s, bool wildcards)
     size_t start = 0;
     while (true) {
         size_t dot = s.find('.', start);
-        std::string_view label = s.substr(start, dot == std::string_view::npos ? s.npos : dot - start);
+        std::string_view label =
+            s.substr(start, dot == std::string_view::npos ? s.npos : dot - start);
         if (label.empty() || label.size() > 63 || label.front() == '-' || label.back() == '-')
             return false;
         for (char c : label) {
@@ -167,7 +193,7 @@ bool isCertificateName(std::string_view s)
     return ext == ".pem";
 }
 
-}  // namespace
+} // namespace
 
 std::span<const PolicyList> policyLists()
 {
@@ -209,9 +235,10 @@ PolicyCheck checkPolicyField(const PolicyList& list, const PolicyField& field,
     switch (field.kind) {
     case PolicyFieldKind::AddressPattern:
         return !hasBlankOrControl(value) && isAddressPattern(value) ? PolicyCheck{}
-                                                                      : fail(PolicyError::BadAddress);
+                                                                    : fail(PolicyError::BadAddress);
     case PolicyFieldKind::HostPattern:
-        return !hasBlankOrControl(value) && (value == "*" || isIpLike(value) || isDnsName(value, true))
+        return !hasBlankOrControl(value) &&
+                       (value == "*" || isIpLike(value) || isDnsName(value, true))
                    ? PolicyCheck{}
                    : fail(PolicyError::BadHost);
     case PolicyFieldKind::Domain:
@@ -278,4 +305,4 @@ std::optional<PolicyFields> readPolicyEntry(const PolicyList& list, std::string_
     return fields;
 }
 
-}  // namespace morva::confui
+} // namespace morva::confui

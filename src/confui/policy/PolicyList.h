@@ -10,34 +10,43 @@
 namespace morva::confui {
 
 // What one field of a policy entry holds; decides its control and its check.
-enum class PolicyFieldKind {
-    AddressPattern,  // e-mail address or pattern with * and ?, or * alone
-    HostPattern,     // host name, domain or IP address, wildcards allowed
-    Domain,          // a DNS domain name
-    Selector,        // a DKIM selector (DNS labels)
-    Certificate,     // a *.pem file name from a certificate directory
-    Password,        // free text, may be empty
-    Flag,            // "0" or "1", shown as a checkbox
-    Choice,          // one of `choices`, shown as a combo
+enum class PolicyFieldKind
+{
+    AddressPattern, // e-mail address or pattern with * and ?, or * alone
+    HostPattern,    // host name, domain or IP address, wildcards allowed
+    Domain,         // a DNS domain name
+    Selector,       // a DKIM selector (DNS labels)
+    Certificate,    // a *.pem file name from a certificate directory
+    Password,       // free text, may be empty
+    Flag,           // "0" or "1", shown as a checkbox
+    Choice,         // one of `choices`, shown as a combo
 };
 
 // The certificate directories of the data set that a certificate field
 // offers its files from.
-enum class CertificateDir { None, SmimePublic, SmimePrivate, DkimPrivate };
+enum class CertificateDir
+{
+    None,
+    SmimePublic,
+    SmimePrivate,
+    DkimPrivate
+};
 
 // The entry the certificate lists offer for "no fixed certificate".
 inline constexpr std::string_view kVoidCertificate = "!!void-certificate!!";
 
-struct PolicyChoice {
-    const char* value;   // stored text of the field
-    const char* textId;  // label in the combo
+struct PolicyChoice
+{
+    const char* value;  // stored text of the field
+    const char* textId; // label in the combo
 };
 
-struct PolicyField {
-    const char* labelId;  // column header and dialog label
+struct PolicyField
+{
+    const char* labelId; // column header and dialog label
     PolicyFieldKind kind;
     CertificateDir certDir = CertificateDir::None;
-    bool allowVoid = false;  // certificate fields: kVoidCertificate allowed
+    bool allowVoid = false; // certificate fields: kVoidCertificate allowed
     std::vector<PolicyChoice> choices = {};
     const char* defaultValue = "";
 };
@@ -58,10 +67,11 @@ struct PolicyField {
 //   OutboundDKIMSign    domain, selector, private key file (DKIM PRIV)
 // "void" is "!!void-certificate!!": no fixed certificate (the certificate
 // collected from signed mail). Missing trailing fields read as defaults.
-struct PolicyList {
+struct PolicyList
+{
     const char* key;
-    const char* page;    // page that shows the list
-    const char* dialog;  // entry dialog class or template name
+    const char* page;   // page that shows the list
+    const char* dialog; // entry dialog class or template name
     const char* captionId;
     std::vector<PolicyField> fields;
     // The key keeps per-entry comments. Keys read without comment syntax
@@ -72,10 +82,11 @@ struct PolicyList {
 std::span<const PolicyList> policyLists();
 const PolicyList* findPolicyList(std::string_view key);
 
-enum class PolicyError {
+enum class PolicyError
+{
     None,
     Blank,
-    BadCharacter,      // control character, or semicolon in a list with comments
+    BadCharacter, // control character, or semicolon in a list with comments
     BadAddress,
     BadHost,
     BadDomain,
@@ -86,8 +97,9 @@ enum class PolicyError {
     FieldCount,
 };
 
-struct PolicyCheck {
-    int field = -1;  // index of the failing field, -1 when the entry as a whole
+struct PolicyCheck
+{
+    int field = -1; // index of the failing field, -1 when the entry as a whole
     PolicyError error = PolicyError::None;
     bool ok() const { return error == PolicyError::None; }
 };
@@ -104,4 +116,4 @@ const char* policyErrorTextId(PolicyError error);
 // caller then keeps the stored text as it is.
 std::optional<PolicyFields> readPolicyEntry(const PolicyList& list, std::string_view text);
 
-}  // namespace morva::confui
+} // namespace morva::confui

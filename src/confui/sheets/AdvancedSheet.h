@@ -6,4 +6,4 @@ namespace morva::confui {
 // (Cwm_ConfPropSheet "Configuration"); the Options sheets use 1 to 13.
 inline constexpr int kAdvancedSheetType = 100;
 
-}  // namespace morva::confui
+} // namespace morva::confui

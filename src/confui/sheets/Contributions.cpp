@@ -9,20 +9,12 @@ const Contribution kContributions[] = {
     sheets::addEntryDialogs, sheets::addDefaultLists, sheets::addGeneralPages,
     sheets::addBlockingPages, sheets::addSpamPages, sheets::addOptionsSheets,
     // Sheets 5 to 13 and the Advanced Configuration sheet:
-    sheets::addPolicyDialogs,
-    sheets::addClamAVPages,
-    sheets::addSystemPages,
-    sheets::addSessionPages,
-    sheets::addVirusPages,
-    sheets::addTransitPages,
-    sheets::addSmimePages,
-    sheets::addDkimPages,
-    sheets::addTlsPages,
-    sheets::addExcludePages,
-    sheets::addPhishingPage,
+    sheets::addPolicyDialogs, sheets::addClamAVPages, sheets::addSystemPages,
+    sheets::addSessionPages, sheets::addVirusPages, sheets::addTransitPages, sheets::addSmimePages,
+    sheets::addDkimPages, sheets::addTlsPages, sheets::addExcludePages, sheets::addPhishingPage,
     sheets::addAdvancedPages,
 
-    sheets::addFallbackSheet,  // last
+    sheets::addFallbackSheet, // last
 };
 } // namespace
 

@@ -43,4 +43,4 @@ bool writeTextFile(platform::FileSystem& fileSystem, platform::Clock& clock,
     return platform::replaceFileAtomically(fileSystem, clock, path, text, error);
 }
 
-}  // namespace morva::confui
+} // namespace morva::confui

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "platform/FileSystem.h"
 
 namespace morva::platform {
 class Clock;
@@ -26,4 +26,4 @@ bool writeTextFile(platform::FileSystem& fileSystem, platform::Clock& clock,
                    const std::string& path, std::string_view text,
                    platform::FileError* error = nullptr);
 
-}  // namespace morva::confui
+} // namespace morva::confui

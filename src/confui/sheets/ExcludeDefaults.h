@@ -23,4 +23,4 @@ inline constexpr std::string_view kWhitelistZones = "whitelist-zones";
 inline constexpr std::array<std::string_view, 2> kDefaultWhitelistZones = {"list.dnswl.org",
                                                                            "wl.mailspike.net"};
 
-}  // namespace morva::confui
+} // namespace morva::confui

@@ -10,11 +10,10 @@ namespace morva::confui {
 const std::array<std::string_view, kExclusionMethodCount>& exclusionMethods()
 {
     static const std::array<std::string_view, kExclusionMethodCount> methods = {
-        "Adr",    "IPH",   "DSN",   "Subj",  "Text",  "HTML",  "Att",   "Expl",
-        "CCS",    "MSVBA", "MSOPP", "MSOEM", "SLS",   "CTY",   "Bayes", "Heur",
-        "Hdr",    "Phi",   "NoTo",  "FromUs", "NoFrom", "NoMx", "FCrDNS", "SPF",
-        "DKIM",   "SURBL", "EMP",   "CharSet", "ABIP", "SEBA",  "BCKS",  "CASCR",
-        "CAICR",  "CAOLE", "CAXCR", "UDM",   "Abs",   "GreyList"};
+        "Adr",    "IPH",   "DSN",    "Subj",  "Text",  "HTML",  "Att", "Expl",    "CCS",  "MSVBA",
+        "MSOPP",  "MSOEM", "SLS",    "CTY",   "Bayes", "Heur",  "Hdr", "Phi",     "NoTo", "FromUs",
+        "NoFrom", "NoMx",  "FCrDNS", "SPF",   "DKIM",  "SURBL", "EMP", "CharSet", "ABIP", "SEBA",
+        "BCKS",   "CASCR", "CAICR",  "CAOLE", "CAXCR", "UDM",   "Abs", "GreyList"};
     return methods;
 }
 
@@ -26,11 +25,10 @@ PageDef exclusionOptionsPage()
     std::vector<Control> controls;
     for (const char* prefix : {"InboundAddressWhiteListExcl", "InboundGlobalExcl"}) {
         const bool whiteList = std::string_view(prefix) == "InboundAddressWhiteListExcl";
-        controls.push_back(
-            group(whiteList ? "confui.excl.OptWL" : "confui.excl.OptGlobal", 4));
+        controls.push_back(group(whiteList ? "confui.excl.OptWL" : "confui.excl.OptGlobal", 4));
         for (std::string_view method : exclusionMethods())
-            controls.push_back(check(prefix + std::string(method),
-                                     "confui.method." + std::string(method)));
+            controls.push_back(
+                check(prefix + std::string(method), "confui.method." + std::string(method)));
     }
     controls.push_back(endGroup());
     return {"IniExclOpt", "confui.page.IniExclOpt", "excludeopt", std::move(controls)};
@@ -72,8 +70,7 @@ PageDef dnswlPage()
 
 void addExcludePages(Catalogue& catalogue)
 {
-    catalogue.addDefaultList(std::string(kCommonRecipientExclusions),
-                             {"postmaster@*", "abuse@*"});
+    catalogue.addDefaultList(std::string(kCommonRecipientExclusions), {"postmaster@*", "abuse@*"});
     std::vector<std::string> zones(kDefaultWhitelistZones.begin(), kDefaultWhitelistZones.end());
     catalogue.addDefaultList(std::string(kWhitelistZones), zones);
 
@@ -88,33 +85,30 @@ void addExcludePages(Catalogue& catalogue)
              list("OutboundExclBlockFromAddress", "confui.excl.OutFrom", "EditAdr"),
              list("OutboundExclBlockToAddress", "confui.excl.OutTo", "EditAdr"),
          }});
-    catalogue.addPage({"IniExclSubj",
-                       "confui.page.IniExclSubj",
-                       "exclude",
-                       {
-                           list("InboundExclSubject", "confui.excl.InSubj", "EditSubj",
-                                ListKind::Converted),
-                           list("OutboundExclSubject", "confui.excl.OutSubj", "EditSubj",
-                                ListKind::Converted),
-                       }});
-    catalogue.addPage({"IniExclText",
-                       "confui.page.IniExclText",
-                       "exclude",
-                       {
-                           list("InboundExclText", "confui.excl.InText", "EditText",
-                                ListKind::Converted),
-                           list("OutboundExclText", "confui.excl.OutText", "EditText",
-                                ListKind::Converted),
-                       }});
-    catalogue.addPage({"IniExclHTML",
-                       "confui.page.IniExclHTML",
-                       "exclude",
-                       {
-                           list("InboundExclHTML", "confui.excl.InHTML", "EditText",
-                                ListKind::Converted),
-                           list("OutboundExclHTML", "confui.excl.OutHTML", "EditText",
-                                ListKind::Converted),
-                       }});
+    catalogue.addPage(
+        {"IniExclSubj",
+         "confui.page.IniExclSubj",
+         "exclude",
+         {
+             list("InboundExclSubject", "confui.excl.InSubj", "EditSubj", ListKind::Converted),
+             list("OutboundExclSubject", "confui.excl.OutSubj", "EditSubj", ListKind::Converted),
+         }});
+    catalogue.addPage(
+        {"IniExclText",
+         "confui.page.IniExclText",
+         "exclude",
+         {
+             list("InboundExclText", "confui.excl.InText", "EditText", ListKind::Converted),
+             list("OutboundExclText", "confui.excl.OutText", "EditText", ListKind::Converted),
+         }});
+    catalogue.addPage(
+        {"IniExclHTML",
+         "confui.page.IniExclHTML",
+         "exclude",
+         {
+             list("InboundExclHTML", "confui.excl.InHTML", "EditText", ListKind::Converted),
+             list("OutboundExclHTML", "confui.excl.OutHTML", "EditText", ListKind::Converted),
+         }});
     catalogue.addPage({"IniExclIPH",
                        "confui.page.IniExclIPH",
                        "exclude",
@@ -157,16 +151,16 @@ void addExcludePages(Catalogue& catalogue)
                            list("InboundExclDKIMFromAddress", "confui.excl.DKIMFrom", "EditAdr")
                                .enabledBy("InboundExclDKIM"),
                        }});
-    catalogue.addPage({"IniExclSPF",
-                       "confui.page.IniExclSPF",
-                       "excludespf",
-                       {
-                           check("InboundExclSPF", "confui.excl.SPF"),
-                           check("InboundExclSPFIPHeader", "confui.excl.SLSIPHeader")
-                               .enabledBy("InboundExclSPF"),
-                           list("InboundExclSPFFromAddress", "confui.excl.DKIMFrom", "EditAdr")
-                               .enabledBy("InboundExclSPF"),
-                       }});
+    catalogue.addPage(
+        {"IniExclSPF",
+         "confui.page.IniExclSPF",
+         "excludespf",
+         {
+             check("InboundExclSPF", "confui.excl.SPF"),
+             check("InboundExclSPFIPHeader", "confui.excl.SLSIPHeader").enabledBy("InboundExclSPF"),
+             list("InboundExclSPFFromAddress", "confui.excl.DKIMFrom", "EditAdr")
+                 .enabledBy("InboundExclSPF"),
+         }});
     // InboundExclSPF belongs to the SPF page of this sheet (see the DNSWL page).
     catalogue.addPage({"IniExclOth",
                        "confui.page.IniExclOth",

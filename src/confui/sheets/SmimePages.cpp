@@ -19,13 +19,12 @@ Control policyList(const char* key, const char* labelId)
 
 void addPolicyDialogs(Catalogue& catalogue)
 {
-    catalogue.addCodec("policy", {[](const std::vector<std::string>& fields) {
-                                      return encodePolicyEntry(fields);
-                                  },
-                                  [](const std::string& entry) {
-                                      auto fields = decodePolicyEntry(entry);
-                                      return fields ? *fields : std::vector<std::string>{entry};
-                                  }});
+    catalogue.addCodec(
+        "policy", {[](const std::vector<std::string>& fields) { return encodePolicyEntry(fields); },
+                   [](const std::string& entry) {
+                       auto fields = decodePolicyEntry(entry);
+                       return fields ? *fields : std::vector<std::string>{entry};
+                   }});
     const std::pair<const char*, const char*> dialogs[] = {
         {"Cwm_SMIMECertEditDlg", "confui.pol.capCert"},
         {"Cwm_SMIMEDecrEditDlg", "confui.pol.capDecr"},
@@ -66,22 +65,21 @@ void addSmimePages(Catalogue& catalogue)
              exclude("InboundExclBlockRemoveSMIMESign", ExclShape::All, "confui.smime.ExclRemove")
                  .inSameRow(),
          }});
-    catalogue.addPage(
-        {"IniSMIMESign",
-         "confui.page.IniSMIMESign",
-         "smime-sign",
-         {
-             policyList("OutboundSMIMESign", "confui.smime.SignList"),
-             check("OutboundSMIMESignUseDBCert", "confui.smime.UseDBCert"),
-             check("OutboundSMIMESignPreSign", "confui.smime.SignPreSign"),
-             check("OutboundSMIMESignPreCrypt", "confui.smime.SignPreCrypt"),
-             text("OutboundSMIMESignHdr", "confui.smime.SignHdr"),
-             check("OutboundVerifySMIMESign", "confui.smime.OutVerify"),
-             exclude("OutboundExclVerifySMIMESign", ExclShape::All).inSameRow(),
-             check("OutboundSMIMEVerifyCRL", "confui.smime.OutVerifyCRL"),
-             check("OutboundRemoveSMIMESign", "confui.smime.OutRemove"),
-             exclude("OutboundExclBlockRemoveSMIMESign", ExclShape::All).inSameRow(),
-         }});
+    catalogue.addPage({"IniSMIMESign",
+                       "confui.page.IniSMIMESign",
+                       "smime-sign",
+                       {
+                           policyList("OutboundSMIMESign", "confui.smime.SignList"),
+                           check("OutboundSMIMESignUseDBCert", "confui.smime.UseDBCert"),
+                           check("OutboundSMIMESignPreSign", "confui.smime.SignPreSign"),
+                           check("OutboundSMIMESignPreCrypt", "confui.smime.SignPreCrypt"),
+                           text("OutboundSMIMESignHdr", "confui.smime.SignHdr"),
+                           check("OutboundVerifySMIMESign", "confui.smime.OutVerify"),
+                           exclude("OutboundExclVerifySMIMESign", ExclShape::All).inSameRow(),
+                           check("OutboundSMIMEVerifyCRL", "confui.smime.OutVerifyCRL"),
+                           check("OutboundRemoveSMIMESign", "confui.smime.OutRemove"),
+                           exclude("OutboundExclBlockRemoveSMIMESign", ExclShape::All).inSameRow(),
+                       }});
     catalogue.addPage(
         {"IniSMIMEDecr",
          "confui.page.IniSMIMEDecr",
@@ -116,21 +114,20 @@ void addSmimePages(Catalogue& catalogue)
                        {
                            policyList("OutboundSMIMEPolicy", "confui.smime.OutPolList"),
                        }});
-    catalogue.addPage(
-        {"IniSMIMEOpt",
-         "confui.page.IniSMIMEOpt",
-         "smime-opt",
-         {
-             check("InboundSMIMESignWriteDBCert", "confui.smime.WriteDBCert"),
-             check("OutboundSMIMESignWriteDBCert", "confui.smime.OutWriteDBCert"),
-             check("VerboseSMIME", "confui.smime.Verbose"),
-             check("InboundSMIMEWriteStatisticFile", "confui.smime.Statistic"),
-             check("InboundAssembleSMIME", "confui.smime.InAssemble"),
-             check("OutboundAssembleSMIME", "confui.smime.OutAssemble"),
-             check("InboundMarkSubjRemoveSMIME", "confui.smime.MarkRemoved"),
-             text("SMIMECACert", "confui.smime.CACert"),
-             path("SMIMEPath", "confui.smime.Path"),
-         }});
+    catalogue.addPage({"IniSMIMEOpt",
+                       "confui.page.IniSMIMEOpt",
+                       "smime-opt",
+                       {
+                           check("InboundSMIMESignWriteDBCert", "confui.smime.WriteDBCert"),
+                           check("OutboundSMIMESignWriteDBCert", "confui.smime.OutWriteDBCert"),
+                           check("VerboseSMIME", "confui.smime.Verbose"),
+                           check("InboundSMIMEWriteStatisticFile", "confui.smime.Statistic"),
+                           check("InboundAssembleSMIME", "confui.smime.InAssemble"),
+                           check("OutboundAssembleSMIME", "confui.smime.OutAssemble"),
+                           check("InboundMarkSubjRemoveSMIME", "confui.smime.MarkRemoved"),
+                           text("SMIMECACert", "confui.smime.CACert"),
+                           path("SMIMEPath", "confui.smime.Path"),
+                       }});
     const SheetDef smime{10,
                          "confui.sheet10",
                          {"IniSMIMEVrfy", "IniSMIMESign", "IniSMIMEDecr", "IniSMIMEEncr",

@@ -11,8 +11,7 @@ void switchWithExclude(std::vector<Control>& controls, const std::string& direct
                        const std::string& feature, const std::string& label)
 {
     controls.push_back(check(direction + feature, label));
-    controls.push_back(
-        exclude(direction + "ExclBlock" + feature, ExclShape::All).inSameRow());
+    controls.push_back(exclude(direction + "ExclBlock" + feature, ExclShape::All).inSameRow());
 }
 
 PageDef formatPage()

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <QDialog>
 #include <functional>
 #include <string>
-
-#include "platform/FileSystem.h"
 
 class QPlainTextEdit;
 

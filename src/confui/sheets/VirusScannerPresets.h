@@ -8,7 +8,8 @@ namespace morva::confui {
 // The virus-scanner presets of the On-Demand Scan page: choosing one fills
 // the program and argument fields. "<FILE>" stands for the file to scan.
 // Position 0, "Custom", leaves both fields as they are.
-struct VirusScannerPreset {
+struct VirusScannerPreset
+{
     std::string_view textId;
     std::string_view program;
     std::string_view arguments;
@@ -22,4 +23,4 @@ const std::array<VirusScannerPreset, kVirusScannerPresetCount>& virusScannerPres
 // positions outside the table.
 const VirusScannerPreset* virusScannerPreset(int position);
 
-}  // namespace morva::confui
+} // namespace morva::confui
