@@ -14,7 +14,8 @@ struct Wide
     std::uint64_t high = 0;
     std::uint64_t low = 0;
 
-    auto operator<=>(const Wide&) const = default;
+    // The check takes the defaulted comparison's zero literal for a pointer.
+    auto operator<=>(const Wide&) const = default; // NOLINT(modernize-use-nullptr)
 };
 
 Wide addressOf(const IpNetwork& network)
@@ -24,7 +25,7 @@ Wide addressOf(const IpNetwork& network)
     Wide wide;
     for (int i = 0; i < 8; ++i) {
         wide.high = (wide.high << 8) | network.ipv6[static_cast<std::size_t>(i)];
-        wide.low = (wide.low << 8) | network.ipv6[static_cast<std::size_t>(i + 8)];
+        wide.low = (wide.low << 8) | network.ipv6[static_cast<std::size_t>(i) + 8];
     }
     return wide;
 }

@@ -262,7 +262,9 @@ std::vector<ListFinding> checkPatternList(const std::vector<std::string>& entrie
             continue;
         const std::string_view head = pattern.substr(0, pattern.find_first_of("*?"));
         const std::string tail(
-            pattern.rbegin(), pattern.rbegin() + (pattern.size() - 1 - pattern.find_last_of("*?")));
+            pattern.rbegin(),
+            pattern.rbegin() +
+                static_cast<std::ptrdiff_t>(pattern.size() - 1 - pattern.find_last_of("*?")));
         const auto headRange = rangeStartingWith(byHead, head, forwardKey);
         const auto tailRange = rangeStartingWith(byTail, tail, reversedKey);
         const bool useHead =

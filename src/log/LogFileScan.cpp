@@ -9,7 +9,7 @@ namespace morva::log {
 namespace {
 
 constexpr platform::OpenMode kReadSharedMode = 1;
-constexpr std::size_t kChunkBytes = 256 * 1024;
+constexpr std::size_t kChunkBytes = std::size_t{256} * 1024;
 
 std::string_view withoutLineEnd(std::string_view line)
 {
