@@ -88,6 +88,10 @@ LogFilterBar::LogFilterBar(int languageIndex, QWidget* parent)
     m_mode->addItem(gui::uiText("app.logFilter.highlight", languageIndex));
     m_count->setTextFormat(Qt::PlainText);
     m_count->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Room for the count of a full view in every language; longer texts (a
+    // regular expression's error) take what is left.
+    m_count->setMinimumWidth(m_count->fontMetrics().horizontalAdvance(
+        gui::uiText("app.logFilter.count", languageIndex).arg(200000).arg(200000)));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
