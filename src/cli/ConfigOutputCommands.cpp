@@ -2,6 +2,7 @@
 #include "cli/ConfigCommandParts.h"
 #include "cli/JsonText.h"
 #include "config/ConfigStore.h"
+#include "config/CsvText.h"
 
 #include <ostream>
 #include <set>
@@ -15,24 +16,7 @@ std::string tsvField(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        default:
-            out += c;
-        }
-    }
+    config::appendTabEscaped(out, text);
     return out;
 }
 

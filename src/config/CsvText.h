@@ -46,4 +46,8 @@ struct CsvReadResult
 // the first error.
 CsvReadResult readCsv(std::string_view text, char separator = ',');
 
+// Appends `text` as one field of a tab-separated line: backslash, tab and
+// line ends written as \\, \t, \n and \r, so a field never splits its line.
+void appendTabEscaped(std::string& out, std::string_view text);
+
 } // namespace morva::config

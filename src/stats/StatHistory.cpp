@@ -1,5 +1,6 @@
 #include "stats/StatHistory.h"
 
+#include "config/CsvText.h"
 #include "stats/StatisticsFile.h"
 
 #include <algorithm>
@@ -30,28 +31,6 @@ std::uint32_t crc32(std::string_view bytes)
     for (const char ch : bytes)
         crc = table[(crc ^ static_cast<unsigned char>(ch)) & 0xFF] ^ (crc >> 8);
     return crc ^ 0xFFFFFFFFu;
-}
-
-void appendEscaped(std::string& out, std::string_view text)
-{
-    for (const char c : text) {
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        default:
-            out += c;
-        }
-    }
 }
 
 bool unescape(std::string_view text, std::string* out)
@@ -138,9 +117,9 @@ std::string encodeHistoryRecord(const StatSample& sample)
     record += std::to_string(sample.timeNs);
     for (const StatLine& line : sample.counters) {
         record += '\t';
-        appendEscaped(record, line.name);
+        config::appendTabEscaped(record, line.name);
         record += '\t';
-        appendEscaped(record, line.value);
+        config::appendTabEscaped(record, line.value);
     }
     char crc[9];
     const auto [end, ec] = std::to_chars(crc, crc + 8, crc32(record), 16);
