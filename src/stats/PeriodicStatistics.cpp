@@ -1,6 +1,7 @@
 #include "stats/PeriodicStatistics.h"
 
 #include "platform/FileSystem.h"
+#include "stats/StatLine.h"
 #include "stats/StatSeries.h"
 #include "stats/StatisticsFile.h"
 
@@ -12,15 +13,6 @@ namespace morva::stats {
 namespace {
 
 constexpr platform::OpenMode kReadSharingReadWrite = 1;
-
-std::string_view trimmed(std::string_view text)
-{
-    constexpr std::string_view blanks = " \t";
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
 
 // Reads exactly `count` digits at `*at`.
 bool digits(std::string_view text, std::size_t* at, std::size_t count, int* value)

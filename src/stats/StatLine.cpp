@@ -2,8 +2,6 @@
 
 namespace morva::stats {
 
-namespace {
-
 std::string_view trimmed(std::string_view text)
 {
     constexpr std::string_view blanks = " \t";
@@ -13,8 +11,6 @@ std::string_view trimmed(std::string_view text)
     const std::size_t last = text.find_last_not_of(blanks);
     return text.substr(first, last - first + 1);
 }
-
-} // namespace
 
 StatLine splitStatLine(std::string_view line)
 {

@@ -19,4 +19,7 @@ struct StatLine
 // (trimmed) as value.
 StatLine splitStatLine(std::string_view line);
 
+// `text` without the blanks (spaces and tabs) at either end.
+std::string_view trimmed(std::string_view text);
+
 } // namespace morva::stats

@@ -1,5 +1,7 @@
 #include "stats/StatSeries.h"
 
+#include "stats/StatLine.h"
+
 #include <charconv>
 #include <cmath>
 #include <set>
@@ -7,15 +9,6 @@
 namespace morva::stats {
 
 namespace {
-
-std::string_view trimmed(std::string_view text)
-{
-    constexpr std::string_view blanks = " \t";
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
 
 bool isDigit(char c)
 {
