@@ -95,6 +95,7 @@ Control languageCombo(std::string label, std::vector<std::string> itemTextIds)
 Control indexCombo(std::string key, std::string label, std::vector<std::string> itemTextIds)
 {
     std::vector<ComboItem> items;
+    items.reserve(itemTextIds.size());
     int position = 0;
     for (auto& id : itemTextIds)
         items.push_back({std::move(id), position++, {}});

@@ -44,7 +44,7 @@ void addPolicyDialogs(Catalogue& catalogue)
             if (std::string_view(list.dialog) != name)
                 continue;
             for (const PolicyField& field : list.fields)
-                dialog.fields.push_back({field.labelId, FieldCheck::None});
+                dialog.fields.emplace_back(field.labelId, FieldCheck::None);
             break;
         }
         catalogue.addEntryDialog(std::move(dialog));

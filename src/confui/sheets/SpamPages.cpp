@@ -134,11 +134,11 @@ PageDef dkimVerifyPage()
 }
 
 PageDef simpleFilterPage(const std::string& name, const std::string& anchor,
-                         const std::string& feature, std::vector<Control> extra)
+                         const std::string& feature, const std::vector<Control>& extra)
 {
     const std::string on = "InboundBlock" + feature;
     std::vector<Control> controls{check(on, "confui." + name + "." + on)};
-    for (Control& control : extra)
+    for (const Control& control : extra)
         controls.push_back(control.enabler.empty() ? control.enabledBy(on) : control);
     return page(name, anchor, withTail(controls, feature, on, "InboundExclBlock" + feature));
 }
