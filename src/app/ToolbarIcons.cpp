@@ -112,9 +112,9 @@ Glyph glyphFor(int id)
     case c::ToolbarNew:
         return [](QPainter& p) {
             page(p, QRectF(4, 2, 13, 18));
-            badge(p, kGreen, [](QPainter& p) {
-                p.drawLine(QPointF(18, 15.5), QPointF(18, 20.5));
-                p.drawLine(QPointF(15.5, 18), QPointF(20.5, 18));
+            badge(p, kGreen, [](QPainter& mark) {
+                mark.drawLine(QPointF(18, 15.5), QPointF(18, 20.5));
+                mark.drawLine(QPointF(15.5, 18), QPointF(20.5, 18));
             });
         };
     case c::ToolbarOpen:
@@ -156,9 +156,9 @@ Glyph glyphFor(int id)
     case c::OptionsSpam:
         return [](QPainter& p) {
             envelope(p, QRectF(2, 5, 17, 12), kPaper);
-            badge(p, kAmber, [](QPainter& p) {
-                p.drawLine(QPointF(18, 15.2), QPointF(18, 18.5));
-                p.drawPoint(QPointF(18, 20.8));
+            badge(p, kAmber, [](QPainter& mark) {
+                mark.drawLine(QPointF(18, 15.2), QPointF(18, 18.5));
+                mark.drawPoint(QPointF(18, 20.8));
             });
         };
     case c::OptionsSession:
@@ -198,10 +198,10 @@ Glyph glyphFor(int id)
     case c::OptionsTransit:
         return [](QPainter& p) {
             envelope(p, QRectF(2, 5, 15, 11), kPaper);
-            badge(p, kBlue, [](QPainter& p) {
-                p.drawLine(QPointF(15.5, 18), QPointF(20.5, 18));
-                p.drawLine(QPointF(18.5, 16), QPointF(20.5, 18));
-                p.drawLine(QPointF(18.5, 20), QPointF(20.5, 18));
+            badge(p, kBlue, [](QPainter& mark) {
+                mark.drawLine(QPointF(15.5, 18), QPointF(20.5, 18));
+                mark.drawLine(QPointF(18.5, 16), QPointF(20.5, 18));
+                mark.drawLine(QPointF(18.5, 20), QPointF(20.5, 18));
             });
         };
     case c::OptionsSmime:
@@ -227,7 +227,8 @@ Glyph glyphFor(int id)
             p.setPen(ink(1.3));
             for (int y : {7, 11, 15})
                 p.drawLine(QPointF(6, y), QPointF(13, y));
-            badge(p, kRed, [](QPainter& p) { p.drawLine(QPointF(15.5, 18), QPointF(20.5, 18)); });
+            badge(p, kRed,
+                  [](QPainter& mark) { mark.drawLine(QPointF(15.5, 18), QPointF(20.5, 18)); });
         };
     case c::Cut:
         return [](QPainter& p) {

@@ -747,16 +747,16 @@ void ConfigPage::write()
         case ControlKind::Combo:
         case ControlKind::ActionCombo:
         case ControlKind::OutboundActionCombo: {
-            const QVariant data = binding.combo->currentData();
+            const QVariant itemData = binding.combo->currentData();
             if (control.kind == ControlKind::Combo && stringCombo(control))
                 configStore.setString(control.key, toConfigBytes(binding.combo->currentIndex() ==
                                                                          binding.equivalentIndex
                                                                      ? binding.equivalentText
-                                                                     : data.toString()));
+                                                                     : itemData.toString()));
             else if (binding.boolKey)
-                configStore.setBool(control.key, data.toInt() != 0);
+                configStore.setBool(control.key, itemData.toInt() != 0);
             else
-                configStore.setInt(control.key, data.toInt());
+                configStore.setInt(control.key, itemData.toInt());
             break;
         }
         case ControlKind::List:
@@ -802,11 +802,11 @@ FieldValue ConfigPage::value(std::string_view key) const
         result.number = binding->edit->text().trimmed().toInt();
     }
     if (binding->combo) {
-        const QVariant data = binding->combo->currentData();
-        if (data.typeId() == QMetaType::QString)
-            result.text = toConfigBytes(data.toString());
+        const QVariant itemData = binding->combo->currentData();
+        if (itemData.typeId() == QMetaType::QString)
+            result.text = toConfigBytes(itemData.toString());
         else
-            result.number = data.toInt();
+            result.number = itemData.toInt();
     }
     return result;
 }

@@ -17,7 +17,7 @@ QString languagePrefix(int language)
 
 QString invalidEmailMessage(int language)
 {
-    return toQ(config::valueCheckMessage({"confui.invalidEmail"}, language));
+    return toQ(config::valueCheckMessage({"confui.invalidEmail", {}}, language));
 }
 
 bool isValidEmail(const QString& address)
