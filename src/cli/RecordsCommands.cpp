@@ -12,6 +12,7 @@
 // Control characters inside stored values are shown as "?" so that every
 // record stays on one line.
 #include "cli/Commands.h"
+#include "cli/PrintableText.h"
 #include "db/DataAliaFile.h"
 #include "db/DataBlocFile.h"
 #include "db/DataSet.h"
@@ -81,16 +82,6 @@ bool parseRecordNumber(const std::string& text, std::uint32_t* n)
         return false;
     *n = static_cast<std::uint32_t>(value);
     return true;
-}
-
-std::string printable(std::string value)
-{
-    for (char& c : value) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F)
-            c = '?';
-    }
-    return value;
 }
 
 int usage(Context& context)

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/PrintableText.h"
 #include "platform/Clock.h"
 #include "platform/CommandLine.h"
 #include "platform/FileSystem.h"
@@ -23,20 +24,6 @@
 namespace morva::cli {
 
 namespace {
-
-// Texts from the gateway's files and the service-name file go to a terminal
-// and into tab-separated output: control characters (tabs included) become
-// '?', so they can neither split a field nor drive the terminal.
-std::string printable(const std::string& text)
-{
-    std::string result = text;
-    for (char& c : result) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F)
-            c = '?';
-    }
-    return result;
-}
 
 // A message box text on one line: the reason of its second line follows
 // in parentheses.

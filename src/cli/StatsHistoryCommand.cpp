@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/PrintableText.h"
 #include "platform/SystemFileSystem.h"
 #include "platform/UserSettings.h"
 #include "stats/StatCsv.h"
@@ -19,19 +20,6 @@ int historyUsage(Context& context)
 {
     context.err << "usage: morvactl stats --history [--format text|csv]\n";
     return kExitUsage;
-}
-
-// Tabs and control characters in the gateway's texts would split a field or
-// drive the terminal.
-std::string printable(const std::string& text)
-{
-    std::string result = text;
-    for (char& c : result) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F)
-            c = '?';
-    }
-    return result;
 }
 
 // The same table as the CSV, tab-separated.
