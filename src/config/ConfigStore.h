@@ -152,6 +152,10 @@ public:
     TextEncoding textEncoding() const;
     // The resolved path of the main file.
     const std::string& fileName() const { return m_fileName; }
+    // What the store reads with (a second store over the same file uses them).
+    platform::FileSystem& fileSystem() const { return m_fileSystem; }
+    platform::Clock& clock() const { return m_clock; }
+    const std::string& programDir() const { return m_programDir; }
     // Resolves a name the way the file name and Include values are resolved.
     std::string resolvePath(std::string_view name) const;
 
