@@ -1,7 +1,5 @@
 #include "config/MergeSave.h"
 
-#include <map>
-
 namespace morva::config {
 namespace {
 
@@ -9,17 +7,86 @@ namespace {
 // changing under us.
 constexpr int kMergeRounds = 5;
 
-struct Decision
+// Applies the known decisions to `merged`; returns the conflicts still open.
+std::vector<KeyMerge> openConflicts(std::vector<KeyMerge>& merged, const MergeDecisions& decisions)
 {
-    KeyValue theirs;
-    KeyValue mine;
-    KeyValue result;
-};
+    std::vector<KeyMerge> open;
+    for (KeyMerge& merge : merged) {
+        if (merge.outcome != MergeOutcome::Conflict)
+            continue;
+        if (const KeyValue* known = decisions.resultFor(merge))
+            merge.result = *known;
+        else
+            open.push_back(merge);
+    }
+    return open;
+}
+
+// Asks for the open conflicts and puts the answers into `merged`.
+bool resolveOpen(std::vector<KeyMerge>& merged, const ConflictResolver& resolve,
+                 MergeDecisions& decisions)
+{
+    std::vector<KeyMerge> open = openConflicts(merged, decisions);
+    if (open.empty())
+        return true;
+    if (!resolve(open))
+        return false;
+    for (const KeyMerge& decided : open) {
+        decisions.record(decided);
+        for (KeyMerge& merge : merged)
+            if (merge.key == decided.key)
+                merge.result = decided.result;
+    }
+    return true;
+}
 
 } // namespace
 
+const KeyValue* MergeDecisions::resultFor(const KeyMerge& conflict) const
+{
+    const auto known = m_decisions.find(conflict.key);
+    if (known == m_decisions.end() || known->second.theirs != conflict.theirs ||
+        known->second.mine != conflict.mine)
+        return nullptr;
+    return &known->second.result;
+}
+
+void MergeDecisions::record(const KeyMerge& decided)
+{
+    m_decisions[decided.key] = {decided.theirs, decided.mine, decided.result};
+}
+
+bool changedSinceRead(const ConfigStore& store)
+{
+    for (const FileStamp& stamp : store.fileStamps()) {
+        const platform::FileStat now = store.fileSystem().stat(stamp.path);
+        if (now.exists && (now.lastWriteNs != stamp.lastWriteNs || now.size != stamp.size))
+            return true;
+    }
+    return false;
+}
+
+bool decideConflicts(const ConfigStore& store, const ConfigSnapshot& base,
+                     const ConfigSnapshot& mine, const ConflictResolver& resolve,
+                     MergeDecisions& decisions)
+{
+    auto disk = storeLike(store);
+    disk->load();
+    if (!disk->loadedOk())
+        return true;
+    std::vector<KeyMerge> merged = mergeSnapshots(base, snapshotOf(*disk), mine);
+    return resolveOpen(merged, resolve, decisions);
+}
+
 MergeSaveResult saveMerging(ConfigStore& store, const ConfigSnapshot& base,
                             const ConflictResolver& resolve)
+{
+    MergeDecisions decisions;
+    return saveMerging(store, base, resolve, decisions);
+}
+
+MergeSaveResult saveMerging(ConfigStore& store, const ConfigSnapshot& base,
+                            const ConflictResolver& resolve, MergeDecisions& decisions)
 {
     MergeSaveResult outcome;
     if (store.save())
@@ -30,7 +97,6 @@ MergeSaveResult saveMerging(ConfigStore& store, const ConfigSnapshot& base,
         return outcome;
     }
     const ConfigSnapshot mine = snapshotOf(store);
-    std::map<std::string, Decision> decisions;
     for (int round = 0; round < kMergeRounds; ++round) {
         auto disk = storeLike(store);
         disk->load();
@@ -40,28 +106,9 @@ MergeSaveResult saveMerging(ConfigStore& store, const ConfigSnapshot& base,
             return outcome;
         }
         std::vector<KeyMerge> merged = mergeSnapshots(base, snapshotOf(*disk), mine);
-        std::vector<KeyMerge> open;
-        for (KeyMerge& merge : merged) {
-            if (merge.outcome != MergeOutcome::Conflict)
-                continue;
-            const auto known = decisions.find(merge.key);
-            if (known != decisions.end() && known->second.theirs == merge.theirs &&
-                known->second.mine == merge.mine)
-                merge.result = known->second.result;
-            else
-                open.push_back(merge);
-        }
-        if (!open.empty()) {
-            if (!resolve(open)) {
-                outcome.status = MergeSaveStatus::Cancelled;
-                return outcome;
-            }
-            for (const KeyMerge& decided : open) {
-                decisions[decided.key] = {decided.theirs, decided.mine, decided.result};
-                for (KeyMerge& merge : merged)
-                    if (merge.key == decided.key)
-                        merge.result = decided.result;
-            }
+        if (!resolveOpen(merged, resolve, decisions)) {
+            outcome.status = MergeSaveStatus::Cancelled;
+            return outcome;
         }
         for (const KeyMerge& merge : merged)
             applyValue(*disk, merge.key, merge.result);

@@ -4,6 +4,8 @@
 #include "config/ConfigStore.h"
 
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace morva::config {
@@ -29,6 +31,36 @@ struct MergeSaveResult
     bool mergedWithDisk = false;
 };
 
+// The choices made for keys changed on both sides, kept across the saves of
+// one editor: a choice holds while the file and the editor still hold the
+// values it was made for.
+class MergeDecisions
+{
+public:
+    const KeyValue* resultFor(const KeyMerge& conflict) const;
+    void record(const KeyMerge& decided);
+
+private:
+    struct Decision
+    {
+        KeyValue theirs;
+        KeyValue mine;
+        KeyValue result;
+    };
+    std::map<std::string, Decision> m_decisions;
+};
+
+// Whether the main file changed on disk since `store` read or saved it.
+bool changedSinceRead(const ConfigStore& store);
+
+// Reads the file as it is now and has every key that `mine` (all values the
+// editor is about to save, possibly over several saves) and the file changed
+// differently decided, before anything is saved. False when the resolver
+// gave up; true also when the file cannot be read (the save reports that).
+bool decideConflicts(const ConfigStore& store, const ConfigSnapshot& base,
+                     const ConfigSnapshot& mine, const ConflictResolver& resolve,
+                     MergeDecisions& decisions);
+
 // Saves `store`; when the file changed on disk since the store read it, the
 // file is read again and merged key by key with `base` (what the store held
 // before this editor changed it) and the store's values (mine): changes to
@@ -40,6 +72,8 @@ struct MergeSaveResult
 // store holds the merged values of the keys mine changed, but still the
 // stamp of its own read: its next save merges again, so values the editor
 // wrote without changing them never undo a change made on disk.
+MergeSaveResult saveMerging(ConfigStore& store, const ConfigSnapshot& base,
+                            const ConflictResolver& resolve, MergeDecisions& decisions);
 MergeSaveResult saveMerging(ConfigStore& store, const ConfigSnapshot& base,
                             const ConflictResolver& resolve);
 

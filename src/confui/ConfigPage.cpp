@@ -709,14 +709,20 @@ bool ConfigPage::readBack()
     return true;
 }
 
-void ConfigPage::write()
+void ConfigPage::writeTo(config::ConfigStore& target)
 {
-    config::ConfigStore& configStore = store();
+    if (m_loaded)
+        write(target, false);
+}
+
+void ConfigPage::write(config::ConfigStore& configStore, bool sheetValuesToo)
+{
     for (auto& bindingPtr : m_bindings) {
         Binding& binding = *bindingPtr;
         const Control& control = *binding.control;
         if (control.isLocal()) {
-            (*m_host.sheetValues)[control.key] = value(control.key);
+            if (sheetValuesToo)
+                (*m_host.sheetValues)[control.key] = value(control.key);
             continue;
         }
         if (!control.isBound())
@@ -774,13 +780,17 @@ ConfigPage::SaveResult ConfigPage::save()
         ensureLoaded();
     if (!readBack())
         return SaveResult::Refused;
-    write();
+    write(store(), true);
     if (m_hooks && m_hooks->saved && !m_hooks->saved(*this))
         return SaveResult::Refused;
     // The sheet reports a failed save, once however many pages failed.
-    const SaveResult result = store().save() ? SaveResult::Saved : SaveResult::SaveFailed;
+    const FileSaveResult saved = m_host.saveFile  ? m_host.saveFile()
+                                 : store().save() ? FileSaveResult::Saved
+                                                  : FileSaveResult::Failed;
+    if (saved == FileSaveResult::Cancelled)
+        return SaveResult::Refused;
     setModified(false);
-    return result;
+    return saved == FileSaveResult::Saved ? SaveResult::Saved : SaveResult::SaveFailed;
 }
 
 void ConfigPage::openExclusions(const Control& control)

@@ -22,6 +22,14 @@ namespace morva::confui {
 class ListBox;
 class PageDefaults;
 
+// How the sheet's save of the file ended.
+enum class FileSaveResult
+{
+    Saved,
+    Failed,    // the sheet reports it
+    Cancelled, // the user gave up on it: nothing was saved, the page stays as it is
+};
+
 // What a page needs from the sheet that shows it.
 struct PageHost
 {
@@ -29,6 +37,8 @@ struct PageHost
     int sheetType = 0;
     SheetValues* sheetValues = nullptr; // "#..." values shared by the sheet's pages
     std::function<void()> modified;     // a page's modified mark changed
+    // Saves the file after a page wrote its values; empty: the store's save.
+    std::function<FileSaveResult()> saveFile;
 };
 
 // One configuration page, rendered from its catalogue entry. Created empty;
@@ -72,6 +82,10 @@ public:
         Refused
     };
     SaveResult save();
+    // Writes the values the controls hold now into `target` (a store with
+    // the same keys), without checking them and without the page's save
+    // hook; nothing when the page was never loaded. For reviewing changes.
+    void writeTo(config::ConfigStore& target);
 
     // The widget bound to a key (the checkbox of a PurgeDays pair), for tests
     // and hooks; nullptr when the page has none.
@@ -94,7 +108,7 @@ private:
 
     void build();
     void load();
-    void write();
+    void write(config::ConfigStore& target, bool sheetValuesToo);
     void addControl(const Control& control, QGridLayout* grid, int& row, int columns, int& column);
     void setModified(bool modified);
     void updateEnabling();

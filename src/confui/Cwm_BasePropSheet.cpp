@@ -1,6 +1,9 @@
 #include "confui/Cwm_BasePropSheet.h"
 
 #include "config/ConfigStore.h"
+#include "config/MergeSave.h"
+#include "confui/ChangesDialog.h"
+#include "confui/ConflictDialog.h"
 #include "confui/Messages.h"
 #include "confui/QtTexts.h"
 #include "confui/SaveFailureText.h"
@@ -49,6 +52,9 @@ Cwm_BasePropSheet::Cwm_BasePropSheet(const SheetEnvironment& environment, const 
     m_cancel = new QPushButton(uiText("confui.button.cancel", lang), this);
     m_apply = new QPushButton(uiText("confui.button.apply", lang), this);
     m_help = new QPushButton(uiText("confui.button.help", lang), this);
+    m_changes = new QPushButton(uiText("merge.changes.button", lang), this);
+    m_changes->setAutoDefault(false);
+    buttons->addWidget(m_changes);
     buttons->addStretch(1);
     for (QPushButton* button : {m_back, m_next, m_finish, m_ok, m_cancel, m_apply, m_help}) {
         button->setAutoDefault(false);
@@ -65,6 +71,11 @@ Cwm_BasePropSheet::Cwm_BasePropSheet(const SheetEnvironment& environment, const 
     connect(m_back, &QPushButton::clicked, this, &Cwm_BasePropSheet::back);
     connect(m_next, &QPushButton::clicked, this, &Cwm_BasePropSheet::next);
     connect(m_finish, &QPushButton::clicked, this, &Cwm_BasePropSheet::finish);
+    connect(m_changes, &QPushButton::clicked, this, &Cwm_BasePropSheet::showChanges);
+    if (m_environment.store)
+        m_loadedValues =
+            std::make_unique<config::ConfigSnapshot>(config::snapshotOf(*m_environment.store));
+    m_changes->setEnabled(m_environment.store != nullptr);
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
         if (index == m_active || index < 0)
             return;
@@ -85,6 +96,7 @@ ConfigPage* Cwm_BasePropSheet::addPage(const PageDef& definition, const std::str
     host.sheetType = m_sheetType;
     host.sheetValues = &m_values;
     host.modified = [this] { updateButtons(); };
+    host.saveFile = [this] { return saveFile(); };
     auto* page = new ConfigPage(definition, host);
     if (!captionId.empty())
         page->setCaptionId(captionId);
@@ -164,7 +176,7 @@ bool Cwm_BasePropSheet::applyAll()
     if (m_active < 0)
         setActivePage(0, false);
     ConfigPage* first = activePage();
-    if (!first->readBack())
+    if (!first->readBack() || !decideConflictsFirst())
         return false;
     bool done = savePage(first);
     const int start = m_active;
@@ -199,6 +211,78 @@ void Cwm_BasePropSheet::reportSaveFailure()
                     uiText("confui.savedNotDurable", m_environment.language));
 }
 
+FileSaveResult Cwm_BasePropSheet::saveFile()
+{
+    config::ConfigStore* store = m_environment.store;
+    if (!store || !m_loadedValues)
+        return store && store->save() ? FileSaveResult::Saved : FileSaveResult::Failed;
+    const config::MergeSaveResult result =
+        config::saveMerging(*store, *m_loadedValues, conflictResolver(), m_decisions);
+    m_mergedSave = m_mergedSave || result.mergedWithDisk;
+    switch (result.status) {
+    case config::MergeSaveStatus::Saved:
+        return FileSaveResult::Saved;
+    case config::MergeSaveStatus::Cancelled:
+        return FileSaveResult::Cancelled;
+    case config::MergeSaveStatus::Failed:
+        break;
+    }
+    return FileSaveResult::Failed;
+}
+
+config::ConflictResolver Cwm_BasePropSheet::conflictResolver()
+{
+    return [this](std::vector<config::KeyMerge>& conflicts) {
+        ConflictDialog dialog(conflicts, m_environment.language, this);
+        return m_environment.runDialog(dialog) == QDialog::Accepted;
+    };
+}
+
+bool Cwm_BasePropSheet::decideConflictsFirst()
+{
+    config::ConfigStore* store = m_environment.store;
+    if (!store || !m_loadedValues || !config::changedSinceRead(*store))
+        return true;
+    return config::decideConflicts(*store, *m_loadedValues, pendingValues(), conflictResolver(),
+                                   m_decisions);
+}
+
+config::ConfigSnapshot Cwm_BasePropSheet::pendingValues() const
+{
+    config::ConfigStore& store = *m_environment.store;
+    const config::ConfigSnapshot current = config::snapshotOf(store);
+    auto pending = config::storeLike(store);
+    for (std::size_t n = 0; n < current.size(); ++n)
+        config::applyValue(*pending, current.keyAt(n), current.valueAt(n));
+    for (ConfigPage* page : m_pages)
+        page->writeTo(*pending);
+    return config::snapshotOf(*pending);
+}
+
+std::vector<config::ChangeRow> Cwm_BasePropSheet::pendingChangeRows()
+{
+    if (!m_environment.store)
+        return {};
+    return config::changeRows(
+        config::pendingChanges(config::snapshotOf(*m_environment.store), pendingValues()));
+}
+
+void Cwm_BasePropSheet::showChanges()
+{
+    ChangesDialog dialog(pendingChangeRows(), m_environment.language, this);
+    m_environment.runDialog(dialog);
+}
+
+void Cwm_BasePropSheet::done(int result)
+{
+    // Merged saves leave the store with the values of this sheet; the
+    // console goes on with the file as it is now.
+    if (m_mergedSave && m_environment.store)
+        m_environment.store->load();
+    m_mergedSave = false;
+    QDialog::done(result);
+}
+
 void Cwm_BasePropSheet::ok()
 {
     if (applyAll())
@@ -216,7 +300,7 @@ void Cwm_BasePropSheet::apply()
     // The active page first, then every other page with changes.
     m_saveFailed = false;
     ConfigPage* current = activePage();
-    if (current && savePage(current)) {
+    if (current && current->readBack() && decideConflictsFirst() && savePage(current)) {
         for (int index = 0; index < pageCount(); ++index) {
             if (index == m_active || !page(index)->isModified())
                 continue;

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "config/ChangeRows.h"
+#include "config/ConfigSnapshot.h"
+#include "config/MergeSave.h"
 #include "confui/Catalogue.h"
 #include "confui/ConfigPage.h"
 #include "confui/SheetEnvironment.h"
 
 #include <QDialog>
+#include <memory>
 #include <vector>
 
 class QLabel;
@@ -21,6 +25,12 @@ namespace morva::confui {
 // shown) and saved, so the file is saved once per page. A page that refuses
 // stops OK and stays showing. Cancel writes nothing more; what Apply wrote
 // stays. Results: kIdOk, kIdCancel, kWizardFinish.
+//
+// When "Morva.ini" changed on disk since the store read it, a save merges
+// the sheet's changes with the file as it is now (what the store held when
+// the sheet opened is the common base); keys changed on both sides are
+// decided in a ConflictDialog, and when the user cancels it nothing is saved
+// and the sheet stays open. "Changes..." lists what OK would change.
 class Cwm_BasePropSheet : public QDialog
 {
     Q_OBJECT
@@ -51,6 +61,12 @@ public:
     // Loads every page now (sheets whose builder reads every key first).
     void loadAllPages();
 
+    // The changes OK would save now: the values of every loaded page
+    // against what the store holds, secrets masked.
+    std::vector<config::ChangeRow> pendingChangeRows();
+    // Shows them in a ChangesDialog.
+    void showChanges();
+
     SheetValues& sheetValues() { return m_values; }
     const SheetEnvironment& environment() const { return m_environment; }
 
@@ -58,6 +74,7 @@ public:
     QPushButton* cancelButton() const { return m_cancel; }
     QPushButton* applyButton() const { return m_apply; }
     QPushButton* helpButton() const { return m_help; }
+    QPushButton* changesButton() const { return m_changes; }
     QPushButton* backButton() const { return m_back; }
     QPushButton* nextButton() const { return m_next; }
     QPushButton* finishButton() const { return m_finish; }
@@ -72,6 +89,7 @@ public slots:
     void next();
     void finish();
     void reject() override;
+    void done(int result) override;
 
     void setVisible(bool visible) override;
 
@@ -81,6 +99,14 @@ private:
     // Saves a page; false when it refused. Notes a failed file save.
     bool savePage(ConfigPage* page);
     void reportSaveFailure();
+    // The file save of a page: merges with the file when it changed on disk.
+    FileSaveResult saveFile();
+    // When the file changed on disk, has the conflicts of every page decided
+    // before the first page saves; false when the user cancelled.
+    bool decideConflictsFirst();
+    // The store's values with what every loaded page holds now written over.
+    config::ConfigSnapshot pendingValues() const;
+    config::ConflictResolver conflictResolver();
 
     SheetEnvironment m_environment;
     int m_sheetType;
@@ -90,6 +116,11 @@ private:
     bool m_wizard = false;
     bool m_sized = false;
     bool m_saveFailed = false;
+    // What the store held when the sheet opened: the base of a merge.
+    std::unique_ptr<config::ConfigSnapshot> m_loadedValues;
+    // A save merged with the file: the store is read again when the sheet closes.
+    bool m_mergedSave = false;
+    config::MergeDecisions m_decisions;
     QTabBar* m_tabs;
     QLabel* m_wizardTitle;
     QStackedWidget* m_stack;
@@ -97,6 +128,7 @@ private:
     QPushButton* m_cancel;
     QPushButton* m_apply;
     QPushButton* m_help;
+    QPushButton* m_changes;
     QPushButton* m_back;
     QPushButton* m_next;
     QPushButton* m_finish;

@@ -202,9 +202,10 @@ TEST(PropertySheet, SaveFailureShowsTheMessageAndKeepsTheValues)
     auto* host = static_cast<QLineEdit*>(page->widgetFor("ExchHost"));
     host->setText("new.example");
     emit host->textEdited(host->text());
-    // Someone changes the file behind the console's back.
-    std::ofstream(fixture.dir / "Morva.ini", std::ios::binary)
-        << "ExchHost=changed.example\r\n\r\n";
+    // Someone puts a folder where the file was: it can be neither merged
+    // with nor replaced.
+    std::filesystem::remove(fixture.dir / "Morva.ini");
+    std::filesystem::create_directory(fixture.dir / "Morva.ini");
 
     // The page leaves the message to the sheet, which says it once.
     EXPECT_EQ(page->save(), ConfigPage::SaveResult::SaveFailed);
@@ -215,7 +216,7 @@ TEST(PropertySheet, SaveFailureShowsTheMessageAndKeepsTheValues)
     EXPECT_EQ(fixture.recorder.messages[0].kind, MessageKind::Failure);
     EXPECT_TRUE(fixture.recorder.saw("Unable to write morva.ini!\nEither the file"));
     EXPECT_EQ(fixture.store->getString("ExchHost"), "new.example");
-    EXPECT_EQ(fixture.fileText(), "ExchHost=changed.example\r\n\r\n");
+    EXPECT_TRUE(std::filesystem::is_directory(fixture.dir / "Morva.ini"));
     EXPECT_FALSE(page->isModified());
 }
 

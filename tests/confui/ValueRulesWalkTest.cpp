@@ -115,7 +115,7 @@ public:
     // What the page does with `text` typed into the key's field.
     Outcome typeIntoPage(const std::string& key, const TypedField& field, const std::string& text)
     {
-        ConfigPage page(field.page, PageHost{&m_environment, 0, &m_sheetValues, {}});
+        ConfigPage page(field.page, PageHost{&m_environment, 0, &m_sheetValues, {}, {}});
         page.ensureLoaded();
         for (QWidget* widget : page.findChildren<QWidget*>())
             widget->setEnabled(true);

@@ -5314,4 +5314,102 @@ Buchstaben, Ziffern und Bindestriche, Teile durch Punkte getrennt.</translation>
         <translation>keine Seite</translation>
     </message>
 </context>
+<context>
+    <name>merge (review and merge of configuration changes)</name>
+    <message id="merge.changes.button">
+        <source>Changes...</source>
+        <extracomment>Button beside OK of every configuration sheet: lists the changes OK would save.</extracomment>
+        <translation>Änderungen...</translation>
+    </message>
+    <message id="merge.changes.title">
+        <source>Pending changes</source>
+        <extracomment>Title of the window that lists the changes not saved yet.</extracomment>
+        <translation>Ausstehende Änderungen</translation>
+    </message>
+    <message id="merge.changes.none">
+        <source>No changes.</source>
+        <extracomment>Pending changes window: nothing would change.</extracomment>
+        <translation>Keine Änderungen.</translation>
+    </message>
+    <message id="merge.column.key">
+        <source>Key</source>
+        <extracomment>Column header: the key in Morva.ini.</extracomment>
+        <translation>Schlüssel</translation>
+    </message>
+    <message id="merge.column.change">
+        <source>Change</source>
+        <extracomment>Column header: what kind of change (changed, item added, item removed).</extracomment>
+        <translation>Änderung</translation>
+    </message>
+    <message id="merge.column.old">
+        <source>Old value</source>
+        <extracomment>Column header: the value before the change.</extracomment>
+        <translation>Alter Wert</translation>
+    </message>
+    <message id="merge.column.new">
+        <source>New value</source>
+        <extracomment>Column header: the value after the change.</extracomment>
+        <translation>Neuer Wert</translation>
+    </message>
+    <message id="merge.kind.changed">
+        <source>changed</source>
+        <extracomment>Kind of change: a single value changed.</extracomment>
+        <translation>geändert</translation>
+    </message>
+    <message id="merge.kind.added">
+        <source>item added</source>
+        <extracomment>Kind of change: an entry added to a list.</extracomment>
+        <translation>Eintrag hinzugefügt</translation>
+    </message>
+    <message id="merge.kind.removed">
+        <source>item removed</source>
+        <extracomment>Kind of change: an entry removed from a list.</extracomment>
+        <translation>Eintrag entfernt</translation>
+    </message>
+    <message id="merge.conflict.title">
+        <source>Configuration changed on disk</source>
+        <extracomment>Title of the window that shows settings changed both here and by another program.</extracomment>
+        <translation>Konfiguration auf dem Datenträger geändert</translation>
+    </message>
+    <message id="merge.conflict.intro">
+        <source>Another program changed Morva.ini while you edited it. Your other changes are combined with it. These settings were changed on both sides: choose which value to save.</source>
+        <extracomment>Text at the top of the conflict window.</extracomment>
+        <translation>Ein anderes Programm hat Morva.ini geändert, während Sie sie bearbeitet haben. Ihre übrigen Änderungen werden damit zusammengeführt. Diese Einstellungen wurden auf beiden Seiten geändert: Wählen Sie, welcher Wert gespeichert wird.</translation>
+    </message>
+    <message id="merge.conflict.theirs">
+        <source>On disk now</source>
+        <extracomment>Conflict window, column header: the value the file holds now.</extracomment>
+        <translation>Jetzt auf dem Datenträger</translation>
+    </message>
+    <message id="merge.conflict.mine">
+        <source>Your value</source>
+        <extracomment>Conflict window, column header: the value entered in this sheet.</extracomment>
+        <translation>Ihr Wert</translation>
+    </message>
+    <message id="merge.conflict.keepTheirs">
+        <source>Keep the value on disk</source>
+        <extracomment>Conflict window, choice.</extracomment>
+        <translation>Wert vom Datenträger behalten</translation>
+    </message>
+    <message id="merge.conflict.keepMine">
+        <source>Keep your value</source>
+        <extracomment>Conflict window, choice.</extracomment>
+        <translation>Ihren Wert behalten</translation>
+    </message>
+    <message id="merge.conflict.enter">
+        <source>Enter a value:</source>
+        <extracomment>Conflict window, choice: the value typed in the field beside it (a list: one entry per line).</extracomment>
+        <translation>Wert eingeben:</translation>
+    </message>
+    <message id="merge.conflict.undecided">
+        <source>Choose a value for %1.</source>
+        <extracomment>Conflict window: OK pressed while the setting %1 has no choice.</extracomment>
+        <translation>Wählen Sie einen Wert für %1.</translation>
+    </message>
+    <message id="merge.conflict.save">
+        <source>Save</source>
+        <extracomment>Conflict window, button: saves the merged file.</extracomment>
+        <translation>Speichern</translation>
+    </message>
+</context>
 </TS>
