@@ -111,13 +111,10 @@ KeyValue combineLists(const ListSide& base, const ListSide& primary, const ListS
     KeyValue result;
     result.list = true;
     auto emit = [&](const ItemId& id) {
-        std::string comment;
-        if (!primary.has(id))
-            comment = other.commentOf(id);
-        else if (other.has(id) && base.has(id) && other.commentOf(id) != base.commentOf(id))
-            comment = other.commentOf(id);
-        else
-            comment = primary.commentOf(id);
+        // Only `other` has it, or `other` changed its comment.
+        const bool otherComment = !primary.has(id) || (other.has(id) && base.has(id) &&
+                                                       other.commentOf(id) != base.commentOf(id));
+        std::string comment = otherComment ? other.commentOf(id) : primary.commentOf(id);
         result.items.push_back(id.first);
         result.comments.push_back(std::move(comment));
     };
