@@ -5314,4 +5314,12 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
         <translation>ninguna página</translation>
     </message>
 </context>
+<context>
+    <name>audit (data safety of the editors)</name>
+    <message id="audit.textFileChanged">
+        <source>%1 was changed by another program since it was opened; nothing was written. Close the editor and open the file again.</source>
+        <extracomment>Editor of the disclaimer file, on OK. %1 is the file's path.</extracomment>
+        <translation>Otro programa ha modificado %1 desde que se abrió; no se ha escrito nada. Cierre el editor y vuelva a abrir el archivo.</translation>
+    </message>
+</context>
 </TS>
