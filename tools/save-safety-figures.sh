@@ -66,8 +66,11 @@ for ((k = 0; k < kills; ++k)); do
   sleep "$(printf '0.%03d' $((RANDOM % 450 + 20)))"
   if kill -9 $pid 2>/dev/null; then killed=$((killed + 1)); fi
   wait $pid 2>/dev/null
+  # Old or new file: the password and every item (a save writes the items
+  # in their stored form, ".x1" for *.x1).
   if grep -q '^OutboundSMTPAuthPassword=secret-of-the-owner' "$work/Morva.ini" &&
-    grep -q '^InboundBlockAtt=\*\.x59999' "$work/Morva.ini"; then
+    [ "$(grep -c '^InboundBlockAtt=' "$work/Morva.ini")" -eq 60000 ] &&
+    grep -q -e '^InboundBlockAtt=\*\.x59999' -e '^InboundBlockAtt="\.x59999"' "$work/Morva.ini"; then
     whole=$((whole + 1))
   else
     broken=$((broken + 1))
