@@ -54,6 +54,7 @@ big="$work/big.ini"
   echo "OutboundSMTPAuthPassword=secret-of-the-owner"
   for ((i = 0; i < 60000; ++i)); do echo "InboundBlockAtt=*.x$i"; done
 } >"$big"
+items=$(grep -c '^InboundBlockAtt=' "$big")
 killed=0 whole=0 broken=0 leftovers=0 leaks=0 remaining=0
 for ((k = 0; k < kills; ++k)); do
   cp "$big" "$work/Morva.ini"
@@ -69,7 +70,7 @@ for ((k = 0; k < kills; ++k)); do
   # Old or new file: the password and every item (a save writes the items
   # in their stored form, ".x1" for *.x1).
   if grep -q '^OutboundSMTPAuthPassword=secret-of-the-owner' "$work/Morva.ini" &&
-    [ "$(grep -c '^InboundBlockAtt=' "$work/Morva.ini")" -eq 60000 ] &&
+    [ "$(grep -c '^InboundBlockAtt=' "$work/Morva.ini")" -eq "$items" ] &&
     grep -q -e '^InboundBlockAtt=\*\.x59999' -e '^InboundBlockAtt="\.x59999"' "$work/Morva.ini"; then
     whole=$((whole + 1))
   else
