@@ -27,6 +27,7 @@ struct FileStamp
     std::string path;
     std::int64_t lastWriteNs = 0;
     std::uint64_t size = 0;
+    std::uint64_t fileId = 0; // 0: not known
 };
 
 enum class LoadStatus

@@ -259,7 +259,7 @@ bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
     // file into place while we read the old one must make our next save
     // refuse, not pass with the new file's stamp over the old file's values.
     m_lock.lock();
-    m_store.m_stamps.push_back({path, before.lastWriteNs, before.size});
+    m_store.m_stamps.push_back({path, before.lastWriteNs, before.size, before.fileId});
     m_store.m_sizeHint += static_cast<std::size_t>(before.size);
     m_lock.unlock();
     return true;
@@ -741,7 +741,13 @@ bool ConfigStore::changedOnDisk(const std::vector<FileStamp>& stamps)
 {
     for (const auto& stamp : stamps) {
         const platform::FileStat now = m_fileSystem.stat(stamp.path);
-        if (now.exists && (now.lastWriteNs != stamp.lastWriteNs || now.size != stamp.size))
+        if (!now.exists)
+            continue;
+        if (now.lastWriteNs != stamp.lastWriteNs || now.size != stamp.size)
+            return true;
+        // Another save renamed its file into place within the same tick of
+        // the file system's clock, with the same size.
+        if (now.fileId != 0 && stamp.fileId != 0 && now.fileId != stamp.fileId)
             return true;
     }
     return false;
@@ -813,7 +819,7 @@ bool ConfigStore::save()
     fileLock.release();
     {
         std::lock_guard lock(m_mutex);
-        m_stamps.assign(1, FileStamp{m_fileName, after.lastWriteNs, after.size});
+        m_stamps.assign(1, FileStamp{m_fileName, after.lastWriteNs, after.size, after.fileId});
         m_sizeHint = written;
     }
     const bool saved = result == platform::ReplaceResult::ReplacedNotDurable

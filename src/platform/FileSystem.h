@@ -70,6 +70,11 @@ struct FileStat
     bool isDirectory = false;
     std::uint64_t size = 0;
     std::int64_t lastWriteNs = 0; // last-write time as the file system reports it
+    // Which file the name stands for (device and inode on POSIX); 0 where the
+    // file system does not tell. A file renamed into place under the name is
+    // another file even when its time and size equal the old one's (times
+    // are kept in steps of a few milliseconds).
+    std::uint64_t fileId = 0;
 };
 
 // One open file. Not thread-safe; owned by whoever opened it. Destroying an

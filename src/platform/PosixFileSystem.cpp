@@ -326,13 +326,16 @@ bool clearNonBlocking(int fd)
 
 // `createMode` is the permission of a file the open creates (before the
 // umask); `extraFlags` are added to the open flags.
+// `writeAccess` false opens read-only whatever the rule: the share locks are
+// read locks, so a file never written (a lock file) needs only reading.
 std::unique_ptr<PosixFile> openWithRule(const std::string& path, const ModeRule& rule,
                                         FileError* error, mode_t createMode = 0666,
-                                        int extraFlags = 0)
+                                        int extraFlags = 0, bool writeAccess = true)
 {
+    const bool write = rule.write && writeAccess;
     // Without O_NONBLOCK, opening a pipe would wait for a writer; the file
     // is refused below anyway unless it is regular.
-    int flags = (rule.write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | extraFlags;
+    int flags = (write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | extraFlags;
     if (rule.noFollow)
         flags |= O_NOFOLLOW;
     switch (rule.disposition) {
@@ -396,7 +399,7 @@ std::unique_ptr<PosixFile> openWithRule(const std::string& path, const ModeRule&
             return nullptr;
         }
         setError(error, FileError::None);
-        return std::make_unique<PosixFile>(fd, rule.write);
+        return std::make_unique<PosixFile>(fd, write);
     }
     setError(error, FileError::SharingViolation);
     return nullptr;
@@ -437,6 +440,9 @@ FileStat PosixFileSystem::stat(const std::string& path)
     result.size = static_cast<std::uint64_t>(info.st_size);
     result.lastWriteNs =
         static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    // Inodes are unique on one device; the device goes into the high bits.
+    result.fileId =
+        (static_cast<std::uint64_t>(info.st_dev) << 40) ^ static_cast<std::uint64_t>(info.st_ino);
     return result;
 }
 
@@ -593,10 +599,14 @@ bool PosixFileSystem::copyAttributes(const std::string& from, const std::string&
     // so the mode is set last.
     if (target.st_uid != info.st_uid || target.st_gid != info.st_gid) {
         // Only the superuser may give a file away; an ordinary user keeps the
-        // copy as their own, as the original's permissions already allow.
-        if (::chown(to.c_str(), info.st_uid, info.st_gid) != 0 && errno != EPERM) {
-            setError(error, fileErrorFromErrno(errno));
-            return false;
+        // copy as their own but gives it the original's group where they are
+        // a member of it, so that the group keeps its access.
+        if (::chown(to.c_str(), info.st_uid, info.st_gid) != 0) {
+            if (errno != EPERM ||
+                (::chown(to.c_str(), static_cast<uid_t>(-1), info.st_gid) != 0 && errno != EPERM)) {
+                setError(error, fileErrorFromErrno(errno));
+                return false;
+            }
         }
     }
     if (!copyExtendedAttributes(from.c_str(), to.c_str()) ||
@@ -662,7 +672,10 @@ std::unique_ptr<File> PosixFileSystem::openLockFile(const std::string& path, Fil
     ModeRule rule;
     rule.write = true;
     rule.disposition = Disposition::OpenAlways; // kept as it is when present
-    return openWithRule(path, rule, error, 0600, O_NOFOLLOW);
+    // Opened for reading only: everyone who may read the lock file can take
+    // it, and it is created owner-only until ReplaceLock gives it the guarded
+    // file's permissions.
+    return openWithRule(path, rule, error, 0600, O_NOFOLLOW, false);
 }
 
 std::unique_ptr<FileSystem> makeSystemFileSystem()

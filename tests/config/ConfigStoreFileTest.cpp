@@ -12,6 +12,7 @@
 #else
 #include "platform/PosixFileSystem.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -409,6 +410,28 @@ TEST_F(StoreFixture, FileChangedOnDiskIsNotOverwritten)
     EXPECT_EQ(scratch.read("Morva.ini"), "Port=12\r\n");
     EXPECT_TRUE(store->getBool("Relay")) << "values in memory stay as set";
 }
+
+#ifndef _WIN32
+// File times move in steps of a few milliseconds: another save may rename a
+// file of the same size into place within one step of the file we read.
+TEST_F(StoreFixture, FileReplacedWithinTheSameTimeAndSizeIsNotOverwritten)
+{
+    auto store = loaded("Port=1\r\n");
+    struct stat read
+    {
+    };
+    ASSERT_EQ(::stat(scratch.path("Morva.ini").c_str(), &read), 0);
+    scratch.write("other", "Port=2\r\n");
+    const struct timespec times[2] = {read.st_atim, read.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, scratch.path("other").c_str(), times, 0), 0);
+    std::filesystem::rename(scratch.path("other"), scratch.path("Morva.ini"));
+
+    store->setBool("Relay", true);
+    EXPECT_FALSE(store->save());
+    EXPECT_EQ(store->lastSaveStatus(), SaveStatus::RefusedChanged);
+    EXPECT_EQ(scratch.read("Morva.ini"), "Port=2\r\n");
+}
+#endif
 
 TEST_F(StoreFixture, LinesBetweenListItemsStayWhereTheyStood)
 {

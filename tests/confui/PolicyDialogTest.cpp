@@ -1,8 +1,10 @@
 #include "SheetsQtApp.h"
 #include "confui/policy/CertificateSource.h"
 #include "confui/policy/PolicyEntryDialog.h"
+#include "confui/sheets/DisclaimerFile.h"
 #include "confui/sheets/TextFileDialog.h"
 #include "platform/Clock.h"
+#include "platform/ReplaceLock.h"
 #include "platform/SystemFileSystem.h"
 #include "platform/testing/FaultInjectingFileSystem.h"
 
@@ -190,5 +192,74 @@ TEST(TextFileDialog, SavesTheFileAtomicallyAndKeepsTheOldOneOnFailure)
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(contents(), "new text\r\nsecond line");
+    std::filesystem::remove_all(dir);
+}
+
+// Two consoles may edit the disclaimer at once, and the file holds 8-bit text:
+// what the file cannot hold, a change made meanwhile by another program, a
+// save under way elsewhere and a file far too large are all refused with the
+// old file kept.
+TEST(TextFileDialog, RefusesWhatWouldLoseTextAndKeepsTheFile)
+{
+    namespace p = morva::platform;
+    const std::string dir =
+        std::filesystem::temp_directory_path() / ("morva-disc2-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string path = dir + "/odisc-pl.txt";
+    auto write = [&](const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; };
+    auto contents = [&] {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    write("Gr\xfc\xdf"
+          "e \x80 5\r\n");
+    auto fs = p::makeSystemFileSystem();
+    p::FakeClock clock;
+    TextFileDialog dialog(*fs, clock, path, QStringLiteral("Disclaimer"), 0);
+    std::vector<QString> failures;
+    dialog.showFailure = [&](const QString& text) { failures.push_back(text); };
+    ASSERT_TRUE(dialog.load());
+    EXPECT_EQ(dialog.editor()->toPlainText(), QString::fromUtf8("Grüße € 5\n"))
+        << "the gateway's 8-bit characters";
+
+    dialog.editor()->setPlainText(QString::fromUtf8("\xc5\x81ukasz"));
+    dialog.accept();
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_TRUE(failures.back().contains(QString::fromUtf8("\xc5\x81")))
+        << failures.back().toStdString();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(contents(), "Gr\xfc\xdf"
+                          "e \x80 5\r\n");
+
+    dialog.editor()->setPlainText(QStringLiteral("mine"));
+    {
+        p::ReplaceLock elsewhere(*fs, clock, path);
+        ASSERT_TRUE(elsewhere.held());
+        dialog.accept();
+        ASSERT_EQ(failures.size(), 2u) << "another save holds the file";
+        EXPECT_EQ(contents(), "Gr\xfc\xdf"
+                              "e \x80 5\r\n");
+    }
+
+    write("theirs, written meanwhile\r\n");
+    dialog.accept();
+    ASSERT_EQ(failures.size(), 3u);
+    EXPECT_TRUE(failures.back().contains(QStringLiteral("odisc-pl.txt")));
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(contents(), "theirs, written meanwhile\r\n") << "not overwritten";
+
+    TextFileDialog again(*fs, clock, path, QStringLiteral("Disclaimer"), 0);
+    again.showFailure = [&](const QString& text) { failures.push_back(text); };
+    ASSERT_TRUE(again.load());
+    again.editor()->setPlainText(QString::fromUtf8("mine \xe2\x82\xac"));
+    again.accept();
+    EXPECT_EQ(again.result(), QDialog::Accepted);
+    EXPECT_EQ(contents(), "mine \x80");
+
+    std::filesystem::resize_file(path, kMaxTextFileBytes + 1);
+    TextFileDialog huge(*fs, clock, path, QStringLiteral("Disclaimer"), 0);
+    huge.showFailure = [&](const QString& text) { failures.push_back(text); };
+    EXPECT_FALSE(huge.load());
+    EXPECT_TRUE(failures.back().contains(QStringLiteral("too large")));
     std::filesystem::remove_all(dir);
 }

@@ -3,13 +3,16 @@
 #include "platform/Clock.h"
 #include "platform/FileHolderProcess.h"
 #include "platform/PosixFileSystem.h"
+#include "platform/ReplaceLock.h"
 #include "platform/ScratchDir.h"
 
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
@@ -99,6 +102,55 @@ TEST(AtomicReplace, NewFileKeepsModeOwnerAndExtendedAttributes)
     }
     if (!xattrs || !acls)
         GTEST_SKIP() << "the file system keeps no extended attributes or access lists";
+}
+
+// Two administrators who may write the program directory, each saving in
+// turn as themselves a file that root owns and its group reads: the lock one
+// of them created (it can only copy the file's mode, not its owner) does not
+// shut the other out, and the file keeps its group (the gateway's group would
+// lose it otherwise).
+TEST(AtomicReplace, AdministratorsOfOneGroupSaveInTurnAndTheFileKeepsItsGroup)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs the superuser to act as two users";
+    ScratchDir scratch;
+    const std::string path = scratch.path("Morva.ini");
+    constexpr gid_t kShared = 60100;
+    ASSERT_EQ(::chmod(scratch.dir().c_str(), 0777), 0);
+    scratch.write("Morva.ini", "old\r\n");
+    ASSERT_EQ(::chown(path.c_str(), 0, kShared), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+
+    auto saveAs = [&](uid_t user, const std::string& text) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const gid_t groups[] = {static_cast<gid_t>(user), kShared};
+            if (::setgroups(2, groups) != 0 || ::setgid(user) != 0 || ::setuid(user) != 0)
+                ::_exit(3);
+            ::umask(022);
+            PosixFileSystem fs;
+            FakeClock clock;
+            ReplaceLock lock(fs, clock, path);
+            if (!lock.held())
+                ::_exit(4);
+            ::_exit(replaceFileAtomically(fs, clock, path, text) ? 0 : 5);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_EQ(saveAs(60001, "first\r\n"), 0);
+    EXPECT_EQ(saveAs(60002, "second\r\n"), 0) << "4: the lock file shut the other user out";
+    EXPECT_EQ(saveAs(60001, "third\r\n"), 0);
+    EXPECT_EQ(scratch.read("Morva.ini"), "third\r\n");
+    for (const std::string& file : {path, replaceLockPath(path)}) {
+        struct stat info
+        {
+        };
+        ASSERT_EQ(::stat(file.c_str(), &info), 0);
+        EXPECT_EQ(info.st_gid, kShared) << file;
+        EXPECT_EQ(info.st_mode & 0777, 0644u) << file;
+    }
 }
 
 TEST(AtomicReplace, LeftoverTemporariesOfThisFileAloneAreRemoved)

@@ -3,6 +3,7 @@
 #include "confui/Messages.h"
 #include "confui/QtTexts.h"
 #include "confui/sheets/DisclaimerFile.h"
+#include "gui/FileTextCodec.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -40,19 +41,17 @@ TextFileDialog::TextFileDialog(platform::FileSystem& fileSystem, platform::Clock
     showFailure = [this](const QString& text) { showMessage(this, MessageKind::Failure, text); };
 }
 
-std::string TextFileDialog::toFileText(const QString& shown)
+std::string TextFileDialog::toFileText(const QString& shown, std::string_view original)
 {
     QString text = shown;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    // Characters beyond Latin-1 cannot be kept in the 8-bit file.
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return gui::FileTextCodec().encode(text, original);
 }
 
 QString TextFileDialog::toShownText(const std::string& bytes)
 {
-    QString text = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QString text = gui::FileTextCodec::decode(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
@@ -60,21 +59,35 @@ QString TextFileDialog::toShownText(const std::string& bytes)
 bool TextFileDialog::load()
 {
     platform::FileError error = platform::FileError::None;
-    const std::optional<std::string> bytes = readTextFile(m_fs, m_path, &error);
+    const std::optional<std::string> bytes = readTextFile(m_fs, m_path, &error, &m_stamp);
     if (!bytes) {
         showFailure(uiText("confui.IniDisc.ReadFailed", m_language) + QLatin1Char('\n') +
                     fromConfigBytes(m_path) + QStringLiteral(" (") +
                     QString::fromLatin1(platform::fileErrorName(error)) + QLatin1Char(')'));
         return false;
     }
+    m_original = *bytes;
     m_editor->setPlainText(toShownText(*bytes));
     return true;
 }
 
 void TextFileDialog::accept()
 {
+    QString text = m_editor->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    const QString refusal = gui::FileTextCodec().refusal(text, m_language, m_original);
+    if (!refusal.isEmpty()) {
+        showFailure(refusal);
+        return;
+    }
     platform::FileError error = platform::FileError::None;
-    if (!writeTextFile(m_fs, m_clock, m_path, toFileText(m_editor->toPlainText()), &error)) {
+    bool changed = false;
+    if (!writeTextFile(m_fs, m_clock, m_path, toFileText(text, m_original), &error, &m_stamp,
+                       &changed)) {
+        if (changed) {
+            showFailure(uiText("audit.textFileChanged", m_language).arg(fromConfigBytes(m_path)));
+            return;
+        }
         showFailure(uiText("confui.IniDisc.WriteFailed", m_language) + QLatin1Char('\n') +
                     fromConfigBytes(m_path) + QStringLiteral(" (") +
                     QString::fromLatin1(platform::fileErrorName(error)) + QLatin1Char(')'));

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <functional>
 #include <string>
+#include <string_view>
 
 class QPlainTextEdit;
 
@@ -15,9 +16,11 @@ class Clock;
 namespace morva::confui {
 
 // Edits a plain-text file of the program folder (the disclaimer
-// "odisc-pl.txt"). The file's bytes are shown as Latin-1, so every byte
-// survives; lines end in CR LF on disk. OK replaces the file atomically; a
-// failure is reported and the dialog stays open with the text.
+// "odisc-pl.txt"). The file's bytes are shown through the console's one 8-bit
+// codec, so an unchanged text keeps every byte and a character the file
+// cannot hold is refused at OK; lines end in CR LF on disk. OK replaces the
+// file atomically under its lock, unless another program changed it since it
+// was read; a failure is reported and the dialog stays open with the text.
 class TextFileDialog : public QDialog
 {
     Q_OBJECT
@@ -32,7 +35,8 @@ public:
     // Message boxes; tests answer here.
     std::function<void(const QString& text)> showFailure;
 
-    static std::string toFileText(const QString& shown);
+    // The bytes of `shown`, or `original` when that reads as the same text.
+    static std::string toFileText(const QString& shown, std::string_view original = {});
     static QString toShownText(const std::string& bytes);
 
 public slots:
@@ -44,6 +48,8 @@ private:
     std::string m_path;
     int m_language;
     QPlainTextEdit* m_editor;
+    std::string m_original;     // the bytes read
+    platform::FileStat m_stamp; // the file before it was read
 };
 
 } // namespace morva::confui

@@ -5410,6 +5410,11 @@ Buchstaben, Ziffern und Bindestriche, Teile durch Punkte getrennt.</translation>
         <source>Save</source>
         <extracomment>Conflict window, button: saves the merged file.</extracomment>
         <translation>Speichern</translation>
+    <name>audit (data safety of the editors)</name>
+    <message id="audit.textFileChanged">
+        <source>%1 was changed by another program since it was opened; nothing was written. Close the editor and open the file again.</source>
+        <extracomment>Editor of the disclaimer file, on OK. %1 is the file's path.</extracomment>
+        <translation>%1 wurde seit dem Öffnen von einem anderen Programm geändert; es wurde nichts geschrieben. Schließen Sie den Editor und öffnen Sie die Datei erneut.</translation>
     </message>
 </context>
 </TS>

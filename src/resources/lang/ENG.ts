@@ -5410,6 +5410,11 @@ Letters, digits and hyphens, parts separated by dots.</translation>
         <source>Save</source>
         <extracomment>Conflict window, button: saves the merged file.</extracomment>
         <translation>Save</translation>
+    <name>audit (data safety of the editors)</name>
+    <message id="audit.textFileChanged">
+        <source>%1 was changed by another program since it was opened; nothing was written. Close the editor and open the file again.</source>
+        <extracomment>Editor of the disclaimer file, on OK. %1 is the file's path.</extracomment>
+        <translation>%1 was changed by another program since it was opened; nothing was written. Close the editor and open the file again.</translation>
     </message>
 </context>
 </TS>

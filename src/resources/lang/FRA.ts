@@ -5410,6 +5410,11 @@ Lettres, chiffres et tirets, parties séparées par des points.</translation>
         <source>Save</source>
         <extracomment>Conflict window, button: saves the merged file.</extracomment>
         <translation>Enregistrer</translation>
+    <name>audit (data safety of the editors)</name>
+    <message id="audit.textFileChanged">
+        <source>%1 was changed by another program since it was opened; nothing was written. Close the editor and open the file again.</source>
+        <extracomment>Editor of the disclaimer file, on OK. %1 is the file's path.</extracomment>
+        <translation>%1 a été modifié par un autre programme depuis son ouverture ; rien n&apos;a été écrit. Fermez l&apos;éditeur et ouvrez de nouveau le fichier.</translation>
     </message>
 </context>
 </TS>

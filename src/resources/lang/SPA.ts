@@ -5410,6 +5410,11 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
         <source>Save</source>
         <extracomment>Conflict window, button: saves the merged file.</extracomment>
         <translation>Guardar</translation>
+    <name>audit (data safety of the editors)</name>
+    <message id="audit.textFileChanged">
+        <source>%1 was changed by another program since it was opened; nothing was written. Close the editor and open the file again.</source>
+        <extracomment>Editor of the disclaimer file, on OK. %1 is the file's path.</extracomment>
+        <translation>Otro programa ha modificado %1 desde que se abrió; no se ha escrito nada. Cierre el editor y vuelva a abrir el archivo.</translation>
     </message>
 </context>
 </TS>
