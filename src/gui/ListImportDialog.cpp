@@ -140,27 +140,28 @@ ListImportDialog::ListImportDialog(ImportTarget target, int language, QWidget* p
     fileRow->addWidget(browse);
     layout->addLayout(fileRow);
 
+    // Each group of radio buttons has a widget of its own: buttons of one
+    // parent exclude each other.
     auto* options = new QHBoxLayout;
-    auto* formats = new QVBoxLayout;
-    m_csv = new QRadioButton(uiText("import.format.csv", language), this);
-    m_text = new QRadioButton(uiText("import.format.text", language), this);
+    auto* formatBox = new QWidget(this);
+    auto* formats = new QVBoxLayout(formatBox);
+    formats->setContentsMargins(0, 0, 0, 0);
+    m_csv = new QRadioButton(uiText("import.format.csv", language), formatBox);
+    m_text = new QRadioButton(uiText("import.format.text", language), formatBox);
     m_csv->setChecked(true);
     formats->addWidget(m_csv);
     formats->addWidget(m_text);
-    m_text->setVisible(m_target.offersText);
-    auto* modes = new QVBoxLayout;
-    m_append = new QRadioButton(uiText("import.mode.append", language), this);
-    m_replace = new QRadioButton(uiText("import.mode.replace", language), this);
+    formatBox->setVisible(m_target.offersText);
+    auto* modeBox = new QWidget(this);
+    auto* modes = new QVBoxLayout(modeBox);
+    modes->setContentsMargins(0, 0, 0, 0);
+    m_append = new QRadioButton(uiText("import.mode.append", language), modeBox);
+    m_replace = new QRadioButton(uiText("import.mode.replace", language), modeBox);
     m_append->setChecked(true);
     modes->addWidget(m_append);
     modes->addWidget(m_replace);
-    // Two groups of radio buttons in one dialog: each needs its own group.
-    auto* formatBox = new QWidget(this);
-    formatBox->setLayout(formats);
-    auto* modeBox = new QWidget(this);
-    modeBox->setLayout(modes);
-    options->addWidget(formatBox);
     options->addWidget(modeBox);
+    options->addWidget(formatBox);
     options->addStretch();
     layout->addLayout(options);
 
@@ -288,8 +289,11 @@ void ListImportDialog::recheck()
     }
     m_checked = true;
     m_model->setPlan(&m_plan);
-    m_preview->resizeColumnToContents(0);
-    m_preview->setColumnWidth(1, 260);
+    QHeaderView* header = m_preview->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(1, QHeaderView::Interactive);
+    m_preview->setColumnWidth(1, 280);
     if (!m_plan.fileErrorId.empty()) {
         m_summary->setText(QString::fromStdString(config::importFileMessage(m_plan, m_language)));
     } else {
