@@ -1,5 +1,6 @@
 #include "db/RecordTransfer.h"
 
+#include "config/CsvText.h"
 #include "config/EightBitText.h"
 #include "config/ValueRules.h"
 #include "db/DataAliaFile.h"
@@ -8,7 +9,9 @@
 #include "db/DataUserFile.h"
 #include "db/RecordFieldChecks.h"
 
+#include <array>
 #include <cstring>
+#include <span>
 #include <unordered_map>
 
 namespace morva::db {
@@ -23,17 +26,21 @@ using config::TransferFormat;
 namespace {
 
 // The fields of each table in column order.
-std::vector<const Field*> fieldsOf(RecordTable table)
+std::span<const Field* const> fieldsOf(RecordTable table)
 {
+    static const Field* const kAlias[] = {&alias::kForwardAddress, &alias::kTargetAddress,
+                                          &alias::kDeliverAfterForwarding};
+    static const Field* const kBlock[] = {&block::kType, &block::kValue};
+    static const Field* const kUser[] = {&user::kAddress, &user::kName};
     switch (table) {
     case RecordTable::Alias:
-        return {&alias::kForwardAddress, &alias::kTargetAddress, &alias::kDeliverAfterForwarding};
+        return kAlias;
     case RecordTable::Block:
-        return {&block::kType, &block::kValue};
+        return kBlock;
     case RecordTable::User:
-        return {&user::kAddress, &user::kName};
+        break;
     }
-    return {};
+    return kUser;
 }
 
 // How many columns a row may leave out at its end (the deliver flag).
@@ -148,7 +155,7 @@ void checkRow(RecordTable table, ImportRow& row)
 }
 
 // The key two records count as the same by: every column, letters in any case.
-std::string sameRecordKey(const std::vector<std::string_view>& values)
+std::string sameRecordKey(std::span<const std::string_view> values)
 {
     std::string key;
     for (std::string_view value : values) {
@@ -158,21 +165,31 @@ std::string sameRecordKey(const std::vector<std::string_view>& values)
     return key;
 }
 
-std::vector<std::string_view> currentValues(const LayoutRecordFile& file, RecordTable table,
-                                            std::string* number)
+// The values of the current record in column order (a flag as "1" or "0",
+// a number in decimal in *number).
+struct RowValues
 {
-    std::vector<std::string_view> values;
+    std::array<std::string_view, 3> values;
+    std::size_t count = 0;
+    std::span<const std::string_view> view() const { return {values.data(), count}; }
+};
+
+RowValues currentValues(const LayoutRecordFile& file, RecordTable table, std::string* number)
+{
+    RowValues row;
     for (const Field* field : fieldsOf(table)) {
-        std::string_view view = file.textView(field->offset, field->width);
+        std::string_view view;
         if (field->kind == FieldKind::Flag) {
             view = file.flagField(field->offset) ? "1" : "0";
         } else if (field->kind == FieldKind::Number) {
             *number = std::to_string(file.numberField(field->offset, field->width));
             view = *number;
+        } else {
+            view = file.textView(field->offset, field->width);
         }
-        values.push_back(view);
+        row.values[row.count++] = view;
     }
-    return values;
+    return row;
 }
 
 void appendCsvField(std::string& out, std::string_view field)
@@ -193,10 +210,15 @@ void appendCsvField(std::string& out, std::string_view field)
     out += '"';
 }
 
-void appendRow(std::string& out, const std::vector<std::string_view>& fields, TransferFormat format)
+void appendRow(std::string& out, std::span<const std::string_view> fields, TransferFormat format)
 {
     if (format == TransferFormat::Tsv) {
-        config::appendTableRow(out, fields, format);
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (i > 0)
+                out += '\t';
+            config::appendTabEscaped(out, fields[i]);
+        }
+        out += '\n';
         return;
     }
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -277,13 +299,15 @@ RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFo
 {
     RecordExport result;
     const auto& columns = recordColumns(table);
-    appendRow(result.text, {columns.begin(), columns.end()}, format);
+    const std::vector<std::string_view> names(columns.begin(), columns.end());
+    appendRow(result.text, names, format);
     result.text.reserve(std::size_t(file.recordCount()) * 64);
     std::string number;
     std::vector<std::string> converted(columns.size());
     auto exportCurrent = [&] {
-        std::vector<std::string_view> values = currentValues(file, table, &number);
-        for (std::size_t i = 0; i < values.size(); ++i) {
+        RowValues row = currentValues(file, table, &number);
+        auto& values = row.values;
+        for (std::size_t i = 0; i < row.count; ++i) {
             if (isAscii(values[i]))
                 continue;
             if (form == TextForm::Utf8) {
@@ -296,7 +320,7 @@ RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFo
             }
             values[i] = converted[i];
         }
-        appendRow(result.text, values, format);
+        appendRow(result.text, row.view(), format);
         ++result.rows;
     };
     if (only) {
@@ -327,10 +351,11 @@ bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_vie
         std::string number;
         for (bool found = file.goTo(1); found; found = file.goTo(file.currentRecord() + 1))
             if (!file.isDeleted())
-                present.emplace(sameRecordKey(currentValues(file, table, &number)),
+                present.emplace(sameRecordKey(currentValues(file, table, &number).view()),
                                 file.currentRecord());
     }
     std::unordered_map<std::string, std::size_t> seen;
+    seen.reserve(read.rows.size());
     std::size_t first = 0;
     if (!read.rows.empty() &&
         config::isHeaderRow(read.rows[0].fields, plan->columns, minimumColumns(table)))
@@ -345,7 +370,8 @@ bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_vie
         row.fields = std::move(read.rows[i].fields);
         checkRow(table, row);
         if (row.mark == RowMark::Accepted) {
-            const std::string key = sameRecordKey({row.stored.begin(), row.stored.end()});
+            const std::vector<std::string_view> stored(row.stored.begin(), row.stored.end());
+            const std::string key = sameRecordKey(stored);
             if (const auto found = present.find(key); found != present.end()) {
                 row.mark = RowMark::AlreadyPresent;
                 row.other = found->second;
@@ -361,8 +387,17 @@ bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_vie
 
 std::string recordBytes(RecordTable table, const std::vector<std::string>& stored)
 {
+    std::string bytes;
+    appendRecordBytes(bytes, table, stored);
+    return bytes;
+}
+
+void appendRecordBytes(std::string& out, RecordTable table, const std::vector<std::string>& stored)
+{
     const RecordLayout& layout = recordLayout(table);
-    std::string bytes(layout.length, ' ');
+    const std::size_t start = out.size();
+    out.resize(start + layout.length, ' ');
+    char* const bytes = out.data() + start;
     for (std::uint32_t at : layout.separators)
         bytes[at] = '|';
     bytes[layout.length - 2] = '\r';
@@ -370,7 +405,7 @@ std::string recordBytes(RecordTable table, const std::vector<std::string>& store
     auto put = [&](const Field& field, std::string_view value, bool rightAligned) {
         const std::size_t n = std::min<std::size_t>(value.size(), field.width);
         const std::size_t at = field.offset + (rightAligned ? field.width - n : 0);
-        std::memcpy(bytes.data() + at, value.data(), n);
+        std::memcpy(bytes + at, value.data(), n);
     };
     switch (table) {
     case RecordTable::Alias:
@@ -388,7 +423,6 @@ std::string recordBytes(RecordTable table, const std::vector<std::string>& store
         put(user::kName, stored[1], false);
         break;
     }
-    return bytes;
 }
 
 bool applyRecordImport(DataSet& data, RecordTable table, const ImportPlan& plan, ImportMode mode,
@@ -420,7 +454,7 @@ bool applyRecordImport(DataSet& data, RecordTable table, const ImportPlan& plan,
     }
     for (const ImportRow& row : plan.rows)
         if (row.mark == RowMark::Accepted)
-            contents += recordBytes(table, row.stored);
+            appendRecordBytes(contents, table, row.stored);
     if (!data.replaceRecordFile(*file, contents, error))
         return false;
     if (written)

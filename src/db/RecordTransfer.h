@@ -61,6 +61,7 @@ bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_vie
 // The record bytes of an accepted row (`stored` values), framed as the
 // gateway reads them.
 std::string recordBytes(RecordTable table, const std::vector<std::string>& stored);
+void appendRecordBytes(std::string& out, RecordTable table, const std::vector<std::string>& stored);
 
 // Writes the accepted rows of `plan`: appended behind every record there is
 // (deleted ones kept) or replacing them all. The new file is written whole

@@ -5516,7 +5516,7 @@ Lettere, cifre e trattini, parti separate da punti.</translation>
     <message id="import.button.export">
         <source>E&amp;xport...</source>
         <extracomment>Export dialog: chooses the file and writes it.</extracomment>
-        <translation>E&amp;sporta...</translation>
+        <translation>Es&amp;porta...</translation>
     </message>
 </context>
 </TS>

@@ -5481,7 +5481,7 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
     <message id="import.export.whole">
         <source>&amp;Whole list (%1 entries)</source>
         <extracomment>Export dialog: %1 is the number of entries.</extracomment>
-        <translation>&amp;Toda la lista (%1 entradas)</translation>
+        <translation>Toda &amp;la lista (%1 entradas)</translation>
     </message>
     <message id="import.export.selection">
         <source>&amp;Selected entries (%1)</source>
