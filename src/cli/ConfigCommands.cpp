@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/ConfigCommandParts.h"
 #include "cli/ConfigListWarnings.h"
+#include "cli/TransferCommands.h"
 #include "config/ConfigLine.h"
 #include "config/ConfigStore.h"
 #include "config/DefaultReset.h"
@@ -167,7 +168,8 @@ int usage(Context& context)
 {
     context.err << "usage: morvactl config get [--json] KEY... | set KEY [VALUE...] | "
                    "reset KEY... | save | list [--changed] [--format tsv|json] | check | "
-                   "find [--language CODE] TEXT...\n";
+                   "find [--language CODE] TEXT... | export-list KEY | "
+                   "import-list KEY FILE [--replace] [--dry-run]\n";
     return kExitUsage;
 }
 
@@ -361,7 +363,8 @@ int runConfigCommand(Context& context)
         return usage(context);
     const std::string& command = context.args[0];
     if (command != "get" && command != "set" && command != "save" && command != "list" &&
-        command != "check" && command != "reset" && command != "find")
+        command != "check" && command != "reset" && command != "find" && command != "export-list" &&
+        command != "import-list")
         return usage(context);
     if ((command == "save" || command == "check") && context.args.size() != 1)
         return usage(context);
@@ -369,6 +372,11 @@ int runConfigCommand(Context& context)
     LoadedConfig config(context.programDir);
     if (!config.readable(context.err))
         return kExitFailure;
+    if (command == "export-list")
+        return configExportList(context, config.store());
+    if (command == "import-list")
+        return configImportList(context, config.store(),
+                                [&config, &context] { return config.save(context.err); });
     if (command == "get" && asksForJson(context))
         return configGetJson(context, config.store());
     if (command == "get")

@@ -13,6 +13,7 @@
 // record stays on one line.
 #include "cli/Commands.h"
 #include "cli/PrintableText.h"
+#include "cli/TransferCommands.h"
 #include "db/DataAliaFile.h"
 #include "db/DataBlocFile.h"
 #include "db/DataSet.h"
@@ -92,6 +93,8 @@ int usage(Context& context)
                    "       morvactl records add user ADDRESS NAME\n"
                    "       morvactl records set alias|block|user N FIELDS...\n"
                    "       morvactl records delete alias|block|user N...\n"
+                   "       morvactl records export alias|block|user [--format csv|tsv]\n"
+                   "       morvactl records import alias|block|user FILE [--replace] [--dry-run]\n"
                    "       (--no-wait: a single attempt at the data set lock)\n";
     return kExitUsage;
 }
@@ -253,6 +256,8 @@ int runRecordsCommand(Context& context)
         else
             words.push_back(arg);
     }
+    if (!words.empty() && (words[0] == "export" || words[0] == "import"))
+        return runRecordsTransfer(context);
     Table table{};
     if (words.size() < 2 || !parseTable(words[1], &table))
         return usage(context);

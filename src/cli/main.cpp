@@ -21,9 +21,10 @@ const CommandEntry kCommands[] = {
     {"schema", morva::cli::runSchemaCommand, "schema"},
     {"config", morva::cli::runConfigCommand,
      "config get [--json] KEY... | set KEY [VALUE...] | reset KEY... | save | "
-     "list [--changed] [--format tsv|json] | check | find [--language CODE] TEXT..."},
+     "list [--changed] [--format tsv|json] | check | find [--language CODE] TEXT... | "
+     "export-list KEY | import-list KEY FILE [--replace] [--dry-run]"},
     {"records", morva::cli::runRecordsCommand,
-     "records list|add|set|delete alias|block|user ... [--no-wait]"},
+     "records list|add|set|delete|export|import alias|block|user ... [--no-wait]"},
     {"log", morva::cli::runLogCommand,
      "log [--follow] [--grep PATTERN]... [--exclude PATTERN]... [--regex] [--thread N] "
      "[--since HH:MM[:SS]] [--file PATH]"},
@@ -63,12 +64,27 @@ void printHelp(std::ostream& out)
            "                          anchor or value has words beginning with TEXT, in\n"
            "                          any language: key<TAB>page<TAB>label, best first;\n"
            "                          exit 1 and the nearest keys when none matches\n"
+           "  config export-list KEY [--format csv|text] [--encoding utf-8|8bit]\n"
+           "                          a list setting as CSV (entry, comment) or as text,\n"
+           "                          one \"entry ;comment\" per line\n"
+           "  config import-list KEY FILE [--replace] [--dry-run] [--format csv|text]\n"
+           "                          add (or replace the list with) the entries of FILE,\n"
+           "                          checked as the entry dialogs check them; all or\n"
+           "                          nothing, as records import\n"
            "  records list alias|block|user  the live records, tab-separated\n"
            "  records add alias FROM TO [--deliver]  add a record; prints its number\n"
            "  records add block TYPE VALUE  TYPE 0 IP address, 1 host, 2 sender\n"
            "  records add user ADDRESS NAME  an Exchange user\n"
            "  records set alias|block|user N FIELDS...  replace record N\n"
            "  records delete alias|block|user N...  delete records\n"
+           "  records export alias|block|user [--format csv|tsv] [--encoding utf-8|8bit]\n"
+           "                          the live records with a header row, to stdout\n"
+           "  records import alias|block|user FILE [--replace] [--dry-run] [--format csv|tsv]\n"
+           "                          add the rows of FILE (- for stdin), or replace every\n"
+           "                          record with them; every row is checked as the record\n"
+           "                          sheets check it; when any is refused nothing is\n"
+           "                          written, exit 1 and the rows on stderr by line;\n"
+           "                          rows that repeat an entry are skipped\n"
            "  log [--follow]          the log as time, thread and activity (its last lines,\n"
            "                          or all of it with a search or --file)\n"
            "  signal deliver|stat|queue|sendlog|packwl|restart  ask the gateway for an "
@@ -96,7 +112,12 @@ void printHelp(std::ostream& out)
            "                     config find: language of the page and label columns\n"
            "                     (ENG, DEU, FRA, ITA, SPA; default: the console's)\n"
            "  --json             config get: the values as JSON\n"
-           "  --format FORMAT    config list: tsv or json\n"
+           "  --format FORMAT    config list: tsv or json; records export|import: csv or\n"
+           "                     tsv; config export-list|import-list: csv or text\n"
+           "  --encoding FORM    export: utf-8 (default) or 8bit (the gateway's code page,\n"
+           "                     Windows-1252, for spreadsheets that expect it)\n"
+           "  --replace          import: replace every entry instead of appending\n"
+           "  --dry-run          import: check and report, write nothing\n"
            "  --help, -h         print this help and exit\n"
            "  --version          print the version and exit\n"
            "\nExit status:\n"

@@ -6,6 +6,7 @@
 #include "confui/Cwm_ExclPropSheet.h"
 #include "confui/FieldChecks.h"
 #include "confui/ListBox.h"
+#include "confui/ListTransferActions.h"
 #include "confui/Messages.h"
 #include "confui/PageDefaults.h"
 #include "confui/QtTexts.h"
@@ -328,6 +329,7 @@ void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row,
         auto* label = new QLabel(labelText, holder);
         label->setTextFormat(Qt::PlainText);
         auto* box = new ListBox(*listBinding, *m_host.environment, holder);
+        attachListTransfer(*box, *m_host.environment);
         label->setBuddy(box->view());
         grid->addWidget(label, row++, 0, 1, 3);
         grid->addWidget(box, row++, 0, 1, 3);

@@ -2,6 +2,7 @@
 
 #include "config/ConfigStore.h"
 #include "confui/ListBox.h"
+#include "confui/ListTransferActions.h"
 #include "confui/QtTexts.h"
 #include "confui/SaveFailureText.h"
 #include "gui/MessageBox.h"
@@ -45,6 +46,7 @@ Cwm_DomainListDialogDlg::Cwm_DomainListDialogDlg(config::ConfigStore& store, int
     explanation->setWordWrap(true);
 
     m_box = new ListBox(m_binding, m_environment, this);
+    attachListTransfer(*m_box, m_environment);
     m_box->view()->setHeaderLabels({uiText("records.domainField", lang).remove(QLatin1Char(':')),
                                     uiText("records.commentField", lang).remove(QLatin1Char(':'))});
 

@@ -5,6 +5,7 @@
 #include "db/DataConfFile.h"
 #include "db/DataDummFile.h"
 #include "db/DataUserFile.h"
+#include "platform/AtomicReplace.h"
 #include "resources/Texts.h"
 
 namespace morva::db {
@@ -253,6 +254,33 @@ bool DataSet::deleteBlocRecord(std::uint32_t n)
 bool DataSet::deleteUserRecord(std::uint32_t n)
 {
     return deleteRecord(m_user.get(), n);
+}
+
+bool DataSet::replaceRecordFile(RecordFile& file, std::string_view contents,
+                                platform::FileError* error)
+{
+    auto fail = [error](FileError cause) {
+        if (error)
+            *error = cause == FileError::None ? FileError::Io : cause;
+        return false;
+    };
+    if (!isOpen() || !file.isOpen())
+        return fail(FileError::Io);
+    if (!file.sync())
+        return fail(file.lastError());
+    // The file is held without sharing, which a rename over it would not
+    // get past; the lock file keeps the gateway away meanwhile.
+    if (!file.close())
+        return fail(file.lastError());
+    FileError cause = FileError::None;
+    const bool replaced =
+        platform::replaceFileAtomically(m_fs, m_clock, file.path(), contents, &cause);
+    const bool reopened = file.openDataFile();
+    if (!replaced)
+        return fail(cause);
+    if (!reopened)
+        return fail(file.lastError());
+    return true;
 }
 
 std::vector<std::string> DataSet::pemFiles(const std::string& directory, bool withVoidEntry) const

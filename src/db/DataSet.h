@@ -81,6 +81,12 @@ public:
     bool deleteBlocRecord(std::uint32_t n);
     bool deleteUserRecord(std::uint32_t n);
 
+    // Replaces the whole of `file` (one of the open record files) with
+    // `contents`: written to an owner-only temporary, synced and renamed
+    // over it while the lock stays held, then opened again. On failure the
+    // file keeps its bytes and *error says why.
+    bool replaceRecordFile(RecordFile& file, std::string_view contents, platform::FileError* error);
+
     // What made the last open all fail: the file and the reason.
     struct Failure
     {

@@ -12,6 +12,7 @@
 #include "records/Cwm_PairedListDlg.h"
 #include "records/Cwm_RouteListDlg.h"
 #include "records/Cwm_UserListDlg.h"
+#include "records/RecordTransferActions.h"
 #include "resources/CommandIds.h"
 
 namespace morva::records {
@@ -64,6 +65,7 @@ int RecordEditors::openForwardingList(QWidget* parent)
     if (!m_dataSet)
         return -1;
     Cwm_AliasListDlg dialog(context(), parent);
+    attachRecordTransfer(dialog, db::RecordTable::Alias, context());
     return dialog.run();
 }
 
@@ -72,6 +74,7 @@ int RecordEditors::openBlockingList(QWidget* parent)
     if (!m_dataSet)
         return -1;
     Cwm_BlockListDlg dialog(context(), parent);
+    attachRecordTransfer(dialog, db::RecordTable::Block, context());
     return dialog.run();
 }
 
@@ -80,6 +83,7 @@ int RecordEditors::openExchangeUserList(QWidget* parent)
     if (!m_dataSet)
         return -1;
     Cwm_UserListDlg dialog(context(), parent);
+    attachRecordTransfer(dialog, db::RecordTable::User, context());
     return dialog.run();
 }
 

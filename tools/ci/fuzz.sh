@@ -26,6 +26,7 @@ targets=(
   "settings_search_fuzz 20 512"
   "csv_reader_fuzz      20 4096"
   "list_checks_fuzz     20 4096"
+  "import_plan_fuzz     20 4096"
 )
 if [ -n "${FUZZ_TARGETS:-}" ]; then
   selected=()

@@ -80,6 +80,7 @@ expect_completion "service " morvactl --program-dir /tmp se
 expect_completion "alias block user " morvactl records delete ""
 expect_completion "--deliver --no-wait " morvactl records add alias a b --
 expect_completion "0 1 2 " morvactl records add block ""
+expect_completion "--dry-run --format --no-wait --replace " morvactl records import alias f.csv --
 expect_completion "Language " morvactl config set Languag
 expect_completion "start status stop " morvactl service st
 

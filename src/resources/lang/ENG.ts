@@ -5410,11 +5410,219 @@ Letters, digits and hyphens, parts separated by dots.</translation>
         <source>Save</source>
         <extracomment>Conflict window, button: saves the merged file.</extracomment>
         <translation>Save</translation>
+    </message>
+</context>
+<context>
     <name>audit (data safety of the editors)</name>
     <message id="audit.textFileChanged">
         <source>%1 was changed by another program since it was opened; nothing was written. Close the editor and open the file again.</source>
         <extracomment>Editor of the disclaimer file, on OK. %1 is the file's path.</extracomment>
         <translation>%1 was changed by another program since it was opened; nothing was written. Close the editor and open the file again.</translation>
+    </message>
+</context>
+<context>
+    <name>import (list import and export)</name>
+    <message id="import.repeatedInFile">
+        <source>Repeats line %1: skipped</source>
+        <extracomment>Import preview: a row repeats the entry of an earlier line of the file; %1 is that line.</extracomment>
+        <translation>Repeats line %1: skipped</translation>
+    </message>
+    <message id="import.alreadyPresent">
+        <source>Already in the list (entry %1): skipped</source>
+        <extracomment>Import preview: the entry is in the list already; %1 is its position (record number).</extracomment>
+        <translation>Already in the list (entry %1): skipped</translation>
+    </message>
+    <message id="import.unclosedQuote">
+        <source>The file cannot be read: the quoted field that starts on line %1 is never closed.</source>
+        <extracomment>Import: the file cannot be read; %1 is a line number.</extracomment>
+        <translation>The file cannot be read: the quoted field that starts on line %1 is never closed.</translation>
+    </message>
+    <message id="import.textAfterQuote">
+        <source>The file cannot be read: text follows a closing quote on line %1.</source>
+        <extracomment>Import: the file cannot be read; %1 is a line number.</extracomment>
+        <translation>The file cannot be read: text follows a closing quote on line %1.</translation>
+    </message>
+    <message id="import.notStorable">
+        <source>The row holds a character that the gateway's files cannot store.</source>
+        <extracomment>Import: a row refused because of a character outside the gateway's 8-bit character set.</extracomment>
+        <translation>The row holds a character that the gateway's files cannot store.</translation>
+    </message>
+    <message id="import.columnCount">
+        <source>The row has %1 columns; %2 are expected.</source>
+        <extracomment>Import: %1 is the number of columns of the row, %2 the number expected.</extracomment>
+        <translation>The row has %1 columns; %2 are expected.</translation>
+    </message>
+    <message id="import.badFlag">
+        <source>Not a yes/no value (1 or 0).</source>
+        <extracomment>Import: the deliver column of a forwarding row.</extracomment>
+        <translation>Not a yes/no value (1 or 0).</translation>
+    </message>
+    <message id="import.noComments">
+        <source>This list keeps no comments.</source>
+        <extracomment>Import: the row has a comment, but the list keeps none.</extracomment>
+        <translation>This list keeps no comments.</translation>
+    </message>
+    <message id="import.controlCharacter">
+        <source>The value holds a control character (a line break or a tab), which the file cannot hold.</source>
+        <extracomment>Import: a value with a line break or tab inside.</extracomment>
+        <translation>The value holds a control character (a line break or a tab), which the file cannot hold.</translation>
+    </message>
+    <message id="import.menu.import">
+        <source>&amp;Import...</source>
+        <extracomment>Action of the record lists and list settings: opens the import dialog.</extracomment>
+        <translation>&amp;Import...</translation>
+    </message>
+    <message id="import.menu.export">
+        <source>E&amp;xport...</source>
+        <extracomment>Action of the record lists and list settings: opens the export dialog.</extracomment>
+        <translation>E&amp;xport...</translation>
+    </message>
+    <message id="import.caption.import">
+        <source>Import: %1</source>
+        <extracomment>Caption of the import dialog; %1 is the list's name.</extracomment>
+        <translation>Import: %1</translation>
+    </message>
+    <message id="import.caption.export">
+        <source>Export: %1</source>
+        <extracomment>Caption of the export dialog; %1 is the list's name.</extracomment>
+        <translation>Export: %1</translation>
+    </message>
+    <message id="import.label.file">
+        <source>File:</source>
+        <extracomment>Import dialog: label of the file name.</extracomment>
+        <translation>File:</translation>
+    </message>
+    <message id="import.button.browse">
+        <source>&amp;Browse...</source>
+        <extracomment>Import dialog: chooses the file.</extracomment>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message id="import.format.csv">
+        <source>&amp;CSV (comma-separated values)</source>
+        <extracomment>Import and export dialogs: file format.</extracomment>
+        <translation>&amp;CSV (comma-separated values)</translation>
+    </message>
+    <message id="import.format.text">
+        <source>&amp;Text (one entry per line)</source>
+        <extracomment>Import and export dialogs: file format of list settings.</extracomment>
+        <translation>&amp;Text (one entry per line)</translation>
+    </message>
+    <message id="import.mode.append">
+        <source>&amp;Append to the list</source>
+        <extracomment>Import dialog: the rows are added behind the entries.</extracomment>
+        <translation>&amp;Append to the list</translation>
+    </message>
+    <message id="import.mode.replace">
+        <source>&amp;Replace the whole list</source>
+        <extracomment>Import dialog: the rows replace every entry.</extracomment>
+        <translation>&amp;Replace the whole list</translation>
+    </message>
+    <message id="import.skipRefused">
+        <source>S&amp;kip rows with errors</source>
+        <extracomment>Import dialog: import the other rows although some are refused.</extracomment>
+        <translation>S&amp;kip rows with errors</translation>
+    </message>
+    <message id="import.column.line">
+        <source>Line</source>
+        <extracomment>Import preview: column with the line number of the row.</extracomment>
+        <translation>Line</translation>
+    </message>
+    <message id="import.column.check">
+        <source>Check</source>
+        <extracomment>Import preview: column with the result of the row's check.</extracomment>
+        <translation>Check</translation>
+    </message>
+    <message id="import.rowOk">
+        <source>OK</source>
+        <extracomment>Import preview: the row will be imported.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="import.summary">
+        <source>%1 rows: %2 to import, %3 refused, %4 repeated entries skipped.</source>
+        <extracomment>Import preview: %1 rows read, %2 to import, %3 refused, %4 skipped as repeated.</extracomment>
+        <translation>%1 rows: %2 to import, %3 refused, %4 repeated entries skipped.</translation>
+    </message>
+    <message id="import.button.import">
+        <source>&amp;Import</source>
+        <extracomment>Import dialog: starts the import.</extracomment>
+        <translation>&amp;Import</translation>
+    </message>
+    <message id="import.checking">
+        <source>Checking the rows...</source>
+        <extracomment>Import dialog: progress while the rows are read and checked.</extracomment>
+        <translation>Checking the rows...</translation>
+    </message>
+    <message id="import.done">
+        <source>%1 entries imported.</source>
+        <extracomment>After an import; %1 is the number of entries added.</extracomment>
+        <translation>%1 entries imported.</translation>
+    </message>
+    <message id="import.failed">
+        <source>The import failed; nothing was changed.
+%1</source>
+        <extracomment>The import could not write the file; %1 is the file and the reason.</extracomment>
+        <translation>The import failed; nothing was changed.
+%1</translation>
+    </message>
+    <message id="import.readFailed">
+        <source>Cannot read %1: %2</source>
+        <extracomment>%1 is a file, %2 the reason.</extracomment>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message id="import.filter.csv">
+        <source>CSV files (*.csv)</source>
+        <extracomment>File dialog filter.</extracomment>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message id="import.filter.text">
+        <source>Text files (*.txt)</source>
+        <extracomment>File dialog filter.</extracomment>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message id="import.filter.all">
+        <source>All files (*)</source>
+        <extracomment>File dialog filter.</extracomment>
+        <translation>All files (*)</translation>
+    </message>
+    <message id="import.export.whole">
+        <source>&amp;Whole list (%1 entries)</source>
+        <extracomment>Export dialog: %1 is the number of entries.</extracomment>
+        <translation>&amp;Whole list (%1 entries)</translation>
+    </message>
+    <message id="import.export.selection">
+        <source>&amp;Selected entries (%1)</source>
+        <extracomment>Export dialog: %1 is the number of selected entries.</extracomment>
+        <translation>&amp;Selected entries (%1)</translation>
+    </message>
+    <message id="import.export.eightBit">
+        <source>&amp;8-bit encoding (Windows-1252) for spreadsheets that expect it</source>
+        <extracomment>Export dialog: write the file in the 8-bit code page instead of UTF-8.</extracomment>
+        <translation>&amp;8-bit encoding (Windows-1252) for spreadsheets that expect it</translation>
+    </message>
+    <message id="import.export.passwords">
+        <source>This list holds passwords: the file will contain them in clear text. Keep it where only administrators can read it.</source>
+        <extracomment>Export dialog: the list holds passwords.</extracomment>
+        <translation>This list holds passwords: the file will contain them in clear text. Keep it where only administrators can read it.</translation>
+    </message>
+    <message id="import.export.done">
+        <source>%1 entries written to %2.</source>
+        <extracomment>After an export; %1 is the number of entries, %2 the file.</extracomment>
+        <translation>%1 entries written to %2.</translation>
+    </message>
+    <message id="import.export.writeFailed">
+        <source>Cannot write %1: %2</source>
+        <extracomment>%1 is a file, %2 the reason.</extracomment>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message id="import.export.lost">
+        <source>%1 characters have no 8-bit form and were written as "?".</source>
+        <extracomment>After an 8-bit export; %1 is a number of characters.</extracomment>
+        <translation>%1 characters have no 8-bit form and were written as "?".</translation>
+    </message>
+    <message id="import.button.export">
+        <source>E&amp;xport...</source>
+        <extracomment>Export dialog: chooses the file and writes it.</extracomment>
+        <translation>E&amp;xport...</translation>
     </message>
 </context>
 </TS>

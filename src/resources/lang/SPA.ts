@@ -5410,11 +5410,219 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
         <source>Save</source>
         <extracomment>Conflict window, button: saves the merged file.</extracomment>
         <translation>Guardar</translation>
+    </message>
+</context>
+<context>
     <name>audit (data safety of the editors)</name>
     <message id="audit.textFileChanged">
         <source>%1 was changed by another program since it was opened; nothing was written. Close the editor and open the file again.</source>
         <extracomment>Editor of the disclaimer file, on OK. %1 is the file's path.</extracomment>
         <translation>Otro programa ha modificado %1 desde que se abrió; no se ha escrito nada. Cierre el editor y vuelva a abrir el archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>import (list import and export)</name>
+    <message id="import.repeatedInFile">
+        <source>Repeats line %1: skipped</source>
+        <extracomment>Import preview: a row repeats the entry of an earlier line of the file; %1 is that line.</extracomment>
+        <translation>Repite la línea %1: omitida</translation>
+    </message>
+    <message id="import.alreadyPresent">
+        <source>Already in the list (entry %1): skipped</source>
+        <extracomment>Import preview: the entry is in the list already; %1 is its position (record number).</extracomment>
+        <translation>Ya está en la lista (entrada %1): omitida</translation>
+    </message>
+    <message id="import.unclosedQuote">
+        <source>The file cannot be read: the quoted field that starts on line %1 is never closed.</source>
+        <extracomment>Import: the file cannot be read; %1 is a line number.</extracomment>
+        <translation>No se puede leer el archivo: el campo entre comillas que empieza en la línea %1 nunca se cierra.</translation>
+    </message>
+    <message id="import.textAfterQuote">
+        <source>The file cannot be read: text follows a closing quote on line %1.</source>
+        <extracomment>Import: the file cannot be read; %1 is a line number.</extracomment>
+        <translation>No se puede leer el archivo: hay texto tras unas comillas de cierre en la línea %1.</translation>
+    </message>
+    <message id="import.notStorable">
+        <source>The row holds a character that the gateway's files cannot store.</source>
+        <extracomment>Import: a row refused because of a character outside the gateway's 8-bit character set.</extracomment>
+        <translation>La fila contiene un carácter que los archivos de la pasarela no pueden guardar.</translation>
+    </message>
+    <message id="import.columnCount">
+        <source>The row has %1 columns; %2 are expected.</source>
+        <extracomment>Import: %1 is the number of columns of the row, %2 the number expected.</extracomment>
+        <translation>La fila tiene %1 columnas; se esperan %2.</translation>
+    </message>
+    <message id="import.badFlag">
+        <source>Not a yes/no value (1 or 0).</source>
+        <extracomment>Import: the deliver column of a forwarding row.</extracomment>
+        <translation>No es un valor sí/no (1 o 0).</translation>
+    </message>
+    <message id="import.noComments">
+        <source>This list keeps no comments.</source>
+        <extracomment>Import: the row has a comment, but the list keeps none.</extracomment>
+        <translation>Esta lista no guarda comentarios.</translation>
+    </message>
+    <message id="import.controlCharacter">
+        <source>The value holds a control character (a line break or a tab), which the file cannot hold.</source>
+        <extracomment>Import: a value with a line break or tab inside.</extracomment>
+        <translation>El valor contiene un carácter de control (salto de línea o tabulador) que el archivo no puede contener.</translation>
+    </message>
+    <message id="import.menu.import">
+        <source>&amp;Import...</source>
+        <extracomment>Action of the record lists and list settings: opens the import dialog.</extracomment>
+        <translation>&amp;Importar...</translation>
+    </message>
+    <message id="import.menu.export">
+        <source>E&amp;xport...</source>
+        <extracomment>Action of the record lists and list settings: opens the export dialog.</extracomment>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message id="import.caption.import">
+        <source>Import: %1</source>
+        <extracomment>Caption of the import dialog; %1 is the list's name.</extracomment>
+        <translation>Importar: %1</translation>
+    </message>
+    <message id="import.caption.export">
+        <source>Export: %1</source>
+        <extracomment>Caption of the export dialog; %1 is the list's name.</extracomment>
+        <translation>Exportar: %1</translation>
+    </message>
+    <message id="import.label.file">
+        <source>File:</source>
+        <extracomment>Import dialog: label of the file name.</extracomment>
+        <translation>Archivo:</translation>
+    </message>
+    <message id="import.button.browse">
+        <source>&amp;Browse...</source>
+        <extracomment>Import dialog: chooses the file.</extracomment>
+        <translation>E&amp;xaminar...</translation>
+    </message>
+    <message id="import.format.csv">
+        <source>&amp;CSV (comma-separated values)</source>
+        <extracomment>Import and export dialogs: file format.</extracomment>
+        <translation>&amp;CSV (valores separados por comas)</translation>
+    </message>
+    <message id="import.format.text">
+        <source>&amp;Text (one entry per line)</source>
+        <extracomment>Import and export dialogs: file format of list settings.</extracomment>
+        <translation>&amp;Texto (una entrada por línea)</translation>
+    </message>
+    <message id="import.mode.append">
+        <source>&amp;Append to the list</source>
+        <extracomment>Import dialog: the rows are added behind the entries.</extracomment>
+        <translation>&amp;Añadir a la lista</translation>
+    </message>
+    <message id="import.mode.replace">
+        <source>&amp;Replace the whole list</source>
+        <extracomment>Import dialog: the rows replace every entry.</extracomment>
+        <translation>&amp;Reemplazar toda la lista</translation>
+    </message>
+    <message id="import.skipRefused">
+        <source>S&amp;kip rows with errors</source>
+        <extracomment>Import dialog: import the other rows although some are refused.</extracomment>
+        <translation>&amp;Omitir las filas con errores</translation>
+    </message>
+    <message id="import.column.line">
+        <source>Line</source>
+        <extracomment>Import preview: column with the line number of the row.</extracomment>
+        <translation>Línea</translation>
+    </message>
+    <message id="import.column.check">
+        <source>Check</source>
+        <extracomment>Import preview: column with the result of the row's check.</extracomment>
+        <translation>Comprobación</translation>
+    </message>
+    <message id="import.rowOk">
+        <source>OK</source>
+        <extracomment>Import preview: the row will be imported.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="import.summary">
+        <source>%1 rows: %2 to import, %3 refused, %4 repeated entries skipped.</source>
+        <extracomment>Import preview: %1 rows read, %2 to import, %3 refused, %4 skipped as repeated.</extracomment>
+        <translation>%1 filas: %2 para importar, %3 rechazadas, %4 entradas repetidas omitidas.</translation>
+    </message>
+    <message id="import.button.import">
+        <source>&amp;Import</source>
+        <extracomment>Import dialog: starts the import.</extracomment>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message id="import.checking">
+        <source>Checking the rows...</source>
+        <extracomment>Import dialog: progress while the rows are read and checked.</extracomment>
+        <translation>Comprobando las filas...</translation>
+    </message>
+    <message id="import.done">
+        <source>%1 entries imported.</source>
+        <extracomment>After an import; %1 is the number of entries added.</extracomment>
+        <translation>%1 entradas importadas.</translation>
+    </message>
+    <message id="import.failed">
+        <source>The import failed; nothing was changed.
+%1</source>
+        <extracomment>The import could not write the file; %1 is the file and the reason.</extracomment>
+        <translation>La importación ha fallado; no se ha cambiado nada.
+%1</translation>
+    </message>
+    <message id="import.readFailed">
+        <source>Cannot read %1: %2</source>
+        <extracomment>%1 is a file, %2 the reason.</extracomment>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message id="import.filter.csv">
+        <source>CSV files (*.csv)</source>
+        <extracomment>File dialog filter.</extracomment>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message id="import.filter.text">
+        <source>Text files (*.txt)</source>
+        <extracomment>File dialog filter.</extracomment>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+    <message id="import.filter.all">
+        <source>All files (*)</source>
+        <extracomment>File dialog filter.</extracomment>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message id="import.export.whole">
+        <source>&amp;Whole list (%1 entries)</source>
+        <extracomment>Export dialog: %1 is the number of entries.</extracomment>
+        <translation>Toda &amp;la lista (%1 entradas)</translation>
+    </message>
+    <message id="import.export.selection">
+        <source>&amp;Selected entries (%1)</source>
+        <extracomment>Export dialog: %1 is the number of selected entries.</extracomment>
+        <translation>Entradas &amp;seleccionadas (%1)</translation>
+    </message>
+    <message id="import.export.eightBit">
+        <source>&amp;8-bit encoding (Windows-1252) for spreadsheets that expect it</source>
+        <extracomment>Export dialog: write the file in the 8-bit code page instead of UTF-8.</extracomment>
+        <translation>Codificación de &amp;8 bits (Windows-1252) para hojas de cálculo que la esperan</translation>
+    </message>
+    <message id="import.export.passwords">
+        <source>This list holds passwords: the file will contain them in clear text. Keep it where only administrators can read it.</source>
+        <extracomment>Export dialog: the list holds passwords.</extracomment>
+        <translation>Esta lista contiene contraseñas: el archivo las contendrá en texto claro. Guárdelo donde solo los administradores puedan leerlo.</translation>
+    </message>
+    <message id="import.export.done">
+        <source>%1 entries written to %2.</source>
+        <extracomment>After an export; %1 is the number of entries, %2 the file.</extracomment>
+        <translation>%1 entradas escritas en %2.</translation>
+    </message>
+    <message id="import.export.writeFailed">
+        <source>Cannot write %1: %2</source>
+        <extracomment>%1 is a file, %2 the reason.</extracomment>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message id="import.export.lost">
+        <source>%1 characters have no 8-bit form and were written as "?".</source>
+        <extracomment>After an 8-bit export; %1 is a number of characters.</extracomment>
+        <translation>%1 caracteres no tienen forma de 8 bits y se escribieron como "?".</translation>
+    </message>
+    <message id="import.button.export">
+        <source>E&amp;xport...</source>
+        <extracomment>Export dialog: chooses the file and writes it.</extracomment>
+        <translation>E&amp;xportar...</translation>
     </message>
 </context>
 </TS>

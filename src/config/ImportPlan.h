@@ -1,0 +1,118 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace morva::config {
+
+// What an import of a list (records or a list setting) would do, row by row,
+// before anything is written: the preview shows it, morvactl prints its
+// refused rows, and the import writes the rows it accepts.
+
+enum class ImportMode
+{
+    Append,  // the rows are added behind the entries there are
+    Replace, // the rows take the place of every entry
+};
+
+enum class TransferFormat
+{
+    Csv,  // comma-separated values, a header row first
+    Tsv,  // tab-separated, backslash escapes, a header row first
+    Text, // list settings: one "entry ;comment" per line
+};
+
+// How a file's bytes are written: UTF-8, or the 8-bit code page of the
+// gateway's files (for spreadsheets that expect it).
+enum class TextForm
+{
+    Utf8,
+    EightBit,
+};
+
+enum class RowMark
+{
+    Accepted,
+    Refused,        // fails a check: messageId says why
+    RepeatedInFile, // the same entry stands on an earlier line of the file
+    AlreadyPresent, // the same entry is in the list already (append only)
+};
+
+struct ImportRow
+{
+    std::size_t line = 0;            // 1-based line of the file where the row starts
+    std::vector<std::string> fields; // the row as read, UTF-8
+    std::vector<std::string>
+        stored; // Accepted and repeated rows: the values as the target keeps them
+    RowMark mark = RowMark::Accepted;
+    std::string_view messageId;         // Refused: the text id of the reason
+    std::vector<std::string> arguments; // its %1, %2 ...
+    std::size_t column = 0;             // Refused: 0-based column that failed
+    // RepeatedInFile: the line of the first; AlreadyPresent: the 1-based
+    // position (record number for records) of the entry it repeats.
+    std::size_t other = 0;
+};
+
+struct ImportPlan
+{
+    std::vector<std::string> columns; // the names the header row carries
+    std::vector<ImportRow> rows;
+    // The file as a whole could not be read (an unclosed quote, ...): no row
+    // after `fileErrorLine` is known, so nothing may be imported.
+    std::string_view fileErrorId;
+    std::size_t fileErrorLine = 0;
+
+    std::size_t count(RowMark mark) const;
+    // Whether the import may go on: the file was read, and no row is refused
+    // unless refused rows are to be skipped.
+    bool importable(bool skipRefused) const;
+};
+
+// Called now and then with the work done and the whole; false cancels.
+using TransferProgress = std::function<bool(std::size_t done, std::size_t total)>;
+
+// The reason of a refused row (or of a file error) in the language; never
+// the row's value, which may be a secret.
+std::string importRowMessage(const ImportRow& row, int languageIndex);
+std::string importFileMessage(const ImportPlan& plan, int languageIndex);
+
+// One row of a table file as read.
+struct TableRow
+{
+    std::size_t line = 0;
+    std::vector<std::string> fields;
+};
+
+struct TableRead
+{
+    std::vector<TableRow> rows;
+    std::string_view errorId; // empty: read to the end
+    std::size_t errorLine = 0;
+};
+
+// Reads CSV (RFC 4180) or TSV (fields split at tabs; \\ \t \n \r escapes)
+// from UTF-8 text; blank lines are no rows.
+TableRead readTable(std::string_view text, TransferFormat format);
+
+// Whether `fields` is the header row naming `columns` (ASCII case and
+// blanks around the names ignored; fewer columns than named are allowed
+// when `minimum` of them are there).
+bool isHeaderRow(const std::vector<std::string>& fields, const std::vector<std::string>& columns,
+                 std::size_t minimum);
+
+// Appends one row in the format (CSV quoted as needed, TSV escaped), CRLF
+// ended for CSV and LF for TSV.
+void appendTableRow(std::string& out, const std::vector<std::string_view>& fields,
+                    TransferFormat format);
+
+// The key two entries count as the same by: ASCII letters in lower case.
+std::string sameEntryKey(std::string_view text);
+
+// Whether `text` holds a control character (a record or a line of
+// "Morva.ini" cannot hold one: it would break the line).
+bool holdsControlCharacter(std::string_view text);
+
+} // namespace morva::config

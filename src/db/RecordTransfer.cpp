@@ -1,0 +1,465 @@
+#include "db/RecordTransfer.h"
+
+#include "config/CsvText.h"
+#include "config/EightBitText.h"
+#include "config/ValueRules.h"
+#include "db/DataAliaFile.h"
+#include "db/DataBlocFile.h"
+#include "db/DataSet.h"
+#include "db/DataUserFile.h"
+#include "db/RecordFieldChecks.h"
+
+#include <array>
+#include <cstring>
+#include <span>
+#include <unordered_map>
+
+namespace morva::db {
+
+using config::ImportMode;
+using config::ImportPlan;
+using config::ImportRow;
+using config::RowMark;
+using config::TextForm;
+using config::TransferFormat;
+
+namespace {
+
+// The fields of each table in column order.
+std::span<const Field* const> fieldsOf(RecordTable table)
+{
+    static const Field* const kAlias[] = {&alias::kForwardAddress, &alias::kTargetAddress,
+                                          &alias::kDeliverAfterForwarding};
+    static const Field* const kBlock[] = {&block::kType, &block::kValue};
+    static const Field* const kUser[] = {&user::kAddress, &user::kName};
+    switch (table) {
+    case RecordTable::Alias:
+        return kAlias;
+    case RecordTable::Block:
+        return kBlock;
+    case RecordTable::User:
+        break;
+    }
+    return kUser;
+}
+
+// How many columns a row may leave out at its end (the deliver flag).
+std::size_t minimumColumns(RecordTable)
+{
+    return 2;
+}
+
+std::string_view stripped(std::string_view text)
+{
+    const std::size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string_view::npos)
+        return {};
+    return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
+}
+
+// A row's flag as spreadsheets write it.
+bool parseFlag(std::string_view text, bool* value)
+{
+    const std::string word = config::sameEntryKey(stripped(text));
+    if (word.empty() || word == "0" || word == "no" || word == "false") {
+        *value = false;
+        return true;
+    }
+    if (word == "1" || word == "yes" || word == "true" || word == "*") {
+        *value = true;
+        return true;
+    }
+    return false;
+}
+
+void refuse(ImportRow& row, std::size_t column, std::string_view messageId,
+            std::vector<std::string> arguments = {})
+{
+    row.mark = RowMark::Refused;
+    row.column = column;
+    row.messageId = messageId;
+    row.arguments = std::move(arguments);
+    row.stored.clear();
+}
+
+void refuseField(ImportRow& row, std::size_t column, const FieldCheck& check)
+{
+    std::vector<std::string> arguments;
+    if (check.messageId == "db.tooLong")
+        arguments.push_back(std::to_string(check.limit));
+    refuse(row, column, check.messageId, std::move(arguments));
+}
+
+// The 8-bit bytes of text column `column`; false (row refused) when a
+// character cannot be stored.
+bool storedText(ImportRow& row, std::size_t column, std::string* bytes)
+{
+    if (config::utf8ToEightBit(row.fields[column], bytes))
+        return true;
+    refuse(row, column, "import.notStorable");
+    return false;
+}
+
+// Fills row.stored from row.fields, or refuses the row.
+void checkRow(RecordTable table, ImportRow& row)
+{
+    const std::size_t expected = fieldsOf(table).size();
+    // Spreadsheets leave empty cells at the end of a row.
+    while (row.fields.size() > expected && stripped(row.fields.back()).empty())
+        row.fields.pop_back();
+    if (row.fields.size() < minimumColumns(table) || row.fields.size() > expected) {
+        refuse(row, 0, "import.columnCount",
+               {std::to_string(row.fields.size()), std::to_string(expected)});
+        return;
+    }
+    row.stored.assign(expected, std::string());
+    std::vector<std::string>& stored = row.stored;
+    switch (table) {
+    case RecordTable::Alias: {
+        for (std::size_t column = 0; column < 2; ++column) {
+            if (!storedText(row, column, &stored[column]))
+                return;
+            if (const FieldCheck check = checkAddressValue(stored[column]); !check.ok())
+                return refuseField(row, column, check);
+        }
+        bool deliver = false;
+        if (row.fields.size() > 2 && !parseFlag(row.fields[2], &deliver))
+            return refuse(row, 2, "import.badFlag");
+        row.stored[2].assign(1, deliver ? '1' : '0');
+        return;
+    }
+    case RecordTable::Block: {
+        // The gateway also knows type 3 (a sender's domain), which the sheet
+        // does not offer: a list exported with such records reads back.
+        const auto type = config::parseNumberField(row.fields[0]);
+        if (!type || *type < 0 || *type > 3)
+            return refuse(row, 0, "db.badBlockType");
+        stored[0] = std::to_string(*type);
+        if (!storedText(row, 1, &stored[1]))
+            return;
+        if (const FieldCheck check = checkTextValue(stored[1], kAddressFieldLimit); !check.ok())
+            return refuseField(row, 1, check);
+        return;
+    }
+    case RecordTable::User:
+        if (!storedText(row, 0, &stored[0]))
+            return;
+        if (const FieldCheck check = checkAddressValue(stored[0]); !check.ok())
+            return refuseField(row, 0, check);
+        if (!storedText(row, 1, &stored[1]))
+            return;
+        if (const FieldCheck check = checkTextValue(stored[1], kUserNameLimit); !check.ok())
+            return refuseField(row, 1, check);
+        return;
+    }
+}
+
+// The key two records count as the same by: every column, letters in any case.
+std::string sameRecordKey(std::span<const std::string_view> values)
+{
+    std::string key;
+    for (std::string_view value : values) {
+        key += config::sameEntryKey(value);
+        key += '\t';
+    }
+    return key;
+}
+
+// The values of the current record in column order (a flag as "1" or "0",
+// a number in decimal in *number).
+struct RowValues
+{
+    std::array<std::string_view, 3> values;
+    std::size_t count = 0;
+    std::span<const std::string_view> view() const { return {values.data(), count}; }
+};
+
+RowValues currentValues(const LayoutRecordFile& file, RecordTable table, std::string* number)
+{
+    RowValues row;
+    for (const Field* field : fieldsOf(table)) {
+        std::string_view view;
+        if (field->kind == FieldKind::Flag) {
+            view = file.flagField(field->offset) ? "1" : "0";
+        } else if (field->kind == FieldKind::Number) {
+            *number = std::to_string(file.numberField(field->offset, field->width));
+            view = *number;
+        } else {
+            view = file.textView(field->offset, field->width);
+        }
+        row.values[row.count++] = view;
+    }
+    return row;
+}
+
+void appendCsvField(std::string& out, std::string_view field)
+{
+    bool quote = field.starts_with("\xEF\xBB\xBF");
+    for (const char c : field)
+        quote = quote || c == ',' || c == '"' || c == '\r' || c == '\n';
+    if (!quote) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (const char c : field) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void appendRow(std::string& out, std::span<const std::string_view> fields, TransferFormat format)
+{
+    if (format == TransferFormat::Tsv) {
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (i > 0)
+                out += '\t';
+            config::appendTabEscaped(out, fields[i]);
+        }
+        out += '\n';
+        return;
+    }
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        appendCsvField(out, fields[i]);
+    }
+    out += "\r\n";
+}
+
+bool isAscii(std::string_view text)
+{
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool parseRecordTable(std::string_view word, RecordTable* table)
+{
+    if (word == "alias")
+        *table = RecordTable::Alias;
+    else if (word == "block")
+        *table = RecordTable::Block;
+    else if (word == "user")
+        *table = RecordTable::User;
+    else
+        return false;
+    return true;
+}
+
+const RecordLayout& recordLayout(RecordTable table)
+{
+    switch (table) {
+    case RecordTable::Alias:
+        return kAliaLayout;
+    case RecordTable::Block:
+        return kBlocLayout;
+    case RecordTable::User:
+        break;
+    }
+    return kUserLayout;
+}
+
+LayoutRecordFile* recordFile(const DataSet& data, RecordTable table)
+{
+    switch (table) {
+    case RecordTable::Alias:
+        return data.aliaFile();
+    case RecordTable::Block:
+        return data.blocFile();
+    case RecordTable::User:
+        break;
+    }
+    return data.userFile();
+}
+
+const std::vector<std::string>& recordColumns(RecordTable table)
+{
+    static const std::vector<std::string> kAlias{"forward address", "target address", "deliver"};
+    static const std::vector<std::string> kBlock{"type", "value"};
+    static const std::vector<std::string> kUser{"e-mail address", "name"};
+    switch (table) {
+    case RecordTable::Alias:
+        return kAlias;
+    case RecordTable::Block:
+        return kBlock;
+    case RecordTable::User:
+        break;
+    }
+    return kUser;
+}
+
+RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFormat format,
+                           TextForm form, const std::vector<std::uint32_t>* only)
+{
+    RecordExport result;
+    const auto& columns = recordColumns(table);
+    const std::vector<std::string_view> names(columns.begin(), columns.end());
+    appendRow(result.text, names, format);
+    result.text.reserve(std::size_t(file.recordCount()) * 64);
+    std::string number;
+    std::vector<std::string> converted(columns.size());
+    auto exportCurrent = [&] {
+        RowValues row = currentValues(file, table, &number);
+        auto& values = row.values;
+        for (std::size_t i = 0; i < row.count; ++i) {
+            if (isAscii(values[i]))
+                continue;
+            if (form == TextForm::Utf8) {
+                converted[i] = config::eightBitToUtf8(values[i]);
+            } else if (config::isWellFormedUtf8(values[i])) {
+                // Bytes written as UTF-8 by another program: their text in 8 bits.
+                result.lostCharacters += config::utf8ToEightBitLossy(values[i], &converted[i]);
+            } else {
+                continue;
+            }
+            values[i] = converted[i];
+        }
+        appendRow(result.text, row.view(), format);
+        ++result.rows;
+    };
+    if (only) {
+        for (std::uint32_t n : *only)
+            if (file.goTo(n) && !file.isDeleted())
+                exportCurrent();
+        return result;
+    }
+    for (bool found = file.goTo(1); found; found = file.goTo(file.currentRecord() + 1))
+        if (!file.isDeleted())
+            exportCurrent();
+    return result;
+}
+
+bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_view fileBytes,
+                      TransferFormat format, ImportMode mode, ImportPlan* plan,
+                      const TransferProgress& progress)
+{
+    *plan = ImportPlan{};
+    plan->columns = recordColumns(table);
+    const std::string text = config::fileTextAsUtf8(fileBytes);
+    config::TableRead read = config::readTable(text, format);
+    plan->fileErrorId = read.errorId;
+    plan->fileErrorLine = read.errorLine;
+
+    std::unordered_map<std::string, std::size_t> present;
+    if (mode == ImportMode::Append) {
+        std::string number;
+        for (bool found = file.goTo(1); found; found = file.goTo(file.currentRecord() + 1))
+            if (!file.isDeleted())
+                present.emplace(sameRecordKey(currentValues(file, table, &number).view()),
+                                file.currentRecord());
+    }
+    std::unordered_map<std::string, std::size_t> seen;
+    seen.reserve(read.rows.size());
+    std::size_t first = 0;
+    if (!read.rows.empty() &&
+        config::isHeaderRow(read.rows[0].fields, plan->columns, minimumColumns(table)))
+        first = 1;
+    plan->rows.reserve(read.rows.size() - first);
+    constexpr std::size_t kProgressStep = 4096;
+    for (std::size_t i = first; i < read.rows.size(); ++i) {
+        if (progress && (i - first) % kProgressStep == 0 && !progress(i - first, read.rows.size()))
+            return false;
+        ImportRow row;
+        row.line = read.rows[i].line;
+        row.fields = std::move(read.rows[i].fields);
+        checkRow(table, row);
+        if (row.mark == RowMark::Accepted) {
+            const std::vector<std::string_view> stored(row.stored.begin(), row.stored.end());
+            const std::string key = sameRecordKey(stored);
+            if (const auto found = present.find(key); found != present.end()) {
+                row.mark = RowMark::AlreadyPresent;
+                row.other = found->second;
+            } else if (const auto [at, fresh] = seen.emplace(key, row.line); !fresh) {
+                row.mark = RowMark::RepeatedInFile;
+                row.other = at->second;
+            }
+        }
+        plan->rows.push_back(std::move(row));
+    }
+    return true;
+}
+
+std::string recordBytes(RecordTable table, const std::vector<std::string>& stored)
+{
+    std::string bytes;
+    appendRecordBytes(bytes, table, stored);
+    return bytes;
+}
+
+void appendRecordBytes(std::string& out, RecordTable table, const std::vector<std::string>& stored)
+{
+    const RecordLayout& layout = recordLayout(table);
+    const std::size_t start = out.size();
+    out.resize(start + layout.length, ' ');
+    char* const bytes = out.data() + start;
+    for (std::uint32_t at : layout.separators)
+        bytes[at] = '|';
+    bytes[layout.length - 2] = '\r';
+    bytes[layout.length - 1] = '\n';
+    auto put = [&](const Field& field, std::string_view value, bool rightAligned) {
+        const std::size_t n = std::min<std::size_t>(value.size(), field.width);
+        const std::size_t at = field.offset + (rightAligned ? field.width - n : 0);
+        std::memcpy(bytes + at, value.data(), n);
+    };
+    switch (table) {
+    case RecordTable::Alias:
+        put(alias::kForwardAddress, stored[0], false);
+        put(alias::kTargetAddress, stored[1], false);
+        bytes[alias::kDeliverAfterForwarding.offset] = stored[2] == "1" ? '*' : ' ';
+        break;
+    case RecordTable::Block:
+        put(block::kType, stored[0], true);
+        put(block::kValue, stored[1], false);
+        put(block::kSecondNumber, "0", true);
+        break;
+    case RecordTable::User:
+        put(user::kAddress, stored[0], false);
+        put(user::kName, stored[1], false);
+        break;
+    }
+}
+
+bool applyRecordImport(DataSet& data, RecordTable table, const ImportPlan& plan, ImportMode mode,
+                       platform::FileError* error, std::size_t* written)
+{
+    LayoutRecordFile* file = recordFile(data, table);
+    if (!file) {
+        *error = platform::FileError::Io;
+        return false;
+    }
+    const std::uint32_t length = file->recordLength();
+    std::string contents;
+    std::size_t accepted = plan.count(RowMark::Accepted);
+    if (mode == ImportMode::Append) {
+        const std::uint32_t count = file->recordCount();
+        contents.reserve((std::size_t(count) + accepted) * length);
+        // Every record there is, deleted ones too, byte for byte: the
+        // gateway's own bytes in them stay as they were.
+        for (std::uint32_t n = 1; n <= count; ++n) {
+            if (!file->goTo(n)) {
+                *error = file->lastError() == platform::FileError::None ? platform::FileError::Io
+                                                                        : file->lastError();
+                return false;
+            }
+            contents.append(file->buffer());
+        }
+    } else {
+        contents.reserve(accepted * length);
+    }
+    for (const ImportRow& row : plan.rows)
+        if (row.mark == RowMark::Accepted)
+            appendRecordBytes(contents, table, row.stored);
+    if (!data.replaceRecordFile(*file, contents, error))
+        return false;
+    if (written)
+        *written = accepted;
+    return true;
+}
+
+} // namespace morva::db

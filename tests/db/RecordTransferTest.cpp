@@ -1,0 +1,213 @@
+// Export and import of the record lists and of list settings through
+// morvactl's commands, and the data set's whole-file replace beneath them.
+#include "db/RecordTransfer.h"
+
+#include "cli/Commands.h"
+#include "config/ImportPlan.h"
+#include "db/DataAliaFile.h"
+#include "db/DataSet.h"
+#include "db/RecordBytes.h"
+#include "platform/Clock.h"
+#include "platform/ScratchDir.h"
+#include "platform/testing/FaultInjectingFileSystem.h"
+#ifdef _WIN32
+#include "platform/WindowsFileSystem.h"
+namespace morva::platform {
+using PosixFileSystem = WindowsFileSystem;
+}
+#else
+#include "platform/PosixFileSystem.h"
+#endif
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace morva;
+
+namespace {
+
+struct Result
+{
+    int code;
+    std::string out;
+    std::string err;
+};
+
+class Transfer : public ::testing::Test
+{
+protected:
+    Result records(std::vector<std::string> args)
+    {
+        std::ostringstream out, err;
+        cli::Context context{m_scratch.dir(), std::move(args), out, err};
+        const int code = cli::runRecordsCommand(context);
+        return {code, out.str(), err.str()};
+    }
+    Result config(std::vector<std::string> args)
+    {
+        std::ostringstream out, err;
+        cli::Context context{m_scratch.dir(), std::move(args), out, err};
+        const int code = cli::runConfigCommand(context);
+        return {code, out.str(), err.str()};
+    }
+    std::string file(const std::string& name, const std::string& bytes)
+    {
+        m_scratch.write(name, bytes);
+        return m_scratch.dir() + name;
+    }
+
+    test::ScratchDir m_scratch;
+};
+
+} // namespace
+
+TEST_F(Transfer, RecordImportIsAllOrNothing)
+{
+    m_scratch.write("DataAlia.DAT", test::aliasRecord("old@a.com", "x@b.org", false) +
+                                        test::aliasRecord("gone@a.com", "y@b.org", false, true));
+    const std::string before = m_scratch.read("DataAlia.DAT");
+    const std::string csv = file("in.csv", "forward address,target address,deliver\r\n"
+                                           "new@a.com,anna@b.org,1\r\n"
+                                           "not-an-address,bob@b.org\r\n"
+                                           "OLD@a.com,X@b.org,0\r\n"
+                                           "new@a.com,anna@b.org,yes\r\n"
+                                           "c@a.com,d@b.org,maybe\r\n");
+    Result refused = records({"import", "alias", csv});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.err,
+              "line 3: refused: Please enter a valid SMTP address! Format is "
+              "user@domain.com (not-an-address, bob@b.org)\n"
+              "line 4: Already in the list (entry 1): skipped (OLD@a.com, X@b.org, 0)\n"
+              "line 5: Repeats line 2: skipped (new@a.com, anna@b.org, yes)\n"
+              "line 6: refused: Not a yes/no value (1 or 0). (c@a.com, d@b.org, "
+              "maybe)\n"
+              "morvactl: nothing imported: 2 rows refused\n");
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"), before);
+    EXPECT_FALSE(m_scratch.exists("MORVADTB.LCK"));
+
+    const std::string good = file("good.csv", "new@a.com,anna@b.org,1\nold@a.com,x@b.org\n");
+    EXPECT_EQ(records({"import", "alias", good, "--dry-run"}).out,
+              "would import 1, skipped 1 duplicates\n");
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"), before);
+    EXPECT_EQ(records({"import", "alias", good}).out, "imported 1, skipped 1 duplicates\n");
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"),
+              before + test::aliasRecord("new@a.com", "anna@b.org", true))
+        << "appended behind every record, the deleted one kept";
+    EXPECT_EQ(records({"import", "alias", good, "--replace"}).code, 0);
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"), test::aliasRecord("new@a.com", "anna@b.org", true) +
+                                                  test::aliasRecord("old@a.com", "x@b.org", false));
+    EXPECT_EQ(records({"import", "alias", file("bad.csv", "a@b.com,\"c@d.com\n")}).err,
+              "morvactl: The file cannot be read: the quoted field that starts on line 1 is never "
+              "closed.\nmorvactl: nothing imported\n");
+    EXPECT_EQ(records({"import", "alias", m_scratch.dir() + "missing.csv"}).code, 1);
+    EXPECT_EQ(records({"import", "alias"}).code, 2);
+    EXPECT_EQ(records({"export", "alias", "--replace"}).code, 2);
+}
+
+TEST_F(Transfer, ExportedRecordsReadBackAsTheyStood)
+{
+    m_scratch.write("DataBloc.DAT", test::blockRecord(0, "10.0.0.1") +
+                                        test::blockRecord(3, "@spam.example") +
+                                        test::blockRecord(1, "dead.example", true) +
+                                        test::blockRecord(2, "a,\"b\"@c.com"));
+    m_scratch.write("DataUser.DAT", test::userRecord("rene@corp.com", "Ren\xE9") +
+                                        test::userRecord("b@corp.com", "Bob"));
+    const Result block = records({"export", "block"});
+    EXPECT_EQ(block.out,
+              "type,value\r\n0,10.0.0.1\r\n3,@spam.example\r\n2,\"a,\"\"b\"\"@c.com\"\r\n");
+    EXPECT_EQ(records({"export", "block", "--format", "tsv"}).out,
+              "type\tvalue\n0\t10.0.0.1\n3\t@spam.example\n2\ta,\"b\"@c.com\n");
+    EXPECT_EQ(records({"export", "user"}).out,
+              "e-mail address,name\r\nrene@corp.com,Ren\xC3\xA9\r\nb@corp.com,Bob\r\n");
+    EXPECT_EQ(records({"export", "user", "--encoding", "8bit"}).out,
+              "e-mail address,name\r\nrene@corp.com,Ren\xE9\r\nb@corp.com,Bob\r\n");
+
+    // Replacing with the export gives the live records again, type 3 included.
+    const std::string users = m_scratch.read("DataUser.DAT");
+    EXPECT_EQ(
+        records({"import", "user", file("u.csv", records({"export", "user"}).out), "--replace"})
+            .code,
+        0);
+    EXPECT_EQ(m_scratch.read("DataUser.DAT"), users);
+    EXPECT_EQ(records({"import", "block",
+                       file("b.tsv", records({"export", "block", "--format", "tsv"}).out),
+                       "--replace", "--format", "tsv"})
+                  .code,
+              0);
+    EXPECT_EQ(m_scratch.read("DataBloc.DAT"), test::blockRecord(0, "10.0.0.1") +
+                                                  test::blockRecord(3, "@spam.example") +
+                                                  test::blockRecord(2, "a,\"b\"@c.com"));
+    const Result unstorable =
+        records({"import", "user", file("x.csv", "a@corp.com,\xE2\x86\x92 Arrow\n")});
+    EXPECT_EQ(unstorable.code, 1);
+    EXPECT_NE(unstorable.err.find("line 1: refused: The row holds a character"), std::string::npos);
+}
+
+TEST_F(Transfer, AFailedReplaceLeavesTheFileAndTheDataSetUsable)
+{
+    m_scratch.write("DataAlia.DAT", test::aliasRecord("old@a.com", "x@b.org", false));
+    platform::PosixFileSystem posix;
+    platform::FaultInjectingFileSystem fs{posix};
+    platform::FakeClock clock;
+    db::DataSet data(fs, clock, m_scratch.dir(), {});
+    ASSERT_TRUE(data.acquire(1));
+    config::ImportPlan plan;
+    ASSERT_TRUE(db::planRecordImport(*data.aliaFile(), db::RecordTable::Alias, "n@a.com,m@b.org\n",
+                                     config::TransferFormat::Csv, config::ImportMode::Append,
+                                     &plan));
+    fs.injectFault(1, platform::FaultInjectingFileSystem::Fault::FailOnce,
+                   platform::FileError::NoSpace,
+                   platform::FaultInjectingFileSystem::Operation::Sync);
+    platform::FileError error = platform::FileError::None;
+    EXPECT_FALSE(db::applyRecordImport(data, db::RecordTable::Alias, plan,
+                                       config::ImportMode::Append, &error));
+    EXPECT_EQ(error, platform::FileError::NoSpace);
+    fs.clearFault();
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"), test::aliasRecord("old@a.com", "x@b.org", false));
+    EXPECT_TRUE(data.aliaFile()->goTo(1)) << "the file is open again";
+    std::size_t written = 0;
+    EXPECT_TRUE(db::applyRecordImport(data, db::RecordTable::Alias, plan,
+                                      config::ImportMode::Append, &error, &written));
+    EXPECT_EQ(written, 1u);
+    EXPECT_EQ(data.aliaFile()->recordCount(), 2u);
+    EXPECT_TRUE(data.release());
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"), test::aliasRecord("old@a.com", "x@b.org", false) +
+                                                  test::aliasRecord("n@a.com", "m@b.org", false));
+    for (const auto& entry : std::filesystem::directory_iterator(m_scratch.path("")))
+        EXPECT_EQ(entry.path().filename().string().find('~'), std::string::npos)
+            << "no temporary left: " << entry.path();
+}
+
+TEST_F(Transfer, ListSettingsImportThroughOneSave)
+{
+    m_scratch.write("Morva.ini", "SMTPRelayAllowIP=10.0.0.0/8 ;lan\r\n"
+                                 "InboundSMTPAuthUserPass=anna s3cret\r\n");
+    EXPECT_EQ(config({"export-list", "SMTPRelayAllowIP"}).out,
+              "entry,comment\r\n10.0.0.0/8,lan\r\n");
+    EXPECT_EQ(config({"export-list", "SMTPRelayAllowIP", "--format", "text"}).out,
+              "10.0.0.0/8 ;lan\r\n");
+    const std::string before = m_scratch.read("Morva.ini");
+    const Result refused =
+        config({"import-list", "InboundSMTPAuthUserPass", file("p.txt", "bob pw1\ncarl\n")});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.err, "line 2: refused: Blank field is not allowed! (carl)\n"
+                           "morvactl: nothing imported: 1 rows refused\n");
+    EXPECT_EQ(
+        config({"import-list", "InboundSMTPAuthUserPass", file("q.txt", "anna s3cret\n")}).err,
+        "line 1: Already in the list (entry 1): skipped (anna ********)\n")
+        << "a password never reaches the terminal";
+    EXPECT_EQ(m_scratch.read("Morva.ini"), before);
+
+    EXPECT_EQ(config({"import-list", "SMTPRelayAllowIP", file("n.csv", "192.168.1.,office\n"),
+                      "--format", "csv"})
+                  .out,
+              "imported 1, skipped 0 duplicates\n");
+    EXPECT_EQ(config({"get", "SMTPRelayAllowIP"}).out, "10.0.0.0/8\n192.168.1.0/24\n");
+    EXPECT_EQ(config({"import-list", "SMTPRelayAllowIP", file("r.txt", "172.16.0.0/12\n"),
+                      "--format", "text", "--replace"})
+                  .code,
+              0);
+    EXPECT_EQ(config({"get", "SMTPRelayAllowIP"}).out, "172.16.0.0/12\n");
+    EXPECT_EQ(config({"export-list", "Postmaster"}).code, 2) << "no list setting";
+}
