@@ -457,6 +457,11 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "--peak-child") == 0)
         return peakChild(std::atoi(argv[2]));
+    // --write-large FILE: the large generated file at FILE.
+    if (argc == 3 && std::strcmp(argv[1], "--write-large") == 0) {
+        std::ofstream(argv[2], std::ios::binary) << generateConfig(kSizeLines[2]);
+        return 0;
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -3,6 +3,7 @@
 #include "config/ConfigLine.h"
 #include "config/IntegerText.h"
 #include "config/TextListCodec.h"
+#include "config/UnreadLines.h"
 #include "platform/AtomicReplace.h"
 #include "platform/Clock.h"
 
@@ -135,7 +136,10 @@ void ConfigStore::registerNetList(std::string_view key, ValueFlags flags)
 const ConfigEntry* ConfigStore::lookupAny(std::string_view key) const
 {
     const auto found = m_index.find(key);
-    return found == m_index.end() ? nullptr : &m_entries[found->second];
+    if (found == m_index.end())
+        return nullptr;
+    settle(found->second);
+    return &m_entries[found->second];
 }
 
 const ConfigEntry* ConfigStore::lookup(std::string_view key, ValueKind kind) const
@@ -329,6 +333,7 @@ ConfigEntry ConfigStore::entryAt(std::size_t index) const
 {
     std::lock_guard lock(m_mutex);
     assert(index < m_entries.size());
+    settle(index);
     return index < m_entries.size() ? m_entries[index] : ConfigEntry();
 }
 
@@ -344,6 +349,7 @@ std::optional<ConfigEntry> ConfigStore::find(std::string_view key) const
 void ConfigStore::forEachEntry(const std::function<void(const ConfigEntry&)>& visit) const
 {
     std::lock_guard lock(m_mutex);
+    settleAll();
     for (const auto& entry : m_entries)
         visit(entry);
 }

@@ -20,6 +20,7 @@ class Clock;
 namespace morva::config {
 
 class TextBuffer;
+struct UnreadLines;
 
 // What a file read left behind for the save check.
 struct FileStamp
@@ -187,6 +188,10 @@ private:
     const ConfigEntry* lookupList(std::string_view key) const;
     const ConfigEntry* lookupAny(std::string_view key) const;
     bool changedOnDisk(const std::vector<FileStamp>& stamps);
+    // Builds the value of entry `index` (or of every entry) from the lines
+    // the last load kept for it. The caller holds the lock.
+    void settle(std::size_t index) const;
+    void settleAll() const;
     struct SaveCursor
     {
         std::size_t entry = 0;
@@ -205,6 +210,8 @@ private:
 
     mutable std::mutex m_mutex;
     std::vector<ConfigEntry> m_entries;
+    // The lines of the last load not yet applied to their entries.
+    mutable std::unique_ptr<UnreadLines> m_unread;
     std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>> m_index;
     std::vector<std::string> m_includedFiles;
     std::vector<std::string> m_missingIncludes;

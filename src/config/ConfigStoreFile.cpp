@@ -4,6 +4,7 @@
 #include "config/IntegerText.h"
 #include "config/TextBuffer.h"
 #include "config/TextListCodec.h"
+#include "config/UnreadLines.h"
 #include "platform/AtomicReplace.h"
 #include "platform/Clock.h"
 #include "platform/ReplaceLock.h"
@@ -76,11 +77,73 @@ bool readsAsTrue(std::string_view value)
     return equalsIgnoringAsciiCase(value, "TRUE") || (!value.empty() && value[0] == '1');
 }
 
+// Lines between the items of a list stay above the item they stood above;
+// lines above a repeated single key are added to those above its first line.
+// Either way a save writes every one of them again.
+void keepPendingLines(ConfigEntry& entry, std::vector<std::string>& pending)
+{
+    if (pending.empty())
+        return;
+    const std::size_t seen = entry.itemComments.size();
+    if (seen > 0 && isListKind(entry.kind)) {
+        entry.linesBeforeItems.push_back({seen, std::move(pending)});
+    } else if (seen > 0) {
+        entry.leadingLines.insert(entry.leadingLines.end(),
+                                  std::make_move_iterator(pending.begin()),
+                                  std::make_move_iterator(pending.end()));
+    } else {
+        entry.leadingLines.swap(pending);
+    }
+    pending.clear();
+}
+
+// Applies one "key=value ;comment" line of `entry` (blanks removed at both ends).
+void applyLine(ConfigEntry& entry, std::string_view line)
+{
+    ConfigLine parsed = parseConfigLine(line, true);
+    if ((entry.flags & ValueFlag::NoComment) && !parsed.comment.empty())
+        parsed = parseConfigLine(line, false);
+    switch (entry.kind) {
+    case ValueKind::String:
+        entry.itemComments.assign(1, std::string(parsed.comment));
+        entry.value = normalizedValue(parsed.value, entry.flags);
+        break;
+    case ValueKind::Int:
+        entry.itemComments.assign(1, std::string(parsed.comment));
+        entry.value = parseIntegerText(parsed.value);
+        break;
+    case ValueKind::Bool:
+        entry.itemComments.assign(1, std::string(parsed.comment));
+        entry.value = readsAsTrue(parsed.value);
+        break;
+    case ValueKind::StringList:
+        std::get<StringList>(entry.value).push_back(normalizedValue(parsed.value, entry.flags));
+        entry.itemComments.emplace_back(parsed.comment);
+        break;
+    case ValueKind::TextList: {
+        auto& items = std::get<TextList>(entry.value);
+        std::string bytes = normalizedValue(parsed.value, entry.flags);
+        std::u16string decoded = decodeTextItem(bytes);
+        if (decoded.find(u'\xFFFD') != std::u16string::npos && encodeTextItem(decoded) != bytes)
+            entry.undecodedItems.push_back({items.size(), decoded, std::move(bytes)});
+        items.push_back(std::move(decoded));
+        entry.itemComments.emplace_back(parsed.comment);
+        break;
+    }
+    case ValueKind::NetList:
+        std::get<NetList>(entry.value).push_back(IpNetwork::parse(parsed.value));
+        entry.itemComments.emplace_back(parsed.comment);
+        break;
+    }
+}
+
 } // namespace
 
-// Reads one file and, recursively, its includes into the store. Lines are
-// applied under the store's lock one chunk at a time; the lock is released
-// around every file operation.
+// Reads one file and, recursively, its includes: each file once into one
+// buffer, its lines split and each line's key looked up. The lines of a
+// known key are handed to the store's UnreadLines, which turns them into the
+// entry's value when the entry is first asked for (settle). The store's lock
+// is held while lines are handed over, released around every file operation.
 class ConfigStore::Reader
 {
 public:
@@ -89,16 +152,18 @@ public:
     bool readFile(const std::string& path, FileError* error);
 
 private:
-    void processLine(std::string_view rawLine, std::vector<std::string>& pending);
+    void processLine(std::string_view rawLine, std::vector<std::string_view>& pending);
     void countLine(std::string_view line);
     bool include(std::string_view name);
-    void apply(ConfigEntry& entry, std::string_view line, ConfigLine parsed);
+    bool readAll(platform::File& file, std::unique_ptr<char[]>& buffer, std::size_t* size,
+                 FileError* error);
 
     ConfigStore& m_store;
     std::unique_lock<std::mutex> m_lock;
     std::vector<std::string> m_active; // files being read, outermost first
     std::size_t m_lastEntry = static_cast<std::size_t>(-1);
     std::size_t m_includes = 0;
+    bool m_full = false; // more lines than UnreadLines can number
     // What the main file's bytes look like, for telling 8-bit text from
     // UTF-16 or binary data.
     bool m_utf16Mark = false;
@@ -144,6 +209,43 @@ TextEncoding ConfigStore::Reader::encoding() const
     return m_nulBytes * 4 >= m_bytesOfThoseLines ? TextEncoding::Utf16 : TextEncoding::Binary;
 }
 
+// The whole file into one buffer of the size it has (grown when the file
+// grows while it is read), its pages touched once by the read itself.
+bool ConfigStore::Reader::readAll(platform::File& file, std::unique_ptr<char[]>& buffer,
+                                  std::size_t* size, FileError* error)
+{
+    std::uint64_t expected = 0;
+    file.size(&expected);
+    // One byte more than the file holds: a read that fills it means the
+    // file grew.
+    std::size_t capacity = static_cast<std::size_t>(std::min(expected, kMaxFileBytes)) + 1;
+    buffer.reset(new char[capacity]);
+    std::size_t got = 0;
+    while (true) {
+        std::size_t read = 0;
+        if (!file.readAt(got, buffer.get() + got, capacity - got, &read)) {
+            *error = file.lastError() == FileError::None ? FileError::Io : file.lastError();
+            return false;
+        }
+        if (read == 0)
+            break;
+        got += read;
+        if (got > kMaxFileBytes) {
+            *error = FileError::TooLarge; // grew while read
+            return false;
+        }
+        if (got == capacity) {
+            const std::size_t bigger = std::min<std::size_t>(capacity * 2, kMaxFileBytes + 1);
+            std::unique_ptr<char[]> grown(new char[bigger]);
+            std::memcpy(grown.get(), buffer.get(), got);
+            buffer = std::move(grown);
+            capacity = bigger;
+        }
+    }
+    *size = got;
+    return true;
+}
+
 bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
 {
     auto& fs = m_store.m_fileSystem;
@@ -166,94 +268,69 @@ bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
     }
     if (!file)
         return false;
-    std::uint64_t size = 0;
-    if (file->size(&size) && size > kMaxFileBytes) {
+    std::uint64_t fileSize = 0;
+    if (file->size(&fileSize) && fileSize > kMaxFileBytes) {
         *error = FileError::TooLarge;
         return false;
     }
+    std::unique_ptr<char[]> buffer;
+    std::size_t size = 0;
+    const bool readOk = readAll(*file, buffer, &size, error);
+    file->close();
+    if (!readOk)
+        return false;
 
     const bool mainFile = m_active.empty();
     m_active.push_back(normalForm(path));
-    std::vector<std::string> pending;
-    std::vector<char> buffer(kChunkSize);
-    std::string carry; // a line begun in an earlier chunk
-    std::uint64_t offset = 0;
-    bool first = true;
-    bool ok = true;
-    while (true) {
-        std::size_t got = 0;
-        if (!file->readAt(offset, buffer.data(), buffer.size(), &got)) {
-            *error = file->lastError() == FileError::None ? FileError::Io : file->lastError();
-            ok = false;
-            break;
-        }
-        if (got == 0)
-            break;
-        offset += got;
-        if (offset > kMaxFileBytes) {
-            *error = FileError::TooLarge; // grew while read
-            ok = false;
-            break;
-        }
-        const char* data = buffer.data();
-        const char* end = data + got;
-        if (first) {
-            first = false;
-            if (got >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0)
-                data += 3;
-            else if (got >= 2 && std::memcmp(data, "\xFF\xFE", 2) == 0)
-                data += 2;
-            // Read as 8-bit text like any file, but never saved over: a
-            // save would write it back as 8-bit text and lose its settings.
-            m_utf16Mark = mainFile && got >= 2 &&
-                          (std::memcmp(buffer.data(), "\xFF\xFE", 2) == 0 ||
-                           std::memcmp(buffer.data(), "\xFE\xFF", 2) == 0);
-        }
-        m_lock.lock();
-        while (data < end) {
-            const char* newline = static_cast<const char*>(
-                std::memchr(data, '\n', static_cast<std::size_t>(end - data)));
-            if (!newline) {
-                carry.append(data, end);
-                break;
-            }
-            std::string_view line;
-            if (carry.empty()) {
-                line = std::string_view(data, static_cast<std::size_t>(newline - data));
-            } else {
-                carry.append(data, newline);
-                line = carry;
-            }
-            if (!line.empty() && line.back() == '\r')
-                line.remove_suffix(1);
-            if (mainFile)
-                countLine(line);
-            processLine(line, pending);
-            carry.clear();
-            data = newline + 1;
-        }
-        m_lock.unlock();
-        if (got < buffer.size())
-            break;
-    }
-    if (ok && !carry.empty()) {
-        m_lock.lock();
+    const char* data = buffer.get();
+    const char* const end = data + size;
+    if (size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0)
+        data += 3;
+    else if (size >= 2 && std::memcmp(data, "\xFF\xFE", 2) == 0)
+        data += 2;
+    // Read as 8-bit text like any file, but never saved over: a save would
+    // write it back as 8-bit text and lose its settings.
+    m_utf16Mark = m_utf16Mark || (mainFile && size >= 2 &&
+                                  (std::memcmp(buffer.get(), "\xFF\xFE", 2) == 0 ||
+                                   std::memcmp(buffer.get(), "\xFE\xFF", 2) == 0));
+
+    m_lock.lock();
+    UnreadLines& unread = *m_store.m_unread;
+    if (mainFile)
+        unread.lines.reserve(size / 16 + 16);
+    unread.buffers.push_back(std::move(buffer));
+    // Lines since the last line of a known key: they go above the next one.
+    std::vector<std::string_view> pending;
+    std::size_t sinceUnlock = 0;
+    while (data < end) {
+        const char* newline =
+            static_cast<const char*>(std::memchr(data, '\n', static_cast<std::size_t>(end - data)));
+        const char* const lineEnd = newline ? newline : end;
+        std::string_view line(data, static_cast<std::size_t>(lineEnd - data));
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         if (mainFile)
-            countLine(carry);
-        processLine(carry, pending);
-        m_lock.unlock();
+            countLine(line);
+        processLine(line, pending);
+        data = newline ? newline + 1 : end;
+        // Others may look at the store while a huge file is read.
+        if (++sinceUnlock == 65536) {
+            sinceUnlock = 0;
+            m_lock.unlock();
+            m_lock.lock();
+        }
     }
-    if (ok && mainFile) {
+    if (mainFile) {
         // No known key follows these lines: a save does not write them.
-        m_lock.lock();
-        m_store.m_trailingLines = std::move(pending);
+        m_store.m_trailingLines.assign(pending.begin(), pending.end());
         m_store.m_encoding = encoding();
-        m_lock.unlock();
     }
+    m_lock.unlock();
     m_active.pop_back();
-    file->close();
-    if (!ok)
+    if (m_full) {
+        *error = FileError::TooLarge;
         return false;
+    }
 
     // The stamp is the one taken before the open: a save that renamed a new
     // file into place while we read the old one must make our next save
@@ -265,12 +342,13 @@ bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
     return true;
 }
 
-void ConfigStore::Reader::processLine(std::string_view rawLine, std::vector<std::string>& pending)
+void ConfigStore::Reader::processLine(std::string_view rawLine,
+                                      std::vector<std::string_view>& pending)
 {
     const std::string_view line = trimBlanks(rawLine);
     const ConfigLine parsed = parseConfigLine(line, true);
     if (!parsed.hasKey) {
-        pending.emplace_back(line);
+        pending.push_back(line);
         return;
     }
     auto& entries = m_store.m_entries;
@@ -280,72 +358,21 @@ void ConfigStore::Reader::processLine(std::string_view rawLine, std::vector<std:
             // An include that could not be read stays in the file: it is kept
             // like an unknown line, so a save writes it back in its place.
             if (!include(parsed.value))
-                pending.emplace_back(line);
+                pending.push_back(line);
             return;
         }
         const auto found = m_store.m_index.find(parsed.key);
         if (found == m_store.m_index.end()) {
-            pending.emplace_back(line);
+            pending.push_back(line);
             return;
         }
         index = m_lastEntry = found->second;
     }
-    ConfigEntry& entry = entries[index];
-    if (!pending.empty()) {
-        // Lines between the items of a list stay above the item they stood
-        // above; lines above a repeated single key are added to those above
-        // its first line. Either way a save writes every one of them again.
-        const std::size_t seen = entry.itemComments.size();
-        if (seen > 0 && isListKind(entry.kind)) {
-            entry.linesBeforeItems.push_back({seen, std::move(pending)});
-        } else if (seen > 0) {
-            entry.leadingLines.insert(entry.leadingLines.end(),
-                                      std::make_move_iterator(pending.begin()),
-                                      std::make_move_iterator(pending.end()));
-        } else {
-            entry.leadingLines.swap(pending);
-        }
-        pending.clear();
-    }
-    apply(entry, line, parsed);
-}
-
-void ConfigStore::Reader::apply(ConfigEntry& entry, std::string_view line, ConfigLine parsed)
-{
-    if ((entry.flags & ValueFlag::NoComment) && !parsed.comment.empty())
-        parsed = parseConfigLine(line, false);
-    switch (entry.kind) {
-    case ValueKind::String:
-        entry.itemComments.assign(1, std::string(parsed.comment));
-        entry.value = normalizedValue(parsed.value, entry.flags);
-        break;
-    case ValueKind::Int:
-        entry.itemComments.assign(1, std::string(parsed.comment));
-        entry.value = parseIntegerText(parsed.value);
-        break;
-    case ValueKind::Bool:
-        entry.itemComments.assign(1, std::string(parsed.comment));
-        entry.value = readsAsTrue(parsed.value);
-        break;
-    case ValueKind::StringList:
-        std::get<StringList>(entry.value).push_back(normalizedValue(parsed.value, entry.flags));
-        entry.itemComments.emplace_back(parsed.comment);
-        break;
-    case ValueKind::TextList: {
-        auto& items = std::get<TextList>(entry.value);
-        std::string bytes = normalizedValue(parsed.value, entry.flags);
-        std::u16string decoded = decodeTextItem(bytes);
-        if (decoded.find(u'\xFFFD') != std::u16string::npos && encodeTextItem(decoded) != bytes)
-            entry.undecodedItems.push_back({items.size(), decoded, std::move(bytes)});
-        items.push_back(std::move(decoded));
-        entry.itemComments.emplace_back(parsed.comment);
-        break;
-    }
-    case ValueKind::NetList:
-        std::get<NetList>(entry.value).push_back(IpNetwork::parse(parsed.value));
-        entry.itemComments.emplace_back(parsed.comment);
-        break;
-    }
+    UnreadLines& unread = *m_store.m_unread;
+    for (const std::string_view kept : pending)
+        m_full = !unread.add(index, kept, true) || m_full;
+    pending.clear();
+    m_full = !unread.add(index, line, false) || m_full;
 }
 
 bool ConfigStore::Reader::include(std::string_view name)
@@ -397,11 +424,16 @@ bool ConfigStore::load()
             entry.linesBeforeItems.clear();
             entry.undecodedItems.clear();
         }
+        m_unread = std::make_unique<UnreadLines>();
+        m_unread->chains.resize(m_entries.size());
     }
     Reader reader(*this);
     FileError error = FileError::None;
     const bool read = reader.readFile(m_fileName, &error);
     std::lock_guard lock(m_mutex);
+    m_unread->reading = false;
+    if (m_unread->unsettled == 0)
+        m_unread.reset();
     if (read) {
         m_loadStatus = LoadStatus::Ok;
         m_loadError = FileError::None;
@@ -416,6 +448,40 @@ bool ConfigStore::load()
         m_loadedOk = false;
     }
     return read;
+}
+
+// The lines a load kept for entry `index` become its value, item comments
+// and kept lines, exactly as if they had been applied while the file was
+// read. Called with the lock held, before anything of the entry is looked at.
+void ConfigStore::settle(std::size_t index) const
+{
+    if (!m_unread || index >= m_unread->chains.size())
+        return;
+    UnreadLines& unread = *m_unread;
+    UnreadLines::Chain& chain = unread.chains[index];
+    if (chain.first == UnreadLines::kNone)
+        return;
+    // The entry itself is not const; only settling it is hidden from callers.
+    auto& entry = const_cast<ConfigEntry&>(m_entries[index]);
+    std::vector<std::string> pending;
+    for (std::uint32_t at = chain.first; at != UnreadLines::kNone; at = unread.lines[at].next) {
+        const UnreadLines::Line& line = unread.lines[at];
+        if (line.kept()) {
+            pending.emplace_back(line.text());
+            continue;
+        }
+        keepPendingLines(entry, pending);
+        applyLine(entry, line.text());
+    }
+    chain = {};
+    if (--unread.unsettled == 0 && !unread.reading)
+        m_unread.reset();
+}
+
+void ConfigStore::settleAll() const
+{
+    for (std::size_t index = 0; m_unread && index < m_entries.size(); ++index)
+        settle(index);
 }
 
 // --- saving --------------------------------------------------------------
@@ -604,6 +670,7 @@ void writeKeptLines(TextBuffer& out, const std::vector<std::string>& lines)
 
 bool ConfigStore::serializeChunk(SaveCursor& cursor, TextBuffer& out, std::size_t limit) const
 {
+    settleAll();
     const std::size_t begin = out.size();
     const bool fileStart = cursor.entry == 0 && !cursor.started;
     const bool more = serializeEntries(cursor, out, limit);

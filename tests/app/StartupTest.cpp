@@ -57,9 +57,10 @@ TEST(Startup, EveryLanguageLabelsEveryMenuCommand)
         for (QAction* top : h.window().menuBar()->actions()) {
             ASSERT_TRUE(top->menu());
             for (QAction* item : top->menu()->actions())
-                if (!item->isSeparator())
+                if (!item->isSeparator()) {
                     EXPECT_FALSE(item->text().startsWith(QStringLiteral("app.")))
                         << "language " << language << ": " << item->text().toStdString();
+                }
         }
     }
 }

@@ -460,6 +460,51 @@ TEST_F(StoreFixture, LinesBetweenListItemsStayWhereTheyStood)
               "; partners\r\nAllowIP=10.0.0.9\r\n; branch office\r\nBogus=1\r\n\r\n");
 }
 
+TEST_F(StoreFixture, EntriesLookedAtInAnyOrderHoldWhatTheFileSaid)
+{
+    // A load only splits the lines; each entry's value is built when it is
+    // first looked at. Whatever is looked at first, and after the file is
+    // gone, the values and the saved text are those of the file.
+    const std::string bytes = "; top\r\nAllowIP=10.0.0.1 ; a\r\nDomain=X.example\r\n"
+                              "; between\r\nAllowIP=10.0.0.2\r\nPort=1\r\nUnknown=2\r\n"
+                              "Port=2 ; again\r\nDomain=y.example\r\nSubject=\"*hi*\"\r\n"
+                              "Relay=1\r\n; after the last key\r\n";
+    const std::string expected = loaded(bytes)->serialize();
+    std::filesystem::remove(scratch.path("Morva.ini"));
+    const std::vector<std::function<void(ConfigStore&)>> firstLooks = {
+        [](ConfigStore&) {},
+        [](ConfigStore& s) {
+            EXPECT_EQ(s.getList("AllowIP"), (std::vector<std::string>{"10.0.0.1", "10.0.0.2"}));
+        },
+        [](ConfigStore& s) { EXPECT_EQ(s.entryAt(12).itemComments.size(), 2u); },
+        [](ConfigStore& s) { EXPECT_EQ(s.getInt("Port"), 2); },
+        [](ConfigStore& s) { s.forEachEntry([](const ConfigEntry&) {}); },
+    };
+    for (std::size_t look = 0; look < firstLooks.size(); ++look) {
+        scratch.write("Morva.ini", bytes);
+        auto store = makeStore(posix);
+        ASSERT_TRUE(store->load());
+        std::filesystem::remove(scratch.path("Morva.ini"));
+        firstLooks[look](*store);
+        EXPECT_EQ(store->getStringList("Domain"),
+                  (std::vector<std::string>{"x.example", "y.example"}));
+        EXPECT_EQ(store->getLeadingLines("Port"), (std::vector<std::string>{"Unknown=2"})) << look;
+        EXPECT_EQ(store->trailingLines(), std::vector<std::string>{"; after the last key"});
+        EXPECT_EQ(store->serialize(), expected) << look;
+    }
+
+    // A setter works on the value the file gave, comments included, and a
+    // second load does not add the items a second time.
+    scratch.write("Morva.ini", bytes);
+    auto store = makeStore(posix);
+    ASSERT_TRUE(store->load());
+    store->setInt("Port", 3);
+    EXPECT_EQ(store->getItemComments("Port"), std::vector<std::string>{" again"});
+    ASSERT_TRUE(store->load());
+    ASSERT_TRUE(store->load());
+    EXPECT_EQ(store->serialize(), expected);
+}
+
 TEST_F(StoreFixture, SettersKeepCommentsAndLeadingLines)
 {
     auto store = loaded("; above\r\nPort=1 ; note\r\nDomain=a ; first\r\nDomain=b\r\n");

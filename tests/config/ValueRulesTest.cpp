@@ -60,8 +60,9 @@ TEST(ValueRules, EveryRowNamesSchemaKeysOnceWithARuleTheirKindCanHave)
             const auto rule = valueRule(key);
             ASSERT_TRUE(rule) << key << " is not in the schema";
             EXPECT_TRUE(rule->declared) << key;
-            if (rows[r].minimum <= rows[r].maximum)
+            if (rows[r].minimum <= rows[r].maximum) {
                 EXPECT_EQ(rule->kind, ValueKind::Int) << key << " has a range";
+            }
             EXPECT_TRUE(fitsKind(rows[r].check, rule->kind)) << key;
         }
     }

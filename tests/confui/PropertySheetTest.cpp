@@ -470,7 +470,8 @@ TEST(Catalogue, EveryPageOfEverySheetLoadsShowsAndSavesItsKeys)
         ADD_FAILURE() << message.text.toStdString();
     // Confirming pages with default values leaves the defaults in place.
     fixture.fromDisk()->forEachEntry([](const morva::config::ConfigEntry& entry) {
-        if (entry.name != "AdminMVFQueryStatus" && entry.name != "InboundSMTPAuthType")
+        if (entry.name != "AdminMVFQueryStatus" && entry.name != "InboundSMTPAuthType") {
             EXPECT_TRUE(entry.isDefault()) << entry.name;
+        }
     });
 }

@@ -187,9 +187,10 @@ TEST_F(SheetCommandsTest, EveryCommandOpensItsSheetWithTheEditorsOfItsPages)
                     EXPECT_EQ(sheet->pageCount(), static_cast<int>(definition.pages.size()));
                     for (int index = 0; index < sheet->pageCount(); ++index) {
                         EXPECT_EQ(sheet->page(index)->name(), definition.pages[index].page);
-                        if (index > 0)
+                        if (index > 0) {
                             EXPECT_EQ(sheet->page(index)->isLoaded(), definition.preloadPages)
                                 << where << " " << sheet->page(index)->name();
+                        }
                     }
                     EditorProbe probe{*sheet, routesOpened, {}};
                     probe.openAll();
@@ -203,8 +204,9 @@ TEST_F(SheetCommandsTest, EveryCommandOpensItsSheetWithTheEditorsOfItsPages)
             : definition.kind == SheetKind::AddOn  ? "morva::confui::Cwm_MVFPropSheet"
                                                    : "morva::confui::Cwm_IniPropSheet";
         ASSERT_EQ(dialogs, definition.addOnQuery ? 2 : 1) << where;
-        if (definition.addOnQuery)
+        if (definition.addOnQuery) {
             EXPECT_EQ(shown.front(), "morva::confui::Cwm_MVFPropSheet") << where;
+        }
         EXPECT_EQ(shown.back(), sheetClass) << where;
     }
     // Every editor of every sheet opened: all policy lists, both routing

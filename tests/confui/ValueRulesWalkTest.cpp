@@ -191,17 +191,20 @@ TEST(ValueRulesWalk, PagesAndTheCoreAgreeOnEveryKey)
         }
         ++onPages;
         if (field->second.kind == ControlKind::Number ||
-            field->second.kind == ControlKind::PurgeDays)
+            field->second.kind == ControlKind::PurgeDays) {
             EXPECT_TRUE(rule->declared) << key << ": a number field without a declared range";
-        if (field->second.kind == ControlKind::Path)
+        }
+        if (field->second.kind == ControlKind::Path) {
             EXPECT_EQ(rule->check, TextCheck::Directory) << key;
+        }
         for (const std::string& text : samples(*rule)) {
             ++texts;
             const Outcome page = walk.typeIntoPage(key, field->second, text);
             const Outcome core = checkedByCore(key, kind, text);
             EXPECT_EQ(page.accepted, core.accepted) << key << " '" << text << "': " << page.message;
-            if (!page.accepted && !core.accepted)
+            if (!page.accepted && !core.accepted) {
                 EXPECT_EQ(page.message, core.message) << key << " '" << text << "'";
+            }
         }
     }
     EXPECT_EQ(keys, 1439);

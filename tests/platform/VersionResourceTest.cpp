@@ -111,37 +111,37 @@ TEST(VersionResource, ImagesThatLieAboutTheirLayoutGiveNothing)
         {"PE header beyond the file", [](auto& b, auto&) { put32(b, 0x3C, 0xFFFFFFF0u); }},
         {"PE header at the last bytes",
          [](auto& b, auto&) { put32(b, 0x3C, static_cast<std::uint32_t>(b.size() - 2)); }},
-        {"too many sections", [](auto& b, auto& l) { put16(b, l.sectionCount, 0xFFFF); }},
+        {"too many sections", [](auto& b, auto& m) { put16(b, m.sectionCount, 0xFFFF); }},
         {"optional header larger than the file",
-         [](auto& b, auto& l) { put16(b, l.pe + 20, 0xFFFF); }},
+         [](auto& b, auto& m) { put16(b, m.pe + 20, 0xFFFF); }},
         {"resource section raw data beyond the file",
-         [](auto& b, auto& l) { put32(b, l.rsrcHeader + 20, 0x7FFFFFF0u); }},
+         [](auto& b, auto& m) { put32(b, m.rsrcHeader + 20, 0x7FFFFFF0u); }},
         {"resource section raw size near 4 GB",
-         [](auto& b, auto& l) {
-             put32(b, l.rsrcHeader + 16, 0xFFFFFFFFu);
-             put32(b, l.rsrcHeader + 20, static_cast<std::uint32_t>(b.size() - 16));
+         [](auto& b, auto& m) {
+             put32(b, m.rsrcHeader + 16, 0xFFFFFFFFu);
+             put32(b, m.rsrcHeader + 20, static_cast<std::uint32_t>(b.size() - 16));
          }},
         {"resource directory entry count huge",
-         [](auto& b, auto& l) { put16(b, l.rsrcRaw + 14, 0xFFFF); }},
+         [](auto& b, auto& m) { put16(b, m.rsrcRaw + 14, 0xFFFF); }},
         {"resource subdirectory offset beyond the section",
-         [](auto& b, auto& l) { put32(b, l.rsrcRaw + 16 + 4, 0xFFFFFFF0u); }},
+         [](auto& b, auto& m) { put32(b, m.rsrcRaw + 16 + 4, 0xFFFFFFF0u); }},
         {"version data size near 4 GB",
-         [](auto& b, auto& l) {
+         [](auto& b, auto& m) {
              // The data entry is the only 16-byte record whose first word is
              // the RVA of the version block.
-             const std::uint32_t sectionRva = get32(b, l.rsrcHeader + 12);
+             const std::uint32_t sectionRva = get32(b, m.rsrcHeader + 12);
              const std::uint32_t blockRva =
-                 static_cast<std::uint32_t>(l.versionBlock - l.rsrcRaw) + sectionRva;
-             for (std::size_t at = l.rsrcRaw; at + 8 <= l.versionBlock; at += 4)
+                 static_cast<std::uint32_t>(m.versionBlock - m.rsrcRaw) + sectionRva;
+             for (std::size_t at = m.rsrcRaw; at + 8 <= m.versionBlock; at += 4)
                  if (get32(b, at) == blockRva)
                      put32(b, at + 4, 0xFFFFFFFFu);
          }},
-        {"version key damaged", [](auto& b, auto& l) { b[l.versionBlock + 6] = 'X'; }},
-        {"fixed info signature damaged", [](auto& b, auto& l) { b[l.versionBlock + 40] ^= 0xFF; }},
-        {"value length too short", [](auto& b, auto& l) { put16(b, l.versionBlock + 2, 20); }},
-        {"block length too short", [](auto& b, auto& l) { put16(b, l.versionBlock, 60); }},
+        {"version key damaged", [](auto& b, auto& m) { b[m.versionBlock + 6] = 'X'; }},
+        {"fixed info signature damaged", [](auto& b, auto& m) { b[m.versionBlock + 40] ^= 0xFF; }},
+        {"value length too short", [](auto& b, auto& m) { put16(b, m.versionBlock + 2, 20); }},
+        {"block length too short", [](auto& b, auto& m) { put16(b, m.versionBlock, 60); }},
         {"resource directory outside the optional header",
-         [](auto& b, auto& l) { put32(b, l.optional + 108, 2); }},
+         [](auto& b, auto& m) { put32(b, m.optional + 108, 2); }},
     };
     for (const auto& row : rows) {
         auto image = good;

@@ -41,9 +41,10 @@ TEST(Texts, TranslationsAreNotMostlyEnglishCopies)
             if (std::string(text(entry.id, English)) == entry.text)
                 ++same;
         }
-        if (total >= 20)
+        if (total >= 20) {
             EXPECT_LT(same * 4, total) << "language " << language << " copies English in " << same
                                        << " of " << total << " texts";
+        }
     }
 }
 

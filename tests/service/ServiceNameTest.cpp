@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NameFileCase{"Over256Bytes", std::string(257, 'A'), "Morva"},
                       NameFileCase{"BinaryGarbage", std::string("\x00\xff\x80!a\x01y\x7f", 8),
                                    "!ay"}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& row) { return row.param.label; });
 
 TEST(ServiceNameTest, MissingOrUnreadableFileGivesTheDefault)
 {
