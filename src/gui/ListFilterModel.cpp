@@ -154,7 +154,7 @@ void ListFilterModel::ensureTexts()
         QString& text = m_texts[static_cast<std::size_t>(row)];
         for (int column = 0; column < columns; ++column) {
             if (column > 0)
-                text += QLatin1Char('\n');
+                text += QChar(u'\0'); // no filter text holds it: no match across columns
             text += source->index(row, column).data(Qt::DisplayRole).toString();
         }
         text = std::move(text).toCaseFolded();

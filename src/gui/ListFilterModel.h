@@ -72,7 +72,7 @@ private:
     std::function<bool(int)> m_keep;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
-    std::vector<QString> m_texts; // per source row, case-folded columns joined by '\n'
+    std::vector<QString> m_texts; // per source row, case-folded columns joined by NUL
     std::vector<int> m_order;     // source rows in the sorted order
     std::vector<int> m_shown;     // the rows of m_order that pass the filters
     std::vector<int> m_shownOf;   // per source row: its shown row or -1

@@ -6,6 +6,8 @@
 #include "confui/OptionsSheetBuilder.h"
 #include "confui/SheetEditors.h"
 #include "confui/sheets/TextFileDialog.h"
+#include "gui/ListFilterBar.h"
+#include "gui/ListPanel.h"
 #include "platform/Clock.h"
 
 #include <QCheckBox>
@@ -221,6 +223,65 @@ TEST(PageEngine, CountriesAreChosenFromTheKnownCodesAndShownWithNames)
     ASSERT_TRUE(sheet->applyAll());
     EXPECT_EQ(fixture.fromDisk()->getList("InboundBlockCTYCountry"),
               (std::vector<std::string>{"kp", "at", "de"}));
+}
+
+TEST(PageEngine, ListProblemsAreMarkedFilteredAndNeverBlockTheSave)
+{
+    GuiFixture fixture("SMTPRelayAllowHost=example.com\r\n"
+                       "SMTPRelayAllowHost=mail.example.com\r\n"
+                       "SMTPRelayAllowHost=other.example\r\n"
+                       "SMTPRelayAllowHost=EXAMPLE.com\r\n"
+                       "SMTPRelayAllowIP=10.0.0.0/8\r\n"
+                       "SMTPRelayAllowIP=10.1.2.0/24\r\n");
+    auto sheet = buildOptionsSheet(2, fixture.environment());
+    sheet->show();
+    ConfigPage* relay = shownPage(*sheet, "IniRel");
+    ListBox* hosts = relay->listFor("SMTPRelayAllowHost");
+    ListBox* networks = relay->listFor("SMTPRelayAllowIP");
+    ASSERT_TRUE(hosts && networks);
+    EXPECT_EQ(hosts->problemCount(), 2);
+    QAbstractItemModel* rows = hosts->view()->model();
+    auto tip = [](QAbstractItemModel* model, int row) {
+        return model->index(row, 0).data(Qt::ToolTipRole).toString();
+    };
+    EXPECT_TRUE(tip(rows, 0).isEmpty());
+    EXPECT_TRUE(tip(rows, 1).contains("covered by entry 1 (example.com)"))
+        << tip(rows, 1).toStdString();
+    EXPECT_TRUE(tip(rows, 3).contains("Repeats entry 1")) << tip(rows, 3).toStdString();
+    EXPECT_FALSE(rows->index(1, 0).data(Qt::DecorationRole).isNull());
+    EXPECT_TRUE(networks->problemCount() == 1 &&
+                tip(networks->view()->model(), 1).contains("covered by entry 1 (10.0.0.0/8)"));
+
+    QCheckBox* problemsOnly = hosts->panel()->filterBar()->problemsSwitch();
+    EXPECT_TRUE(problemsOnly->isVisibleTo(hosts));
+    problemsOnly->setChecked(true);
+    ASSERT_EQ(rows->rowCount(), 2);
+    EXPECT_EQ(rows->index(1, 0).data().toString(), "EXAMPLE.com");
+    // Delete acts on the entry of the shown row.
+    hosts->view()->selectRow(1);
+    hosts->deleteEntries();
+    EXPECT_EQ(hosts->binding().values(),
+              (std::vector<std::string>{"example.com", "mail.example.com", "other.example"}));
+    EXPECT_EQ(hosts->problemCount(), 1);
+    EXPECT_EQ(rows->rowCount(), 1) << "still only the problems";
+
+    ASSERT_TRUE(sheet->applyAll()) << "warnings never block a save";
+    EXPECT_EQ(fixture.fromDisk()->getList("SMTPRelayAllowIP"),
+              (std::vector<std::string>{"10.0.0.0/8", "10.1.2.0/24"}));
+}
+
+TEST(SheetLayout, ListsTakeTheHeightTheSheetGains)
+{
+    GuiFixture fixture;
+    auto sheet = buildOptionsSheet(2, fixture.environment());
+    sheet->show();
+    ConfigPage* relay = shownPage(*sheet, "IniRel");
+    QApplication::processEvents();
+    QWidget* list = relay->listFor("SMTPRelayAllowHost")->view();
+    const int before = list->height();
+    sheet->resize(sheet->width(), sheet->height() + 200);
+    QApplication::processEvents();
+    EXPECT_GE(list->height(), before + 60) << "the lists share the extra height";
 }
 
 TEST(PageEngine, OutboundVirusActionShowsEveryStoredActionCode)
