@@ -52,8 +52,8 @@ std::optional<ListEntryKind> listEntryKindOfKey(std::string_view name, ValueKind
 // them: without case, and as a suffix that starts at a label (after "." or
 // "@"). Patterns use "*" (any run) and "?" (one character); a pattern with
 // "#" is checked for duplicates only. Cost: sorting and hashing, plus one
-// wildcard match per pattern and plain entry sharing its literal prefix or
-// suffix.
+// wildcard match per pattern and plain entry sharing its literal prefix,
+// suffix or an inner literal trigram (whichever is rarest).
 std::vector<ListFinding> checkPatternList(const std::vector<std::string>& entries,
                                           ListEntryKind kind);
 std::vector<ListFinding> checkNetworkList(const std::vector<IpNetwork>& entries);

@@ -3,7 +3,9 @@
 #include "platform/WildcardMatch.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
+#include <unordered_map>
 
 namespace morva::config {
 
@@ -172,6 +174,30 @@ private:
     std::vector<std::size_t> m_next;
 };
 
+std::uint32_t trigramCode(std::string_view text, std::size_t at)
+{
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(text[at])) << 16 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(text[at + 1])) << 8 |
+           static_cast<unsigned char>(text[at + 2]);
+}
+
+// The three-character pieces of the literal runs of a pattern (between "*"
+// and "?"): every text the pattern matches contains each of them.
+std::vector<std::uint32_t> literalTrigrams(std::string_view pattern)
+{
+    std::vector<std::uint32_t> codes;
+    std::size_t start = 0;
+    while (start < pattern.size()) {
+        std::size_t end = pattern.find_first_of("*?", start);
+        if (end == std::string_view::npos)
+            end = pattern.size();
+        for (std::size_t at = start; at + 3 <= end; ++at)
+            codes.push_back(trigramCode(pattern, at));
+        start = end + 1;
+    }
+    return codes;
+}
+
 std::vector<ListFinding> collected(const std::vector<ListFinding>& byEntry,
                                    const std::vector<bool>& found)
 {
@@ -256,19 +282,84 @@ std::vector<ListFinding> checkPatternList(const std::vector<std::string>& entrie
         tailPosition[byTail[k]] = k;
     }
     UncoveredPositions headLeft(byHead.size()), tailLeft(byTail.size());
+
+    // Patterns whose head and tail many entries share ("u*50*@*") take
+    // their candidates from an inner literal piece instead: the plain entries
+    // holding one of its trigrams. Only the trigrams such patterns use are
+    // indexed, in one pass over the entries.
+    constexpr std::size_t kFewCandidates = 64;
+    auto headOf = [&](std::string_view pattern) {
+        return pattern.substr(0, pattern.find_first_of("*?"));
+    };
+    auto tailOf = [&](std::string_view pattern) {
+        return std::string(pattern.rbegin(),
+                           pattern.rbegin() + static_cast<std::ptrdiff_t>(
+                                                  pattern.size() - 1 - pattern.find_last_of("*?")));
+    };
+    std::unordered_map<std::uint32_t, std::vector<std::size_t>> holders;
+    std::unordered_map<std::size_t, std::vector<std::uint32_t>> patternTrigrams;
     for (const std::size_t p : patterns) {
         const std::string_view pattern = texts[p];
         if (found[p] || pattern.find('#') != std::string_view::npos)
             continue;
-        const std::string_view head = pattern.substr(0, pattern.find_first_of("*?"));
-        const std::string tail(
-            pattern.rbegin(),
-            pattern.rbegin() +
-                static_cast<std::ptrdiff_t>(pattern.size() - 1 - pattern.find_last_of("*?")));
-        const auto headRange = rangeStartingWith(byHead, head, forwardKey);
-        const auto tailRange = rangeStartingWith(byTail, tail, reversedKey);
-        const bool useHead =
-            headRange.second - headRange.first <= tailRange.second - tailRange.first;
+        const auto headRange = rangeStartingWith(byHead, headOf(pattern), forwardKey);
+        const auto tailRange = rangeStartingWith(byTail, tailOf(pattern), reversedKey);
+        if (std::min(headRange.second - headRange.first, tailRange.second - tailRange.first) <=
+            kFewCandidates)
+            continue;
+        const auto& codes = patternTrigrams[p] = literalTrigrams(pattern);
+        for (const std::uint32_t code : codes)
+            holders.try_emplace(code);
+    }
+    if (!holders.empty())
+        for (const std::size_t i : uncoveredPlain) {
+            const std::string_view text = texts[i];
+            for (std::size_t at = 0; at + 3 <= text.size(); ++at)
+                if (const auto it = holders.find(trigramCode(text, at)); it != holders.end())
+                    if (it->second.empty() || it->second.back() != i)
+                        it->second.push_back(i);
+        }
+
+    for (const std::size_t p : patterns) {
+        if (found[p] || texts[p].find('#') != std::string::npos)
+            continue;
+        patternTrigrams[p] = literalTrigrams(texts[p]);
+        for (const std::uint32_t code : patternTrigrams[p])
+            holders.try_emplace(code);
+    }
+    if (!holders.empty())
+        for (const std::size_t i : uncoveredPlain) {
+            const std::string_view text = texts[i];
+            for (std::size_t at = 0; at + 3 <= text.size(); ++at)
+                if (const auto it = holders.find(trigramCode(text, at)); it != holders.end())
+                    if (it->second.empty() || it->second.back() != i)
+                        it->second.push_back(i);
+        }
+
+    for (const std::size_t p : patterns) {
+        const std::string_view pattern = texts[p];
+        if (found[p] || pattern.find('#') != std::string_view::npos)
+            continue;
+        const auto headRange = rangeStartingWith(byHead, headOf(pattern), forwardKey);
+        const auto tailRange = rangeStartingWith(byTail, tailOf(pattern), reversedKey);
+        const std::vector<std::size_t>* rarest = nullptr;
+        const auto trigrams = patternTrigrams.find(p);
+        if (trigrams != patternTrigrams.end())
+            for (const std::uint32_t code : trigrams->second)
+                if (const auto& list = holders.at(code); !rarest || list.size() < rarest->size())
+                    rarest = &list;
+        const std::size_t headCount = headRange.second - headRange.first;
+        const std::size_t tailCount = tailRange.second - tailRange.first;
+        if (rarest && rarest->size() < std::min(headCount, tailCount)) {
+            for (const std::size_t i : *rarest)
+                if (!found[i] && platform::matchesWildcard(texts[i], pattern)) {
+                    report(i, ListProblem::Covered, p);
+                    headLeft.remove(headPosition[i]);
+                    tailLeft.remove(tailPosition[i]);
+                }
+            continue;
+        }
+        const bool useHead = headCount <= tailCount;
         const auto& sorted = useHead ? byHead : byTail;
         UncoveredPositions& left = useHead ? headLeft : tailLeft;
         const auto [from, to] = useHead ? headRange : tailRange;

@@ -20,7 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -198,7 +198,19 @@ void ConfigPage::build()
         }
         addControl(control, grid, row, columns, column);
     }
-    outer->addStretch(1);
+    // Lists take the height the window has to spare; a page without lists
+    // keeps its fields at the top.
+    bool anyList = false;
+    for (int i = 0; i < outer->count(); ++i) {
+        QLayoutItem* item = outer->itemAt(i);
+        QLayout* layout = item->widget() ? item->widget()->layout() : item->layout();
+        if (m_listGrids.contains(layout)) {
+            outer->setStretch(i, 1);
+            anyList = true;
+        }
+    }
+    if (!anyList)
+        outer->addStretch(1);
 }
 
 void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row, int columns,
@@ -240,6 +252,8 @@ void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row,
                 ++row;
             }
         } else {
+            grid->setRowStretch(row, 1);
+            m_listGrids.insert(grid);
             grid->addWidget(box, row++, 0, 1, 3);
         }
         connect(box, &QCheckBox::clicked, this, [this, key] { controlChanged(key); });
@@ -332,6 +346,8 @@ void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row,
         attachListTransfer(*box, *m_host.environment);
         label->setBuddy(box->view());
         grid->addWidget(label, row++, 0, 1, 3);
+        grid->setRowStretch(row, 1);
+        m_listGrids.insert(grid);
         grid->addWidget(box, row++, 0, 1, 3);
         binding->list = box;
         binding->listBinding = listBinding.get();

@@ -4,6 +4,7 @@
 #include "confui/ListBinding.h"
 #include "confui/SheetEnvironment.h"
 
+#include <QSet>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -144,6 +145,7 @@ private:
     bool m_filling = false;
     std::vector<std::unique_ptr<Binding>> m_bindings;
     std::vector<std::unique_ptr<ListBinding>> m_lists;
+    QSet<QLayout*> m_listGrids; // the grids that hold a list, which get the spare height
     std::unique_ptr<PageDefaults> m_defaults;
 };
 

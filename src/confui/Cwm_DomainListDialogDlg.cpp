@@ -10,7 +10,6 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace morva::confui {
@@ -47,8 +46,8 @@ Cwm_DomainListDialogDlg::Cwm_DomainListDialogDlg(config::ConfigStore& store, int
 
     m_box = new ListBox(m_binding, m_environment, this);
     attachListTransfer(*m_box, m_environment);
-    m_box->view()->setHeaderLabels({uiText("records.domainField", lang).remove(QLatin1Char(':')),
-                                    uiText("records.commentField", lang).remove(QLatin1Char(':'))});
+    m_box->setHeadings({uiText("records.domainField", lang).remove(QLatin1Char(':')),
+                        uiText("records.commentField", lang).remove(QLatin1Char(':'))});
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(uiText("records.ok", lang), QDialogButtonBox::AcceptRole)->setDefault(true);

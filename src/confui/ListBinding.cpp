@@ -25,6 +25,7 @@ void ListBinding::load(const config::ConfigStore& store)
     if (const auto entry = store.find(m_key)) {
         m_flags = entry->flags;
         m_utf8 = entry->kind == config::ValueKind::TextList;
+        m_entryKind = config::listEntryKindOfKey(m_key, entry->kind, entry->flags);
     }
 }
 
@@ -33,6 +34,19 @@ void ListBinding::save(config::ConfigStore& store) const
     store.setList(m_key, m_values);
     store.setItemComments(m_key,
                           keepsComments() ? m_comments : std::vector<std::string>(m_values.size()));
+}
+
+std::vector<config::ListFinding> ListBinding::findings() const
+{
+    if (!m_entryKind)
+        return {};
+    if (*m_entryKind != config::ListEntryKind::Network)
+        return config::checkPatternList(m_values, *m_entryKind);
+    std::vector<config::IpNetwork> networks;
+    networks.reserve(m_values.size());
+    for (const std::string& value : m_values)
+        networks.push_back(config::IpNetwork::parse(value));
+    return config::checkNetworkList(networks);
 }
 
 bool ListBinding::keepsComments() const

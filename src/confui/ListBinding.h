@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/ListChecks.h"
 #include "confui/Catalogue.h"
 
 #include <set>
@@ -27,6 +28,11 @@ public:
     // Whether the store keeps the entries as UTF-8 (a text list); otherwise
     // they are 8-bit texts. Known after load().
     bool heldAsUtf8() const { return m_utf8; }
+    // What the entries stand for, when the list checks judge them (known
+    // after load()).
+    std::optional<config::ListEntryKind> entryKind() const { return m_entryKind; }
+    // Duplicates, covered entries and entries that can never match.
+    std::vector<config::ListFinding> findings() const;
 
     // Reads the key's entries (IP lists normalised) and its comment list,
     // padded or cut to the number of entries.
@@ -62,6 +68,7 @@ private:
     std::vector<std::string> m_comments;
     unsigned m_flags = 0; // the key's normalisation flags, from load()
     bool m_utf8 = false;
+    std::optional<config::ListEntryKind> m_entryKind;
 };
 
 } // namespace morva::confui

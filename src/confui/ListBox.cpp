@@ -5,18 +5,20 @@
 #include "confui/FieldChecks.h"
 #include "confui/Messages.h"
 #include "confui/QtTexts.h"
+#include "gui/ListFilterBar.h"
+#include "gui/ListFilterModel.h"
+#include "gui/ListPanel.h"
+#include "gui/TextTableModel.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTreeWidget>
-#include <QVBoxLayout>
+#include <QStyle>
+#include <QTableView>
+#include <algorithm>
 
 namespace morva::confui {
-
-namespace {
-constexpr int kPositionRole = Qt::UserRole;
-}
 
 ListBox::ListBox(ListBinding& binding, const SheetEnvironment& environment, QWidget* parent)
     : QWidget(parent), m_binding(binding), m_environment(environment)
@@ -24,30 +26,56 @@ ListBox::ListBox(ListBinding& binding, const SheetEnvironment& environment, QWid
     const int language = environment.language;
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_view = new QTreeWidget(this);
+    m_panel = new gui::ListPanel({uiText("confui.button.new", language),
+                                  uiText("confui.button.edit", language),
+                                  uiText("confui.button.delete", language)},
+                                 QAbstractItemView::ExtendedSelection, language, this);
+    // Pages hold several lists: Ctrl+F reaches the filter of the list that
+    // has the focus.
+    m_panel->filterBar()->focusOnFindKey(*this);
+    m_model = new gui::TextTableModel(this);
     setUpColumns();
-    m_view->setRootIsDecorated(false);
-    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_view->setUniformRowHeights(true);
-    m_view->setMinimumHeight(96);
-    m_view->header()->setStretchLastSection(true);
-    m_view->setColumnWidth(0, 260);
-    layout->addWidget(m_view, 1);
+    m_panel->setSourceModel(m_model);
+    QTableView* view = m_panel->view();
+    view->setShowGrid(false);
+    view->setMinimumHeight(96);
+    view->horizontalHeader()->resizeSection(0, 260);
+    layout->addWidget(m_panel, 1);
 
-    auto* buttons = new QVBoxLayout;
-    m_new = new QPushButton(uiText("confui.button.new", language), this);
-    m_edit = new QPushButton(uiText("confui.button.edit", language), this);
-    m_delete = new QPushButton(uiText("confui.button.delete", language), this);
-    for (QPushButton* button : {m_new, m_edit, m_delete})
-        buttons->addWidget(button);
-    buttons->addStretch();
-    layout->addLayout(buttons);
-
-    connect(m_new, &QPushButton::clicked, this, &ListBox::newEntry);
-    connect(m_edit, &QPushButton::clicked, this, &ListBox::editEntry);
-    connect(m_delete, &QPushButton::clicked, this, &ListBox::deleteEntries);
-    connect(m_view, &QTreeWidget::itemDoubleClicked, this, &ListBox::editEntry);
+    connect(newButton(), &QPushButton::clicked, this, &ListBox::newEntry);
+    connect(editButton(), &QPushButton::clicked, this, &ListBox::editEntry);
+    connect(deleteButton(), &QPushButton::clicked, this, &ListBox::deleteEntries);
+    connect(view, &QTableView::doubleClicked, this, &ListBox::editEntry);
+    connect(m_panel->filterModel(), &gui::ListFilterModel::countChanged, this,
+            &ListBox::updateButtons);
+    connect(m_panel->filterBar(), &gui::ListFilterBar::showProblemsToggled, this,
+            &ListBox::showProblemsOnly);
     refill();
+}
+
+QTableView* ListBox::view() const
+{
+    return m_panel->view();
+}
+
+QPushButton* ListBox::newButton() const
+{
+    return m_panel->newButton();
+}
+
+QPushButton* ListBox::editButton() const
+{
+    return m_panel->editButton();
+}
+
+QPushButton* ListBox::deleteButton() const
+{
+    return m_panel->deleteButton();
+}
+
+void ListBox::setHeadings(const QStringList& headings)
+{
+    m_model->setHeadings(headings);
 }
 
 void ListBox::setUpColumns()
@@ -61,8 +89,7 @@ void ListBox::setUpColumns()
         language)};
     if (m_binding.keepsComments())
         headers << uiText("confui.column.comment", language);
-    m_view->setColumnCount(static_cast<int>(headers.size()));
-    m_view->setHeaderLabels(headers);
+    m_model->setHeadings(headers);
 }
 
 EntryDialogDef ListBox::withKeyCheck(const EntryDialogDef& definition) const
@@ -88,24 +115,67 @@ QString ListBox::shownText(const std::string& value) const
 
 void ListBox::refill()
 {
-    m_view->clear();
-    // The key's flags are known once the binding has loaded; headers an
+    // The key's flags are known once the binding has loaded; headings an
     // owner set stay while the columns stay.
-    if (m_view->columnCount() != (m_binding.keepsComments() ? 2 : 1))
+    if (m_model->columnCount() != (m_binding.keepsComments() ? 2 : 1))
         setUpColumns();
     const auto& values = m_binding.values();
     const auto& comments = m_binding.comments();
-    QList<QTreeWidgetItem*> items;
+    std::vector<QStringList> rows;
+    rows.reserve(values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
         QStringList texts{shownText(values[i])};
         if (m_binding.keepsComments())
             texts << fromConfigBytes(comments[i]);
-        auto* item = new QTreeWidgetItem(texts);
-        item->setData(0, kPositionRole, static_cast<qulonglong>(i + 1));
-        items.append(item);
+        rows.push_back(std::move(texts));
     }
-    m_view->addTopLevelItems(items);
+    m_model->setRows(std::move(rows));
+    markProblems();
     updateButtons();
+}
+
+void ListBox::markProblems()
+{
+    const int language = m_environment.language;
+    std::vector<QString> notes(m_binding.size());
+    const auto findings = m_binding.findings();
+    for (const config::ListFinding& finding : findings) {
+        const QString other = QString::number(finding.otherEntry + 1);
+        const QString otherText = m_model->rowAt(static_cast<int>(finding.otherEntry)).value(0);
+        QString& note = notes.at(finding.entry);
+        switch (finding.problem) {
+        case config::ListProblem::Duplicate:
+            note = uiText("lists.problem.duplicate", language, {other, otherText});
+            break;
+        case config::ListProblem::Covered:
+            note = uiText("lists.problem.covered", language, {other, otherText});
+            break;
+        case config::ListProblem::EmptyPart:
+            note = uiText("lists.problem.emptyPart", language);
+            break;
+        case config::ListProblem::HostBitsSet:
+            note = uiText("lists.problem.hostBits", language);
+            break;
+        case config::ListProblem::NotANetwork:
+            note = uiText("lists.problem.notANetwork", language);
+            break;
+        }
+    }
+    m_problemCount = static_cast<int>(findings.size());
+    m_model->setNotes(std::move(notes), style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    QCheckBox* problemsOnly = m_panel->filterBar()->problemsSwitch();
+    problemsOnly->setVisible(m_problemCount > 0 || problemsOnly->isChecked());
+    if (problemsOnly->isChecked())
+        showProblemsOnly(true);
+}
+
+void ListBox::showProblemsOnly(bool on)
+{
+    if (on)
+        m_panel->filterModel()->setRowFilter(
+            [model = m_model](int row) { return !model->noteAt(row).isEmpty(); });
+    else
+        m_panel->filterModel()->setRowFilter({});
 }
 
 void ListBox::addMissing(const std::vector<std::string>& items)
@@ -119,16 +189,16 @@ void ListBox::addMissing(const std::vector<std::string>& items)
 std::set<std::size_t> ListBox::selectedPositions() const
 {
     std::set<std::size_t> positions;
-    for (QTreeWidgetItem* item : m_view->selectedItems())
-        positions.insert(item->data(0, kPositionRole).toULongLong());
+    for (int row : m_panel->selectedSourceRows())
+        positions.insert(static_cast<std::size_t>(row) + 1);
     return positions;
 }
 
 void ListBox::updateButtons()
 {
-    const bool rows = m_view->topLevelItemCount() > 0;
-    m_edit->setEnabled(rows);
-    m_delete->setEnabled(rows);
+    const bool rows = m_panel->filterModel()->rowCount() > 0;
+    editButton()->setEnabled(rows);
+    deleteButton()->setEnabled(rows);
 }
 
 gui::FileTextCodec ListBox::valueCodec() const
@@ -183,23 +253,23 @@ void ListBox::newEntry()
         return;
     m_binding.append(valueCodec().encode(value), toConfigBytes(comment));
     refill();
-    m_view->setCurrentItem(m_view->topLevelItem(m_view->topLevelItemCount() - 1));
+    m_panel->showSourceRow(static_cast<int>(m_binding.size()) - 1);
     emit changed();
 }
 
 void ListBox::editEntry()
 {
-    QTreeWidgetItem* item = m_view->currentItem();
-    if (!item || !item->isSelected()) {
-        const auto selected = m_view->selectedItems();
-        item = selected.isEmpty() ? nullptr : selected.front();
-    }
-    if (!item) {
+    // The current row when it is selected, else the first selected entry.
+    int row = m_panel->currentSourceRow();
+    const std::vector<int> selected = m_panel->selectedSourceRows();
+    if (row < 0 || !std::binary_search(selected.begin(), selected.end(), row))
+        row = selected.empty() ? -1 : selected.front();
+    if (row < 0 || static_cast<std::size_t>(row) >= m_binding.size()) {
         showMessage(this, MessageKind::Refused,
                     uiText("confui.noItemSelected", m_environment.language));
         return;
     }
-    const std::size_t position = item->data(0, kPositionRole).toULongLong();
+    const std::size_t position = static_cast<std::size_t>(row) + 1;
     QString value = fromConfigBytes(m_binding.values()[position - 1]);
     QString comment = fromConfigBytes(m_binding.comments()[position - 1]);
     const QString oldValue = value, oldComment = comment;
@@ -211,7 +281,7 @@ void ListBox::editEntry()
         gui::FileTextCodec().encode(comment, m_binding.comments()[position - 1]);
     m_binding.replace(position, std::move(valueBytes), std::move(commentBytes));
     refill();
-    m_view->setCurrentItem(m_view->topLevelItem(static_cast<int>(position - 1)));
+    m_panel->showSourceRow(static_cast<int>(position - 1));
     emit changed();
 }
 
@@ -223,7 +293,13 @@ void ListBox::deleteEntries()
                     uiText("confui.noItemSelected", m_environment.language));
         return;
     }
-    if (!askYesNo(this, uiText("confui.deleteSelected", m_environment.language)))
+    const int language = m_environment.language;
+    const QString question =
+        positions.size() < 2
+            ? uiText("confui.deleteSelected", language)
+            : uiText("lists.deleteEntries", language,
+                     {gui::groupedNumber(static_cast<qint64>(positions.size()), language)});
+    if (!askYesNo(this, question))
         return;
     m_binding.remove(positions);
     refill();

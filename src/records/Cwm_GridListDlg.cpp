@@ -2,14 +2,16 @@
 
 #include "config/ConfigStore.h"
 #include "confui/SaveFailureText.h"
+#include "gui/ListFilterModel.h"
+#include "gui/ListPanel.h"
 #include "gui/MessageBox.h"
+#include "gui/TextTableModel.h"
 #include "records/ListDialogFrame.h"
 #include "records/RecordText.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QTableView>
 
 namespace morva::records {
@@ -20,10 +22,10 @@ Cwm_GridListDlg::Cwm_GridListDlg(const RecordContext& context, std::string_view 
     : QDialog(parent), m_context(context), m_sheet(sheet), m_deleteQuestionId(deleteQuestionId)
 {
     setWindowTitle(uiText(captionId, context.language));
-    m_model = new QStandardItemModel(0, static_cast<int>(headings.size()), this);
-    m_model->setHorizontalHeaderLabels(headings);
+    m_model = new gui::TextTableModel(this);
+    m_model->setHeadings(std::move(headings));
     m_frame = buildListDialogFrame(*this, QAbstractItemView::SingleSelection, context.language);
-    m_frame.grid->setModel(m_model);
+    m_frame.panel->setSourceModel(m_model);
     // The columns share the width, so none hides behind a scroll bar.
     m_frame.grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_frame.grid->installEventFilter(this);
@@ -44,23 +46,26 @@ void Cwm_GridListDlg::refill()
 {
     const int previous =
         m_frame.grid->currentIndex().isValid() ? m_frame.grid->currentIndex().row() : 0;
-    m_model->setRowCount(0);
-    for (int i = 0; i < entryCount(); ++i) {
-        QList<QStandardItem*> row;
-        for (const QString& field : entryFields(i))
-            row << new QStandardItem(field);
-        m_model->appendRow(row);
-    }
-    if (m_model->rowCount() > 0)
-        m_frame.grid->selectRow(std::min(previous, m_model->rowCount() - 1));
+    std::vector<QStringList> rows;
+    rows.reserve(static_cast<std::size_t>(entryCount()));
+    for (int i = 0; i < entryCount(); ++i)
+        rows.push_back(entryFields(i));
+    m_model->setRows(std::move(rows));
+    m_frame.panel->showRow(previous);
     updateButtons();
 }
 
 void Cwm_GridListDlg::updateButtons()
 {
-    const bool any = m_model->rowCount() > 0;
+    const bool any = m_frame.panel->filterModel()->rowCount() > 0;
     m_frame.editButton->setEnabled(any);
     m_frame.deleteButton->setEnabled(any);
+}
+
+int Cwm_GridListDlg::currentEntry() const
+{
+    const int row = m_frame.panel->currentSourceRow();
+    return row < entryCount() ? row : -1;
 }
 
 void Cwm_GridListDlg::storeAndSave()
@@ -83,32 +88,33 @@ void Cwm_GridListDlg::newEntry()
     appendEntry(sheet.values());
     storeAndSave();
     refill();
-    m_frame.grid->selectRow(m_model->rowCount() - 1);
+    m_frame.panel->showSourceRow(m_model->rowCount() - 1);
 }
 
 void Cwm_GridListDlg::editEntry()
 {
-    const QModelIndex current = m_frame.grid->currentIndex();
-    if (!current.isValid() || current.row() >= entryCount())
+    const int entry = currentEntry();
+    if (entry < 0)
         return;
     Cwm_EntrySheet sheet(m_sheet, m_context.language, this);
-    sheet.setGivenValues(entryFields(current.row()));
+    sheet.setGivenValues(entryFields(entry));
     if (m_context.exec(sheet) != QDialog::Accepted)
         return;
-    replaceEntry(current.row(), sheet.values());
+    replaceEntry(entry, sheet.values());
     storeAndSave();
     refill();
+    m_frame.panel->showSourceRow(entry);
 }
 
 void Cwm_GridListDlg::deleteEntry()
 {
-    const QModelIndex current = m_frame.grid->currentIndex();
-    if (!current.isValid() || current.row() >= entryCount())
+    const int entry = currentEntry();
+    if (entry < 0)
         return;
     if (gui::MessageBox::showText(this, gui::MessageKind::Question, m_deleteQuestionId) !=
         gui::MessageAnswer::Yes)
         return;
-    removeEntry(current.row());
+    removeEntry(entry);
     storeAndSave();
     refill();
 }

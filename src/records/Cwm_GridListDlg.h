@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/TextTableModel.h"
 #include "records/Cwm_EntrySheet.h"
 #include "records/ListDialogFrame.h"
 #include "records/RecordContext.h"
@@ -9,7 +10,6 @@
 #include <string_view>
 
 class QPushButton;
-class QStandardItemModel;
 class QTableView;
 
 namespace morva::records {
@@ -30,10 +30,11 @@ public:
     void refill();
 
     QTableView* grid() const { return m_frame.grid; }
-    QStandardItemModel* model() const { return m_model; }
+    gui::TextTableModel* model() const { return m_model; }
     QPushButton* newButton() const { return m_frame.newButton; }
     QPushButton* editButton() const { return m_frame.editButton; }
     QPushButton* deleteButton() const { return m_frame.deleteButton; }
+    gui::ListPanel* panel() const { return m_frame.panel; }
 
 protected:
     Cwm_GridListDlg(const RecordContext& context, std::string_view captionId,
@@ -57,11 +58,13 @@ protected:
 private:
     void storeAndSave();
     void updateButtons();
+    // The entry of the current row (whatever the grid's order), or -1.
+    int currentEntry() const;
 
     RecordContext m_context;
     EntrySheetDef m_sheet;
     std::string m_deleteQuestionId;
-    QStandardItemModel* m_model;
+    gui::TextTableModel* m_model;
     ListDialogFrame m_frame;
 };
 

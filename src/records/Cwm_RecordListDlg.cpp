@@ -3,6 +3,9 @@
 #include "db/DataSet.h"
 #include "db/RecordFile.h"
 #include "gui/ConsoleHost.h"
+#include "gui/ListFilterBar.h"
+#include "gui/ListFilterModel.h"
+#include "gui/ListPanel.h"
 #include "gui/MessageBox.h"
 #include "records/ListDialogFrame.h"
 #include "records/RecordText.h"
@@ -13,6 +16,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTableView>
+#include <unordered_set>
 
 namespace morva::records {
 
@@ -23,7 +27,7 @@ Cwm_RecordListDlg::Cwm_RecordListDlg(const RecordContext& context, std::string_v
     setWindowTitle(uiText(captionId, context.language));
     m_model = new RecordListModel(std::move(icon), std::move(headings), this);
     m_frame = buildListDialogFrame(*this, QAbstractItemView::ExtendedSelection, context.language);
-    m_frame.grid->setModel(m_model);
+    m_frame.panel->setSourceModel(m_model);
     QHeaderView* header = m_frame.grid->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     header->resizeSection(0, 24);
@@ -33,6 +37,8 @@ Cwm_RecordListDlg::Cwm_RecordListDlg(const RecordContext& context, std::string_v
     m_frame.grid->installEventFilter(this);
     connect(m_frame.grid, &QTableView::doubleClicked, this, [this] { editRecord(); });
     connect(m_frame.grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { updateButtons(); });
+    connect(m_frame.panel->filterModel(), &gui::ListFilterModel::countChanged, this,
             [this] { updateButtons(); });
     connect(m_frame.newButton, &QPushButton::clicked, this, [this] { newRecord(); });
     connect(m_frame.editButton, &QPushButton::clicked, this, [this] { editRecord(); });
@@ -57,7 +63,7 @@ void Cwm_RecordListDlg::setStatus(std::string_view textId)
         m_context.host->setStatusText(uiText(textId, language()));
 }
 
-void Cwm_RecordListDlg::refill()
+void Cwm_RecordListDlg::refill(std::uint32_t showRecord)
 {
     db::RecordFile* records = file();
     const int previousRow =
@@ -96,40 +102,61 @@ void Cwm_RecordListDlg::refill()
     m_model->setRows(std::move(rows));
     QApplication::restoreOverrideCursor();
 
-    if (m_model->rowCount() > 0) {
-        const int row = std::min(previousRow, m_model->rowCount() - 1);
-        m_frame.grid->setCurrentIndex(m_model->index(row, 1));
-        m_frame.grid->selectRow(row);
-    }
+    // Back to the record asked for, or to the same place in the list.
+    const int sourceRow = showRecord ? rowOfRecord(showRecord) : -1;
+    if (sourceRow >= 0)
+        m_frame.panel->showSourceRow(sourceRow);
+    else
+        m_frame.panel->showRow(previousRow);
     updateButtons();
+}
+
+int Cwm_RecordListDlg::rowOfRecord(std::uint32_t record) const
+{
+    // Rows are in record order.
+    const auto& rows = m_model->rows();
+    const auto at = std::lower_bound(
+        rows.begin(), rows.end(), record,
+        [](const RecordListModel::Row& row, std::uint32_t wanted) { return row.record < wanted; });
+    return at != rows.end() && at->record == record ? static_cast<int>(at - rows.begin()) : -1;
 }
 
 std::vector<std::uint32_t> Cwm_RecordListDlg::selectedRecords() const
 {
-    std::vector<int> rows;
-    for (const QModelIndex& index : m_frame.grid->selectionModel()->selectedRows())
-        rows.push_back(index.row());
-    std::sort(rows.begin(), rows.end());
     std::vector<std::uint32_t> records;
-    for (int row : rows)
+    for (int row : m_frame.panel->selectedSourceRows())
         records.push_back(m_model->recordAt(row));
     return records;
 }
 
 void Cwm_RecordListDlg::newRecord()
 {
-    if (openSheet(0) == kSheetWritten)
+    std::unordered_set<std::uint32_t> before;
+    before.reserve(m_model->rows().size());
+    for (const RecordListModel::Row& row : m_model->rows())
+        before.insert(row.record);
+    if (openSheet(0) == kSheetWritten) {
         refill();
+        // The new record is the one the list did not have (it may reuse the
+        // place of a deleted one).
+        const auto& rows = m_model->rows();
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            if (!before.contains(rows[i].record)) {
+                m_frame.panel->showSourceRow(static_cast<int>(i));
+                break;
+            }
+    }
     m_frame.grid->setFocus();
 }
 
 void Cwm_RecordListDlg::editRecord()
 {
-    const QModelIndex current = m_frame.grid->currentIndex();
-    if (!current.isValid())
+    const int row = m_frame.panel->currentSourceRow();
+    if (row < 0)
         return;
-    if (openSheet(m_model->recordAt(current.row())) == kSheetWritten)
-        refill();
+    const std::uint32_t record = m_model->recordAt(row);
+    if (openSheet(record) == kSheetWritten)
+        refill(record);
     m_frame.grid->setFocus();
 }
 
@@ -138,8 +165,12 @@ void Cwm_RecordListDlg::deleteSelected()
     const std::vector<std::uint32_t> records = selectedRecords();
     if (records.empty())
         return;
-    const char* question = records.size() < 2 ? "records.deleteRecord" : "records.deleteAll";
-    if (gui::MessageBox::showText(this, gui::MessageKind::Question, question) !=
+    const QString question =
+        records.size() < 2
+            ? uiText("records.deleteRecord", language())
+            : uiText("lists.deleteRecords", language(),
+                     {gui::groupedNumber(static_cast<qint64>(records.size()), language())});
+    if (gui::MessageBox::show(this, gui::MessageKind::Question, question) !=
         gui::MessageAnswer::Yes)
         return;
     bool allDeleted = true;
@@ -154,7 +185,7 @@ void Cwm_RecordListDlg::deleteSelected()
 
 void Cwm_RecordListDlg::updateButtons()
 {
-    const bool hasRows = m_model->rowCount() > 0;
+    const bool hasRows = m_frame.panel->filterModel()->rowCount() > 0;
     const bool selected = m_frame.grid->selectionModel()->hasSelection();
     m_frame.editButton->setEnabled(hasRows && m_frame.grid->currentIndex().isValid());
     m_frame.deleteButton->setEnabled(hasRows && selected);

@@ -33,8 +33,9 @@ public:
     int run();
 
     // Counts the live records, then reads them with progress in the
-    // status bar.
-    void refill();
+    // status bar; selects `showRecord` afterwards (0: the row at the place
+    // the current row had).
+    void refill(std::uint32_t showRecord = 0);
     void newRecord();
     void editRecord();
     void deleteSelected();
@@ -44,7 +45,9 @@ public:
     QPushButton* newButton() const { return m_frame.newButton; }
     QPushButton* editButton() const { return m_frame.editButton; }
     QPushButton* deleteButton() const { return m_frame.deleteButton; }
-    // The record numbers of the selected rows, in row order.
+    gui::ListPanel* panel() const { return m_frame.panel; }
+    // The record numbers of the selected rows, ascending (whatever the
+    // grid's order and filter).
     std::vector<std::uint32_t> selectedRecords() const;
 
 protected:
@@ -63,6 +66,7 @@ protected:
 
 private:
     void updateButtons();
+    int rowOfRecord(std::uint32_t record) const;
     void setStatus(std::string_view textId);
 
     RecordContext m_context;

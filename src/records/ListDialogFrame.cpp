@@ -1,12 +1,12 @@
 #include "records/ListDialogFrame.h"
 
+#include "gui/ListFilterBar.h"
+#include "gui/ListPanel.h"
 #include "records/RecordText.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPushButton>
-#include <QTableView>
 #include <QVBoxLayout>
 
 namespace morva::records {
@@ -15,37 +15,23 @@ ListDialogFrame buildListDialogFrame(QDialog& dialog, QAbstractItemView::Selecti
                                      int language)
 {
     ListDialogFrame frame;
-    QTableView* grid = new QTableView(&dialog);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(selection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setAlternatingRowColors(true);
-    grid->setWordWrap(false);
-    grid->verticalHeader()->hide();
-    // Fixed row heights let the view place rows without measuring each one,
-    // which keeps lists of 100,000 records fast.
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-    grid->horizontalHeader()->setStretchLastSection(true);
-    // Qt draws the header of a selected row's sections in bold otherwise.
-    grid->horizontalHeader()->setHighlightSections(false);
-    frame.grid = grid;
+    frame.panel =
+        new gui::ListPanel({uiText("records.new", language), uiText("records.edit", language),
+                            uiText("records.delete", language)},
+                           selection, language, &dialog);
+    // Ctrl+F works from anywhere in the dialog, also from its buttons.
+    frame.panel->filterBar()->focusOnFindKey(dialog);
+    frame.grid = frame.panel->view();
+    frame.newButton = frame.panel->newButton();
+    frame.editButton = frame.panel->editButton();
+    frame.deleteButton = frame.panel->deleteButton();
 
-    frame.newButton = new QPushButton(uiText("records.new", language), &dialog);
-    frame.editButton = new QPushButton(uiText("records.edit", language), &dialog);
-    frame.deleteButton = new QPushButton(uiText("records.delete", language), &dialog);
     auto* close = new QPushButton(uiText("records.close", language), &dialog);
+    close->setAutoDefault(false);
     QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::reject);
-    auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {frame.newButton, frame.editButton, frame.deleteButton, close}) {
-        button->setAutoDefault(false);
-        if (button == close)
-            buttons->addStretch();
-        buttons->addWidget(button);
-    }
+    frame.panel->buttonColumn()->addWidget(close);
     auto* layout = new QHBoxLayout(&dialog);
-    layout->addWidget(grid, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(frame.panel);
     return frame;
 }
 

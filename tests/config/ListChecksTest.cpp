@@ -86,6 +86,30 @@ TEST(AddressListChecks, AnEntryMatchedByTwoPatternsNamesTheFirst)
               (Findings{covered(1, 0), covered(3, 2)}));
 }
 
+TEST(AddressListChecks, PatternsFoundThroughAnInnerPieceCoverExactlyWhatTheyMatch)
+{
+    // Head "u" and an open tail are shared by every address: the candidates
+    // come from the inner pieces "234" and "123" (and "e.t" of ".test").
+    std::vector<std::string> list = {"u*234*@*", "u*123*@*.test"};
+    for (int i = 0; i < 40; ++i)
+        list.push_back("user" + std::to_string(1000 + i * 37) + "@d.test");
+    list.push_back("user12345@d.test");   // both patterns: the first names it
+    list.push_back("user9123@d.example"); // "123", but not ".test"
+    list.push_back("user12@3d.test");     // the piece split by "@"
+    const Findings findings = checkPatternList(list, ListEntryKind::Address);
+    Findings expected;
+    for (std::size_t i = 2; i < list.size(); ++i) {
+        const std::string& address = list[i];
+        if (address.find("234") < address.find('@'))
+            expected.push_back(covered(i, 0));
+        else if (address.find("123") < address.find('@') && address.ends_with(".test"))
+            expected.push_back(covered(i, 1));
+    }
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(findings, expected);
+    EXPECT_EQ(findings.back().entry, list.size() - 3) << "user12345 by the first pattern";
+}
+
 TEST(AddressListChecks, EntriesWithAnEmptyDomainNeverMatchAndCoverNothing)
 {
     const std::vector<std::string> list = {"user@",    "@", "*@",         "a@.example.com",

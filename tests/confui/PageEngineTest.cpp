@@ -6,6 +6,8 @@
 #include "confui/OptionsSheetBuilder.h"
 #include "confui/SheetEditors.h"
 #include "confui/sheets/TextFileDialog.h"
+#include "gui/ListFilterBar.h"
+#include "gui/ListPanel.h"
 #include "platform/Clock.h"
 
 #include <QCheckBox>
@@ -14,7 +16,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTableView>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -120,7 +122,7 @@ TEST(PageEngine, ListsOfKeysReadWithoutCommentsOfferAndWriteNone)
     sheet->show();
     ListBox* box = sheet->page(0)->listFor("OutboundDisclaimer");
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->view()->columnCount(), 1);
+    EXPECT_EQ(box->view()->model()->columnCount(), 1);
     box->newEntry();
     EXPECT_FALSE(commentOffered);
     ASSERT_TRUE(sheet->applyAll());
@@ -132,7 +134,7 @@ TEST(PageEngine, ListsOfKeysReadWithoutCommentsOfferAndWriteNone)
     auto general = buildOptionsSheet(2, fixture.environment());
     general->show();
     ListBox* relay = shownPage(*general, "IniRel")->listFor("SMTPRelayAllowHost");
-    EXPECT_EQ(relay->view()->columnCount(), 2);
+    EXPECT_EQ(relay->view()->model()->columnCount(), 2);
 }
 
 TEST(PageEngine, UserListShowsUsersButNeverTheirPasswords)
@@ -148,12 +150,12 @@ TEST(PageEngine, UserListShowsUsersButNeverTheirPasswords)
     sheet->show();
     ListBox* box = shownPage(*sheet, "IniAuth")->listFor("InboundSMTPAuthUserPass");
     ASSERT_NE(box, nullptr);
-    QTreeWidget* view = box->view();
-    EXPECT_EQ(view->headerItem()->text(0), "User");
-    EXPECT_EQ(view->headerItem()->text(1), "Comment");
-    ASSERT_EQ(view->topLevelItemCount(), 1);
-    EXPECT_EQ(view->topLevelItem(0)->text(0), "alice");
-    EXPECT_EQ(view->topLevelItem(0)->text(1), "front desk");
+    QAbstractItemModel* view = box->view()->model();
+    EXPECT_EQ(view->headerData(0, Qt::Horizontal).toString(), "User");
+    EXPECT_EQ(view->headerData(1, Qt::Horizontal).toString(), "Comment");
+    ASSERT_EQ(view->rowCount(), 1);
+    EXPECT_EQ(view->index(0, 0).data().toString(), "alice");
+    EXPECT_EQ(view->index(0, 1).data().toString(), "front desk");
 
     answers.push_back([](EntryEditDialog& entry) {
         EXPECT_EQ(entry.fieldEdit(0)->text(), "alice");
@@ -170,14 +172,14 @@ TEST(PageEngine, UserListShowsUsersButNeverTheirPasswords)
         entry.fieldEdit(0)->setText("bob");
         entry.accept();
     });
-    view->topLevelItem(0)->setSelected(true);
+    box->view()->selectRow(0);
     box->editEntry();
     box->newEntry();
     EXPECT_TRUE(answers.empty());
-    for (int row = 0; row < view->topLevelItemCount(); ++row)
+    for (int row = 0; row < view->rowCount(); ++row)
         for (int column = 0; column < view->columnCount(); ++column)
-            EXPECT_FALSE(view->topLevelItem(row)->text(column).contains("pw") ||
-                         view->topLevelItem(row)->text(column).contains("n3w"));
+            EXPECT_FALSE(view->index(row, column).data().toString().contains("pw") ||
+                         view->index(row, column).data().toString().contains("n3w"));
     ASSERT_TRUE(sheet->applyAll());
     EXPECT_EQ(fixture.fromDisk()->getList("InboundSMTPAuthUserPass"),
               (std::vector<std::string>{"alice n3w pass", "bob pw"}));
@@ -190,11 +192,11 @@ TEST(PageEngine, CountriesAreChosenFromTheKnownCodesAndShownWithNames)
     sheet->show();
     ListBox* box = shownPage(*sheet, "IniCTY")->listFor("InboundBlockCTYCountry");
     ASSERT_NE(box, nullptr);
-    QTreeWidget* view = box->view();
-    ASSERT_EQ(view->topLevelItemCount(), 2);
-    EXPECT_TRUE(view->topLevelItem(0)->text(0).startsWith("kp - Korea"))
-        << view->topLevelItem(0)->text(0).toStdString();
-    EXPECT_EQ(view->topLevelItem(1)->text(0), "germany"); // no such code
+    QAbstractItemModel* view = box->view()->model();
+    ASSERT_EQ(view->rowCount(), 2);
+    EXPECT_TRUE(view->index(0, 0).data().toString().startsWith("kp - Korea"))
+        << view->index(0, 0).data().toString().toStdString();
+    EXPECT_EQ(view->index(1, 0).data().toString(), "germany"); // no such code
 
     fixture.dialogs = entryDialogs([](EntryEditDialog& entry) {
         QComboBox* countries = entry.choiceBox(0);
@@ -215,13 +217,71 @@ TEST(PageEngine, CountriesAreChosenFromTheKnownCodesAndShownWithNames)
         countries->setCurrentIndex(countries->findData("at"));
         entry.accept();
     });
-    view->clearSelection();
-    view->topLevelItem(1)->setSelected(true);
+    box->view()->selectRow(1);
     box->editEntry();
 
     ASSERT_TRUE(sheet->applyAll());
     EXPECT_EQ(fixture.fromDisk()->getList("InboundBlockCTYCountry"),
               (std::vector<std::string>{"kp", "at", "de"}));
+}
+
+TEST(PageEngine, ListProblemsAreMarkedFilteredAndNeverBlockTheSave)
+{
+    GuiFixture fixture("SMTPRelayAllowHost=example.com\r\n"
+                       "SMTPRelayAllowHost=mail.example.com\r\n"
+                       "SMTPRelayAllowHost=other.example\r\n"
+                       "SMTPRelayAllowHost=EXAMPLE.com\r\n"
+                       "SMTPRelayAllowIP=10.0.0.0/8\r\n"
+                       "SMTPRelayAllowIP=10.1.2.0/24\r\n");
+    auto sheet = buildOptionsSheet(2, fixture.environment());
+    sheet->show();
+    ConfigPage* relay = shownPage(*sheet, "IniRel");
+    ListBox* hosts = relay->listFor("SMTPRelayAllowHost");
+    ListBox* networks = relay->listFor("SMTPRelayAllowIP");
+    ASSERT_TRUE(hosts && networks);
+    EXPECT_EQ(hosts->problemCount(), 2);
+    QAbstractItemModel* rows = hosts->view()->model();
+    auto tip = [](QAbstractItemModel* model, int row) {
+        return model->index(row, 0).data(Qt::ToolTipRole).toString();
+    };
+    EXPECT_TRUE(tip(rows, 0).isEmpty());
+    EXPECT_TRUE(tip(rows, 1).contains("covered by entry 1 (example.com)"))
+        << tip(rows, 1).toStdString();
+    EXPECT_TRUE(tip(rows, 3).contains("Repeats entry 1")) << tip(rows, 3).toStdString();
+    EXPECT_FALSE(rows->index(1, 0).data(Qt::DecorationRole).isNull());
+    EXPECT_TRUE(networks->problemCount() == 1 &&
+                tip(networks->view()->model(), 1).contains("covered by entry 1 (10.0.0.0/8)"));
+
+    QCheckBox* problemsOnly = hosts->panel()->filterBar()->problemsSwitch();
+    EXPECT_TRUE(problemsOnly->isVisibleTo(hosts));
+    problemsOnly->setChecked(true);
+    ASSERT_EQ(rows->rowCount(), 2);
+    EXPECT_EQ(rows->index(1, 0).data().toString(), "EXAMPLE.com");
+    // Delete acts on the entry of the shown row.
+    hosts->view()->selectRow(1);
+    hosts->deleteEntries();
+    EXPECT_EQ(hosts->binding().values(),
+              (std::vector<std::string>{"example.com", "mail.example.com", "other.example"}));
+    EXPECT_EQ(hosts->problemCount(), 1);
+    EXPECT_EQ(rows->rowCount(), 1) << "still only the problems";
+
+    ASSERT_TRUE(sheet->applyAll()) << "warnings never block a save";
+    EXPECT_EQ(fixture.fromDisk()->getList("SMTPRelayAllowIP"),
+              (std::vector<std::string>{"10.0.0.0/8", "10.1.2.0/24"}));
+}
+
+TEST(SheetLayout, ListsTakeTheHeightTheSheetGains)
+{
+    GuiFixture fixture;
+    auto sheet = buildOptionsSheet(2, fixture.environment());
+    sheet->show();
+    ConfigPage* relay = shownPage(*sheet, "IniRel");
+    QApplication::processEvents();
+    QWidget* list = relay->listFor("SMTPRelayAllowHost")->view();
+    const int before = list->height();
+    sheet->resize(sheet->width(), sheet->height() + 200);
+    QApplication::processEvents();
+    EXPECT_GE(list->height(), before + 60) << "the lists share the extra height";
 }
 
 TEST(PageEngine, OutboundVirusActionShowsEveryStoredActionCode)

@@ -9,9 +9,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTableView>
 #include <gtest/gtest.h>
 
 using namespace morva::confui;
@@ -422,12 +423,13 @@ TEST(ListEditing, NewEditDeleteWithMessagesAndNormalisedAddresses)
     EXPECT_EQ(box->binding().comments(), (std::vector<std::string>{"first", "typed", "typed"}));
 
     fixture.recorder.answer = false;
-    box->view()->clearSelection();
-    box->view()->topLevelItem(0)->setSelected(true);
+    box->view()->selectRow(0);
     box->deleteEntries();
     EXPECT_EQ(box->binding().size(), 3u); // No keeps everything
     fixture.recorder.answer = true;
-    box->view()->topLevelItem(1)->setSelected(true); // rows 1 and 2 now
+    box->view()->selectionModel()->select(box->view()->model()->index(1, 0),
+                                          QItemSelectionModel::Select |
+                                              QItemSelectionModel::Rows); // rows 1 and 2 now
     box->deleteEntries();
     EXPECT_EQ(box->binding().values(), (std::vector<std::string>{"192.168.7.7"}));
     EXPECT_EQ(box->binding().comments(), (std::vector<std::string>{"typed"}));

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QTreeWidget>
 
 using namespace morva;
 using namespace morva::records;
@@ -114,7 +113,7 @@ TEST_F(GridListDlgTest, RouteGridWritesWhatTheGatewayReads)
     Cwm_RouteListDlg routes(m_context, "SMTPStaticRoute");
     routes.refill();
     ASSERT_EQ(routes.model()->rowCount(), 1);
-    EXPECT_EQ(routes.model()->item(0, 2)->text(), QStringLiteral("25"));
+    EXPECT_EQ(routes.model()->rowAt(0).value(2), QStringLiteral("25"));
     answer =
         fillSheet({QStringLiteral("b.com"), QStringLiteral("2001:db8::1"), QStringLiteral("587")});
     routes.newEntry();
@@ -178,8 +177,8 @@ TEST_F(GridListDlgTest, EntriesThatWouldReadBackAsAnotherEntryAreRefused)
     ASSERT_TRUE(m_store.load());
     routes.refill();
     ASSERT_EQ(routes.model()->rowCount(), 1);
-    EXPECT_EQ(routes.model()->item(0, 1)->text(), QStringLiteral("2001:db8::1"));
-    EXPECT_EQ(routes.model()->item(0, 2)->text(), QStringLiteral("2")) << "read back as stored";
+    EXPECT_EQ(routes.model()->rowAt(0).value(1), QStringLiteral("2001:db8::1"));
+    EXPECT_EQ(routes.model()->rowAt(0).value(2), QStringLiteral("2")) << "read back as stored";
 
     Cwm_TransListDlg translations(m_context, translateDomainList());
     translations.refill();
@@ -239,7 +238,7 @@ TEST_F(GridListDlgTest, ListEntriesAreCheckedAgainstHowTheirKeyIsStored)
     confui::ListBinding domains("ExchInboundDomain", "EditDomain", confui::ListKind::Text);
     domains.load(m_store);
     confui::ListBox domainBox(domains, environment);
-    EXPECT_EQ(domainBox.view()->topLevelItem(0)->text(0), lodz);
+    EXPECT_EQ(domainBox.view()->model()->index(0, 0).data().toString(), lodz);
     answer = enter({lodz, QString(), QStringLiteral("b.example"), lodz,
                     QStringLiteral("b\u00E9.example"), QStringLiteral("\u20AC")});
     domainBox.newEntry();
@@ -247,8 +246,7 @@ TEST_F(GridListDlgTest, ListEntriesAreCheckedAgainstHowTheirKeyIsStored)
     EXPECT_EQ(domains.values().back(), "b\xE9.example");
     EXPECT_EQ(domains.comments().back(), "\x80");
     answer = [](QDialog& dialog) { return accept(dialog); };
-    domainBox.view()->topLevelItem(0)->setSelected(true);
-    domainBox.view()->setCurrentItem(domainBox.view()->topLevelItem(0));
+    domainBox.view()->selectRow(0);
     domainBox.editEntry();
     EXPECT_EQ(domains.values().front(), "\xC5\x82\xC3\xB3"
                                         "d\xC5\xBA.example")
@@ -258,7 +256,8 @@ TEST_F(GridListDlgTest, ListEntriesAreCheckedAgainstHowTheirKeyIsStored)
     confui::ListBinding subjects("OutboundExclSubject", "EditSubj", confui::ListKind::Converted);
     subjects.load(m_store);
     confui::ListBox subjectBox(subjects, environment);
-    EXPECT_EQ(subjectBox.view()->topLevelItem(0)->text(0), QStringLiteral("Gr\u00FC\u00DF\u00E9"));
+    EXPECT_EQ(subjectBox.view()->model()->index(0, 0).data().toString(),
+              QStringLiteral("Gr\u00FC\u00DF\u00E9"));
     answer = enter({QStringLiteral("\U0001F600"), QString(), lodz, QString()});
     subjectBox.newEntry();
     EXPECT_EQ(refused, 1) << "beyond what the list keeps";
@@ -283,7 +282,7 @@ TEST_F(GridListDlgTest, DomainListSavesOnOkWithCommentsAndNothingOnCancel)
     {
         confui::Cwm_DomainListDialogDlg list(*m_context.store, m_context.language,
                                              m_context.runDialog);
-        ASSERT_EQ(list.listBox()->view()->topLevelItemCount(), 1);
+        ASSERT_EQ(list.listBox()->view()->model()->rowCount(), 1);
         answer = addDomain(QStringLiteral("branch.example"), QStringLiteral("new office"));
         list.listBox()->newEntry();
         EXPECT_EQ(list.domains(), (Strings{"corp.example", "branch.example"}));
@@ -296,7 +295,7 @@ TEST_F(GridListDlgTest, DomainListSavesOnOkWithCommentsAndNothingOnCancel)
     answer = addDomain(QStringLiteral(" Branch.Example"), QStringLiteral("new office"));
     list.listBox()->newEntry();
     list.listBox()->view()->clearSelection();
-    list.listBox()->view()->topLevelItem(0)->setSelected(true);
+    list.listBox()->view()->selectRow(0);
     list.listBox()->deleteEntries(); // asks; the catcher answers yes
     m_fs.resetCounts();
     m_fs.injectFault(1, Fault::FailFromThen, platform::FileError::AccessDenied,

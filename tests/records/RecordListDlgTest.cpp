@@ -6,6 +6,8 @@
 #include "gui/ConsoleWait.h"
 #include "gui/Cwm_WaitDlg.h"
 #include "gui/EventPumpingClock.h"
+#include "gui/ListFilterBar.h"
+#include "gui/ListPanel.h"
 #include "platform/FileHolderProcess.h"
 #include "records/Cwm_AliasListDlg.h"
 #include "records/Cwm_AliasPropSheet.h"
@@ -107,13 +109,74 @@ TEST_F(RecordListDlgTest, DeletingSeveralAsksOnceAndNoKeepsThem)
         return static_cast<int>(QDialog::Rejected);
     };
     list.run();
-    EXPECT_EQ(messageTexts(),
-              (std::vector<QString>{QStringLiteral("Delete all selected records"),
-                                    QStringLiteral("Delete all selected records")}));
+    EXPECT_EQ(messageTexts(), (std::vector<QString>{QStringLiteral("Delete 3 records?"),
+                                                    QStringLiteral("Delete 3 records?")}));
     EXPECT_EQ(m_scratch.read("DataAlia.DAT"),
               test::aliasRecord("a@one.com", "x@one.com", false, true) +
                   test::aliasRecord("b@two.com", "y@two.com", true, true) +
                   test::aliasRecord("c@three.com", "z@three.com", false, true));
+}
+
+TEST_F(RecordListDlgTest, SortedAndFilteredRowsEditDeleteAndShowTheRightRecords)
+{
+    m_scratch.write("DataAlia.DAT", threeAliases());
+    Cwm_AliasListDlg list(m_context);
+    auto shownRecords = [&] {
+        Records records;
+        for (int row = 0; row < list.grid()->model()->rowCount(); ++row)
+            records.push_back(list.grid()->model()->index(row, 1).data().toUInt());
+        return records;
+    };
+    QLineEdit* filter = list.panel()->filterBar()->field();
+    QLabel* count = list.panel()->filterBar()->countLabel();
+    answer = [&](QDialog& dialog) {
+        if (auto* sheet = dynamic_cast<Cwm_AliasPropSheet*>(&dialog)) {
+            if (sheet->forwardEdit()->text().isEmpty()) { // New
+                sheet->forwardEdit()->setText(QStringLiteral("new@four.com"));
+                sheet->targetEdit()->setText(QStringLiteral("w@four.com"));
+                sheet->deliverCheck()->setChecked(false);
+            } else {
+                EXPECT_EQ(sheet->forwardEdit()->text(), QStringLiteral("c@three.com"));
+                sheet->forwardEdit()->setText(QStringLiteral("c2@three.com"));
+            }
+            return accept(dialog);
+        }
+        list.grid()->sortByColumn(2, Qt::DescendingOrder);
+        EXPECT_EQ(shownRecords(), (Records{3, 2, 1}));
+        filter->setText(QStringLiteral("T")); // case ignored; "two", "three"
+        EXPECT_EQ(shownRecords(), (Records{3, 2}));
+        EXPECT_EQ(count->text(), QStringLiteral("2 of 3"));
+
+        list.grid()->selectRow(0);
+        list.editRecord();
+        EXPECT_EQ(list.model()->rows()[2].first, QStringLiteral("c2@three.com"));
+        EXPECT_EQ(list.panel()->currentSourceRow(), 2) << "the edited record stays current";
+
+        list.grid()->selectRow(1);
+        EXPECT_EQ(list.selectedRecords(), (Records{2}));
+        list.deleteSelected();
+        EXPECT_EQ(listedRecords(list), (Records{1, 3}));
+        EXPECT_EQ(shownRecords(), (Records{3}));
+        EXPECT_EQ(count->text(), QStringLiteral("1 of 2"));
+
+        // A new record the filter would hide clears the filter to show it.
+        list.newRecord();
+        EXPECT_TRUE(filter->text().isEmpty());
+        EXPECT_EQ(shownRecords(), (Records{4, 3, 1})) << "still sorted, descending";
+        EXPECT_EQ(list.selectedRecords(), (Records{4}));
+
+        // Back to the stored order.
+        list.grid()->sortByColumn(-1, Qt::AscendingOrder);
+        EXPECT_EQ(shownRecords(), (Records{1, 3, 4}));
+        return static_cast<int>(QDialog::Rejected);
+    };
+    list.run();
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"),
+              test::aliasRecord("a@one.com", "x@one.com", false) +
+                  test::aliasRecord("b@two.com", "y@two.com", true, true) +
+                  test::aliasRecord("c2@three.com", "z@three.com", false) +
+                  test::aliasRecord("new@four.com", "w@four.com", false));
+    EXPECT_EQ(messageTexts(), (std::vector<QString>{QStringLiteral("Delete record")}));
 }
 
 TEST_F(RecordListDlgTest, NewForwardingIsAppendedAndTheSheetSharesTheOpenFiles)

@@ -1,6 +1,8 @@
 // Saves a picture of every record list, record sheet, grid list and entry
 // sheet, for looking at layouts in each language:
-//   morva_records_shots <output dir> <language 0..4>
+//   morva_records_shots <output dir> <language 0..4> [forwarding records]
+// With a number of forwarding records it takes only the filtered forwarding
+// list (lists-filtered.png).
 // Run it under Xvfb (or the offscreen platform); it works on a scratch
 // program directory with a few records and lists of each kind.
 #include "config/ConfigStore.h"
@@ -10,6 +12,8 @@
 #include "db/CertificateSettings.h"
 #include "db/DataSet.h"
 #include "db/RecordBytes.h"
+#include "gui/ListFilterBar.h"
+#include "gui/ListPanel.h"
 #include "gui/MessageBox.h"
 #include "platform/Clock.h"
 #include "platform/PosixFileSystem.h"
@@ -23,6 +27,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -39,12 +44,21 @@ void writeFile(const std::string& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-void fillProgramDir(const std::string& dir)
+// `aliases` > 0: that many forwarding records instead of the three.
+void fillProgramDir(const std::string& dir, int aliases)
 {
-    writeFile(dir + "DataAlia.DAT",
-              test::aliasRecord("info@example.com", "anna.berger@example.com", true) +
-                  test::aliasRecord("sales@example.com", "bruno.keller@example.com", false) +
-                  test::aliasRecord("support@example.com", "helpdesk@example.net", false));
+    std::string aliasRecords =
+        test::aliasRecord("info@example.com", "anna.berger@example.com", true) +
+        test::aliasRecord("sales@example.com", "bruno.keller@example.com", false) +
+        test::aliasRecord("support@example.com", "helpdesk@example.net", false);
+    if (aliases > 0) {
+        aliasRecords.clear();
+        for (int i = 1; i <= aliases; ++i)
+            aliasRecords += test::aliasRecord(
+                "user" + std::to_string(i) + "@branch" + std::to_string(i % 40) + ".example.com",
+                "mailbox" + std::to_string(i % 700) + "@example.com", i % 3 == 0);
+    }
+    writeFile(dir + "DataAlia.DAT", aliasRecords);
     writeFile(dir + "DataBloc.DAT", test::blockRecord(0, "192.167.13.2") +
                                         test::blockRecord(1, "mx.spam-sender.example") +
                                         test::blockRecord(2, "offers@cheap-deals.example") +
@@ -115,10 +129,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots");
     const int language = argc > 2 ? std::atoi(argv[2]) : 0;
+    const int aliases = argc > 3 ? std::atoi(argv[3]) : 0;
     QDir().mkpath(dir);
     QTemporaryDir scratch;
     const std::string programDir = scratch.path().toStdString() + "/";
-    fillProgramDir(programDir);
+    fillProgramDir(programDir, aliases);
 
     platform::PosixFileSystem fs;
     platform::FakeClock clock;
@@ -150,6 +165,23 @@ int main(int argc, char** argv)
         list.editEntry();
     };
     using namespace records;
+    if (aliases > 0) {
+        Shooter shooter(dir);
+        records::RecordContext local = context;
+        Cwm_AliasListDlg* shown = nullptr;
+        local.runDialog = [&](QDialog& dialog) {
+            dialog.resize(860, 560);
+            shown->grid()->sortByColumn(2, Qt::AscendingOrder);
+            shown->panel()->filterBar()->field()->setText(QStringLiteral("user12"));
+            shown->panel()->showRow(0);
+            shooter.save(dialog, QStringLiteral("lists-filtered"));
+            return static_cast<int>(QDialog::Rejected);
+        };
+        Cwm_AliasListDlg list(local);
+        shown = &list;
+        list.run();
+        return 0;
+    }
     shoot(
         QStringLiteral("alias-list"),
         [](const RecordContext& c) { return std::make_unique<Cwm_AliasListDlg>(c); }, recordSheets);

@@ -5625,4 +5625,72 @@ Lettere, cifre e trattini, parti separate da punti.</translation>
         <translation>Es&amp;porta...</translation>
     </message>
 </context>
+<context>
+    <name>lists (filter, sort and checks of every list)</name>
+    <message id="lists.filter">
+        <source>Filter (Ctrl+F)</source>
+        <extracomment>Placeholder of the filter field above every list.</extracomment>
+        <translation>Filtra (Ctrl+F)</translation>
+    </message>
+    <message id="lists.filterName">
+        <source>Filter the list</source>
+        <extracomment>Accessible name of the filter field above a list.</extracomment>
+        <translation>Filtra l'elenco</translation>
+    </message>
+    <message id="lists.countName">
+        <source>Shown entries</source>
+        <extracomment>Accessible name of the count of shown entries next to the filter.</extracomment>
+        <translation>Voci visualizzate</translation>
+    </message>
+    <message id="lists.gridName">
+        <source>Entries</source>
+        <extracomment>Accessible name of the grid of a list.</extracomment>
+        <translation>Voci</translation>
+    </message>
+    <message id="lists.count">
+        <source>%1 of %2</source>
+        <extracomment>Count next to the filter: %1 shown entries of %2 in all (numbers already grouped).</extracomment>
+        <translation>%1 di %2</translation>
+    </message>
+    <message id="lists.showProblems">
+        <source>Show problems only</source>
+        <extracomment>Switch next to the filter: show only the entries with a problem mark.</extracomment>
+        <translation>Solo problemi</translation>
+    </message>
+    <message id="lists.deleteRecords">
+        <source>Delete %1 records?</source>
+        <extracomment>Question before deleting several records; %1 is their number.</extracomment>
+        <translation>Eliminare %1 record?</translation>
+    </message>
+    <message id="lists.deleteEntries">
+        <source>Delete %1 entries?</source>
+        <extracomment>Question before deleting several list entries; %1 is their number.</extracomment>
+        <translation>Eliminare %1 voci?</translation>
+    </message>
+    <message id="lists.problem.duplicate">
+        <source>Repeats entry %1 (%2).</source>
+        <extracomment>Problem mark of a list entry: %1 is the number of the earlier entry, %2 its text.</extracomment>
+        <translation>Ripete la voce %1 (%2).</translation>
+    </message>
+    <message id="lists.problem.covered">
+        <source>Already covered by entry %1 (%2).</source>
+        <extracomment>Problem mark of a list entry: %1 is the number of the entry that covers it, %2 its text.</extracomment>
+        <translation>Già coperta dalla voce %1 (%2).</translation>
+    </message>
+    <message id="lists.problem.emptyPart">
+        <source>Has an empty domain or label and can never match.</source>
+        <extracomment>Problem mark of a list entry with an empty domain or label.</extracomment>
+        <translation>Ha un dominio o un'etichetta vuota e non corrisponde mai.</translation>
+    </message>
+    <message id="lists.problem.hostBits">
+        <source>Has address bits set beyond its prefix and can never match.</source>
+        <extracomment>Problem mark of a network entry with host bits set.</extracomment>
+        <translation>Ha bit di indirizzo oltre il prefisso e non corrisponde mai.</translation>
+    </message>
+    <message id="lists.problem.notANetwork">
+        <source>Is no network address and can never match.</source>
+        <extracomment>Problem mark of an entry of a network list that is no network.</extracomment>
+        <translation>Non è un indirizzo di rete e non corrisponde mai.</translation>
+    </message>
+</context>
 </TS>

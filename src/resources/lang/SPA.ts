@@ -5625,4 +5625,72 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
         <translation>E&amp;xportar...</translation>
     </message>
 </context>
+<context>
+    <name>lists (filter, sort and checks of every list)</name>
+    <message id="lists.filter">
+        <source>Filter (Ctrl+F)</source>
+        <extracomment>Placeholder of the filter field above every list.</extracomment>
+        <translation>Filtrar (Ctrl+F)</translation>
+    </message>
+    <message id="lists.filterName">
+        <source>Filter the list</source>
+        <extracomment>Accessible name of the filter field above a list.</extracomment>
+        <translation>Filtrar la lista</translation>
+    </message>
+    <message id="lists.countName">
+        <source>Shown entries</source>
+        <extracomment>Accessible name of the count of shown entries next to the filter.</extracomment>
+        <translation>Entradas mostradas</translation>
+    </message>
+    <message id="lists.gridName">
+        <source>Entries</source>
+        <extracomment>Accessible name of the grid of a list.</extracomment>
+        <translation>Entradas</translation>
+    </message>
+    <message id="lists.count">
+        <source>%1 of %2</source>
+        <extracomment>Count next to the filter: %1 shown entries of %2 in all (numbers already grouped).</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message id="lists.showProblems">
+        <source>Show problems only</source>
+        <extracomment>Switch next to the filter: show only the entries with a problem mark.</extracomment>
+        <translation>Solo problemas</translation>
+    </message>
+    <message id="lists.deleteRecords">
+        <source>Delete %1 records?</source>
+        <extracomment>Question before deleting several records; %1 is their number.</extracomment>
+        <translation>¿Eliminar %1 registros?</translation>
+    </message>
+    <message id="lists.deleteEntries">
+        <source>Delete %1 entries?</source>
+        <extracomment>Question before deleting several list entries; %1 is their number.</extracomment>
+        <translation>¿Eliminar %1 entradas?</translation>
+    </message>
+    <message id="lists.problem.duplicate">
+        <source>Repeats entry %1 (%2).</source>
+        <extracomment>Problem mark of a list entry: %1 is the number of the earlier entry, %2 its text.</extracomment>
+        <translation>Repite la entrada %1 (%2).</translation>
+    </message>
+    <message id="lists.problem.covered">
+        <source>Already covered by entry %1 (%2).</source>
+        <extracomment>Problem mark of a list entry: %1 is the number of the entry that covers it, %2 its text.</extracomment>
+        <translation>Ya cubierta por la entrada %1 (%2).</translation>
+    </message>
+    <message id="lists.problem.emptyPart">
+        <source>Has an empty domain or label and can never match.</source>
+        <extracomment>Problem mark of a list entry with an empty domain or label.</extracomment>
+        <translation>Tiene un dominio o una etiqueta vacía y nunca coincide.</translation>
+    </message>
+    <message id="lists.problem.hostBits">
+        <source>Has address bits set beyond its prefix and can never match.</source>
+        <extracomment>Problem mark of a network entry with host bits set.</extracomment>
+        <translation>Tiene bits de dirección más allá de su prefijo y nunca coincide.</translation>
+    </message>
+    <message id="lists.problem.notANetwork">
+        <source>Is no network address and can never match.</source>
+        <extracomment>Problem mark of an entry of a network list that is no network.</extracomment>
+        <translation>No es una dirección de red y nunca coincide.</translation>
+    </message>
+</context>
 </TS>
