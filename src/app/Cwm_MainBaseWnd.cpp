@@ -13,9 +13,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
@@ -168,10 +170,32 @@ void Cwm_MainBaseWnd::buildToolBar()
         action->setIcon(toolbarIcon(id));
         m_toolBar->addAction(action);
     }
+    addSettingsSearch();
     // Tool tips arrive at the buttons, not at the bar.
     auto* noToolTips = new NoToolTips(m_toolBar);
     for (QWidget* button : m_toolBar->findChildren<QWidget*>())
         button->installEventFilter(noToolTips);
+}
+
+void Cwm_MainBaseWnd::addSettingsSearch()
+{
+    auto* gap = new QWidget(m_toolBar);
+    gap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_toolBar->addWidget(gap);
+    m_settingsSearch = new QLineEdit(m_toolBar);
+    m_settingsSearch->setObjectName(QStringLiteral("settingsSearch"));
+    m_settingsSearch->setClearButtonEnabled(true);
+    m_settingsSearch->setFixedWidth(m_settingsSearch->fontMetrics().averageCharWidth() * 30);
+    m_toolBar->addWidget(m_settingsSearch);
+    connect(m_settingsSearch, &QLineEdit::returnPressed, this,
+            [this] { m_commands.runWithText(c::AllSettings, m_settingsSearch->text()); });
+    auto* focusSearch = new QShortcut(QKeySequence(QStringLiteral("Ctrl+K")), this);
+    connect(focusSearch, &QShortcut::activated, this, [this] {
+        if (!isToolBarShown())
+            setToolBarShown(true);
+        m_settingsSearch->setFocus(Qt::ShortcutFocusReason);
+        m_settingsSearch->selectAll();
+    });
 }
 
 void Cwm_MainBaseWnd::applyAccelerators()
@@ -235,6 +259,7 @@ void Cwm_MainBaseWnd::installMenu(int languageIndex)
             action->setText(prompt);
         action->setIconText(gui::toQString(menu::withoutAccessKey(action->text().toStdString())));
     }
+    m_settingsSearch->setPlaceholderText(gui::uiText("app.settingsSearch", languageIndex));
     setPaneTextId(MessagePane, c::ReadyPrompt);
     updateLockKeyPanes();
     updateCommandStates();
