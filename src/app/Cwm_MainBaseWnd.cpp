@@ -17,7 +17,6 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
@@ -54,6 +53,20 @@ enum PlacementKey
     Bottom,
     TBVisible,
     SBVisible
+};
+
+// The toolbar's search field asks only for a small width, so the buttons
+// keep their room on a narrow window; it grows with the window.
+class SettingsSearchField : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+    QSize sizeHint() const override
+    {
+        QSize hint = QLineEdit::sizeHint();
+        hint.setWidth(minimumWidth());
+        return hint;
+    }
 };
 
 // Swallows tool tips: the toolbar explains its buttons through the status
@@ -179,23 +192,33 @@ void Cwm_MainBaseWnd::buildToolBar()
 
 void Cwm_MainBaseWnd::addSettingsSearch()
 {
-    auto* gap = new QWidget(m_toolBar);
-    gap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    m_toolBar->addWidget(gap);
-    m_settingsSearch = new QLineEdit(m_toolBar);
+    m_toolBar->addSeparator();
+    m_settingsSearch = new SettingsSearchField(m_toolBar);
     m_settingsSearch->setObjectName(QStringLiteral("settingsSearch"));
     m_settingsSearch->setClearButtonEnabled(true);
-    m_settingsSearch->setFixedWidth(m_settingsSearch->fontMetrics().averageCharWidth() * 30);
+    const int charWidth = m_settingsSearch->fontMetrics().averageCharWidth();
+    m_settingsSearch->setMinimumWidth(charWidth * 10);
+    m_settingsSearch->setMaximumWidth(charWidth * 32);
+    m_settingsSearch->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_toolBar->addWidget(m_settingsSearch);
     connect(m_settingsSearch, &QLineEdit::returnPressed, this,
             [this] { m_commands.runWithText(c::AllSettings, m_settingsSearch->text()); });
-    auto* focusSearch = new QShortcut(QKeySequence(QStringLiteral("Ctrl+K")), this);
-    connect(focusSearch, &QShortcut::activated, this, [this] {
+    auto* focusSearch = new QAction(this);
+    focusSearch->setObjectName(QStringLiteral("focusSettingsSearch"));
+    focusSearch->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
+    focusSearch->setShortcutContext(Qt::WindowShortcut);
+    connect(focusSearch, &QAction::triggered, this, [this] {
         if (!isToolBarShown())
             setToolBarShown(true);
+        // A toolbar too narrow for the field: the browser opens at once.
+        if (!m_settingsSearch->isVisible()) {
+            m_commands.run(c::AllSettings);
+            return;
+        }
         m_settingsSearch->setFocus(Qt::ShortcutFocusReason);
         m_settingsSearch->selectAll();
     });
+    addAction(focusSearch);
 }
 
 void Cwm_MainBaseWnd::applyAccelerators()
