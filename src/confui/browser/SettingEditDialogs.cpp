@@ -130,6 +130,7 @@ SettingValueDialog::SettingValueDialog(const SheetEnvironment& environment,
     keyLine->setEnabled(false);
     layout->addWidget(keyLine);
     addButtons(this, layout);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 48);
 }
 
 bool stageTypedValue(QWidget* parent, const SheetEnvironment& environment, PendingSettings& pending,

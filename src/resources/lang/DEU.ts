@@ -5354,9 +5354,9 @@ Alle Einstellungen</translation>
         <translation>Keine Einstellung passt. Meinten Sie: %1</translation>
     </message>
     <message id="browser.window.count">
-        <source>%1 settings shown, %2 changes pending</source>
+        <source>Settings shown: %1, pending changes: %2</source>
         <extracomment>Settings browser, below the table: %1 is the number of settings shown, %2 the number of changes not saved yet.</extracomment>
-        <translation>%1 Einstellungen angezeigt, %2 Änderungen ausstehend</translation>
+        <translation>Angezeigte Einstellungen: %1, ausstehende Änderungen: %2</translation>
     </message>
     <message id="browser.window.edit">
         <source>&amp;Edit...</source>

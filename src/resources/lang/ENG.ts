@@ -5354,9 +5354,9 @@ All Settings</translation>
         <translation>No setting matches. Did you mean: %1</translation>
     </message>
     <message id="browser.window.count">
-        <source>%1 settings shown, %2 changes pending</source>
+        <source>Settings shown: %1, pending changes: %2</source>
         <extracomment>Settings browser, below the table: %1 is the number of settings shown, %2 the number of changes not saved yet.</extracomment>
-        <translation>%1 settings shown, %2 changes pending</translation>
+        <translation>Settings shown: %1, pending changes: %2</translation>
     </message>
     <message id="browser.window.edit">
         <source>&amp;Edit...</source>

@@ -5354,9 +5354,9 @@ Todos los ajustes</translation>
         <translation>Ningún ajuste coincide. ¿Quiso decir: %1?</translation>
     </message>
     <message id="browser.window.count">
-        <source>%1 settings shown, %2 changes pending</source>
+        <source>Settings shown: %1, pending changes: %2</source>
         <extracomment>Settings browser, below the table: %1 is the number of settings shown, %2 the number of changes not saved yet.</extracomment>
-        <translation>%1 ajustes mostrados, %2 cambios pendientes</translation>
+        <translation>Ajustes mostrados: %1, cambios pendientes: %2</translation>
     </message>
     <message id="browser.window.edit">
         <source>&amp;Edit...</source>
