@@ -43,7 +43,7 @@ void registerSheetCommands(const gui::FeatureSetup& console, RouteEditor editRou
     const auto sheetEnvironment = [environment, editRoutes] {
         SheetEnvironment sheets = consoleSheetEnvironment(*environment, editRoutes);
         sheets.showInAllSettings = [sheets](QWidget* parent, const std::string& key) {
-            openSettingsBrowser(sheets, parent, {}, key);
+            openSettingsBrowser(sheets, parent, {}, key, true);
         };
         return sheets;
     };

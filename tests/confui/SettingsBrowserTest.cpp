@@ -290,3 +290,21 @@ TEST(SettingsBrowser, EveryControlOffersShowInAllSettings)
     emit field->customContextMenuRequested(QPoint(2, 2));
     EXPECT_EQ(shown, kGreyMin);
 }
+
+TEST(SettingsBrowser, OpenedFromASheetItOnlyShows)
+{
+    // The sheet's OK writes every control again: a change saved from here
+    // would be lost there, so nothing can be changed.
+    GuiFixture fixture;
+    int editors = 0;
+    fixture.dialogs = [&](QDialog&) { return ++editors, 0; };
+    SettingsBrowser browser(fixture.environment());
+    browser.setReadOnly(true);
+    browser.showKey(kGreyMin);
+    EXPECT_FALSE(browser.editKey(kGreyMin));
+    EXPECT_FALSE(browser.stageTypedValue(kGreyMin, "600"));
+    press(browser.table(), Qt::Key_Delete);
+    EXPECT_EQ(editors, 0);
+    EXPECT_FALSE(browser.hasPendingChanges());
+    EXPECT_TRUE(browser.saveButton()->isHidden());
+}

@@ -6,16 +6,18 @@
 namespace morva::confui {
 
 int openSettingsBrowser(const SheetEnvironment& environment, QWidget* parent,
-                        const QString& searchText, const std::string& key)
+                        const QString& searchText, const std::string& key, bool fromSheet)
 {
     SettingsBrowser browser(environment, parent);
+    browser.setReadOnly(fromSheet);
     // A sheet opened from the browser offers no way into another browser.
     SheetEnvironment sheets = environment;
     sheets.showInAllSettings = {};
-    browser.setPageOpener([sheets](QWidget* over, int sheetType, const std::string& page,
-                                   const std::string& shownKey) {
-        openSheet(sheetType, sheets, over, SheetStart{page, shownKey});
-    });
+    if (!fromSheet)
+        browser.setPageOpener([sheets](QWidget* over, int sheetType, const std::string& page,
+                                       const std::string& shownKey) {
+            openSheet(sheetType, sheets, over, SheetStart{page, shownKey});
+        });
     if (!key.empty())
         browser.showKey(key);
     else if (!searchText.isEmpty())

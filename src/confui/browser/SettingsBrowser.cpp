@@ -183,6 +183,16 @@ void SettingsBrowser::setPageOpener(PageOpener opener)
     updateState();
 }
 
+void SettingsBrowser::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    if (readOnly)
+        m_pending.clear();
+    for (QPushButton* button : {m_edit, m_reset, m_save, m_cancel})
+        button->setVisible(!readOnly);
+    pendingUpdated();
+}
+
 void SettingsBrowser::applyFilter()
 {
     SettingsFilter filter;
@@ -240,8 +250,8 @@ void SettingsBrowser::updateState()
                          .arg(m_model->rowCount())
                          .arg(static_cast<qulonglong>(m_pending.size())));
     const bool hasRow = m_table->currentIndex().isValid();
-    m_edit->setEnabled(hasRow);
-    m_reset->setEnabled(hasRow);
+    m_edit->setEnabled(hasRow && !m_readOnly);
+    m_reset->setEnabled(hasRow && !m_readOnly);
     m_goTo->setEnabled(hasRow && m_openPage &&
                        !m_model->settingAt(m_table->currentIndex().row()).places.empty());
 }
@@ -262,7 +272,7 @@ void SettingsBrowser::editCurrent()
 bool SettingsBrowser::editKey(const std::string& key)
 {
     const auto entry = m_environment.store->find(key);
-    if (!entry)
+    if (!entry || m_readOnly)
         return false;
     int result = QDialog::Rejected;
     if (config::isListKind(entry->kind)) {
@@ -278,6 +288,8 @@ bool SettingsBrowser::editKey(const std::string& key)
 
 bool SettingsBrowser::stageTypedValue(const std::string& key, const QString& text)
 {
+    if (m_readOnly)
+        return false;
     const bool staged = confui::stageTypedValue(this, m_environment, m_pending, key, text);
     pendingUpdated();
     return staged;
@@ -285,6 +297,8 @@ bool SettingsBrowser::stageTypedValue(const std::string& key, const QString& tex
 
 void SettingsBrowser::resetSelected()
 {
+    if (m_readOnly)
+        return;
     std::set<int> rows;
     for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
         rows.insert(index.row());

@@ -40,6 +40,11 @@ public:
     ~SettingsBrowser() override;
 
     void setPageOpener(PageOpener opener);
+    // Only shows and searches (no editing, reset or save): opened from a
+    // sheet, whose OK writes every control of its pages again, a change
+    // saved here would be overwritten there.
+    void setReadOnly(bool readOnly);
+    bool isReadOnly() const { return m_readOnly; }
 
     // Puts `text` into the search field (and searches).
     void setSearchText(const QString& text);
@@ -101,6 +106,7 @@ private:
     SheetEnvironment m_environment;
     PendingSettings m_pending;
     PageOpener m_openPage;
+    bool m_readOnly = false;
     SettingsTableModel* m_model = nullptr;
     QLineEdit* m_search = nullptr;
     QLabel* m_nearest = nullptr;
