@@ -27,10 +27,32 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace morva::confui;
 
 namespace {
+
+// Key events and menus leave input devices that must go before the
+// application does: one application for the whole run, ended in order.
+class QtApplicationEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        if (!QApplication::instance())
+            m_app = std::make_unique<QApplication>(m_argc, m_argv);
+    }
+    void TearDown() override { m_app.reset(); }
+
+private:
+    int m_argc = 1;
+    char m_name[24] = "morva-confui-gui-tests";
+    char* m_argv[2] = {m_name, nullptr};
+    std::unique_ptr<QApplication> m_app;
+};
+[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 QString cell(const SettingsBrowser& browser, int row, int column)
 {
