@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
@@ -52,6 +53,20 @@ enum PlacementKey
     Bottom,
     TBVisible,
     SBVisible
+};
+
+// The toolbar's search field asks only for a small width, so the buttons
+// keep their room on a narrow window; it grows with the window.
+class SettingsSearchField : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+    QSize sizeHint() const override
+    {
+        QSize hint = QLineEdit::sizeHint();
+        hint.setWidth(minimumWidth());
+        return hint;
+    }
 };
 
 // Swallows tool tips: the toolbar explains its buttons through the status
@@ -168,10 +183,42 @@ void Cwm_MainBaseWnd::buildToolBar()
         action->setIcon(toolbarIcon(id));
         m_toolBar->addAction(action);
     }
+    addSettingsSearch();
     // Tool tips arrive at the buttons, not at the bar.
     auto* noToolTips = new NoToolTips(m_toolBar);
     for (QWidget* button : m_toolBar->findChildren<QWidget*>())
         button->installEventFilter(noToolTips);
+}
+
+void Cwm_MainBaseWnd::addSettingsSearch()
+{
+    m_toolBar->addSeparator();
+    m_settingsSearch = new SettingsSearchField(m_toolBar);
+    m_settingsSearch->setObjectName(QStringLiteral("settingsSearch"));
+    m_settingsSearch->setClearButtonEnabled(true);
+    const int charWidth = m_settingsSearch->fontMetrics().averageCharWidth();
+    m_settingsSearch->setMinimumWidth(charWidth * 10);
+    m_settingsSearch->setMaximumWidth(charWidth * 32);
+    m_settingsSearch->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_toolBar->addWidget(m_settingsSearch);
+    connect(m_settingsSearch, &QLineEdit::returnPressed, this,
+            [this] { m_commands.runWithText(c::AllSettings, m_settingsSearch->text()); });
+    auto* focusSearch = new QAction(this);
+    focusSearch->setObjectName(QStringLiteral("focusSettingsSearch"));
+    focusSearch->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
+    focusSearch->setShortcutContext(Qt::WindowShortcut);
+    connect(focusSearch, &QAction::triggered, this, [this] {
+        if (!isToolBarShown())
+            setToolBarShown(true);
+        // A toolbar too narrow for the field: the browser opens at once.
+        if (!m_settingsSearch->isVisible()) {
+            m_commands.run(c::AllSettings);
+            return;
+        }
+        m_settingsSearch->setFocus(Qt::ShortcutFocusReason);
+        m_settingsSearch->selectAll();
+    });
+    addAction(focusSearch);
 }
 
 void Cwm_MainBaseWnd::applyAccelerators()
@@ -235,6 +282,7 @@ void Cwm_MainBaseWnd::installMenu(int languageIndex)
             action->setText(prompt);
         action->setIconText(gui::toQString(menu::withoutAccessKey(action->text().toStdString())));
     }
+    m_settingsSearch->setPlaceholderText(gui::uiText("app.settingsSearch", languageIndex));
     setPaneTextId(MessagePane, c::ReadyPrompt);
     updateLockKeyPanes();
     updateCommandStates();

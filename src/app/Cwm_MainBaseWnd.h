@@ -10,6 +10,7 @@
 #include <map>
 
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QTimer;
 class QToolBar;
@@ -101,6 +102,9 @@ public:
 
     // --- bars and client area ---
     QToolBar* toolBar() const { return m_toolBar; }
+    // The toolbar's settings search (Ctrl+K): Enter opens "All Settings"
+    // with what was typed.
+    QLineEdit* settingsSearchField() const { return m_settingsSearch; }
     void setToolBarShown(bool shown);
     void setStatusBarShown(bool shown);
     bool isToolBarShown() const;
@@ -123,6 +127,7 @@ protected:
 private:
     QAction* ensureAction(int commandId);
     void buildToolBar();
+    void addSettingsSearch();
     void applyAccelerators();
     void fitClientArea();
 
@@ -132,6 +137,7 @@ private:
     int m_menuInstalls = 0;
     std::map<int, QAction*> m_actions;
     QToolBar* m_toolBar = nullptr;
+    QLineEdit* m_settingsSearch = nullptr;
     std::array<QLabel*, kPaneCount> m_panes{};
     QProgressBar* m_progress = nullptr;
     LockKeyProbe m_lockKeyProbe;

@@ -571,8 +571,12 @@ void ConfigPage::addDefaultMarks(Binding& binding)
     if (!control.isBound() || !store().contains(control.key))
         return;
     const std::string key = control.key;
+    std::function<void()> show;
+    if (m_host.environment->showInAllSettings)
+        show = [this, key] { m_host.environment->showInAllSettings(this, key); };
     for (QWidget* widget : binding.widgets)
-        m_defaults->addResetAction(widget, [this, key] { resetToDefault(key); });
+        m_defaults->addResetAction(
+            widget, [this, key] { resetToDefault(key); }, show);
 }
 
 void ConfigPage::updateDefaultMarks()

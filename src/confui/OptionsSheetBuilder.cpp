@@ -8,9 +8,40 @@
 #include "confui/QtTexts.h"
 #include "confui/SaveFailureText.h"
 
+#include <QEvent>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
 namespace morva::confui {
 
 namespace {
+// A dialog gives the focus to its first control when it shows and when it
+// becomes active: the control a sheet was opened for takes it back.
+class FocusWhenShown : public QObject
+{
+public:
+    FocusWhenShown(QWidget* control, QObject* parent) : QObject(parent), m_control(control) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Show || type == QEvent::WindowActivate) {
+            QPointer<QWidget> control = m_control;
+            QTimer::singleShot(0, this, [control] {
+                if (control)
+                    control->setFocus(Qt::OtherFocusReason);
+            });
+            if (type == QEvent::WindowActivate)
+                watched->removeEventFilter(this);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPointer<QWidget> m_control;
+};
+
 void addPagesOf(Cwm_BasePropSheet& sheet, const SheetDef& definition)
 {
     for (const SheetPage& entry : definition.pages)
@@ -90,12 +121,39 @@ void runAddOnQuery(const SheetEnvironment& environment, QWidget* parent)
         saveOrReport(environment, parent);
 }
 
-int openSheet(int type, const SheetEnvironment& environment, QWidget* parent)
+bool showSheetStart(Cwm_BasePropSheet& sheet, const SheetStart& start)
+{
+    for (int index = 0; index < sheet.pageCount(); ++index) {
+        ConfigPage* page = sheet.page(index);
+        if (page->name() != start.page)
+            continue;
+        if (!sheet.setActivePage(index, false))
+            return false;
+        QWidget* control = start.key.empty() ? nullptr : page->widgetFor(start.key);
+        // A disabled control cannot take the focus: the switch that enables it does.
+        if (control && !control->isEnabled())
+            for (const Control& item : page->definition().controls)
+                if (item.key == start.key && !item.enabler.empty())
+                    if (QWidget* enabler = page->widgetFor(item.enabler))
+                        control = enabler;
+        if (control) {
+            control->setFocus(Qt::OtherFocusReason);
+            sheet.installEventFilter(new FocusWhenShown(control, &sheet));
+        }
+        return true;
+    }
+    return false;
+}
+
+int openSheet(int type, const SheetEnvironment& environment, QWidget* parent,
+              const SheetStart& start)
 {
     const SheetDef* definition = catalogue().sheet(type);
     if (definition && definition->addOnQuery)
         runAddOnQuery(environment, parent);
     auto sheet = buildCatalogueSheet(type, environment, parent);
+    if (!start.page.empty())
+        showSheetStart(*sheet, start);
     const int result = sheet->environment().runDialog(*sheet);
     const bool optionsSheet = !definition || definition->kind == SheetKind::Options;
     if (!optionsSheet || (result != kIdOk && result != kWizardFinish))

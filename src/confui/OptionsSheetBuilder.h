@@ -4,6 +4,7 @@
 #include "confui/SheetEnvironment.h"
 
 #include <memory>
+#include <string>
 
 class QWidget;
 
@@ -25,12 +26,25 @@ std::unique_ptr<Cwm_IniPropSheet> buildOptionsSheet(int type, const SheetEnviron
 std::unique_ptr<Cwm_BasePropSheet>
 buildCatalogueSheet(int type, const SheetEnvironment& environment, QWidget* parent = nullptr);
 
-// Opens the sheet of `type` modally and finishes it: the add-on query comes
+// Where a sheet opens: the page named `page` (its name, "IniGrey") with the
+// control of `key` focused; empty: the first page.
+struct SheetStart
+{
+    std::string page;
+    std::string key;
+};
+
+// Shows `start`'s page on `sheet` and focuses its control (also once the
+// sheet shows); false when the sheet has no such page.
+bool showSheetStart(Cwm_BasePropSheet& sheet, const SheetStart& start);
+
+// Opens the sheet of `type` modally (at `start`) and finishes it: the add-on query comes
 // first where the definition asks for it; after OK or Finish of an Options
 // sheet `IniWizard` is cleared, the sheet's hook runs (the wizard's presets)
 // and the file is saved once more. Returns the sheet's result (kIdOk,
 // kIdCancel or kWizardFinish).
-int openSheet(int type, const SheetEnvironment& environment, QWidget* parent = nullptr);
+int openSheet(int type, const SheetEnvironment& environment, QWidget* parent = nullptr,
+              const SheetStart& start = {});
 
 // The add-on query before the Blocking and Spam sheets: when
 // AdminMVFQueryStatus is 99 it becomes 0, the add-on sheet is shown, and

@@ -13,6 +13,7 @@
 namespace morva::confui {
 
 const char* const PageDefaults::kResetTextId = "confui.resetToDefault";
+const char* const PageDefaults::kShowInBrowserTextId = "browser.showInAllSettings";
 
 namespace {
 
@@ -140,23 +141,27 @@ void PageDefaults::markChanged(QWidget* labelWidget, bool changed)
     labelWidget->setFont(font);
 }
 
-void PageDefaults::addResetAction(QWidget* widget, std::function<void()> reset) const
+void PageDefaults::addResetAction(QWidget* widget, std::function<void()> reset,
+                                  std::function<void()> show) const
 {
     const QString text = uiText(kResetTextId, m_language);
+    const QString showText = uiText(kShowInBrowserTextId, m_language);
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(widget, &QWidget::customContextMenuRequested, widget,
-                     [widget, text, reset](const QPoint& at) {
-                         auto* edit = qobject_cast<QLineEdit*>(widget);
-                         QPointer<QMenu> menu =
-                             edit ? edit->createStandardContextMenu() : new QMenu(widget);
-                         if (edit)
-                             menu->addSeparator();
-                         QAction* action = menu->addAction(text);
-                         action->setEnabled(widget->isEnabled());
-                         QObject::connect(action, &QAction::triggered, widget, reset);
-                         menu->exec(widget->mapToGlobal(at));
-                         delete menu;
-                     });
+    QObject::connect(
+        widget, &QWidget::customContextMenuRequested, widget,
+        [widget, text, reset, showText, show](const QPoint& at) {
+            auto* edit = qobject_cast<QLineEdit*>(widget);
+            QPointer<QMenu> menu = edit ? edit->createStandardContextMenu() : new QMenu(widget);
+            if (edit)
+                menu->addSeparator();
+            QAction* action = menu->addAction(text);
+            action->setEnabled(widget->isEnabled());
+            QObject::connect(action, &QAction::triggered, widget, reset);
+            if (show)
+                QObject::connect(menu->addAction(showText), &QAction::triggered, widget, show);
+            menu->exec(widget->mapToGlobal(at));
+            delete menu;
+        });
 }
 
 } // namespace morva::confui

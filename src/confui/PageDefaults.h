@@ -45,10 +45,13 @@ public:
     static void markChanged(QWidget* labelWidget, bool changed);
 
     // Gives `widget` a context menu with "Reset to default" (behind the
-    // usual entries of a line edit) that calls `reset`.
-    void addResetAction(QWidget* widget, std::function<void()> reset) const;
+    // usual entries of a line edit) that calls `reset`, and, when `show` is
+    // given, "Show in All Settings" that calls it.
+    void addResetAction(QWidget* widget, std::function<void()> reset,
+                        std::function<void()> show = {}) const;
 
     static const char* const kResetTextId;
+    static const char* const kShowInBrowserTextId;
 
 private:
     // The default of a key the store registers (kept: the marks are

@@ -2,6 +2,7 @@
 
 #include "confui/Catalogue.h"
 #include "confui/OptionsSheetBuilder.h"
+#include "confui/browser/OpenSettingsBrowser.h"
 #include "gui/AppEnvironment.h"
 #include "gui/CommandRegistry.h"
 #include "gui/ConsoleHost.h"
@@ -9,6 +10,7 @@
 #include "gui/FirstRunSteps.h"
 #include "platform/AddOnProbe.h"
 #include "platform/UrlOpener.h"
+#include "resources/CommandIds.h"
 
 namespace morva::confui {
 
@@ -37,9 +39,22 @@ void registerSheetCommands(const gui::FeatureSetup& console, RouteEditor editRou
 {
     gui::AppEnvironment* environment = &console.environment;
     gui::ConsoleHost* host = &console.host;
-    auto open = [environment, host, editRoutes](int type) {
-        openSheet(type, consoleSheetEnvironment(*environment, editRoutes), host->parentWindow());
+    // Every sheet's controls offer "Show in All Settings".
+    const auto sheetEnvironment = [environment, editRoutes] {
+        SheetEnvironment sheets = consoleSheetEnvironment(*environment, editRoutes);
+        sheets.showInAllSettings = [sheets](QWidget* parent, const std::string& key) {
+            openSettingsBrowser(sheets, parent, {}, key, true);
+        };
+        return sheets;
     };
+    auto open = [sheetEnvironment, host](int type) {
+        openSheet(type, sheetEnvironment(), host->parentWindow());
+    };
+    const auto browse = [sheetEnvironment, host](const QString& text) {
+        openSettingsBrowser(sheetEnvironment(), host->parentWindow(), text);
+    };
+    console.commands.setHandler(command::AllSettings, [browse] { browse({}); });
+    console.commands.setTextHandler(command::AllSettings, browse);
     for (const SheetDef& sheet : catalogue().sheets()) {
         if (sheet.commandId != 0)
             console.commands.setHandler(sheet.commandId, [open, type = sheet.type] { open(type); });

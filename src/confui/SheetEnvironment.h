@@ -53,6 +53,9 @@ struct SheetEnvironment
     // ExchStaticRoute), which stores and saves every change itself. May be
     // empty.
     std::function<void(QWidget* parent, const std::string& key)> editRoutes;
+    // Opens the settings browser showing `key` (a control's "Show in All
+    // Settings"). May be empty: the controls then do not offer it.
+    std::function<void(QWidget* parent, const std::string& key)> showInAllSettings;
 };
 
 // Fills every empty function with the desktop's implementation.

@@ -17,6 +17,7 @@ void CommandRegistry::removeHandler(int commandId)
     if (auto it = m_commands.find(commandId); it != m_commands.end()) {
         it->second.handler = {};
         it->second.enabled = {};
+        it->second.textHandler = {};
         emit stateChanged();
     }
 }
@@ -67,6 +68,23 @@ bool CommandRegistry::run(int commandId)
     // Copy: the handler may replace itself or others while it runs.
     Handler handler = m_commands[commandId].handler;
     handler();
+    emit stateChanged();
+    return true;
+}
+
+void CommandRegistry::setTextHandler(int commandId, TextHandler handler)
+{
+    m_commands[commandId].textHandler = std::move(handler);
+}
+
+bool CommandRegistry::runWithText(int commandId, const QString& text)
+{
+    if (!isEnabled(commandId))
+        return false;
+    TextHandler handler = m_commands[commandId].textHandler;
+    if (!handler)
+        return run(commandId);
+    handler(text);
     emit stateChanged();
     return true;
 }

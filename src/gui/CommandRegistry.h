@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <unordered_map>
 
@@ -39,6 +40,14 @@ public:
     // Runs the handler when the command is enabled; false otherwise.
     bool run(int commandId);
 
+    // A command that also takes a text (the toolbar's settings search runs
+    // "All Settings" with what was typed). run() hands it an empty text.
+    using TextHandler = std::function<void(const QString& text)>;
+    void setTextHandler(int commandId, TextHandler handler);
+    // Runs the command's text handler (or, without one, its handler) when
+    // the command is enabled; false otherwise.
+    bool runWithText(int commandId, const QString& text);
+
     // Asks the window to update enabled states and check marks now (for
     // example after a flag changed).
     void notifyStateChanged();
@@ -53,6 +62,7 @@ private:
         Predicate enabled;
         Predicate checked;
         Predicate condition;
+        TextHandler textHandler;
     };
     std::unordered_map<int, Command> m_commands;
 };

@@ -58,6 +58,7 @@ constexpr Entry kOptions[] = {
 constexpr Entry kConfiguration[] = {
     submenu("app.menu.options", kOptions),
     cmd(c::AdvancedConfiguration, "app.label.6006"),
+    cmd(c::AllSettings, "app.label.6060", "Ctrl+Shift+A"),
     separator(),
     cmd(c::JunkMailAddOn, "app.label.6031"),
     separator(),
@@ -125,7 +126,7 @@ constexpr Accelerator kAccelerators[] = {
     {"Ctrl+C", c::Copy},        {"Ctrl+V", c::Paste},       {"Ctrl+P", c::Print},
     {"Ctrl+F", c::Find},        {"Alt+Backspace", c::Undo}, {"Shift+Del", c::Cut},
     {"Ctrl+Ins", c::Copy},      {"Shift+Ins", c::Paste},    {"Del", c::ToolbarDelete},
-    {"Return", c::ToolbarOpen}, {"F5", c::Refresh},
+    {"Return", c::ToolbarOpen}, {"F5", c::Refresh},         {"Ctrl+Shift+A", c::AllSettings},
 };
 
 constexpr int kToolbar[] = {

@@ -1,6 +1,7 @@
 #include "ConsoleHarness.h"
 #include "app/Cwm_AboutDlg.h"
 #include "gui/Cwm_WaitDlg.h"
+#include "gui/Text.h"
 #include "platform/FileSystem.h"
 #include "resources/CommandIds.h"
 #include "service/SignalFiles.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -446,3 +448,29 @@ TEST(MainWindow, SignalFailureShowsTheMessageInEveryLanguage)
 }
 
 } // namespace
+
+TEST(MainWindow, ToolbarSettingsSearchRunsAllSettingsWithTheTextAndCtrlKFocusesIt)
+{
+    ConsoleHarness h;
+    h.writeFile("Morva.ini", "IniWizard=False\r\nLanguage=DEU\r\n");
+    h.create();
+    QString searched = QStringLiteral("none");
+    int plainRuns = 0;
+    h.commands->setHandler(c::AllSettings, [&] { ++plainRuns; });
+    h.commands->setTextHandler(c::AllSettings, [&](const QString& text) { searched = text; });
+    QLineEdit* field = h.window().settingsSearchField();
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->placeholderText(), morva::gui::uiText("app.settingsSearch", morva::German));
+    QApplication::setActiveWindow(&h.window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&h.window()));
+    QTest::keyClick(h.window().logView(), Qt::Key_K, Qt::ControlModifier);
+    EXPECT_TRUE(field->hasFocus());
+    QTest::keyClicks(field, "grey min");
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(searched, "grey min");
+    // The menu entry and its shortcut open the browser without a text.
+    EXPECT_TRUE(
+        h.window().action(c::AllSettings)->shortcuts().contains(QKeySequence("Ctrl+Shift+A")));
+    h.window().action(c::AllSettings)->trigger();
+    EXPECT_EQ(plainRuns, 1);
+}

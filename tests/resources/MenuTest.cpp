@@ -131,7 +131,7 @@ TEST(Menu, AcceleratorsAndMenuShortcutsAgree)
     for (const Accelerator& accelerator : accelerators())
         EXPECT_TRUE(keys.insert(accelerator.keys).second)
             << "key bound twice: " << accelerator.keys;
-    EXPECT_EQ(keys.size(), 14u);
+    EXPECT_EQ(keys.size(), 15u);
     forEachEntry(mainMenu(), [&](const Entry& entry) {
         if (entry.kind != EntryKind::Command || !entry.shortcut)
             return;

@@ -1,6 +1,7 @@
 #include "confui/browser/SettingsSearch.h"
 
 #include "config/ConfigStore.h"
+#include "config/SecretValues.h"
 #include "confui/browser/EditDistance.h"
 #include "confui/browser/SearchWords.h"
 #include "resources/Texts.h"
@@ -132,15 +133,17 @@ void SettingsSearch::setValues(const config::ConfigStore& store)
         const auto at = m_index.indexOf(entry.name);
         if (!at)
             return;
+        // A secret is never found by its value: that would tell whoever
+        // types a guess whether it is right.
         if (!config::isListKind(entry.kind)) {
-            setValue(*at, config::displayText(entry.value));
+            setValue(*at, config::maskSecret(entry.name, config::displayText(entry.value)));
             return;
         }
         std::string items;
         for (const std::string& item : config::listItemTexts(entry.value)) {
             if (items.size() >= kValueTextLimit)
                 break;
-            items += item;
+            items += config::maskSecret(entry.name, item);
             items += '\n';
         }
         setValue(*at, items);

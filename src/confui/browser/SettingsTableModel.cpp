@@ -1,6 +1,7 @@
 #include "confui/browser/SettingsTableModel.h"
 
 #include "config/ConfigStore.h"
+#include "config/SecretValues.h"
 #include "confui/Catalogue.h"
 #include "confui/QtTexts.h"
 
@@ -30,13 +31,55 @@ void SettingsTableModel::setFilter(const SettingsFilter& filter)
     rebuildRows();
 }
 
+namespace {
+// What the value column shows of an entry: secrets masked.
+std::string shownSummary(const config::ConfigEntry& entry)
+{
+    if (!config::holdsSecret(entry.name))
+        return valueSummary(entry);
+    config::ConfigEntry masked = entry;
+    if (config::isListKind(entry.kind)) {
+        config::StringList items;
+        for (const std::string& item : config::listItemTexts(entry.value))
+            items.push_back(config::maskSecret(entry.name, item));
+        masked.value = std::move(items);
+    } else {
+        masked.value = config::maskSecret(entry.name, config::displayText(entry.value));
+    }
+    return valueSummary(masked);
+}
+} // namespace
+
+void SettingsTableModel::setPending(const PendingSettings* pending)
+{
+    m_pending = pending;
+    pendingChanged();
+}
+
+void SettingsTableModel::pendingChanged()
+{
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+}
+
+int SettingsTableModel::rowOf(std::string_view key) const
+{
+    const auto at = m_index.indexOf(key);
+    if (!at)
+        return -1;
+    for (std::size_t row = 0; row < m_rows.size(); ++row)
+        if (m_rows[row] == *at)
+            return static_cast<int>(row);
+    return -1;
+}
+
 void SettingsTableModel::refreshValues()
 {
     m_values.assign(m_index.size(), {});
     m_isDefault.assign(m_index.size(), true);
     m_store.forEachEntry([&](const config::ConfigEntry& entry) {
         if (const auto at = m_index.indexOf(entry.name)) {
-            m_values[*at] = valueSummary(entry);
+            m_values[*at] = shownSummary(entry);
             m_isDefault[*at] = entry.isDefault();
         }
     });
@@ -88,11 +131,18 @@ QVariant SettingsTableModel::data(const QModelIndex& index, int role) const
         return {};
     const std::size_t setting = m_rows[static_cast<std::size_t>(index.row())];
     const SettingInfo& info = m_index.at(setting);
-    if (role == Qt::FontRole && !m_isDefault[setting]) {
-        QFont bold;
-        bold.setBold(true);
-        return bold;
+    const bool pending = m_pending && m_pending->isPending(info.key);
+    if (role == Qt::FontRole && (pending || !m_isDefault[setting])) {
+        QFont font;
+        font.setBold(!m_isDefault[setting] || pending);
+        font.setItalic(pending);
+        return font;
     }
+    if (pending && role == Qt::DisplayRole && index.column() == ValueColumn)
+        return QStringLiteral("* ") +
+               fromConfigBytes(shownSummary(m_pending->entryAfter(m_store, info.key)));
+    if (pending && role == Qt::DisplayRole && index.column() == KeyColumn)
+        return QStringLiteral("* ") + toQ(info.key);
     if (role == Qt::ToolTipRole && index.column() == KeyColumn && !info.places.empty()) {
         const std::string& label = info.places.front().label;
         return label.empty() ? QVariant() : toQ(plainLabel(morva::text(label, m_language)));

@@ -5,6 +5,7 @@
 // value (a list: its item count and first items), default, kind and the
 // sheet and page that edit it ("no page" when none does).
 
+#include "confui/browser/PendingSettings.h"
 #include "confui/browser/SettingsFilter.h"
 #include "confui/browser/SettingsIndex.h"
 #include "confui/browser/SettingsSearch.h"
@@ -41,9 +42,17 @@ public:
     void setFilter(const SettingsFilter& filter);
     // Reads every value again (after a save or a reset).
     void refreshValues();
+    // Shows the values of `pending` (which must outlive the model, or be
+    // replaced) in place of the stored ones, marked; null: none.
+    void setPending(const PendingSettings* pending);
+    // Call after the pending changes changed.
+    void pendingChanged();
 
     // The setting of a row.
     const SettingInfo& settingAt(int row) const;
+    // The row that shows `key`; -1 when no row does.
+    int rowOf(std::string_view key) const;
+    const SettingsIndex& settingsIndex() const { return m_index; }
     // When the search text matched no key: the nearest keys ("did you
     // mean"); empty otherwise.
     const std::vector<std::string>& nearestKeys() const { return m_nearest; }
@@ -59,6 +68,7 @@ private:
     QString placeText(const SettingInfo& setting) const;
 
     const config::ConfigStore& m_store;
+    const PendingSettings* m_pending = nullptr;
     int m_language;
     SettingsIndex m_index;
     SettingsSearch m_search;

@@ -5693,4 +5693,124 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
         <translation>No es una dirección de red y nunca coincide.</translation>
     </message>
 </context>
+<context>
+    <name>browser window (settings browser window)</name>
+    <message id="app.label.6060">
+        <source>All &amp;Settings...</source>
+        <extracomment>Menu Configuration: opens the settings browser (every setting, searchable). &apos;&amp;&apos; marks the access key: keep exactly one, unique in the Configuration menu.</extracomment>
+        <translation>&amp;Todos los ajustes...</translation>
+    </message>
+    <message id="app.prompt.6060">
+        <source>Search, review and change every setting
+All Settings</source>
+        <extracomment>Status bar prompt of the command &quot;All Settings...&quot;; the line after the line break is its tool tip.</extracomment>
+        <translation>Buscar, revisar y cambiar todos los ajustes
+Todos los ajustes</translation>
+    </message>
+    <message id="app.settingsSearch">
+        <source>Search settings (Ctrl+K)</source>
+        <extracomment>Placeholder of the search field in the main window&apos;s toolbar; Enter opens the settings browser with the text.</extracomment>
+        <translation>Buscar ajustes (Ctrl+K)</translation>
+    </message>
+    <message id="browser.window.caption">
+        <source>All Settings</source>
+        <extracomment>Title of the settings browser window.</extracomment>
+        <translation>Todos los ajustes</translation>
+    </message>
+    <message id="browser.window.search">
+        <source>&amp;Find:</source>
+        <extracomment>Settings browser: label of the search field. &apos;&amp;&apos; marks the access key: keep exactly one, unique in the window.</extracomment>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message id="browser.window.searchHint">
+        <source>Key, label, page or value (any language)</source>
+        <extracomment>Settings browser: placeholder of the empty search field.</extracomment>
+        <translation>Clave, etiqueta, página o valor (cualquier idioma)</translation>
+    </message>
+    <message id="browser.window.didYouMean">
+        <source>No setting matches. Did you mean: %1</source>
+        <extracomment>Settings browser: shown when the search matched no setting; %1 is a list of the nearest keys.</extracomment>
+        <translation>Ningún ajuste coincide. ¿Quiso decir: %1?</translation>
+    </message>
+    <message id="browser.window.count">
+        <source>Settings shown: %1, pending changes: %2</source>
+        <extracomment>Settings browser, below the table: %1 is the number of settings shown, %2 the number of changes not saved yet.</extracomment>
+        <translation>Ajustes mostrados: %1, cambios pendientes: %2</translation>
+    </message>
+    <message id="browser.window.edit">
+        <source>&amp;Edit...</source>
+        <extracomment>Settings browser button (also Enter or F2 in the table). &apos;&amp;&apos; marks the access key: keep exactly one, unique in the window.</extracomment>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message id="browser.window.reset">
+        <source>&amp;Reset to Default</source>
+        <extracomment>Settings browser button (also Delete in the table): the selected settings back to their defaults. &apos;&amp;&apos; marks the access key: keep exactly one, unique in the window.</extracomment>
+        <translation>&amp;Restablecer</translation>
+    </message>
+    <message id="browser.window.goTo">
+        <source>&amp;Go to Page</source>
+        <extracomment>Settings browser button: opens the sheet at the page that edits the setting. &apos;&amp;&apos; marks the access key: keep exactly one, unique in the window.</extracomment>
+        <translation>&amp;Ir a la página</translation>
+    </message>
+    <message id="browser.window.save">
+        <source>&amp;Save</source>
+        <extracomment>Settings browser button: saves the pending changes. &apos;&amp;&apos; marks the access key: keep exactly one, unique in the window.</extracomment>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message id="browser.filter.changed">
+        <source>&amp;Changed from default</source>
+        <extracomment>Settings browser filter: only settings whose value differs from the default. &apos;&amp;&apos; marks the access key: keep exactly one, unique in the window.</extracomment>
+        <translation>&amp;Modificados</translation>
+    </message>
+    <message id="browser.filter.lists">
+        <source>&amp;Lists only</source>
+        <extracomment>Settings browser filter: only list settings. &apos;&amp;&apos; marks the access key: keep exactly one, unique in the window.</extracomment>
+        <translation>Solo &amp;listas</translation>
+    </message>
+    <message id="browser.filter.noPage">
+        <source>&amp;No page</source>
+        <extracomment>Settings browser filter: only settings that no page edits. &apos;&amp;&apos; marks the access key: keep exactly one, unique in the window.</extracomment>
+        <translation>Sin &amp;página</translation>
+    </message>
+    <message id="browser.filter.sheet">
+        <source>S&amp;heet:</source>
+        <extracomment>Settings browser: label of the sheet filter. &apos;&amp;&apos; marks the access key: keep exactly one, unique in the window.</extracomment>
+        <translation>&amp;Hoja:</translation>
+    </message>
+    <message id="browser.filter.kind">
+        <source>&amp;Kind:</source>
+        <extracomment>Settings browser: label of the kind filter. &apos;&amp;&apos; marks the access key: keep exactly one, unique in the window.</extracomment>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message id="browser.filter.allSheets">
+        <source>All sheets</source>
+        <extracomment>Settings browser, sheet filter: no filter.</extracomment>
+        <translation>Todas las hojas</translation>
+    </message>
+    <message id="browser.filter.allKinds">
+        <source>All kinds</source>
+        <extracomment>Settings browser, kind filter: no filter.</extracomment>
+        <translation>Todos los tipos</translation>
+    </message>
+    <message id="browser.edit.caption">
+        <source>Edit %1</source>
+        <extracomment>Title of the settings browser&apos;s editor of one setting; %1 is the key.</extracomment>
+        <translation>Editar %1</translation>
+    </message>
+    <message id="browser.edit.range">
+        <source>From %1 to %2</source>
+        <extracomment>Settings browser editor of a number: the accepted range; %1 and %2 are numbers.</extracomment>
+        <translation>De %1 a %2</translation>
+    </message>
+    <message id="browser.unknownKey">
+        <source>This setting is not known.</source>
+        <extracomment>Settings browser: a change names a key the configuration does not know.</extracomment>
+        <translation>Este ajuste es desconocido.</translation>
+    </message>
+    <message id="browser.showInAllSettings">
+        <source>Show in A&amp;ll Settings</source>
+        <extracomment>Context menu of a control on a configuration page: opens the settings browser at this setting. &apos;&amp;&apos; marks the access key: keep exactly one.</extracomment>
+        <translation>Mostrar en &amp;Todos los ajustes</translation>
+    </message>
+</context>
 </TS>
