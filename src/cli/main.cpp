@@ -21,7 +21,8 @@ const CommandEntry kCommands[] = {
     {"schema", morva::cli::runSchemaCommand, "schema"},
     {"config", morva::cli::runConfigCommand,
      "config get [--json] KEY... | set KEY [VALUE...] | reset KEY... | save | "
-     "list [--changed] [--format tsv|json] | check | find [--language CODE] TEXT..."},
+     "list [--changed] [--format tsv|json] | check | find [--language CODE] TEXT... | "
+     "history [--format tsv|json] | diff [ID [ID2]] | diff --against DIR | restore ID"},
     {"records", morva::cli::runRecordsCommand,
      "records list|add|set|delete alias|block|user ... [--no-wait]"},
     {"log", morva::cli::runLogCommand,
@@ -63,6 +64,13 @@ void printHelp(std::ostream& out)
            "                          anchor or value has words beginning with TEXT, in\n"
            "                          any language: key<TAB>page<TAB>label, best first;\n"
            "                          exit 1 and the nearest keys when none matches\n"
+           "  config history [--format tsv|json]  the versions of Morva.ini that saves kept\n"
+           "                          (folder History): id, time, user, machine, source\n"
+           "                          and the number of changed keys, oldest first\n"
+           "  config diff [ID [ID2]]  key<TAB>old<TAB>new per change from kept version ID\n"
+           "                          (default: the newest) to ID2 (default: the file now)\n"
+           "  config diff --against DIR  the same from this Morva.ini to the one in DIR\n"
+           "  config restore ID       put kept version ID back (a save, itself kept)\n"
            "  records list alias|block|user  the live records, tab-separated\n"
            "  records add alias FROM TO [--deliver]  add a record; prints its number\n"
            "  records add block TYPE VALUE  TYPE 0 IP address, 1 host, 2 sender\n"
@@ -96,7 +104,8 @@ void printHelp(std::ostream& out)
            "                     config find: language of the page and label columns\n"
            "                     (ENG, DEU, FRA, ITA, SPA; default: the console's)\n"
            "  --json             config get: the values as JSON\n"
-           "  --format FORMAT    config list: tsv or json\n"
+           "  --format FORMAT    config list, config history: tsv or json\n"
+           "  --against DIR      config diff: the program directory to compare with\n"
            "  --help, -h         print this help and exit\n"
            "  --version          print the version and exit\n"
            "\nExit status:\n"
