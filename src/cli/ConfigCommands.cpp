@@ -412,8 +412,8 @@ int runConfigCommand(Context& context)
         return usage(context);
     const std::string& command = context.args[0];
     if (command != "get" && command != "set" && command != "save" && command != "list" &&
-        command != "check" && command != "reset" && command != "find" &&
-        command != "history" && command != "diff" && command != "restore")
+        command != "check" && command != "reset" && command != "find" && command != "history" &&
+        command != "diff" && command != "restore")
         return usage(context);
     if ((command == "save" || command == "check") && context.args.size() != 1)
         return usage(context);

@@ -57,8 +57,7 @@ bool readVersion(Context& context, const config::FileHistory& history, const std
 {
     if (history.read("Morva.ini", id, bytes))
         return true;
-    context.err << "morvactl: no kept version " << id
-                << " (morvactl config history lists them)\n";
+    context.err << "morvactl: no kept version " << id << " (morvactl config history lists them)\n";
     return false;
 }
 

@@ -141,8 +141,8 @@ std::vector<ConfigChange> diffConfigTexts(std::string_view oldText, std::string_
     std::vector<ConfigChange> changes;
     for (const auto key : after.keyOrder) {
         const auto found = before.values.find(key);
-        diffKey(key, found == before.values.end() ? nullptr : &found->second,
-                &after.values.at(key), isList, changes);
+        diffKey(key, found == before.values.end() ? nullptr : &found->second, &after.values.at(key),
+                isList, changes);
     }
     for (const auto key : before.keyOrder) {
         if (!after.values.count(key))

@@ -84,7 +84,7 @@ template <typename Number> bool parseNumber(std::string_view text, Number* value
 } // namespace
 
 bool readWholeFile(platform::FileSystem& fs, const std::string& path, std::uint64_t limit,
-               std::string* bytes, FileError* error)
+                   std::string* bytes, FileError* error)
 {
     auto file = fs.open(path, kReadShared, error);
     if (!file)
@@ -141,8 +141,8 @@ std::string indexLine(const HistoryEntry& entry)
 bool parseIndexLine(std::string_view line, HistoryEntry* entry)
 {
     const std::size_t lastTab = line.rfind('\t');
-    if (lastTab == std::string_view::npos || hex8(checksum(line.substr(0, lastTab))) !=
-                                                 line.substr(lastTab + 1))
+    if (lastTab == std::string_view::npos ||
+        hex8(checksum(line.substr(0, lastTab))) != line.substr(lastTab + 1))
         return false;
     std::vector<std::string_view> fields;
     std::size_t begin = 0;
@@ -356,9 +356,9 @@ void FileHistory::rotate(std::string_view fileName)
     const std::string indexName = std::string(fileName) + ".index";
     for (const std::string& name : m_fileSystem.list(m_directory, std::string(fileName) + ".*")) {
         const std::string_view id = std::string_view(name).substr(fileName.size() + 1);
-        const bool looksLikeCopy = id.size() >= 15 && id[8] == '-' &&
-                                   std::all_of(id.begin(), id.begin() + 8,
-                                               [](char c) { return c >= '0' && c <= '9'; });
+        const bool looksLikeCopy =
+            id.size() >= 15 && id[8] == '-' &&
+            std::all_of(id.begin(), id.begin() + 8, [](char c) { return c >= '0' && c <= '9'; });
         if (name != indexName && looksLikeCopy && !named.count(name))
             m_fileSystem.remove(m_directory + name);
     }
@@ -379,7 +379,8 @@ bool FileHistory::read(std::string_view fileName, std::string_view id, std::stri
     if (std::none_of(all.begin(), all.end(), [&](const HistoryEntry& e) { return e.id == id; }))
         return false;
     FileError error = FileError::None;
-    return readWholeFile(m_fileSystem, copyPath(fileName, id), std::uint64_t(1) << 31, bytes, &error);
+    return readWholeFile(m_fileSystem, copyPath(fileName, id), std::uint64_t(1) << 31, bytes,
+                         &error);
 }
 
 } // namespace morva::config

@@ -31,7 +31,7 @@ struct HistoryEntry
     std::int64_t time = 0; // seconds since 1970 (UTC)
     std::string user;
     std::string machine;
-    std::string source;           // what saved (SaveOrigin::source)
+    std::string source;            // what saved (SaveOrigin::source)
     std::int64_t changedKeys = -1; // -1 when not counted (record files)
     std::uint64_t size = 0;
 };

@@ -12,10 +12,9 @@ std::unique_ptr<FileHistory> makeProgramHistory(platform::FileSystem& fileSystem
                                                 const std::string& programDir,
                                                 platform::UserSettings* settings)
 {
-    auto history = std::make_unique<FileHistory>(fileSystem, clock,
-                                                 programDir + "History" + fileSystem.separator(),
-                                                 platform::currentUserName(),
-                                                 platform::machineName());
+    auto history = std::make_unique<FileHistory>(
+        fileSystem, clock, programDir + "History" + fileSystem.separator(),
+        platform::currentUserName(), platform::machineName());
     history->setListKeys(schemaListKeys());
     HistoryLimits limits;
     if (settings) {

@@ -778,7 +778,8 @@ ConfigPage::SaveResult ConfigPage::save()
     if (m_hooks && m_hooks->saved && !m_hooks->saved(*this))
         return SaveResult::Refused;
     // The sheet reports a failed save, once however many pages failed.
-    const SaveResult result = store().save() ? SaveResult::Saved : SaveResult::SaveFailed;
+    const SaveResult result =
+        store().save({caption().toStdString()}) ? SaveResult::Saved : SaveResult::SaveFailed;
     setModified(false);
     return result;
 }

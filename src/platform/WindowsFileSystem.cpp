@@ -640,8 +640,8 @@ bool WindowsFileSystem::createDirectory(const std::string& path, FileError* erro
         setError(error, FileError::None);
         return true;
     }
-    setError(error, code == ERROR_ALREADY_EXISTS ? FileError::AlreadyExists
-                                                  : fileErrorFromWin32(code));
+    setError(error,
+             code == ERROR_ALREADY_EXISTS ? FileError::AlreadyExists : fileErrorFromWin32(code));
     return false;
 }
 

@@ -58,6 +58,7 @@ constexpr Entry kOptions[] = {
 constexpr Entry kConfiguration[] = {
     submenu("app.menu.options", kOptions),
     cmd(c::AdvancedConfiguration, "app.label.6006"),
+    cmd(c::ConfigurationHistory, "app.label.6060"),
     separator(),
     cmd(c::JunkMailAddOn, "app.label.6031"),
     separator(),

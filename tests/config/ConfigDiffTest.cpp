@@ -1,4 +1,5 @@
 #include "config/ConfigDiff.h"
+
 #include "config/SecretValues.h"
 
 #include <gtest/gtest.h>

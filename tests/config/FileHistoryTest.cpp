@@ -1,5 +1,6 @@
-#include "config/ConfigStore.h"
 #include "config/FileHistory.h"
+
+#include "config/ConfigStore.h"
 #include "platform/Clock.h"
 #include "platform/ScratchDir.h"
 #include "platform/testing/FaultInjectingFileSystem.h"
@@ -42,15 +43,13 @@ struct HistoryFixture : ::testing::Test
 
     std::unique_ptr<FileHistory> makeHistory(morva::platform::FileSystem& fileSystem)
     {
-        auto history = std::make_unique<FileHistory>(fileSystem, clock, scratch.dir() + "History" +
-                                                                            fileSystem.separator(),
-                                                     "ann", "gw1");
+        auto history = std::make_unique<FileHistory>(
+            fileSystem, clock, scratch.dir() + "History" + fileSystem.separator(), "ann", "gw1");
         history->setWallClock([this] { return now; });
         history->setListKeys(schemaListKeys());
         return history;
     }
-    std::unique_ptr<ConfigStore> makeStore(morva::platform::FileSystem& fileSystem,
-                                           SaveHook* hook)
+    std::unique_ptr<ConfigStore> makeStore(morva::platform::FileSystem& fileSystem, SaveHook* hook)
     {
         auto store = std::make_unique<ConfigStore>(fileSystem, clock, scratch.dir());
         store->registerInt("Port", 25);
@@ -178,8 +177,8 @@ TEST_F(HistoryFixture, DamagedIndexLinesAndStrayCopiesAreLeftOut)
     std::string forged = index;
     forged[forged.find("first")] = 'F';
     index += forged;
-    scratch.write("History/Morva.ini.index", index + "20990101-000000\t1\tx\ty\tz\t0\t0\tdeadbeef\n" +
-                                                 id + "\t17");
+    scratch.write("History/Morva.ini.index",
+                  index + "20990101-000000\t1\tx\ty\tz\t0\t0\tdeadbeef\n" + id + "\t17");
     scratch.write("History/Morva.ini.20200101-000000", "a copy no line names");
     ASSERT_EQ(history->entries("Morva.ini").size(), 1u);
 
@@ -224,9 +223,9 @@ TEST_F(HistoryFixture, CrashAtAnyOperationOfASaveLeavesTheHistoryConsistent)
             EXPECT_EQ(history->entries("Morva.ini").size(), 1u) << "killed at operation " << k;
         }
         if (scratch.exists("History") && history->entries("Morva.ini").empty())
-            sawCopyWithoutLine = sawCopyWithoutLine || std::filesystem::directory_iterator(
-                                                           scratch.path("History")) !=
-                                                           std::filesystem::directory_iterator();
+            sawCopyWithoutLine = sawCopyWithoutLine ||
+                                 std::filesystem::directory_iterator(scratch.path("History")) !=
+                                     std::filesystem::directory_iterator();
         if (WIFEXITED(status)) {
             EXPECT_EQ(WEXITSTATUS(status), 0) << k;
             EXPECT_EQ(onDisk, kNew);
