@@ -18,7 +18,7 @@ namespace {
 
 constexpr platform::OpenMode kReadShared = 1;
 constexpr platform::OpenMode kAppend = 5;
-constexpr std::size_t kIndexFields = 8;
+constexpr std::size_t kIndexFields = 9;
 
 std::tm localTime(std::int64_t seconds)
 {
@@ -131,6 +131,8 @@ std::string indexLine(const HistoryEntry& entry)
     line += std::to_string(entry.changedKeys);
     line += '\t';
     line += std::to_string(entry.size);
+    line += '\t';
+    line += hex8(entry.checksum);
     const std::uint32_t sum = checksum(line);
     line += '\t';
     line += hex8(sum);
@@ -161,7 +163,10 @@ bool parseIndexLine(std::string_view line, HistoryEntry* entry)
     entry->source = unescapeField(fields[4]);
     return !entry->id.empty() && entry->id.find_first_of("/\\") == std::string::npos &&
            entry->id.find("..") == std::string::npos && parseNumber(fields[1], &entry->time) &&
-           parseNumber(fields[5], &entry->changedKeys) && parseNumber(fields[6], &entry->size);
+           parseNumber(fields[5], &entry->changedKeys) && parseNumber(fields[6], &entry->size) &&
+           fields[7].size() == 8 &&
+           std::from_chars(fields[7].data(), fields[7].data() + 8, entry->checksum, 16).ptr ==
+               fields[7].data() + 8;
 }
 
 // The whole lines of an index; what cannot be read is no line.
@@ -280,14 +285,14 @@ bool FileHistory::keep(const std::string& path, std::string_view source, std::in
     entry.source = std::string(source);
     entry.changedKeys = changedKeys;
     entry.size = old.size();
+    entry.checksum = checksum(old);
     const std::string stamp = formatTime(entry.time, "%Y%m%d-%H%M%S");
     entry.id = stamp;
     for (int n = 2; m_fileSystem.stat(copyPath(fileName, entry.id)).exists; ++n)
         entry.id = stamp + "-" + std::to_string(n);
 
     // The copy first: the index never names a copy that is not in place.
-    if (!platform::replaceFileAtomically(m_fileSystem, m_clock, copyPath(fileName, entry.id), old,
-                                         &error))
+    if (!writeWhole(copyPath(fileName, entry.id), old, false, &error))
         return fail(HistoryProblem::WriteFailed, error);
     if (!appendIndexLine(indexPath(fileName), indexLine(entry)))
         return fail(HistoryProblem::WriteFailed, m_problemError);
@@ -307,7 +312,7 @@ bool FileHistory::appendIndexLine(const std::string& path, const std::string& li
         return false;
     }
     std::uint64_t size = 0;
-    std::string bytes = line;
+    std::string bytes;
     if (!file->size(&size)) {
         m_problemError = file->lastError();
         return false;
@@ -317,19 +322,57 @@ bool FileHistory::appendIndexLine(const std::string& path, const std::string& li
         char last = '\n';
         std::size_t got = 0;
         if (file->readAt(size - 1, &last, 1, &got) && got == 1 && last != '\n')
-            bytes.insert(0, 1, '\n');
+            bytes = "\n";
     }
-    if (!file->writeAt(size, bytes.data(), bytes.size()) || !file->sync() || !file->close()) {
+    bytes += line;
+    // Not synced: a line lost with the power costs one entry of the history
+    // (its copy is removed as a stray by the next save), never the save.
+    if (!file->writeAt(size, bytes.data(), bytes.size()) || !file->close()) {
         m_problemError = file->lastError() == FileError::None ? FileError::Io : file->lastError();
         return false;
     }
     return true;
 }
 
+bool FileHistory::writeWhole(const std::string& path, std::string_view bytes, bool sync,
+                             FileError* error)
+{
+    // As an atomic replace, but without the sync of the folder, and for a
+    // copy without the sync of its bytes: every reader checks a copy's size
+    // and checksum against its line, so a copy that a power loss cut short
+    // is never taken for a kept version, and the save pays little for it.
+    std::string temporary;
+    auto file = m_fileSystem.createTemporary(m_directory, "~" + std::string(baseNameOf(path)) + ".",
+                                             &temporary, error);
+    if (!file)
+        return false;
+    const bool written = (bytes.empty() || file->writeAt(0, bytes.data(), bytes.size())) &&
+                         (!sync || file->sync()) && file->close();
+    if (written && m_fileSystem.rename(temporary, path, error))
+        return true;
+    if (!written && error)
+        *error = file->lastError() == FileError::None ? FileError::Io : file->lastError();
+    if (file->isOpen())
+        file->close();
+    m_fileSystem.remove(temporary);
+    return false;
+}
+
 void FileHistory::rotate(std::string_view fileName)
 {
     const std::string index = indexPath(fileName);
     std::vector<HistoryEntry> kept = readIndex(m_fileSystem, index);
+    // The index is rewritten only once a tenth more saves than the limit
+    // have gathered (or the size limit is passed): at least the newest
+    // maxVersions stay, and the rewrite costs a save only now and then.
+    std::uint64_t total = 0;
+    for (const auto& entry : kept)
+        total += entry.size;
+    if (kept.size() <= m_limits.maxVersions + m_limits.maxVersions / 10 &&
+        total <= m_limits.maxBytes) {
+        removeStrays(fileName, kept);
+        return;
+    }
     // Newest first: keep as many as the limits allow.
     std::size_t keepCount = 0;
     std::uint64_t bytes = 0;
@@ -345,10 +388,15 @@ void FileHistory::rotate(std::string_view fileName)
         for (std::size_t i = drop; i < kept.size(); ++i)
             text += indexLine(kept[i]);
         FileError error = FileError::None;
-        if (!platform::replaceFileAtomically(m_fileSystem, m_clock, index, text, &error))
+        if (!writeWhole(index, text, true, &error))
             return; // the old index still names every copy: nothing removed
         kept.erase(kept.begin(), kept.begin() + static_cast<std::ptrdiff_t>(drop));
     }
+    removeStrays(fileName, kept);
+}
+
+void FileHistory::removeStrays(std::string_view fileName, const std::vector<HistoryEntry>& kept)
+{
     // Copies no line names: dropped above, or left by a kill before their line.
     std::unordered_set<std::string> named;
     for (const auto& entry : kept)
@@ -362,13 +410,18 @@ void FileHistory::rotate(std::string_view fileName)
         if (name != indexName && looksLikeCopy && !named.count(name))
             m_fileSystem.remove(m_directory + name);
     }
+    // Temporaries of copies and of the index that a kill left behind.
+    for (const std::string& name :
+         m_fileSystem.list(m_directory, "~" + std::string(fileName) + ".*"))
+        m_fileSystem.remove(m_directory + name);
 }
 
 std::vector<HistoryEntry> FileHistory::entries(std::string_view fileName) const
 {
     std::vector<HistoryEntry> entries = readIndex(m_fileSystem, indexPath(fileName));
     std::erase_if(entries, [&](const HistoryEntry& entry) {
-        return !m_fileSystem.stat(copyPath(fileName, entry.id)).exists;
+        const platform::FileStat copy = m_fileSystem.stat(copyPath(fileName, entry.id));
+        return !copy.exists || copy.size != entry.size;
     });
     return entries;
 }
@@ -376,11 +429,12 @@ std::vector<HistoryEntry> FileHistory::entries(std::string_view fileName) const
 bool FileHistory::read(std::string_view fileName, std::string_view id, std::string* bytes) const
 {
     const auto all = entries(fileName);
-    if (std::none_of(all.begin(), all.end(), [&](const HistoryEntry& e) { return e.id == id; }))
-        return false;
+    const auto entry =
+        std::find_if(all.begin(), all.end(), [&](const HistoryEntry& e) { return e.id == id; });
     FileError error = FileError::None;
-    return readWholeFile(m_fileSystem, copyPath(fileName, id), std::uint64_t(1) << 31, bytes,
-                         &error);
+    return entry != all.end() &&
+           readWholeFile(m_fileSystem, copyPath(fileName, id), entry->size, bytes, &error) &&
+           checksum(*bytes) == entry->checksum;
 }
 
 } // namespace morva::config

@@ -34,6 +34,7 @@ struct HistoryEntry
     std::string source;            // what saved (SaveOrigin::source)
     std::int64_t changedKeys = -1; // -1 when not counted (record files)
     std::uint64_t size = 0;
+    std::uint32_t checksum = 0; // of the copy's bytes
 };
 
 // Why the last copy was not kept.
@@ -48,11 +49,13 @@ enum class HistoryProblem
 // `directory` (ends with a separator), per file a copy "<name>.<id>" of each
 // version it replaced and an index "<name>.index" of one line per copy.
 //
-// Copies are written atomically (owner-only temporary, sync, rename) before
-// the index line that names them is appended and synced, and rotation
-// rewrites the index before it removes copies: a kill at any point leaves no
-// line without its copy. Lines cut short fail their checksum and are skipped;
-// copies that no line names are removed by the next keep of that file.
+// Copies are written atomically (owner-only temporary, rename) before the
+// index line that names them is appended, and rotation rewrites the index
+// (synced) before it removes copies: a kill at any point leaves no line
+// without its copy. Every line holds the size and checksum of its copy, and
+// readers skip a line whose copy is missing or differs (what a power loss
+// may leave, as neither is synced); lines cut short fail their own checksum.
+// Copies that no line names are removed by the next keep of that file.
 //
 // keep() must run under the lock of the file it copies (the configuration's
 // replace lock, the data lock of a record file): one writer per index.
@@ -98,6 +101,9 @@ private:
     bool fail(HistoryProblem problem, platform::FileError error);
     bool appendIndexLine(const std::string& indexPath, const std::string& line);
     void rotate(std::string_view fileName);
+    void removeStrays(std::string_view fileName, const std::vector<HistoryEntry>& kept);
+    bool writeWhole(const std::string& path, std::string_view bytes, bool sync,
+                    platform::FileError* error);
     std::string indexPath(std::string_view fileName) const;
 
     platform::FileSystem& m_fileSystem;

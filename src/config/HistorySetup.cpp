@@ -12,9 +12,12 @@ std::unique_ptr<FileHistory> makeProgramHistory(platform::FileSystem& fileSystem
                                                 const std::string& programDir,
                                                 platform::UserSettings* settings)
 {
-    auto history = std::make_unique<FileHistory>(
-        fileSystem, clock, programDir + "History" + fileSystem.separator(),
-        platform::currentUserName(), platform::machineName());
+    std::string directory = programDir;
+    directory += "History";
+    directory += fileSystem.separator();
+    auto history =
+        std::make_unique<FileHistory>(fileSystem, clock, std::move(directory),
+                                      platform::currentUserName(), platform::machineName());
     history->setListKeys(schemaListKeys());
     HistoryLimits limits;
     if (settings) {

@@ -188,6 +188,15 @@ TEST_F(HistoryFixture, DamagedIndexLinesAndStrayCopiesAreLeftOut)
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[1].source, "second") << "the line after the cut one is read";
     EXPECT_FALSE(scratch.exists("History/Morva.ini.20200101-000000"));
+
+    // A copy that differs from what its line says (a power loss) is no version.
+    const std::string copy = "History/Morva.ini." + entries[1].id;
+    std::string bytes = scratch.read(copy);
+    bytes[0] = bytes[0] == 'x' ? 'y' : 'x';
+    scratch.write(copy, bytes);
+    EXPECT_FALSE(history->read("Morva.ini", entries[1].id, &bytes));
+    scratch.write(copy, "");
+    EXPECT_EQ(history->entries("Morva.ini").size(), 1u);
 }
 
 #ifndef _WIN32
@@ -230,6 +239,20 @@ TEST_F(HistoryFixture, CrashAtAnyOperationOfASaveLeavesTheHistoryConsistent)
             EXPECT_EQ(WEXITSTATUS(status), 0) << k;
             EXPECT_EQ(onDisk, kNew);
             break;
+        }
+        // The next save clears what the kill left in the folder.
+        if (scratch.exists("History")) {
+            auto store = makeStore(fs, history.get());
+            ASSERT_TRUE(store->load());
+            store->setInt("Port", 3);
+            ASSERT_TRUE(store->save());
+            for (const auto& entry : std::filesystem::directory_iterator(scratch.path("History")))
+                EXPECT_NE(entry.path().filename().string().front(), '~')
+                    << "killed at operation " << k;
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path("History")),
+                                    std::filesystem::directory_iterator()),
+                      static_cast<std::ptrdiff_t>(history->entries("Morva.ini").size() + 1))
+                << "copies and the index only, killed at operation " << k;
         }
         ASSERT_TRUE(WIFSIGNALED(status));
         ASSERT_LT(k, 200u);
