@@ -123,7 +123,7 @@ int configDiff(Context& context, platform::FileSystem& fs, const std::string& fi
             return kExitFailure;
     } else if (args.size() <= 3) {
         for (std::size_t i = 1; i < args.size(); ++i)
-            if (args[i].rfind("-", 0) == 0)
+            if (!args[i].empty() && args[i].front() == '-')
                 return historyUsage(context);
         std::string id;
         if (args.size() >= 2) {

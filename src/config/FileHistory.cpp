@@ -376,10 +376,10 @@ void FileHistory::rotate(std::string_view fileName)
     // Newest first: keep as many as the limits allow.
     std::size_t keepCount = 0;
     std::uint64_t bytes = 0;
-    for (auto it = kept.rbegin(); it != kept.rend(); ++it) {
-        if (keepCount >= m_limits.maxVersions || bytes + it->size > m_limits.maxBytes)
+    for (std::size_t n = kept.size(); n-- > 0;) {
+        if (keepCount >= m_limits.maxVersions || bytes + kept[n].size > m_limits.maxBytes)
             break;
-        bytes += it->size;
+        bytes += kept[n].size;
         ++keepCount;
     }
     const std::size_t drop = kept.size() - keepCount;
