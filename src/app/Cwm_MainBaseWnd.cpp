@@ -292,6 +292,11 @@ void Cwm_MainBaseWnd::updateCommandStates()
 {
     for (auto& [id, action] : m_actions) {
         action->setEnabled(m_commands.isEnabled(id));
+        if (m_commands.hasLabel(id)) {
+            const QString label = m_commands.label(id);
+            action->setText(
+                label.isEmpty() ? gui::toQString(text(menu::labelTextId(id), m_language)) : label);
+        }
         const bool checkable = m_commands.isCheckable(id);
         action->setCheckable(checkable);
         if (checkable)

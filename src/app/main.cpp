@@ -3,6 +3,7 @@
 #include "app/Cwm_MainWnd.h"
 #include "confui/DomainListCommand.h"
 #include "confui/SheetCommands.h"
+#include "confui/history/HistoryUi.h"
 #include "gui/AppEnvironment.h"
 #include "gui/CommandRegistry.h"
 #include "gui/EventPumpingClock.h"
@@ -87,6 +88,7 @@ int main(int argc, char** argv)
     morva::service::installServiceUi(features, *serviceManager);
     morva::stats::installStatisticsUi(features);
     morva::confui::installExchangeDomainList(features);
+    morva::confui::installConfigHistory(features);
     if (!app.initInstance())
         return 1;
     // Record lists and sheets, the Exchange domain list, the translation and

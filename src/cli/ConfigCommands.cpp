@@ -7,11 +7,13 @@
 #include "config/ConfigLine.h"
 #include "config/ConfigStore.h"
 #include "config/DefaultReset.h"
+#include "config/HistorySetup.h"
 #include "config/IntegerText.h"
 #include "config/Schema.h"
 #include "config/ValueRules.h"
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
+#include "platform/UserSettings.h"
 #include "resources/Texts.h"
 
 #include <memory>
@@ -89,13 +91,18 @@ class LoadedConfig
 public:
     explicit LoadedConfig(const std::string& programDir)
         : m_fileSystem(platform::makeSystemFileSystem()),
-          m_store(*m_fileSystem, m_clock, programDir)
+          m_store(*m_fileSystem, m_clock, programDir),
+          m_history(config::makeProgramHistory(*m_fileSystem, m_clock, programDir,
+                                               platform::makeSystemUserSettings().get()))
     {
         config::registerSchema(m_store);
+        m_store.setSaveHook(m_history.get());
         m_store.load();
     }
 
     ConfigStore& store() { return m_store; }
+    config::FileHistory& history() { return *m_history; }
+    platform::FileSystem& fileSystem() { return *m_fileSystem; }
 
     // False (with the reason on err) when an existing file could not be read.
     bool readable(std::ostream& err) const
@@ -107,10 +114,23 @@ public:
         return false;
     }
 
-    int save(std::ostream& err)
+    int save(std::ostream& err, const std::string& source = "morvactl config save")
+    {
+        return finishSave(err, m_store.save({source}));
+    }
+
+    // A kept version back in place: a save of its own, kept in turn.
+    int restore(std::ostream& err, std::string_view bytes)
+    {
+        return finishSave(err, m_store.saveText(bytes, {"morvactl config restore"}));
+    }
+
+private:
+    int finishSave(std::ostream& err, bool saved)
     {
         const std::string& file = m_store.fileName();
-        if (m_store.save()) {
+        reportHistoryProblem(err);
+        if (saved) {
             if (m_store.lastSaveStatus() == config::SaveStatus::SavedNotDurable)
                 err << "morvactl: warning: " << file
                     << " was saved, but the system did not confirm that it is durable: "
@@ -142,10 +162,27 @@ public:
         return kExitFailure;
     }
 
-private:
+    void reportHistoryProblem(std::ostream& err)
+    {
+        switch (m_history->takeUnreportedProblem()) {
+        case config::HistoryProblem::None:
+            break;
+        case config::HistoryProblem::TooLarge:
+            err << "morvactl: warning: " << m_store.fileName()
+                << " is larger than its history may hold; no copy of it was kept\n";
+            break;
+        case config::HistoryProblem::WriteFailed:
+            err << "morvactl: warning: the history of saves in " << m_history->directory()
+                << " could not be written (" << platform::fileErrorName(m_history->problemError())
+                << "); the save went on without a copy of the former file\n";
+            break;
+        }
+    }
+
     platform::SystemClock m_clock;
     std::unique_ptr<platform::FileSystem> m_fileSystem;
     ConfigStore m_store;
+    std::unique_ptr<config::FileHistory> m_history;
 };
 
 void printValue(std::ostream& out, const ConfigEntry& entry, const char* prefix)
@@ -169,8 +206,23 @@ int usage(Context& context)
     context.err << "usage: morvactl config get [--json] KEY... | set KEY [VALUE...] | "
                    "reset KEY... | save | list [--changed] [--format tsv|json] | check | "
                    "find [--language CODE] TEXT... | export-list KEY | "
-                   "import-list KEY FILE [--replace] [--dry-run]\n";
+                   "import-list KEY FILE [--replace] [--dry-run] | "
+                   "history [--format tsv|json] | "
+                   "diff [ID [ID2]] | diff --against DIR | restore ID\n";
     return kExitUsage;
+}
+
+int configRestore(Context& context, LoadedConfig& config)
+{
+    if (context.args.size() != 2)
+        return usage(context);
+    std::string bytes;
+    if (!config.history().read("Morva.ini", context.args[1], &bytes)) {
+        context.err << "morvactl: no kept version " << context.args[1]
+                    << " (morvactl config history lists them)\n";
+        return kExitFailure;
+    }
+    return config.restore(context.err, bytes);
 }
 
 int configGet(Context& context, LoadedConfig& config)
@@ -219,7 +271,7 @@ int configSet(Context& context, LoadedConfig& config)
         else
             store.setString(key, values[0]);
     }
-    return config.save(context.err);
+    return config.save(context.err, "morvactl config set");
 }
 
 // Every key back to its default, in one save; nothing is written when all
@@ -235,7 +287,7 @@ int configReset(Context& context, LoadedConfig& config)
     bool changed = false;
     for (std::size_t i = 1; i < context.args.size(); ++i)
         changed = config::resetToDefault(store, context.args[i]) || changed;
-    return changed ? config.save(context.err) : kExitOk;
+    return changed ? config.save(context.err, "morvactl config reset") : kExitOk;
 }
 
 bool asksForJson(const Context& context)
@@ -364,7 +416,8 @@ int runConfigCommand(Context& context)
     const std::string& command = context.args[0];
     if (command != "get" && command != "set" && command != "save" && command != "list" &&
         command != "check" && command != "reset" && command != "find" && command != "export-list" &&
-        command != "import-list")
+        command != "import-list" && command != "history" &&
+        command != "diff" && command != "restore")
         return usage(context);
     if ((command == "save" || command == "check") && context.args.size() != 1)
         return usage(context);
@@ -385,6 +438,13 @@ int runConfigCommand(Context& context)
         return configReset(context, config);
     if (command == "find")
         return configFind(context, config.store());
+    if (command == "history")
+        return configHistory(context, config.history());
+    if (command == "diff")
+        return configDiff(context, config.fileSystem(), config.store().fileName(),
+                          config.history());
+    if (command == "restore")
+        return configRestore(context, config);
     if (command == "list" && asksForFormat(context))
         return configListFormatted(context, config.store());
     if (command == "set")

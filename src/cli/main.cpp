@@ -22,7 +22,8 @@ const CommandEntry kCommands[] = {
     {"config", morva::cli::runConfigCommand,
      "config get [--json] KEY... | set KEY [VALUE...] | reset KEY... | save | "
      "list [--changed] [--format tsv|json] | check | find [--language CODE] TEXT... | "
-     "export-list KEY | import-list KEY FILE [--replace] [--dry-run]"},
+     "export-list KEY | import-list KEY FILE [--replace] [--dry-run] | "
+     "history [--format tsv|json] | diff [ID [ID2]] | diff --against DIR | restore ID"},
     {"records", morva::cli::runRecordsCommand,
      "records list|add|set|delete|export|import alias|block|user ... [--no-wait]"},
     {"log", morva::cli::runLogCommand,
@@ -71,6 +72,13 @@ void printHelp(std::ostream& out)
            "                          add (or replace the list with) the entries of FILE,\n"
            "                          checked as the entry dialogs check them; all or\n"
            "                          nothing, as records import\n"
+           "  config history [--format tsv|json]  the versions of Morva.ini that saves kept\n"
+           "                          (folder History): id, time, user, machine, source\n"
+           "                          and the number of changed keys, oldest first\n"
+           "  config diff [ID [ID2]]  key<TAB>old<TAB>new per change from kept version ID\n"
+           "                          (default: the newest) to ID2 (default: the file now)\n"
+           "  config diff --against DIR  the same from this Morva.ini to the one in DIR\n"
+           "  config restore ID       put kept version ID back (a save, itself kept)\n"
            "  records list alias|block|user  the live records, tab-separated\n"
            "  records add alias FROM TO [--deliver]  add a record; prints its number\n"
            "  records add block TYPE VALUE  TYPE 0 IP address, 1 host, 2 sender\n"
@@ -112,12 +120,14 @@ void printHelp(std::ostream& out)
            "                     config find: language of the page and label columns\n"
            "                     (ENG, DEU, FRA, ITA, SPA; default: the console's)\n"
            "  --json             config get: the values as JSON\n"
-           "  --format FORMAT    config list: tsv or json; records export|import: csv or\n"
-           "                     tsv; config export-list|import-list: csv or text\n"
+           "  --format FORMAT    config list, config history: tsv or json; records\n"
+           "                     export|import: csv or tsv; config export-list|import-list:\n"
+           "                     csv or text\n"
            "  --encoding FORM    export: utf-8 (default) or 8bit (the gateway's code page,\n"
            "                     Windows-1252, for spreadsheets that expect it)\n"
            "  --replace          import: replace every entry instead of appending\n"
            "  --dry-run          import: check and report, write nothing\n"
+           "  --against DIR      config diff: the program directory to compare with\n"
            "  --help, -h         print this help and exit\n"
            "  --version          print the version and exit\n"
            "\nExit status:\n"

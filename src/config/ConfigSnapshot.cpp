@@ -70,6 +70,8 @@ std::unique_ptr<ConfigStore> storeLike(const ConfigStore& store)
     if (copy->fileName() != store.fileName())
         copy = std::make_unique<ConfigStore>(store.fileSystem(), store.clock(), std::string(),
                                              store.fileName());
+    // Saves through the copy are kept in the same history.
+    copy->setSaveHook(store.saveHook());
     store.forEachEntry([&](const ConfigEntry& entry) {
         switch (entry.kind) {
         case ValueKind::String:

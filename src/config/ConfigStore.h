@@ -1,6 +1,8 @@
 #pragma once
 
 #include "config/ConfigEntry.h"
+#include "config/SaveHook.h"
+#include "platform/AtomicReplace.h"
 #include "platform/FileSystem.h"
 
 #include <cstdint>
@@ -98,7 +100,16 @@ public:
     // files, or changed on disk) or when writing failed; the file on disk is
     // then unchanged and the values in memory stay as set. True also when the
     // new file is in place but not confirmed durable (SavedNotDurable).
-    bool save();
+    bool save(const SaveOrigin& origin = {});
+    // Replaces the main file with `bytes` (a kept version put back) through
+    // the same checks, lock and hook as save(), then loads it. False when
+    // refused or failed, as save(); the values in memory then stay as they
+    // were.
+    bool saveText(std::string_view bytes, const SaveOrigin& origin);
+    // Told of every save before the new file replaces the old one, under the
+    // file's lock (the history of saves). Not owned; null: none.
+    void setSaveHook(SaveHook* hook) { m_saveHook = hook; }
+    SaveHook* saveHook() const { return m_saveHook; }
     // Called after every successful save, outside the store's lock (the
     // console follows settings that it applies at once).
     void setSavedListener(std::function<void()> listener) { m_savedListener = std::move(listener); }
@@ -192,6 +203,10 @@ private:
     // the last load kept for it. The caller holds the lock.
     void settle(std::size_t index) const;
     void settleAll() const;
+    // The one save path: checks, lock, hook, replace with the bytes of
+    // `produce` (`newText` gives them whole for the hook).
+    bool replaceMainFile(const SaveOrigin& origin, const platform::ContentSource& produce,
+                         const std::function<std::string()>& newText);
     struct SaveCursor
     {
         std::size_t entry = 0;
@@ -221,6 +236,7 @@ private:
     TextEncoding m_encoding = TextEncoding::EightBit;
     bool m_loadedOk = true;
     std::function<void()> m_savedListener;
+    SaveHook* m_saveHook = nullptr;
     bool m_includesOk = true;
     LoadStatus m_loadStatus = LoadStatus::Missing;
     platform::FileError m_loadError = platform::FileError::None;

@@ -820,7 +820,64 @@ bool ConfigStore::changedOnDisk(const std::vector<FileStamp>& stamps)
     return false;
 }
 
-bool ConfigStore::save()
+bool ConfigStore::save(const SaveOrigin& origin)
+{
+    // The text is produced a chunk at a time, each under the lock, and
+    // written with the lock released: no copy of a large file is held in
+    // memory and no lock is held during file access.
+    SaveCursor cursor;
+    bool more = true;
+    std::size_t written = 0;
+    TextBuffer chunk(kSaveChunkSize + kSaveChunkSize / 8);
+    auto produce = [&](std::string_view* bytes) {
+        if (!more)
+            return false;
+        chunk.clear();
+        std::lock_guard lock(m_mutex);
+        more = serializeChunk(cursor, chunk, kSaveChunkSize);
+        written += chunk.size();
+        *bytes = chunk.view();
+        return true;
+    };
+    if (!replaceMainFile(origin, produce, [this] { return serialize(); }))
+        return false;
+    {
+        std::lock_guard lock(m_mutex);
+        m_sizeHint = written;
+    }
+    if (m_savedListener)
+        m_savedListener();
+    return true;
+}
+
+bool ConfigStore::saveText(std::string_view bytes, const SaveOrigin& origin)
+{
+    bool given = false;
+    auto produce = [&](std::string_view* chunk) {
+        if (given)
+            return false;
+        *chunk = bytes;
+        given = true;
+        return true;
+    };
+    if (!replaceMainFile(origin, produce, [bytes] { return std::string(bytes); }))
+        return false;
+    // The stamps are those of the new file: the load reads what was written.
+    const SaveStatus status = lastSaveStatus();
+    const FileError error = lastSaveError();
+    load();
+    {
+        std::lock_guard lock(m_mutex);
+        m_saveStatus = status;
+        m_saveError = error;
+    }
+    if (m_savedListener)
+        m_savedListener();
+    return true;
+}
+
+bool ConfigStore::replaceMainFile(const SaveOrigin& origin, const platform::ContentSource& produce,
+                                  const std::function<std::string()>& newText)
 {
     std::vector<FileStamp> stamps;
     {
@@ -857,23 +914,10 @@ bool ConfigStore::save()
     // What killed saves left behind; no other save runs while we hold the lock.
     platform::removeLeftoverTemporaries(m_fileSystem, m_fileName);
 
-    // The text is produced a chunk at a time, each under the lock, and
-    // written with the lock released: no copy of a large file is held in
-    // memory and no lock is held during file access.
-    SaveCursor cursor;
-    bool more = true;
-    std::size_t written = 0;
-    TextBuffer chunk(kSaveChunkSize + kSaveChunkSize / 8);
-    auto produce = [&](std::string_view* bytes) {
-        if (!more)
-            return false;
-        chunk.clear();
-        std::lock_guard lock(m_mutex);
-        more = serializeChunk(cursor, chunk, kSaveChunkSize);
-        written += chunk.size();
-        *bytes = chunk.view();
-        return true;
-    };
+    // The file as it is now goes to the history before it is replaced.
+    if (m_saveHook)
+        m_saveHook->beforeReplace(m_fileName, newText, origin);
+
     FileError error = FileError::None;
     const platform::ReplaceResult result =
         platform::replaceFile(m_fileSystem, m_clock, m_fileName, produce, &error);
@@ -887,14 +931,10 @@ bool ConfigStore::save()
     {
         std::lock_guard lock(m_mutex);
         m_stamps.assign(1, FileStamp{m_fileName, after.lastWriteNs, after.size, after.fileId});
-        m_sizeHint = written;
     }
-    const bool saved = result == platform::ReplaceResult::ReplacedNotDurable
-                           ? finish(SaveStatus::SavedNotDurable, error)
-                           : finish(SaveStatus::Ok, FileError::None);
-    if (m_savedListener)
-        m_savedListener();
-    return saved;
+    return result == platform::ReplaceResult::ReplacedNotDurable
+               ? finish(SaveStatus::SavedNotDurable, error)
+               : finish(SaveStatus::Ok, FileError::None);
 }
 
 } // namespace morva::config

@@ -86,10 +86,11 @@ MergeSaveResult saveMerging(ConfigStore& store, const ConfigSnapshot& base,
 }
 
 MergeSaveResult saveMerging(ConfigStore& store, const ConfigSnapshot& base,
-                            const ConflictResolver& resolve, MergeDecisions& decisions)
+                            const ConflictResolver& resolve, MergeDecisions& decisions,
+                            const SaveOrigin& origin)
 {
     MergeSaveResult outcome;
-    if (store.save())
+    if (store.save(origin))
         return outcome;
     outcome.saveStatus = store.lastSaveStatus();
     if (outcome.saveStatus != SaveStatus::RefusedChanged) {
@@ -112,7 +113,7 @@ MergeSaveResult saveMerging(ConfigStore& store, const ConfigSnapshot& base,
         }
         for (const KeyMerge& merge : merged)
             applyValue(*disk, merge.key, merge.result);
-        if (disk->save()) {
+        if (disk->save(origin)) {
             outcome.status = MergeSaveStatus::Saved;
             outcome.saveStatus = disk->lastSaveStatus();
             outcome.mergedWithDisk = true;

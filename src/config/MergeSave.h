@@ -73,7 +73,8 @@ bool decideConflicts(const ConfigStore& store, const ConfigSnapshot& base,
 // stamp of its own read: its next save merges again, so values the editor
 // wrote without changing them never undo a change made on disk.
 MergeSaveResult saveMerging(ConfigStore& store, const ConfigSnapshot& base,
-                            const ConflictResolver& resolve, MergeDecisions& decisions);
+                            const ConflictResolver& resolve, MergeDecisions& decisions,
+                            const SaveOrigin& origin = {});
 MergeSaveResult saveMerging(ConfigStore& store, const ConfigSnapshot& base,
                             const ConflictResolver& resolve);
 

@@ -807,7 +807,7 @@ ConfigPage::SaveResult ConfigPage::save()
         return SaveResult::Refused;
     // The sheet reports a failed save, once however many pages failed.
     const FileSaveResult saved = m_host.saveFile  ? m_host.saveFile()
-                                 : store().save() ? FileSaveResult::Saved
+                                 : store().save({caption().toStdString()}) ? FileSaveResult::Saved
                                                   : FileSaveResult::Failed;
     if (saved == FileSaveResult::Cancelled)
         return SaveResult::Refused;

@@ -214,10 +214,11 @@ void Cwm_BasePropSheet::reportSaveFailure()
 FileSaveResult Cwm_BasePropSheet::saveFile()
 {
     config::ConfigStore* store = m_environment.store;
+    const config::SaveOrigin origin{windowTitle().toStdString()};
     if (!store || !m_loadedValues)
-        return store && store->save() ? FileSaveResult::Saved : FileSaveResult::Failed;
+        return store && store->save(origin) ? FileSaveResult::Saved : FileSaveResult::Failed;
     const config::MergeSaveResult result =
-        config::saveMerging(*store, *m_loadedValues, conflictResolver(), m_decisions);
+        config::saveMerging(*store, *m_loadedValues, conflictResolver(), m_decisions, origin);
     m_mergedSave = m_mergedSave || result.mergedWithDisk;
     switch (result.status) {
     case config::MergeSaveStatus::Saved:

@@ -1,7 +1,9 @@
 #include "gui/AppEnvironment.h"
 
 #include "config/ConfigStore.h"
+#include "config/HistorySetup.h"
 #include "platform/RegionalLanguage.h"
+#include "platform/UserSettings.h"
 
 #include <cstdlib>
 
@@ -13,8 +15,11 @@ AppEnvironment::AppEnvironment(PlatformServices services, std::string programDir
       m_modulePath(std::move(modulePath)),
       m_tempDir(tempDir.empty() ? m_programDir : std::move(tempDir)),
       m_configStore(
-          std::make_unique<config::ConfigStore>(services.fileSystem, services.clock, m_programDir))
+          std::make_unique<config::ConfigStore>(services.fileSystem, services.clock, m_programDir)),
+      m_configHistory(config::makeProgramHistory(services.fileSystem, services.clock, m_programDir,
+                                                 platform::makeSystemUserSettings().get()))
 {
+    m_configStore->setSaveHook(m_configHistory.get());
 }
 
 AppEnvironment::~AppEnvironment() = default;

@@ -8,7 +8,8 @@
 
 namespace morva::config {
 class ConfigStore;
-}
+class FileHistory;
+} // namespace morva::config
 
 namespace morva::platform {
 class AddOnProbe;
@@ -52,6 +53,9 @@ public:
     const std::string& tempDir() const { return m_tempDir; }
     int languageIndex() const { return m_languageIndex; }
     config::ConfigStore& configStore() { return *m_configStore; }
+    // The history of saves beside "Morva.ini"; every save of the store
+    // keeps the former file in it.
+    config::FileHistory& configHistory() { return *m_configHistory; }
     const PlatformServices& services() const { return m_services; }
 
     // Chooses the language: the user's regional language, replaced by
@@ -69,6 +73,7 @@ private:
     std::string m_tempDir;
     int m_languageIndex = English;
     std::unique_ptr<config::ConfigStore> m_configStore;
+    std::unique_ptr<config::FileHistory> m_configHistory;
 };
 
 } // namespace morva::gui

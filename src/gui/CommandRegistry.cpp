@@ -34,6 +34,24 @@ void CommandRegistry::setChecked(int commandId, Predicate checked)
     emit stateChanged();
 }
 
+void CommandRegistry::setLabel(int commandId, std::function<QString()> label)
+{
+    m_commands[commandId].label = std::move(label);
+    emit stateChanged();
+}
+
+QString CommandRegistry::label(int commandId) const
+{
+    const auto it = m_commands.find(commandId);
+    return it != m_commands.end() && it->second.label ? it->second.label() : QString();
+}
+
+bool CommandRegistry::hasLabel(int commandId) const
+{
+    const auto it = m_commands.find(commandId);
+    return it != m_commands.end() && it->second.label;
+}
+
 bool CommandRegistry::hasHandler(int commandId) const
 {
     auto it = m_commands.find(commandId);

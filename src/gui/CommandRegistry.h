@@ -31,6 +31,12 @@ public:
     void setCondition(int commandId, Predicate condition);
     // Makes the command a check item whose mark follows `checked`.
     void setChecked(int commandId, Predicate checked);
+    // A label that replaces the menu's while `label` gives a non-empty text
+    // (Undo names what it would undo).
+    void setLabel(int commandId, std::function<QString()> label);
+    // The label of the command now; empty: the menu's own.
+    QString label(int commandId) const;
+    bool hasLabel(int commandId) const;
 
     bool hasHandler(int commandId) const;
     bool isEnabled(int commandId) const;
@@ -63,6 +69,7 @@ private:
         Predicate checked;
         Predicate condition;
         TextHandler textHandler;
+        std::function<QString()> label;
     };
     std::unordered_map<int, Command> m_commands;
 };

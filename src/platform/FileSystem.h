@@ -136,6 +136,16 @@ public:
     // (Windows) of `from`.
     virtual bool copyAttributes(const std::string& from, const std::string& to,
                                 FileError* error = nullptr) = 0;
+    // Creates the directory `path` (its parent must exist), owner-only where
+    // the system has permissions. True also when it exists already as a
+    // directory. Backends without directories refuse (InvalidMode).
+    virtual bool createDirectory(const std::string& path, FileError* error = nullptr)
+    {
+        (void)path;
+        if (error)
+            *error = FileError::InvalidMode;
+        return false;
+    }
     // Makes a rename inside `directory` durable (fsync of the directory; a
     // no-op where the system has no such call).
     virtual bool syncDirectory(const std::string& directory, FileError* error = nullptr) = 0;

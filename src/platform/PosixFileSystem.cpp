@@ -618,6 +618,24 @@ bool PosixFileSystem::copyAttributes(const std::string& from, const std::string&
     return true;
 }
 
+bool PosixFileSystem::createDirectory(const std::string& path, FileError* error)
+{
+    if (::mkdir(path.c_str(), 0700) == 0) {
+        setError(error, FileError::None);
+        return true;
+    }
+    const int code = errno;
+    struct stat info
+    {
+    };
+    if (code == EEXIST && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        setError(error, FileError::None);
+        return true;
+    }
+    setError(error, code == EEXIST ? FileError::AlreadyExists : fileErrorFromErrno(code));
+    return false;
+}
+
 bool PosixFileSystem::syncDirectory(const std::string& directory, FileError* error)
 {
     int fd =

@@ -32,6 +32,7 @@ public:
                                           std::string* path, FileError* error = nullptr) override;
     bool copyAttributes(const std::string& from, const std::string& to,
                         FileError* error = nullptr) override;
+    bool createDirectory(const std::string& path, FileError* error = nullptr) override;
     bool syncDirectory(const std::string& directory, FileError* error = nullptr) override;
     std::string resolveLink(const std::string& path) override;
     std::unique_ptr<File> openLockFile(const std::string& path,

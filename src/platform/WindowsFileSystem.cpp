@@ -626,6 +626,25 @@ std::unique_ptr<File> WindowsFileSystem::openLockFile(const std::string& path, F
     return std::make_unique<WindowsFile>(handle, true);
 }
 
+bool WindowsFileSystem::createDirectory(const std::string& path, FileError* error)
+{
+    const std::wstring wide = widen(path);
+    if (CreateDirectoryW(wide.c_str(), nullptr)) {
+        setError(error, FileError::None);
+        return true;
+    }
+    const DWORD code = GetLastError();
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (code == ERROR_ALREADY_EXISTS && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        setError(error, FileError::None);
+        return true;
+    }
+    setError(error,
+             code == ERROR_ALREADY_EXISTS ? FileError::AlreadyExists : fileErrorFromWin32(code));
+    return false;
+}
+
 bool WindowsFileSystem::syncDirectory(const std::string&, FileError* error)
 {
     setError(error, FileError::None);

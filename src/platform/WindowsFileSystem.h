@@ -36,6 +36,7 @@ public:
     bool copyAttributes(const std::string& from, const std::string& to,
                         FileError* error = nullptr) override;
     // A rename done with write-through is already durable: nothing to do.
+    bool createDirectory(const std::string& path, FileError* error = nullptr) override;
     bool syncDirectory(const std::string& directory, FileError* error = nullptr) override;
     // Follows symbolic links and junctions to the final path.
     std::string resolveLink(const std::string& path) override;

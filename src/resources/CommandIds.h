@@ -33,6 +33,7 @@ constexpr int RewriteMailbox = 6030;
 // Configuration
 constexpr int AdvancedConfiguration = 6006;
 constexpr int AllSettings = 6060;
+constexpr int ConfigurationHistory = 6061;
 constexpr int Statistic = 6012;
 constexpr int OptionsGeneral = 6036;
 constexpr int OptionsBlocking = 6037;

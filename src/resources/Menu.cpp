@@ -59,6 +59,7 @@ constexpr Entry kConfiguration[] = {
     submenu("app.menu.options", kOptions),
     cmd(c::AdvancedConfiguration, "app.label.6006"),
     cmd(c::AllSettings, "app.label.6060", "Ctrl+Shift+A"),
+    cmd(c::ConfigurationHistory, "app.label.6061"),
     separator(),
     cmd(c::JunkMailAddOn, "app.label.6031"),
     separator(),

@@ -127,6 +127,11 @@ public:
     {
         return true;
     }
+    bool createDirectory(const std::string& path, platform::FileError* = nullptr) override
+    {
+        m_directories.insert(path);
+        return true;
+    }
     bool syncDirectory(const std::string&, platform::FileError* = nullptr) override { return true; }
     char separator() const override { return '/'; }
 

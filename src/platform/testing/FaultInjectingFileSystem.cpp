@@ -272,6 +272,15 @@ bool FaultInjectingFileSystem::copyAttributes(const std::string& from, const std
     return m_inner.copyAttributes(from, to, error);
 }
 
+bool FaultInjectingFileSystem::createDirectory(const std::string& path, FileError* error)
+{
+    if (FileError e = m_state->enter(Operation::CreateDirectory); e != FileError::None) {
+        setError(error, e);
+        return false;
+    }
+    return m_inner.createDirectory(path, error);
+}
+
 bool FaultInjectingFileSystem::syncDirectory(const std::string& directory, FileError* error)
 {
     if (FileError e = m_state->enter(Operation::SyncDirectory); e != FileError::None) {

@@ -13,7 +13,8 @@ namespace morva::platform {
 // fail or end the process there, for crash and error-path tests.
 //
 // Counted operations: open, readAt, writeAt, size, sync, close, stat, list,
-// remove, rename, createTemporary, copyAttributes, syncDirectory, truncate. Numbers
+// remove, rename, createTemporary, copyAttributes, syncDirectory, truncate,
+// createDirectory. Numbers
 // start at 1. With `only` set, only operations of that kind are counted
 // towards the fault (all operations are still tallied per kind).
 //
@@ -42,8 +43,9 @@ public:
         CopyAttributes,
         SyncDirectory,
         Truncate,
+        CreateDirectory,
     };
-    static constexpr int kOperationKinds = 14;
+    static constexpr int kOperationKinds = 15;
 
     enum class Fault
     {
@@ -79,6 +81,7 @@ public:
                                           std::string* path, FileError* error = nullptr) override;
     bool copyAttributes(const std::string& from, const std::string& to,
                         FileError* error = nullptr) override;
+    bool createDirectory(const std::string& path, FileError* error = nullptr) override;
     bool syncDirectory(const std::string& directory, FileError* error = nullptr) override;
     // Not counted: following a link changes nothing.
     std::string resolveLink(const std::string& path) override;

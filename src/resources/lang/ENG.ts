@@ -5700,12 +5700,24 @@ Letters, digits and hyphens, parts separated by dots.</translation>
         <extracomment>Menu Configuration: opens the settings browser (every setting, searchable). &apos;&amp;&apos; marks the access key: keep exactly one, unique in the Configuration menu.</extracomment>
         <translation>All &amp;Settings...</translation>
     </message>
+    <message id="app.label.6061">
+        <source>Save &amp;History...</source>
+        <extracomment>Command in the &quot;Configuration&quot; menu of the main window. &apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>Save &amp;History...</translation>
+    </message>
     <message id="app.prompt.6060">
         <source>Search, review and change every setting
 All Settings</source>
         <extracomment>Status bar prompt of the command &quot;All Settings...&quot;; the line after the line break is its tool tip.</extracomment>
         <translation>Search, review and change every setting
 All Settings</translation>
+    </message>
+    <message id="app.prompt.6061">
+        <source>Show the kept versions of Morva.ini, what each save changed, and restore one
+Save history</source>
+        <extracomment>Status bar prompt of the command &quot;Save History...&quot;; the line after the line break is its tool tip.</extracomment>
+        <translation>Show the kept versions of Morva.ini, what each save changed, and restore one
+Save history</translation>
     </message>
     <message id="app.settingsSearch">
         <source>Search settings (Ctrl+K)</source>
@@ -5811,6 +5823,84 @@ All Settings</translation>
         <source>Show in A&amp;ll Settings</source>
         <extracomment>Context menu of a control on a configuration page: opens the settings browser at this setting. &apos;&amp;&apos; marks the access key: keep exactly one.</extracomment>
         <translation>Show in A&amp;ll Settings</translation>
+    </message>
+</context>
+<context>
+    <name>history (history of saves)</name>
+    <message id="history.caption">
+        <source>Configuration History</source>
+        <extracomment>Title of the window that lists the kept versions of the configuration file.</extracomment>
+        <translation>Configuration History</translation>
+    </message>
+    <message id="history.column.time">
+        <source>Saved</source>
+        <extracomment>Column of the History window: when the save was made.</extracomment>
+        <translation>Saved</translation>
+    </message>
+    <message id="history.column.user">
+        <source>User</source>
+        <extracomment>Column of the History window: the operating-system user who saved.</extracomment>
+        <translation>User</translation>
+    </message>
+    <message id="history.column.machine">
+        <source>Computer</source>
+        <extracomment>Column of the History window: the computer on which the save was made.</extracomment>
+        <translation>Computer</translation>
+    </message>
+    <message id="history.column.source">
+        <source>Saved by</source>
+        <extracomment>Column of the History window: what saved (a sheet, morvactl, restore, ...).</extracomment>
+        <translation>Saved by</translation>
+    </message>
+    <message id="history.column.changed">
+        <source>Changed keys</source>
+        <extracomment>Column of the History window: how many keys the save changed.</extracomment>
+        <translation>Changed keys</translation>
+    </message>
+    <message id="history.compare.label">
+        <source>&amp;Show:</source>
+        <extracomment>Label before the choice of what the selected save is compared with. &apos;&amp;&apos; marks the access key: keep exactly one.</extracomment>
+        <translation>&amp;Show:</translation>
+    </message>
+    <message id="history.compare.previous">
+        <source>Changes made by this save</source>
+        <extracomment>Choice in the History window: the changes the selected save made.</extracomment>
+        <translation>Changes made by this save</translation>
+    </message>
+    <message id="history.compare.current">
+        <source>Differences of the version before it to the current file</source>
+        <extracomment>Choice in the History window: how the version before the selected save differs from the file now.</extracomment>
+        <translation>Differences of the version before it to the current file</translation>
+    </message>
+    <message id="history.restore">
+        <source>&amp;Restore This Version</source>
+        <extracomment>Button of the History window: puts the version before the selected save back. &apos;&amp;&apos; marks the access key: keep exactly one.</extracomment>
+        <translation>&amp;Restore This Version</translation>
+    </message>
+    <message id="history.noChanges">
+        <source>No differences.</source>
+        <extracomment>History window: the two versions compared hold the same settings.</extracomment>
+        <translation>No differences.</translation>
+    </message>
+    <message id="history.empty">
+        <source>No save has been kept yet. Every save of the configuration keeps the file as it was in the folder History beside it.</source>
+        <extracomment>History window: no save has been kept yet.</extracomment>
+        <translation>No save has been kept yet. Every save of the configuration keeps the file as it was in the folder History beside it.</translation>
+    </message>
+    <message id="history.undoLabel">
+        <source>&amp;Undo Last Configuration Save</source>
+        <extracomment>Edit menu command while the last save of the configuration was made by this console. Keep the access key of &quot;Undo&quot;. &apos;&amp;&apos; marks the access key: keep exactly one.</extracomment>
+        <translation>&amp;Undo Last Configuration Save</translation>
+    </message>
+    <message id="history.writeFailed">
+        <source>The history of saves in %1 could not be written (%2). The configuration was saved without a copy of the former file.</source>
+        <extracomment>Message when the history of saves could not be written. %1 is the folder, %2 the error.</extracomment>
+        <translation>The history of saves in %1 could not be written (%2). The configuration was saved without a copy of the former file.</translation>
+    </message>
+    <message id="history.tooLarge">
+        <source>%1 is larger than the history of saves may hold, so no copy of it is kept.</source>
+        <extracomment>Message when a file is larger than the history may hold. %1 is the file name.</extracomment>
+        <translation>%1 is larger than the history of saves may hold, so no copy of it is kept.</translation>
     </message>
 </context>
 </TS>

@@ -5700,12 +5700,24 @@ Lettres, chiffres et tirets, parties séparées par des points.</translation>
         <extracomment>Menu Configuration: opens the settings browser (every setting, searchable). &apos;&amp;&apos; marks the access key: keep exactly one, unique in the Configuration menu.</extracomment>
         <translation>&amp;Tous les paramètres...</translation>
     </message>
+    <message id="app.label.6061">
+        <source>Save &amp;History...</source>
+        <extracomment>Command in the &quot;Configuration&quot; menu of the main window. &apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
+        <translation>&amp;Historique des enregistrements...</translation>
+    </message>
     <message id="app.prompt.6060">
         <source>Search, review and change every setting
 All Settings</source>
         <extracomment>Status bar prompt of the command &quot;All Settings...&quot;; the line after the line break is its tool tip.</extracomment>
         <translation>Rechercher, vérifier et modifier tous les paramètres
 Tous les paramètres</translation>
+    </message>
+    <message id="app.prompt.6061">
+        <source>Show the kept versions of Morva.ini, what each save changed, and restore one
+Save history</source>
+        <extracomment>Status bar prompt of the command &quot;Save History...&quot;; the line after the line break is its tool tip.</extracomment>
+        <translation>Affiche les versions conservées de Morva.ini et ce que chaque enregistrement a modifié, et en restaure une
+Historique des enregistrements</translation>
     </message>
     <message id="app.settingsSearch">
         <source>Search settings (Ctrl+K)</source>
@@ -5811,6 +5823,84 @@ Tous les paramètres</translation>
         <source>Show in A&amp;ll Settings</source>
         <extracomment>Context menu of a control on a configuration page: opens the settings browser at this setting. &apos;&amp;&apos; marks the access key: keep exactly one.</extracomment>
         <translation>Afficher dans &amp;Tous les paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>history (history of saves)</name>
+    <message id="history.caption">
+        <source>Configuration History</source>
+        <extracomment>Title of the window that lists the kept versions of the configuration file.</extracomment>
+        <translation>Historique de la configuration</translation>
+    </message>
+    <message id="history.column.time">
+        <source>Saved</source>
+        <extracomment>Column of the History window: when the save was made.</extracomment>
+        <translation>Enregistré</translation>
+    </message>
+    <message id="history.column.user">
+        <source>User</source>
+        <extracomment>Column of the History window: the operating-system user who saved.</extracomment>
+        <translation>Utilisateur</translation>
+    </message>
+    <message id="history.column.machine">
+        <source>Computer</source>
+        <extracomment>Column of the History window: the computer on which the save was made.</extracomment>
+        <translation>Ordinateur</translation>
+    </message>
+    <message id="history.column.source">
+        <source>Saved by</source>
+        <extracomment>Column of the History window: what saved (a sheet, morvactl, restore, ...).</extracomment>
+        <translation>Enregistré par</translation>
+    </message>
+    <message id="history.column.changed">
+        <source>Changed keys</source>
+        <extracomment>Column of the History window: how many keys the save changed.</extracomment>
+        <translation>Clés modifiées</translation>
+    </message>
+    <message id="history.compare.label">
+        <source>&amp;Show:</source>
+        <extracomment>Label before the choice of what the selected save is compared with. &apos;&amp;&apos; marks the access key: keep exactly one.</extracomment>
+        <translation>&amp;Afficher :</translation>
+    </message>
+    <message id="history.compare.previous">
+        <source>Changes made by this save</source>
+        <extracomment>Choice in the History window: the changes the selected save made.</extracomment>
+        <translation>Modifications de cet enregistrement</translation>
+    </message>
+    <message id="history.compare.current">
+        <source>Differences of the version before it to the current file</source>
+        <extracomment>Choice in the History window: how the version before the selected save differs from the file now.</extracomment>
+        <translation>Différences entre la version précédente et le fichier actuel</translation>
+    </message>
+    <message id="history.restore">
+        <source>&amp;Restore This Version</source>
+        <extracomment>Button of the History window: puts the version before the selected save back. &apos;&amp;&apos; marks the access key: keep exactly one.</extracomment>
+        <translation>&amp;Restaurer cette version</translation>
+    </message>
+    <message id="history.noChanges">
+        <source>No differences.</source>
+        <extracomment>History window: the two versions compared hold the same settings.</extracomment>
+        <translation>Aucune différence.</translation>
+    </message>
+    <message id="history.empty">
+        <source>No save has been kept yet. Every save of the configuration keeps the file as it was in the folder History beside it.</source>
+        <extracomment>History window: no save has been kept yet.</extracomment>
+        <translation>Aucun enregistrement n&apos;a encore été conservé. Chaque enregistrement de la configuration conserve le fichier tel qu&apos;il était dans le dossier History à côté.</translation>
+    </message>
+    <message id="history.undoLabel">
+        <source>&amp;Undo Last Configuration Save</source>
+        <extracomment>Edit menu command while the last save of the configuration was made by this console. Keep the access key of &quot;Undo&quot;. &apos;&amp;&apos; marks the access key: keep exactly one.</extracomment>
+        <translation>&amp;Annuler le dernier enregistrement de la configuration</translation>
+    </message>
+    <message id="history.writeFailed">
+        <source>The history of saves in %1 could not be written (%2). The configuration was saved without a copy of the former file.</source>
+        <extracomment>Message when the history of saves could not be written. %1 is the folder, %2 the error.</extracomment>
+        <translation>L&apos;historique des enregistrements dans %1 n&apos;a pas pu être écrit (%2). La configuration a été enregistrée sans copie de l&apos;ancien fichier.</translation>
+    </message>
+    <message id="history.tooLarge">
+        <source>%1 is larger than the history of saves may hold, so no copy of it is kept.</source>
+        <extracomment>Message when a file is larger than the history may hold. %1 is the file name.</extracomment>
+        <translation>%1 est plus grand que ce que l&apos;historique des enregistrements peut contenir ; aucune copie n&apos;en est conservée.</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,440 @@
+#include "config/FileHistory.h"
+
+#include "config/CsvText.h"
+#include "platform/AtomicReplace.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <ctime>
+#include <memory>
+#include <unordered_set>
+
+namespace morva::config {
+
+using platform::FileError;
+
+namespace {
+
+constexpr platform::OpenMode kReadShared = 1;
+constexpr platform::OpenMode kAppend = 5;
+constexpr std::size_t kIndexFields = 9;
+
+std::tm localTime(std::int64_t seconds)
+{
+    const auto value = static_cast<std::time_t>(seconds);
+    std::tm parts{};
+#ifdef _WIN32
+    localtime_s(&parts, &value);
+#else
+    localtime_r(&value, &parts);
+#endif
+    return parts;
+}
+
+std::string formatTime(std::int64_t seconds, const char* format)
+{
+    const std::tm parts = localTime(seconds);
+    char text[32] = {};
+    const std::size_t length = std::strftime(text, sizeof text, format, &parts);
+    return std::string(text, length);
+}
+
+// FNV-1a: enough to tell a line cut short or overwritten from a whole one.
+std::uint32_t checksum(std::string_view bytes)
+{
+    std::uint32_t hash = 2166136261u;
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 16777619u;
+    }
+    return hash;
+}
+
+std::string hex8(std::uint32_t value)
+{
+    static const char kDigits[] = "0123456789abcdef";
+    std::string text(8, '0');
+    for (int i = 7; i >= 0; --i, value >>= 4)
+        text[static_cast<std::size_t>(i)] = kDigits[value & 0xF];
+    return text;
+}
+
+std::string unescapeField(std::string_view field)
+{
+    std::string out;
+    out.reserve(field.size());
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] != '\\' || i + 1 == field.size()) {
+            out += field[i];
+            continue;
+        }
+        const char next = field[++i];
+        out += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+    }
+    return out;
+}
+
+template <typename Number> bool parseNumber(std::string_view text, Number* value)
+{
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), *value);
+    return ec == std::errc() && end == text.data() + text.size();
+}
+
+} // namespace
+
+bool readWholeFile(platform::FileSystem& fs, const std::string& path, std::uint64_t limit,
+                   std::string* bytes, FileError* error)
+{
+    auto file = fs.open(path, kReadShared, error);
+    if (!file)
+        return false;
+    std::uint64_t size = 0;
+    if (!file->size(&size)) {
+        *error = file->lastError();
+        return false;
+    }
+    if (size > limit) {
+        *error = FileError::TooLarge;
+        return false;
+    }
+    bytes->assign(static_cast<std::size_t>(size), '\0');
+    std::size_t done = 0;
+    while (done < bytes->size()) {
+        std::size_t got = 0;
+        if (!file->readAt(done, bytes->data() + done, bytes->size() - done, &got)) {
+            *error = file->lastError() == FileError::None ? FileError::Io : file->lastError();
+            return false;
+        }
+        if (got == 0)
+            break;
+        done += got;
+    }
+    bytes->resize(done);
+    file->close();
+    return true;
+}
+
+namespace {
+
+std::string indexLine(const HistoryEntry& entry)
+{
+    std::string line;
+    appendTabEscaped(line, entry.id);
+    line += '\t';
+    line += std::to_string(entry.time);
+    for (const std::string* text : {&entry.user, &entry.machine, &entry.source}) {
+        line += '\t';
+        appendTabEscaped(line, *text);
+    }
+    line += '\t';
+    line += std::to_string(entry.changedKeys);
+    line += '\t';
+    line += std::to_string(entry.size);
+    line += '\t';
+    line += hex8(entry.checksum);
+    const std::uint32_t sum = checksum(line);
+    line += '\t';
+    line += hex8(sum);
+    line += '\n';
+    return line;
+}
+
+bool parseIndexLine(std::string_view line, HistoryEntry* entry)
+{
+    const std::size_t lastTab = line.rfind('\t');
+    if (lastTab == std::string_view::npos ||
+        hex8(checksum(line.substr(0, lastTab))) != line.substr(lastTab + 1))
+        return false;
+    std::vector<std::string_view> fields;
+    std::size_t begin = 0;
+    while (fields.size() < kIndexFields) {
+        const std::size_t tab = line.find('\t', begin);
+        fields.push_back(line.substr(begin, tab - begin));
+        if (tab == std::string_view::npos)
+            break;
+        begin = tab + 1;
+    }
+    if (fields.size() != kIndexFields)
+        return false;
+    entry->id = unescapeField(fields[0]);
+    entry->user = unescapeField(fields[2]);
+    entry->machine = unescapeField(fields[3]);
+    entry->source = unescapeField(fields[4]);
+    return !entry->id.empty() && entry->id.find_first_of("/\\") == std::string::npos &&
+           entry->id.find("..") == std::string::npos && parseNumber(fields[1], &entry->time) &&
+           parseNumber(fields[5], &entry->changedKeys) && parseNumber(fields[6], &entry->size) &&
+           fields[7].size() == 8 &&
+           std::from_chars(fields[7].data(), fields[7].data() + 8, entry->checksum, 16).ptr ==
+               fields[7].data() + 8;
+}
+
+// The whole lines of an index; what cannot be read is no line.
+std::vector<HistoryEntry> readIndex(platform::FileSystem& fs, const std::string& path)
+{
+    std::string text;
+    FileError error = FileError::None;
+    std::vector<HistoryEntry> entries;
+    if (!readWholeFile(fs, path, std::uint64_t(64) << 20, &text, &error))
+        return entries;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        const std::size_t end = text.find('\n', begin);
+        if (end == std::string::npos)
+            break; // cut short by a kill: no line
+        HistoryEntry entry;
+        if (parseIndexLine(std::string_view(text).substr(begin, end - begin), &entry))
+            entries.push_back(std::move(entry));
+        begin = end + 1;
+    }
+    return entries;
+}
+
+} // namespace
+
+std::string_view baseNameOf(std::string_view path)
+{
+    const std::size_t cut = path.find_last_of("/\\");
+    return cut == std::string_view::npos ? path : path.substr(cut + 1);
+}
+
+std::string localTimeText(std::int64_t secondsSince1970)
+{
+    return formatTime(secondsSince1970, "%Y-%m-%d %H:%M:%S");
+}
+
+FileHistory::FileHistory(platform::FileSystem& fileSystem, platform::Clock& clock,
+                         std::string directory, std::string user, std::string machine)
+    : m_fileSystem(fileSystem), m_clock(clock), m_directory(std::move(directory)),
+      m_user(std::move(user)), m_machine(std::move(machine)), m_now([] {
+          return static_cast<std::int64_t>(std::chrono::duration_cast<std::chrono::seconds>(
+                                               std::chrono::system_clock::now().time_since_epoch())
+                                               .count());
+      })
+{
+}
+
+std::string FileHistory::indexPath(std::string_view fileName) const
+{
+    return m_directory + std::string(fileName) + ".index";
+}
+
+std::string FileHistory::copyPath(std::string_view fileName, std::string_view id) const
+{
+    return m_directory + std::string(fileName) + "." + std::string(id);
+}
+
+bool FileHistory::fail(HistoryProblem problem, FileError error)
+{
+    if (m_problem != problem)
+        m_problemReported = false;
+    m_problem = problem;
+    m_problemError = error;
+    m_lastKeptId.clear();
+    return false;
+}
+
+HistoryProblem FileHistory::takeUnreportedProblem()
+{
+    if (m_problem == HistoryProblem::None || m_problemReported)
+        return HistoryProblem::None;
+    m_problemReported = true;
+    return m_problem;
+}
+
+void FileHistory::beforeReplace(const std::string& path,
+                                const std::function<std::string()>& newText,
+                                const SaveOrigin& origin)
+{
+    m_pendingNewText = &newText;
+    keep(path, origin.source);
+    m_pendingNewText = nullptr;
+}
+
+bool FileHistory::keep(const std::string& path, std::string_view source, std::int64_t changedKeys)
+{
+    m_lastKeptId.clear();
+    const platform::FileStat current = m_fileSystem.stat(path);
+    if (!current.exists || current.isDirectory) {
+        m_problem = HistoryProblem::None;
+        return true;
+    }
+    if (current.size > m_limits.maxBytes)
+        return fail(HistoryProblem::TooLarge, FileError::TooLarge);
+    std::string old;
+    FileError error = FileError::None;
+    if (!readWholeFile(m_fileSystem, path, m_limits.maxBytes, &old, &error))
+        return fail(error == FileError::TooLarge ? HistoryProblem::TooLarge
+                                                 : HistoryProblem::WriteFailed,
+                    error);
+    if (m_pendingNewText)
+        changedKeys = static_cast<std::int64_t>(
+            countChangedKeys(diffConfigTexts(old, (*m_pendingNewText)(), m_listKeys)));
+
+    std::string folder = m_directory;
+    while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\'))
+        folder.pop_back();
+    if (!m_fileSystem.createDirectory(folder, &error))
+        return fail(HistoryProblem::WriteFailed, error);
+
+    const std::string fileName(baseNameOf(path));
+    HistoryEntry entry;
+    entry.time = m_now();
+    entry.user = m_user;
+    entry.machine = m_machine;
+    entry.source = std::string(source);
+    entry.changedKeys = changedKeys;
+    entry.size = old.size();
+    entry.checksum = checksum(old);
+    const std::string stamp = formatTime(entry.time, "%Y%m%d-%H%M%S");
+    entry.id = stamp;
+    for (int n = 2; m_fileSystem.stat(copyPath(fileName, entry.id)).exists; ++n)
+        entry.id = stamp + "-" + std::to_string(n);
+
+    // The copy first: the index never names a copy that is not in place.
+    if (!writeWhole(copyPath(fileName, entry.id), old, false, &error))
+        return fail(HistoryProblem::WriteFailed, error);
+    if (!appendIndexLine(indexPath(fileName), indexLine(entry)))
+        return fail(HistoryProblem::WriteFailed, m_problemError);
+    rotate(fileName);
+    m_problem = HistoryProblem::None;
+    m_problemReported = false;
+    m_lastKeptId = entry.id;
+    return true;
+}
+
+bool FileHistory::appendIndexLine(const std::string& path, const std::string& line)
+{
+    FileError error = FileError::None;
+    auto file = m_fileSystem.open(path, kAppend, &error);
+    if (!file) {
+        m_problemError = error;
+        return false;
+    }
+    std::uint64_t size = 0;
+    std::string bytes;
+    if (!file->size(&size)) {
+        m_problemError = file->lastError();
+        return false;
+    }
+    if (size > 0) {
+        // A line cut short by a kill ends here, so that ours starts a line.
+        char last = '\n';
+        std::size_t got = 0;
+        if (file->readAt(size - 1, &last, 1, &got) && got == 1 && last != '\n')
+            bytes = "\n";
+    }
+    bytes += line;
+    // Not synced: a line lost with the power costs one entry of the history
+    // (its copy is removed as a stray by the next save), never the save.
+    if (!file->writeAt(size, bytes.data(), bytes.size()) || !file->close()) {
+        m_problemError = file->lastError() == FileError::None ? FileError::Io : file->lastError();
+        return false;
+    }
+    return true;
+}
+
+bool FileHistory::writeWhole(const std::string& path, std::string_view bytes, bool sync,
+                             FileError* error)
+{
+    // As an atomic replace, but without the sync of the folder, and for a
+    // copy without the sync of its bytes: every reader checks a copy's size
+    // and checksum against its line, so a copy that a power loss cut short
+    // is never taken for a kept version, and the save pays little for it.
+    std::string temporary;
+    auto file = m_fileSystem.createTemporary(m_directory, "~" + std::string(baseNameOf(path)) + ".",
+                                             &temporary, error);
+    if (!file)
+        return false;
+    const bool written = (bytes.empty() || file->writeAt(0, bytes.data(), bytes.size())) &&
+                         (!sync || file->sync()) && file->close();
+    if (written && m_fileSystem.rename(temporary, path, error))
+        return true;
+    if (!written && error)
+        *error = file->lastError() == FileError::None ? FileError::Io : file->lastError();
+    if (file->isOpen())
+        file->close();
+    m_fileSystem.remove(temporary);
+    return false;
+}
+
+void FileHistory::rotate(std::string_view fileName)
+{
+    const std::string index = indexPath(fileName);
+    std::vector<HistoryEntry> kept = readIndex(m_fileSystem, index);
+    // The index is rewritten only once a tenth more saves than the limit
+    // have gathered (or the size limit is passed): at least the newest
+    // maxVersions stay, and the rewrite costs a save only now and then.
+    std::uint64_t total = 0;
+    for (const auto& entry : kept)
+        total += entry.size;
+    if (kept.size() <= m_limits.maxVersions + m_limits.maxVersions / 10 &&
+        total <= m_limits.maxBytes) {
+        removeStrays(fileName, kept);
+        return;
+    }
+    // Newest first: keep as many as the limits allow.
+    std::size_t keepCount = 0;
+    std::uint64_t bytes = 0;
+    for (std::size_t n = kept.size(); n-- > 0;) {
+        if (keepCount >= m_limits.maxVersions || bytes + kept[n].size > m_limits.maxBytes)
+            break;
+        bytes += kept[n].size;
+        ++keepCount;
+    }
+    const std::size_t drop = kept.size() - keepCount;
+    if (drop > 0) {
+        std::string text;
+        for (std::size_t i = drop; i < kept.size(); ++i)
+            text += indexLine(kept[i]);
+        FileError error = FileError::None;
+        if (!writeWhole(index, text, true, &error))
+            return; // the old index still names every copy: nothing removed
+        kept.erase(kept.begin(), kept.begin() + static_cast<std::ptrdiff_t>(drop));
+    }
+    removeStrays(fileName, kept);
+}
+
+void FileHistory::removeStrays(std::string_view fileName, const std::vector<HistoryEntry>& kept)
+{
+    // Copies no line names: dropped above, or left by a kill before their line.
+    std::unordered_set<std::string> named;
+    for (const auto& entry : kept)
+        named.insert(std::string(fileName) + "." + entry.id);
+    const std::string indexName = std::string(fileName) + ".index";
+    for (const std::string& name : m_fileSystem.list(m_directory, std::string(fileName) + ".*")) {
+        const std::string_view id = std::string_view(name).substr(fileName.size() + 1);
+        const bool looksLikeCopy =
+            id.size() >= 15 && id[8] == '-' &&
+            std::all_of(id.begin(), id.begin() + 8, [](char c) { return c >= '0' && c <= '9'; });
+        if (name != indexName && looksLikeCopy && !named.count(name))
+            m_fileSystem.remove(m_directory + name);
+    }
+    // Temporaries of copies and of the index that a kill left behind.
+    for (const std::string& name :
+         m_fileSystem.list(m_directory, "~" + std::string(fileName) + ".*"))
+        m_fileSystem.remove(m_directory + name);
+}
+
+std::vector<HistoryEntry> FileHistory::entries(std::string_view fileName) const
+{
+    std::vector<HistoryEntry> entries = readIndex(m_fileSystem, indexPath(fileName));
+    std::erase_if(entries, [&](const HistoryEntry& entry) {
+        const platform::FileStat copy = m_fileSystem.stat(copyPath(fileName, entry.id));
+        return !copy.exists || copy.size != entry.size;
+    });
+    return entries;
+}
+
+bool FileHistory::read(std::string_view fileName, std::string_view id, std::string* bytes) const
+{
+    const auto all = entries(fileName);
+    const auto entry =
+        std::find_if(all.begin(), all.end(), [&](const HistoryEntry& e) { return e.id == id; });
+    FileError error = FileError::None;
+    return entry != all.end() &&
+           readWholeFile(m_fileSystem, copyPath(fileName, id), entry->size, bytes, &error) &&
+           checksum(*bytes) == entry->checksum;
+}
+
+} // namespace morva::config

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeWidget;
+
+namespace morva::config {
+class ConfigStore;
+class FileHistory;
+struct HistoryEntry;
+} // namespace morva::config
+
+namespace morva::platform {
+class FileSystem;
+}
+
+namespace morva::confui {
+
+// The saves of "Morva.ini" that the history kept, newest first; the one
+// selected shows its changes key by key (what that save changed, or how it
+// differs from the file now), and "Restore" puts it back through the
+// store's save (a save of its own, kept in turn).
+class HistoryWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    HistoryWindow(config::ConfigStore& store, config::FileHistory& history,
+                  platform::FileSystem& fileSystem, int language, QWidget* parent = nullptr);
+    ~HistoryWindow() override;
+
+    // Reads the history again and selects the newest save.
+    void reload();
+    QTreeWidget* list() const { return m_list; }
+    QComboBox* comparison() const { return m_comparison; }
+    QPlainTextEdit* changes() const { return m_changes; }
+    QPushButton* restoreButton() const { return m_restore; }
+    // The selected version back in place; false (after a message) when the
+    // save failed or was refused.
+    bool restoreSelected();
+
+private:
+    void showChanges();
+    int selectedIndex() const;
+    std::string currentText() const;
+
+    config::ConfigStore& m_store;
+    config::FileHistory& m_history;
+    platform::FileSystem& m_fileSystem;
+    int m_language;
+    std::vector<config::HistoryEntry> m_entries; // oldest first
+    QTreeWidget* m_list = nullptr;
+    QComboBox* m_comparison = nullptr;
+    QPlainTextEdit* m_changes = nullptr;
+    QPushButton* m_restore = nullptr;
+};
+
+} // namespace morva::confui

@@ -1,0 +1,108 @@
+// The history of saves in the console: the History window and Undo of the
+// console's own last save.
+#include "confui/history/HistoryWindow.h"
+
+#include "app/ConsoleHarness.h"
+#include "config/ConfigStore.h"
+#include "config/FileHistory.h"
+#include "config/Schema.h"
+#include "confui/history/HistoryUi.h"
+#include "resources/CommandIds.h"
+#include "service_gui/GuiTestApp.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using namespace morva;
+
+namespace {
+
+constexpr const char* kKey = "InboundSLSCacheTTL";
+const std::string kOriginal = "; ours\r\nInboundSLSCacheTTL=60\r\n";
+
+struct HistoryUiTest : ::testing::Test
+{
+    HistoryUiTest()
+    {
+        test::ensureGuiApp();
+        console.writeFile("Morva.ini", kOriginal);
+        console.create();
+        confui::installConfigHistory(console.app->featureSetup());
+        if (store().entryCount() == 0)
+            config::registerSchema(store());
+        store().load();
+    }
+
+    config::ConfigStore& store() { return console.environment->configStore(); }
+    config::FileHistory& history() { return console.environment->configHistory(); }
+    gui::CommandRegistry& commands() { return *console.commands; }
+    std::string file()
+    {
+        std::ifstream in(console.programDir + "Morva.ini", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    void saveTtl(int value)
+    {
+        store().setInt(kKey, value);
+        ASSERT_TRUE(store().save({"Options: Anti-spam"}));
+        QApplication::processEvents();
+    }
+
+    test::ConsoleHarness console;
+};
+
+} // namespace
+
+TEST_F(HistoryUiTest, UndoTakesBackTheConsolesOwnLastSaveOnly)
+{
+    EXPECT_FALSE(commands().isEnabled(command::Undo)) << "nothing saved yet";
+    EXPECT_TRUE(commands().label(command::Undo).isEmpty());
+
+    saveTtl(120);
+    ASSERT_TRUE(commands().isEnabled(command::Undo));
+    EXPECT_EQ(commands().label(command::Undo), QStringLiteral("&Undo Last Configuration Save"));
+    ASSERT_TRUE(commands().run(command::Undo));
+    EXPECT_EQ(file(), kOriginal);
+    EXPECT_EQ(store().getInt(kKey), 60);
+    EXPECT_EQ(history().entries("Morva.ini").back().source, "undo");
+
+    // Another writer changed the file since: nothing of ours to undo.
+    saveTtl(180);
+    ASSERT_TRUE(commands().isEnabled(command::Undo));
+    console.writeFile("Morva.ini", "InboundSLSCacheTTL=999\r\n; theirs, a different size\r\n");
+    EXPECT_FALSE(commands().isEnabled(command::Undo));
+    EXPECT_TRUE(commands().label(command::Undo).isEmpty());
+    EXPECT_FALSE(commands().run(command::Undo));
+}
+
+TEST_F(HistoryUiTest, WindowShowsEachSavesChangesAndRestoresAVersion)
+{
+    saveTtl(120);
+    store().setString("OutboundSMTPAuthPassword", "hunter2");
+    ASSERT_TRUE(store().save({"Options: Connections"}));
+
+    confui::HistoryWindow window(store(), history(), *console.fileSystem, English);
+    ASSERT_EQ(window.list()->topLevelItemCount(), 2);
+    EXPECT_EQ(window.list()->topLevelItem(0)->text(3), QStringLiteral("Options: Connections"));
+    EXPECT_EQ(window.list()->topLevelItem(1)->text(4), QStringLiteral("1"));
+    // The newest save: the password, masked.
+    const QString newest = window.changes()->toPlainText();
+    EXPECT_TRUE(newest.contains(QStringLiteral("OutboundSMTPAuthPassword")))
+        << newest.toStdString();
+    EXPECT_FALSE(newest.contains(QStringLiteral("hunter2")));
+
+    window.list()->setCurrentItem(window.list()->topLevelItem(1));
+    EXPECT_EQ(window.changes()->toPlainText(),
+              QStringLiteral("InboundSLSCacheTTL: 60  \u2192  120\n"));
+    window.comparison()->setCurrentIndex(1); // the version before it against the file now
+    EXPECT_EQ(window.changes()->toPlainText().count(QLatin1Char('\n')), 2)
+        << window.changes()->toPlainText().toStdString();
+
+    ASSERT_TRUE(window.restoreSelected());
+    EXPECT_EQ(file(), kOriginal);
+    window.reload();
+    EXPECT_EQ(window.list()->topLevelItem(0)->text(3), QStringLiteral("restore"));
+}
