@@ -92,6 +92,7 @@ signals:
 private:
     struct Binding;
 
+    void dropRepeatedAccessKeys();
     void build();
     void load();
     void write();

@@ -1096,7 +1096,7 @@ Format ist xxx.xxx.xxx.xxx, xxx.xxx. oder xxx.xxx.xxx.xxx/nn</translation>
     <message id="confui.button.edit">
         <source>&amp;Edit...</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>&amp;Bearbeiten...</translation>
+        <translation>B&amp;earbeiten...</translation>
     </message>
     <message id="confui.button.delete">
         <source>&amp;Delete</source>
@@ -3120,7 +3120,7 @@ Format ist xxx.xxx.xxx.xxx, xxx.xxx. oder xxx.xxx.xxx.xxx/nn</translation>
     <message id="confui.smime.ExclRemove">
         <source>Exclude from &amp;removing...</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Vom &amp;Entfernen ausnehmen...</translation>
+        <translation>Vom Entfernen a&amp;usnehmen...</translation>
     </message>
     <message id="confui.smime.SignList">
         <source>Sign the outbound messages of these senders:</source>
@@ -5312,6 +5312,19 @@ Buchstaben, Ziffern und Bindestriche, Teile durch Punkte getrennt.</translation>
         <source>no page</source>
         <extracomment>Settings browser, column Page: no page edits this setting.</extracomment>
         <translation>keine Seite</translation>
+    </message>
+</context>
+<context>
+    <name>a11y (accessibility)</name>
+    <message id="a11y.pageList">
+        <source>Pages</source>
+        <extracomment>Accessible name of the list of pages beside a property sheet's page (read by screen readers).</extracomment>
+        <translation>Seiten</translation>
+    </message>
+    <message id="a11y.field">
+        <source>Field %1</source>
+        <extracomment>Accessible name (read by screen readers) of an entry dialog's field that shows no label; %1 is its number.</extracomment>
+        <translation>Feld %1</translation>
     </message>
 </context>
 </TS>

@@ -5314,4 +5314,17 @@ Letters, digits and hyphens, parts separated by dots.</translation>
         <translation>no page</translation>
     </message>
 </context>
+<context>
+    <name>a11y (accessibility)</name>
+    <message id="a11y.pageList">
+        <source>Pages</source>
+        <extracomment>Accessible name of the list of pages beside a property sheet's page (read by screen readers).</extracomment>
+        <translation>Pages</translation>
+    </message>
+    <message id="a11y.field">
+        <source>Field %1</source>
+        <extracomment>Accessible name (read by screen readers) of an entry dialog's field that shows no label; %1 is its number.</extracomment>
+        <translation>Field %1</translation>
+    </message>
+</context>
 </TS>

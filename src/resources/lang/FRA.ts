@@ -3120,7 +3120,7 @@ Le format est xxx.xxx.xxx.xxx, xxx.xxx. ou xxx.xxx.xxx.xxx/nn</translation>
     <message id="confui.smime.ExclRemove">
         <source>Exclude from &amp;removing...</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Exclure de la &amp;suppression...</translation>
+        <translation>E&amp;xclure de la suppression...</translation>
     </message>
     <message id="confui.smime.SignList">
         <source>Sign the outbound messages of these senders:</source>
@@ -3225,7 +3225,7 @@ Le format est xxx.xxx.xxx.xxx, xxx.xxx. ou xxx.xxx.xxx.xxx/nn</translation>
     <message id="confui.smime.ExclPolicy">
         <source>Exclude from the &amp;policy...</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Exclure de la &amp;stratégie...</translation>
+        <translation>E&amp;xclure de la stratégie...</translation>
     </message>
     <message id="confui.dkim.SignList">
         <source>Sign the outbound messages of these domains:</source>
@@ -5312,6 +5312,19 @@ Lettres, chiffres et tirets, parties séparées par des points.</translation>
         <source>no page</source>
         <extracomment>Settings browser, column Page: no page edits this setting.</extracomment>
         <translation>aucune page</translation>
+    </message>
+</context>
+<context>
+    <name>a11y (accessibility)</name>
+    <message id="a11y.pageList">
+        <source>Pages</source>
+        <extracomment>Accessible name of the list of pages beside a property sheet's page (read by screen readers).</extracomment>
+        <translation>Pages</translation>
+    </message>
+    <message id="a11y.field">
+        <source>Field %1</source>
+        <extracomment>Accessible name (read by screen readers) of an entry dialog's field that shows no label; %1 is its number.</extracomment>
+        <translation>Champ %1</translation>
     </message>
 </context>
 </TS>

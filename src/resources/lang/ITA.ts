@@ -5314,4 +5314,17 @@ Lettere, cifre e trattini, parti separate da punti.</translation>
         <translation>nessuna pagina</translation>
     </message>
 </context>
+<context>
+    <name>a11y (accessibility)</name>
+    <message id="a11y.pageList">
+        <source>Pages</source>
+        <extracomment>Accessible name of the list of pages beside a property sheet's page (read by screen readers).</extracomment>
+        <translation>Pagine</translation>
+    </message>
+    <message id="a11y.field">
+        <source>Field %1</source>
+        <extracomment>Accessible name (read by screen readers) of an entry dialog's field that shows no label; %1 is its number.</extracomment>
+        <translation>Campo %1</translation>
+    </message>
+</context>
 </TS>

@@ -1101,7 +1101,7 @@ El formato es xxx.xxx.xxx.xxx, xxx.xxx. o xxx.xxx.xxx.xxx/nn</translation>
     <message id="confui.button.delete">
         <source>&amp;Delete</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>&amp;Eliminar</translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message id="confui.button.browse">
         <source>Browse...</source>
@@ -3120,7 +3120,7 @@ El formato es xxx.xxx.xxx.xxx, xxx.xxx. o xxx.xxx.xxx.xxx/nn</translation>
     <message id="confui.smime.ExclRemove">
         <source>Exclude from &amp;removing...</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Excluir de la &amp;eliminación...</translation>
+        <translation>E&amp;xcluir de la eliminación...</translation>
     </message>
     <message id="confui.smime.SignList">
         <source>Sign the outbound messages of these senders:</source>
@@ -5312,6 +5312,19 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
         <source>no page</source>
         <extracomment>Settings browser, column Page: no page edits this setting.</extracomment>
         <translation>ninguna página</translation>
+    </message>
+</context>
+<context>
+    <name>a11y (accessibility)</name>
+    <message id="a11y.pageList">
+        <source>Pages</source>
+        <extracomment>Accessible name of the list of pages beside a property sheet's page (read by screen readers).</extracomment>
+        <translation>Páginas</translation>
+    </message>
+    <message id="a11y.field">
+        <source>Field %1</source>
+        <extracomment>Accessible name (read by screen readers) of an entry dialog's field that shows no label; %1 is its number.</extracomment>
+        <translation>Campo %1</translation>
     </message>
 </context>
 </TS>
