@@ -45,6 +45,7 @@ Cwm_DomainListDialogDlg::Cwm_DomainListDialogDlg(config::ConfigStore& store, int
     explanation->setWordWrap(true);
 
     m_box = new ListBox(m_binding, m_environment, this);
+    m_box->view()->setAccessibleName(windowTitle());
     m_box->view()->setHeaderLabels({uiText("records.domainField", lang).remove(QLatin1Char(':')),
                                     uiText("records.commentField", lang).remove(QLatin1Char(':'))});
 

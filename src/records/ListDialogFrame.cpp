@@ -16,6 +16,7 @@ ListDialogFrame buildListDialogFrame(QDialog& dialog, QAbstractItemView::Selecti
 {
     ListDialogFrame frame;
     QTableView* grid = new QTableView(&dialog);
+    grid->setAccessibleName(uiText("a11y.recordList", language));
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(selection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);

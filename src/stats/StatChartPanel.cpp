@@ -76,6 +76,8 @@ StatChartPanel::StatChartPanel(QWidget* parent, int languageIndex)
     auto* side = new QVBoxLayout;
     auto* countersLabel = new QLabel(gui::uiText("stats.chart.counters", languageIndex), this);
     countersLabel->setBuddy(m_list);
+    // Item views take their name only from here, not from a buddy label.
+    m_list->setAccessibleName(countersLabel->text());
     side->addWidget(countersLabel);
     side->addWidget(m_list);
     side->addWidget(m_rates);

@@ -49,6 +49,27 @@ void pressPageButtons(ConfigPage* page)
             button->click();
 }
 
+// Tab goes down the page as it reads: no control it reaches lies wholly
+// above the one before it.
+void checkTabOrder(ConfigPage* page, const QString& name, std::vector<QString>& findings)
+{
+    const QWidget* previous = nullptr;
+    for (QWidget* widget = page->nextInFocusChain(); widget && widget != page;
+         widget = widget->nextInFocusChain()) {
+        if (!page->isAncestorOf(widget) || !widget->isVisible() || !widget->isEnabled() ||
+            !(widget->focusPolicy() & Qt::TabFocus))
+            continue;
+        const QRect here(widget->mapTo(page, QPoint(0, 0)), widget->size());
+        if (previous) {
+            const QRect before(previous->mapTo(page, QPoint(0, 0)), previous->size());
+            if (here.bottom() < before.top())
+                findings.push_back(name + QStringLiteral(": Tab goes up to ") +
+                                   QString::fromLatin1(widget->metaObject()->className()));
+        }
+        previous = widget;
+    }
+}
+
 AuditFindings walkAllSheets(int language, bool pressButtons)
 {
     GuiFixture fixture;
@@ -76,6 +97,7 @@ AuditFindings walkAllSheets(int language, bool pressButtons)
             sheet->setActivePage(index, false);
             QApplication::processEvents();
             findings.add(auditWindow(sheet.get(), sheetName(*sheet, index)));
+            checkTabOrder(sheet->page(index), sheetName(*sheet, index), findings.tabOrder);
             if (pressButtons)
                 pressPageButtons(sheet->page(index));
         }
@@ -92,6 +114,7 @@ TEST(AccessibilityWalk, EveryControlOfEverySheetPageAndDialogHasANameAndTablesHe
     EXPECT_TRUE(findings.unnamed.empty()) << findings.unnamed.size() << " unnamed\n"
                                           << describe(findings.unnamed);
     EXPECT_TRUE(findings.headerless.empty()) << describe(findings.headerless);
+    EXPECT_TRUE(findings.tabOrder.empty()) << describe(findings.tabOrder);
 }
 
 TEST(AccessibilityWalk, AccessKeysAreUniqueAndTextsFitInEveryLanguage)

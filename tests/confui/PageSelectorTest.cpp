@@ -87,6 +87,10 @@ TEST(PageSelector, KeyboardAndListStepThroughPagesAndLoadThem)
     EXPECT_TRUE(sheet->page(3)->isLoaded());
     // OK still walks every page, whichever way they show.
     EXPECT_TRUE(sheet->applyAll());
+    // Escape is Cancel.
+    press(sheet.get(), Qt::Key_Escape);
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_EQ(sheet->result(), kIdCancel);
 }
 
 TEST(PageSelector, WizardKeepsBackAndNextWithoutSelectorOrPageKeys)

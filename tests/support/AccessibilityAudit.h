@@ -30,20 +30,23 @@ struct AuditFindings
     std::vector<QString> headerless;
     std::vector<QString> duplicateKeys;
     std::vector<QString> cutTexts;
+    std::vector<QString> tabOrder;
 
     void add(const AuditFindings& other)
     {
-        for (auto* list : {&unnamed, &headerless, &duplicateKeys, &cutTexts}) {
+        for (auto* list : {&unnamed, &headerless, &duplicateKeys, &cutTexts, &tabOrder}) {
             const auto& from = list == &unnamed         ? other.unnamed
                                : list == &headerless    ? other.headerless
                                : list == &duplicateKeys ? other.duplicateKeys
-                                                        : other.cutTexts;
+                               : list == &cutTexts      ? other.cutTexts
+                                                        : other.tabOrder;
             list->insert(list->end(), from.begin(), from.end());
         }
     }
     std::size_t total() const
     {
-        return unnamed.size() + headerless.size() + duplicateKeys.size() + cutTexts.size();
+        return unnamed.size() + headerless.size() + duplicateKeys.size() + cutTexts.size() +
+               tabOrder.size();
     }
 };
 

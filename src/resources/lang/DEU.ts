@@ -4980,7 +4980,7 @@ Buchstaben, Ziffern und Bindestriche, Teile durch Punkte getrennt.</translation>
         <translation>&amp;Starten</translation>
     </message>
     <message id="service.stop">
-        <source>&amp;Stop</source>
+        <source>S&amp;top</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
         <translation>S&amp;toppen</translation>
     </message>
@@ -5172,7 +5172,7 @@ Buchstaben, Ziffern und Bindestriche, Teile durch Punkte getrennt.</translation>
     <message id="stats.autoRefresh">
         <source>&amp;Automatic refresh:</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>&amp;Automatisch aktualisieren:</translation>
+        <translation>Automatisch a&amp;ktualisieren:</translation>
     </message>
     <message id="stats.autoRefresh.off">
         <source>Off</source>
@@ -5325,6 +5325,21 @@ Buchstaben, Ziffern und Bindestriche, Teile durch Punkte getrennt.</translation>
         <source>Field %1</source>
         <extracomment>Accessible name (read by screen readers) of an entry dialog's field that shows no label; %1 is its number.</extracomment>
         <translation>Feld %1</translation>
+    </message>
+    <message id="a11y.logView">
+        <source>Log</source>
+        <extracomment>Accessible name (read by screen readers) of the main window's log view.</extracomment>
+        <translation>Protokoll</translation>
+    </message>
+    <message id="a11y.recordList">
+        <source>Records</source>
+        <extracomment>Accessible name (read by screen readers) of the grid of a record list dialog.</extracomment>
+        <translation>Einträge</translation>
+    </message>
+    <message id="a11y.statsGrid">
+        <source>Statistics</source>
+        <extracomment>Accessible name (read by screen readers) of the statistics viewer's table of counters.</extracomment>
+        <translation>Statistik</translation>
     </message>
 </context>
 </TS>

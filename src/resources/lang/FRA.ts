@@ -4980,7 +4980,7 @@ Lettres, chiffres et tirets, parties séparées par des points.</translation>
         <translation>&amp;Démarrer</translation>
     </message>
     <message id="service.stop">
-        <source>&amp;Stop</source>
+        <source>S&amp;top</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
         <translation>&amp;Arrêter</translation>
     </message>
@@ -5172,7 +5172,7 @@ Lettres, chiffres et tirets, parties séparées par des points.</translation>
     <message id="stats.autoRefresh">
         <source>&amp;Automatic refresh:</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Actualisation &amp;automatique :</translation>
+        <translation>Actualisation auto&amp;matique :</translation>
     </message>
     <message id="stats.autoRefresh.off">
         <source>Off</source>
@@ -5195,7 +5195,7 @@ Lettres, chiffres et tirets, parties séparées par des points.</translation>
     <message id="stats.exportHistory">
         <source>Export &amp;history...</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Exporter l&apos;&amp;historique...</translation>
+        <translation>Exporter l&apos;hi&amp;storique...</translation>
     </message>
     <message id="stats.gatewayFiles">
         <source>&amp;Gateway files...</source>
@@ -5325,6 +5325,21 @@ Lettres, chiffres et tirets, parties séparées par des points.</translation>
         <source>Field %1</source>
         <extracomment>Accessible name (read by screen readers) of an entry dialog's field that shows no label; %1 is its number.</extracomment>
         <translation>Champ %1</translation>
+    </message>
+    <message id="a11y.logView">
+        <source>Log</source>
+        <extracomment>Accessible name (read by screen readers) of the main window's log view.</extracomment>
+        <translation>Journal</translation>
+    </message>
+    <message id="a11y.recordList">
+        <source>Records</source>
+        <extracomment>Accessible name (read by screen readers) of the grid of a record list dialog.</extracomment>
+        <translation>Enregistrements</translation>
+    </message>
+    <message id="a11y.statsGrid">
+        <source>Statistics</source>
+        <extracomment>Accessible name (read by screen readers) of the statistics viewer's table of counters.</extracomment>
+        <translation>Statistiques</translation>
     </message>
 </context>
 </TS>

@@ -4585,7 +4585,7 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
     <message id="records.delete">
         <source>&amp;Delete</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>&amp;Eliminar</translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message id="records.close">
         <source>Close</source>
@@ -4980,7 +4980,7 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
         <translation>&amp;Iniciar</translation>
     </message>
     <message id="service.stop">
-        <source>&amp;Stop</source>
+        <source>S&amp;top</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
         <translation>&amp;Detener</translation>
     </message>
@@ -5163,7 +5163,7 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
     <message id="stats.chart.rates">
         <source>Rates per ho&amp;ur</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Tasas por &amp;hora</translation>
+        <translation>Tasas por ho&amp;ra</translation>
     </message>
     <message id="stats.chart.counters">
         <source>Counters:</source>
@@ -5172,7 +5172,7 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
     <message id="stats.autoRefresh">
         <source>&amp;Automatic refresh:</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Actualización &amp;automática:</translation>
+        <translation>Actualización auto&amp;mática:</translation>
     </message>
     <message id="stats.autoRefresh.off">
         <source>Off</source>
@@ -5195,7 +5195,7 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
     <message id="stats.exportHistory">
         <source>Export &amp;history...</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Exportar &amp;historial...</translation>
+        <translation>Exportar hi&amp;storial...</translation>
     </message>
     <message id="stats.gatewayFiles">
         <source>&amp;Gateway files...</source>
@@ -5325,6 +5325,21 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
         <source>Field %1</source>
         <extracomment>Accessible name (read by screen readers) of an entry dialog's field that shows no label; %1 is its number.</extracomment>
         <translation>Campo %1</translation>
+    </message>
+    <message id="a11y.logView">
+        <source>Log</source>
+        <extracomment>Accessible name (read by screen readers) of the main window's log view.</extracomment>
+        <translation>Registro</translation>
+    </message>
+    <message id="a11y.recordList">
+        <source>Records</source>
+        <extracomment>Accessible name (read by screen readers) of the grid of a record list dialog.</extracomment>
+        <translation>Registros</translation>
+    </message>
+    <message id="a11y.statsGrid">
+        <source>Statistics</source>
+        <extracomment>Accessible name (read by screen readers) of the statistics viewer's table of counters.</extracomment>
+        <translation>Estadísticas</translation>
     </message>
 </context>
 </TS>
