@@ -77,8 +77,10 @@ LogFilterBar::LogFilterBar(int languageIndex, QWidget* parent)
     m_text->setClearButtonEnabled(true);
     m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * 28);
     m_text->setToolTip(gui::uiText("app.logFilter.help", languageIndex));
+    m_text->setAccessibleName(m_text->placeholderText());
     m_thread->setObjectName(QStringLiteral("filterThread"));
     m_thread->setPlaceholderText(gui::uiText("app.log.thread", languageIndex));
+    m_thread->setAccessibleName(m_thread->placeholderText());
     m_thread->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), this));
     m_thread->setMaximumWidth(m_thread->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
@@ -96,6 +98,8 @@ LogFilterBar::LogFilterBar(int languageIndex, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(m_text, 3);
+    // The switch keeps its whole text; the filter field gives way.
+    m_regex->setMinimumWidth(m_regex->sizeHint().width());
     layout->addWidget(m_regex);
     layout->addWidget(m_thread);
     layout->addWidget(m_mode);

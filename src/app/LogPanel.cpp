@@ -29,6 +29,7 @@ LogPanel::LogPanel(platform::FileSystem& fileSystem, Cwm_LogView::Options option
       m_barLine(new QWidget(this))
 {
     setObjectName(QStringLiteral("LogPanel"));
+    m_view->setAccessibleName(gui::uiText("a11y.logView", m_language));
     m_fileLabel->setTextFormat(Qt::PlainText);
     m_fileLabel->setObjectName(QStringLiteral("shownFile"));
     QFont bold = m_fileLabel->font();

@@ -6,6 +6,7 @@
 #include "confui/history/HistoryUi.h"
 #include "gui/AppEnvironment.h"
 #include "gui/CommandRegistry.h"
+#include "gui/DarkPalette.h"
 #include "gui/EventPumpingClock.h"
 #include "platform/AddOnProbe.h"
 #include "platform/Clock.h"
@@ -64,6 +65,13 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QString::fromLatin1(morva::app::AdminSettings::kApplication));
     // The installed desktop entry, so the desktop shows its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.brentmoor.MorvaAdmin"));
+    // The console follows the desktop's palette; MORVA_PALETTE=dark gives it
+    // a dark one where the desktop's dark theme does not reach Qt programs.
+    if (const char* palette = std::getenv("MORVA_PALETTE");
+        palette && std::string_view(palette) == "dark") {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(morva::gui::darkPalette());
+    }
 
     auto fileSystem = morva::platform::makeSystemFileSystem();
     // Every wait of the console (data lock, service stop, statistics,

@@ -17,14 +17,28 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace morva::confui {
+
+namespace {
+// The text as it reads, without the mark of its access key.
+QString withoutAccessKey(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text;
+}
+} // namespace
 
 struct ConfigPage::Binding
 {
@@ -211,6 +225,32 @@ void ConfigPage::build()
     }
     if (!anyList)
         outer->addStretch(1);
+    dropRepeatedAccessKeys();
+}
+
+void ConfigPage::dropRepeatedAccessKeys()
+{
+    // Buttons repeated on one page (New, Edit and Delete of several lists,
+    // "Exclude..." beside several controls) would share an access key that
+    // only moves the focus between them. They show without it; Tab reaches
+    // them, and a list answers Insert, F2 and Delete itself.
+    const QList<QPushButton*> buttons = findChildren<QPushButton*>();
+    QHash<QString, int> seen;
+    for (const QPushButton* button : buttons)
+        ++seen[button->text()];
+    for (QPushButton* button : buttons)
+        if (seen.value(button->text()) > 1 && button->text().contains(QLatin1Char('&')))
+            button->setText(withoutAccessKey(button->text()));
+    for (ListBox* box : findChildren<ListBox*>()) {
+        const auto onKey = [box](QKeySequence keys, void (ListBox::*action)()) {
+            auto* shortcut = new QShortcut(keys, box->view());
+            shortcut->setContext(Qt::WidgetShortcut);
+            connect(shortcut, &QShortcut::activated, box, action);
+        };
+        onKey(QKeySequence(Qt::Key_Insert), &ListBox::newEntry);
+        onKey(QKeySequence(Qt::Key_Delete), &ListBox::deleteEntries);
+        onKey(QKeySequence(Qt::Key_F2), &ListBox::editEntry);
+    }
 }
 
 void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row, int columns,
@@ -298,6 +338,8 @@ void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row,
         auto* box = new QCheckBox(labelText, holder);
         auto* edit = new QLineEdit(holder);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
+        // The number belongs to the check box's sentence ("Purge after ... days").
+        edit->setAccessibleName(withoutAccessKey(labelText));
         binding->check = box;
         binding->edit = edit;
         binding->widgets = {box, edit};
@@ -345,6 +387,9 @@ void ConfigPage::addControl(const Control& control, QGridLayout* grid, int& row,
         auto* box = new ListBox(*listBinding, *m_host.environment, holder);
         attachListTransfer(*box, *m_host.environment);
         label->setBuddy(box->view());
+        // Screen readers look for a label beside the view; this one is a
+        // level up, so the view carries its name itself.
+        box->view()->setAccessibleName(withoutAccessKey(labelText));
         grid->addWidget(label, row++, 0, 1, 3);
         grid->setRowStretch(row, 1);
         m_listGrids.insert(grid);

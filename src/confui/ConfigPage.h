@@ -107,6 +107,7 @@ signals:
 private:
     struct Binding;
 
+    void dropRepeatedAccessKeys();
     void build();
     void load();
     void write(config::ConfigStore& target, bool sheetValuesToo);

@@ -8,11 +8,15 @@
 #include "confui/QtTexts.h"
 #include "confui/SaveFailureText.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabBar>
@@ -42,7 +46,16 @@ Cwm_BasePropSheet::Cwm_BasePropSheet(const SheetEnvironment& environment, const 
     m_wizardTitle->hide();
     layout->addWidget(m_wizardTitle);
     m_stack = new QStackedWidget(this);
-    layout->addWidget(m_stack, 1);
+    m_pageList = new QListWidget(this);
+    m_pageList->setAccessibleName(uiText("a11y.pageList", lang));
+    m_pageList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pageList->setTextElideMode(Qt::ElideNone);
+    m_pageList->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    m_pageList->hide();
+    auto* pageRow = new QHBoxLayout;
+    pageRow->addWidget(m_pageList);
+    pageRow->addWidget(m_stack, 1);
+    layout->addLayout(pageRow, 1);
 
     auto* buttons = new QHBoxLayout;
     m_back = new QPushButton(uiText("confui.button.back", lang), this);
@@ -76,14 +89,18 @@ Cwm_BasePropSheet::Cwm_BasePropSheet(const SheetEnvironment& environment, const 
         m_loadedValues =
             std::make_unique<config::ConfigSnapshot>(config::snapshotOf(*m_environment.store));
     m_changes->setEnabled(m_environment.store != nullptr);
-    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
-        if (index == m_active || index < 0)
-            return;
-        if (!setActivePage(index)) {
-            const QSignalBlocker blocker(m_tabs);
-            m_tabs->setCurrentIndex(m_active);
-        }
-    });
+    connect(m_tabs, &QTabBar::currentChanged, this, &Cwm_BasePropSheet::selectorChose);
+    connect(m_pageList, &QListWidget::currentRowChanged, this, &Cwm_BasePropSheet::selectorChose);
+    const auto addStep = [this](QKeyCombination keys, int direction) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+        connect(shortcut, &QShortcut::activated, this, [this, direction] { stepPage(direction); });
+    };
+    addStep(Qt::CTRL | Qt::Key_PageDown, 1);
+    addStep(Qt::CTRL | Qt::Key_Tab, 1);
+    addStep(Qt::CTRL | Qt::Key_PageUp, -1);
+    addStep(Qt::CTRL | Qt::Key_Backtab, -1);
+    addStep(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1);
+    addStep(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1);
     setWizardMode(false);
 }
 
@@ -108,9 +125,12 @@ ConfigPage* Cwm_BasePropSheet::addPage(const PageDef& definition, const std::str
     m_stack->addWidget(scroll);
     m_pages.push_back(page);
     {
-        const QSignalBlocker blocker(m_tabs);
+        const QSignalBlocker tabBlocker(m_tabs);
+        const QSignalBlocker listBlocker(m_pageList);
         m_tabs->addTab(page->caption());
+        m_pageList->addItem(page->caption());
     }
+    updatePageSelector();
     return page;
 }
 
@@ -130,7 +150,7 @@ ConfigPage* Cwm_BasePropSheet::activePage() const
 void Cwm_BasePropSheet::setWizardMode(bool wizard)
 {
     m_wizard = wizard;
-    m_tabs->setVisible(!wizard);
+    updatePageSelector();
     m_wizardTitle->setVisible(wizard);
     m_ok->setVisible(!wizard);
     m_apply->setVisible(!wizard);
@@ -153,13 +173,50 @@ bool Cwm_BasePropSheet::setActivePage(int index, bool validate)
     m_active = index;
     m_stack->setCurrentIndex(index);
     {
-        const QSignalBlocker blocker(m_tabs);
+        const QSignalBlocker tabBlocker(m_tabs);
+        const QSignalBlocker listBlocker(m_pageList);
         m_tabs->setCurrentIndex(index);
         m_tabs->setTabText(index, target->caption());
+        m_pageList->setCurrentRow(index);
+        m_pageList->item(index)->setText(target->caption());
     }
     m_wizardTitle->setText(target->caption());
     updateButtons();
     return true;
+}
+
+void Cwm_BasePropSheet::updatePageSelector()
+{
+    const bool list = usesPageList();
+    m_tabs->setVisible(!m_wizard && !list);
+    m_pageList->setVisible(list);
+}
+
+void Cwm_BasePropSheet::selectorChose(int index)
+{
+    if (index == m_active || index < 0)
+        return;
+    if (!setActivePage(index)) {
+        const QSignalBlocker tabBlocker(m_tabs);
+        const QSignalBlocker listBlocker(m_pageList);
+        m_tabs->setCurrentIndex(m_active);
+        m_pageList->setCurrentRow(m_active);
+    }
+}
+
+void Cwm_BasePropSheet::stepPage(int direction)
+{
+    if (m_wizard || pageCount() < 2)
+        return;
+    const int from = std::max(m_active, 0);
+    if (!setActivePage((from + direction + pageCount()) % pageCount()))
+        return;
+    // Focus left on the page that went away would be lost to the keyboard.
+    const QWidget* focus = QApplication::focusWidget();
+    if (!focus || !focus->isVisible()) {
+        QWidget* selector = usesPageList() ? static_cast<QWidget*>(m_pageList) : m_tabs;
+        selector->setFocus(Qt::TabFocusReason);
+    }
 }
 
 void Cwm_BasePropSheet::loadAllPages()
@@ -380,6 +437,13 @@ void Cwm_BasePropSheet::fitPages()
     if (wanted.height() > limit.height())
         wanted.rwidth() += scrollBar;
     m_stack->setMinimumSize(wanted.boundedTo(limit));
+    if (usesPageList()) {
+        m_pageList->ensurePolished();
+        // Every caption shows whole, with room for a scroll bar when the
+        // list is longer than the sheet is high.
+        m_pageList->setFixedWidth(m_pageList->sizeHintForColumn(0) + 2 * m_pageList->frameWidth() +
+                                  scrollBar + m_pageList->spacing() * 2 + 8);
+    }
     // Finish takes the place of Next on the last wizard page.
     const int stepWidth = std::max(m_next->sizeHint().width(), m_finish->sizeHint().width());
     m_next->setMinimumWidth(stepWidth);

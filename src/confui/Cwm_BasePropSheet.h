@@ -12,14 +12,18 @@
 #include <vector>
 
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
 
 namespace morva::confui {
 
-// The common property sheet: pages behind tabs (or, in wizard mode, one
-// after another with Back, Next and Finish), with OK, Cancel, Apply and
+// The common property sheet: pages behind tabs, or, with more than
+// kMaxTabbedPages pages, a list of pages beside the page (a row of that many
+// tabs would need scroll arrows); in wizard mode one page after another with
+// Back, Next and Finish. Ctrl+PgDn / Ctrl+Tab and Ctrl+PgUp / Ctrl+Shift+Tab
+// step through the pages outside the wizard. With OK, Cancel, Apply and
 // Help. OK applies every page: the active page is validated and saved, then
 // every other page in order is activated (loading it when it was never
 // shown) and saved, so the file is saved once per page. A page that refuses
@@ -43,6 +47,8 @@ public:
     ConfigPage* addPage(const PageDef& definition, const std::string& captionId = {});
     void setWizardMode(bool wizard);
     bool isWizard() const { return m_wizard; }
+
+    static constexpr int kMaxTabbedPages = 8;
 
     int pageCount() const { return static_cast<int>(m_pages.size()); }
     ConfigPage* page(int index) const { return m_pages.at(static_cast<std::size_t>(index)); }
@@ -70,6 +76,12 @@ public:
     SheetValues& sheetValues() { return m_values; }
     const SheetEnvironment& environment() const { return m_environment; }
 
+    // The page selector that shows: the list beside the pages or the tabs
+    // above them (none in wizard mode).
+    bool usesPageList() const { return !m_wizard && pageCount() > kMaxTabbedPages; }
+    QListWidget* pageList() const { return m_pageList; }
+    QTabBar* tabBar() const { return m_tabs; }
+
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
     QPushButton* applyButton() const { return m_apply; }
@@ -95,6 +107,12 @@ public slots:
 
 private:
     void updateButtons();
+    void updatePageSelector();
+    // Steps to the next (+1) or previous (-1) page, round the end.
+    void stepPage(int direction);
+    // The tabs or the list asked for page `index`; back to the active one
+    // when the current page refused.
+    void selectorChose(int index);
     void fitPages();
     // Saves a page; false when it refused. Notes a failed file save.
     bool savePage(ConfigPage* page);
@@ -122,6 +140,7 @@ private:
     bool m_mergedSave = false;
     config::MergeDecisions m_decisions;
     QTabBar* m_tabs;
+    QListWidget* m_pageList;
     QLabel* m_wizardTitle;
     QStackedWidget* m_stack;
     QPushButton* m_ok;

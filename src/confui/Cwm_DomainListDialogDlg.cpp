@@ -46,6 +46,7 @@ Cwm_DomainListDialogDlg::Cwm_DomainListDialogDlg(config::ConfigStore& store, int
 
     m_box = new ListBox(m_binding, m_environment, this);
     attachListTransfer(*m_box, m_environment);
+    m_box->view()->setAccessibleName(windowTitle());
     m_box->setHeadings({uiText("records.domainField", lang).remove(QLatin1Char(':')),
                         uiText("records.commentField", lang).remove(QLatin1Char(':'))});
 

@@ -70,6 +70,8 @@ EntryEditDialog::EntryEditDialog(const EntryDialogDef& definition, int language,
         }
         input->setMinimumWidth(320);
         label->setBuddy(input);
+        if (!field)
+            input->setAccessibleName(uiText("a11y.field", language).arg(i + 1));
         grid->addWidget(label, static_cast<int>(i), 0);
         grid->addWidget(input, static_cast<int>(i), 1);
     }

@@ -22,6 +22,7 @@ ListDialogFrame buildListDialogFrame(QDialog& dialog, QAbstractItemView::Selecti
     // Ctrl+F works from anywhere in the dialog, also from its buttons.
     frame.panel->filterBar()->focusOnFindKey(dialog);
     frame.grid = frame.panel->view();
+    frame.grid->setAccessibleName(uiText("a11y.recordList", language));
     frame.newButton = frame.panel->newButton();
     frame.editButton = frame.panel->editButton();
     frame.deleteButton = frame.panel->deleteButton();

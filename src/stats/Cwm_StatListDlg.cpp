@@ -63,6 +63,7 @@ Cwm_StatListDlg::Cwm_StatListDlg(QWidget* parent, Statistics& statistics, int la
 
     m_model = new StatTableModel(this);
     m_grid = new QTableView(this);
+    m_grid->setAccessibleName(uiText("a11y.statsGrid", languageIndex));
     m_grid->setObjectName("grid");
     m_grid->setModel(m_model);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);

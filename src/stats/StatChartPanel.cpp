@@ -1,5 +1,6 @@
 #include "stats/StatChartPanel.h"
 
+#include "gui/Contrast.h"
 #include "gui/Text.h"
 #include "resources/Texts.h"
 
@@ -24,17 +25,6 @@ namespace morva::stats {
 
 namespace {
 
-QColor lineColour(int index)
-{
-    static const QColor palette[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28),
-                                     QColor(0x2c, 0xa0, 0x2c), QColor(0xff, 0x7f, 0x0e),
-                                     QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
-                                     QColor(0xe3, 0x77, 0xc2), QColor(0x7f, 0x7f, 0x7f),
-                                     QColor(0xbc, 0xbd, 0x22), QColor(0x17, 0xbe, 0xcf)};
-    constexpr int count = static_cast<int>(std::size(palette));
-    return palette[index % count];
-}
-
 QIcon swatch(const QColor& colour)
 {
     QPixmap pixmap(12, 12);
@@ -45,6 +35,19 @@ QIcon swatch(const QColor& colour)
 constexpr qint64 kNsPerMs = 1000000;
 
 } // namespace
+
+QColor chartLineColour(int index, bool dark)
+{
+    // Darker shades on a light chart, lighter ones on a dark chart: each
+    // line stands out from the background by at least 4.5:1.
+    static constexpr QRgb light[] = {0x1f5f96, 0xb81f20, 0x1e7a1e, 0xa8520a, 0x7a4fa8,
+                                     0x8c564b, 0xa8327f, 0x5c5c5c, 0x6b6b00, 0x0c6f7c};
+    static constexpr QRgb onDark[] = {0x6cb4f0, 0xff8a8a, 0x6fdc6f, 0xffb066, 0xc7a6f2,
+                                      0xd9a38f, 0xf59ad6, 0xbdbdbd, 0xd4d44a, 0x5fd7e6};
+    constexpr int count = static_cast<int>(std::size(light));
+    const int at = std::max(index, 0) % count;
+    return QColor::fromRgb(dark ? onDark[at] : light[at]);
+}
 
 StatChartPanel::StatChartPanel(QWidget* parent, int languageIndex)
     : QWidget(parent), m_language(languageIndex)
@@ -62,6 +65,8 @@ StatChartPanel::StatChartPanel(QWidget* parent, int languageIndex)
 
     m_chart = new QChart;
     m_chart->legend()->hide();
+    // The chart follows the desktop's palette instead of its own theme.
+    m_chart->setBackgroundBrush(palette().color(QPalette::Base));
     m_chart->setMargins(QMargins(4, 4, 4, 4));
     m_view = new QChartView(m_chart, this);
     m_view->setObjectName("chart");
@@ -69,7 +74,11 @@ StatChartPanel::StatChartPanel(QWidget* parent, int languageIndex)
     m_view->setMinimumSize(420, 300);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(new QLabel(gui::uiText("stats.chart.counters", languageIndex), this));
+    auto* countersLabel = new QLabel(gui::uiText("stats.chart.counters", languageIndex), this);
+    countersLabel->setBuddy(m_list);
+    // Item views take their name only from here, not from a buddy label.
+    m_list->setAccessibleName(countersLabel->text());
+    side->addWidget(countersLabel);
     side->addWidget(m_list);
     side->addWidget(m_rates);
     auto* body = new QHBoxLayout;
@@ -133,8 +142,17 @@ void StatChartPanel::redraw()
     for (QAbstractAxis* axis : m_chart->axes())
         m_chart->removeAxis(axis), delete axis;
 
+    const bool dark = gui::isDarkBase(palette());
+    m_chart->setBackgroundBrush(palette().color(QPalette::Base));
+    m_chart->setPlotAreaBackgroundVisible(false);
     auto* timeAxis = new QDateTimeAxis;
     auto* valueAxis = new QValueAxis;
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(timeAxis), static_cast<QAbstractAxis*>(valueAxis)}) {
+        axis->setLabelsColor(palette().color(QPalette::Text));
+        axis->setGridLineColor(palette().color(QPalette::Mid));
+        axis->setLinePenColor(palette().color(QPalette::Text));
+    }
     valueAxis->setLabelFormat("%.0f");
     m_chart->addAxis(timeAxis, Qt::AlignBottom);
     m_chart->addAxis(valueAxis, Qt::AlignLeft);
@@ -145,7 +163,7 @@ void StatChartPanel::redraw()
     bool any = false;
     for (std::size_t i = 0; i < m_series.size(); ++i) {
         QListWidgetItem* item = m_list->item(static_cast<int>(i));
-        const QColor colour = lineColour(static_cast<int>(i));
+        const QColor colour = chartLineColour(static_cast<int>(i), dark);
         // A new icon is an item change too: not a new tick.
         const bool filling = std::exchange(m_filling, true);
         item->setIcon(item->checkState() == Qt::Checked ? swatch(colour) : QIcon());

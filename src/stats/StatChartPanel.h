@@ -2,6 +2,7 @@
 
 #include "stats/StatSeries.h"
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -21,6 +22,9 @@ struct ChartSeries
     QString name;
     std::vector<SeriesPoint> points;
 };
+
+// The colour of the chart's n-th line on a light or a dark background.
+QColor chartLineColour(int index, bool dark);
 
 // The chart beside the statistics table: a list of counters to tick, the
 // chart of the ticked ones over time, and "Rates per hour", which draws the

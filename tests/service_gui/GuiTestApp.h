@@ -12,7 +12,10 @@ inline void ensureGuiApp()
     static int argc = 1;
     static char name[] = "morva-gui-tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Kept for the whole process: destroyed by the exit handlers it would
+    // outlive the input devices that shortcuts and key events create.
+    static QApplication* app = new QApplication(argc, argv);
+    (void)app;
 }
 
 } // namespace morva::test

@@ -1096,7 +1096,7 @@ Format ist xxx.xxx.xxx.xxx, xxx.xxx. oder xxx.xxx.xxx.xxx/nn</translation>
     <message id="confui.button.edit">
         <source>&amp;Edit...</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>&amp;Bearbeiten...</translation>
+        <translation>B&amp;earbeiten...</translation>
     </message>
     <message id="confui.button.delete">
         <source>&amp;Delete</source>
@@ -3120,7 +3120,7 @@ Format ist xxx.xxx.xxx.xxx, xxx.xxx. oder xxx.xxx.xxx.xxx/nn</translation>
     <message id="confui.smime.ExclRemove">
         <source>Exclude from &amp;removing...</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Vom &amp;Entfernen ausnehmen...</translation>
+        <translation>Vom Entfernen a&amp;usnehmen...</translation>
     </message>
     <message id="confui.smime.SignList">
         <source>Sign the outbound messages of these senders:</source>
@@ -4980,7 +4980,7 @@ Buchstaben, Ziffern und Bindestriche, Teile durch Punkte getrennt.</translation>
         <translation>&amp;Starten</translation>
     </message>
     <message id="service.stop">
-        <source>&amp;Stop</source>
+        <source>S&amp;top</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
         <translation>S&amp;toppen</translation>
     </message>
@@ -5172,7 +5172,7 @@ Buchstaben, Ziffern und Bindestriche, Teile durch Punkte getrennt.</translation>
     <message id="stats.autoRefresh">
         <source>&amp;Automatic refresh:</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>&amp;Automatisch aktualisieren:</translation>
+        <translation>Automatisch a&amp;ktualisieren:</translation>
     </message>
     <message id="stats.autoRefresh.off">
         <source>Off</source>
@@ -5901,6 +5901,34 @@ Verlauf der Speicherungen</translation>
         <source>%1 is larger than the history of saves may hold, so no copy of it is kept.</source>
         <extracomment>Message when a file is larger than the history may hold. %1 is the file name.</extracomment>
         <translation>%1 ist größer, als der Verlauf der Speicherungen fassen darf; es wird keine Kopie davon aufbewahrt.</translation>
+    </message>
+</context>
+<context>
+    <name>a11y (accessibility)</name>
+    <message id="a11y.pageList">
+        <source>Pages</source>
+        <extracomment>Accessible name of the list of pages beside a property sheet's page (read by screen readers).</extracomment>
+        <translation>Seiten</translation>
+    </message>
+    <message id="a11y.field">
+        <source>Field %1</source>
+        <extracomment>Accessible name (read by screen readers) of an entry dialog's field that shows no label; %1 is its number.</extracomment>
+        <translation>Feld %1</translation>
+    </message>
+    <message id="a11y.logView">
+        <source>Log</source>
+        <extracomment>Accessible name (read by screen readers) of the main window's log view.</extracomment>
+        <translation>Protokoll</translation>
+    </message>
+    <message id="a11y.recordList">
+        <source>Records</source>
+        <extracomment>Accessible name (read by screen readers) of the grid of a record list dialog.</extracomment>
+        <translation>Einträge</translation>
+    </message>
+    <message id="a11y.statsGrid">
+        <source>Statistics</source>
+        <extracomment>Accessible name (read by screen readers) of the statistics viewer's table of counters.</extracomment>
+        <translation>Statistik</translation>
     </message>
 </context>
 </TS>

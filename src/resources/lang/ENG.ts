@@ -4980,9 +4980,9 @@ Letters, digits and hyphens, parts separated by dots.</translation>
         <translation>&amp;Start</translation>
     </message>
     <message id="service.stop">
-        <source>&amp;Stop</source>
+        <source>S&amp;top</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>&amp;Stop</translation>
+        <translation>S&amp;top</translation>
     </message>
     <message id="service.install">
         <source>&amp;Install</source>
@@ -5901,6 +5901,34 @@ Save history</translation>
         <source>%1 is larger than the history of saves may hold, so no copy of it is kept.</source>
         <extracomment>Message when a file is larger than the history may hold. %1 is the file name.</extracomment>
         <translation>%1 is larger than the history of saves may hold, so no copy of it is kept.</translation>
+    </message>
+</context>
+<context>
+    <name>a11y (accessibility)</name>
+    <message id="a11y.pageList">
+        <source>Pages</source>
+        <extracomment>Accessible name of the list of pages beside a property sheet's page (read by screen readers).</extracomment>
+        <translation>Pages</translation>
+    </message>
+    <message id="a11y.field">
+        <source>Field %1</source>
+        <extracomment>Accessible name (read by screen readers) of an entry dialog's field that shows no label; %1 is its number.</extracomment>
+        <translation>Field %1</translation>
+    </message>
+    <message id="a11y.logView">
+        <source>Log</source>
+        <extracomment>Accessible name (read by screen readers) of the main window's log view.</extracomment>
+        <translation>Log</translation>
+    </message>
+    <message id="a11y.recordList">
+        <source>Records</source>
+        <extracomment>Accessible name (read by screen readers) of the grid of a record list dialog.</extracomment>
+        <translation>Records</translation>
+    </message>
+    <message id="a11y.statsGrid">
+        <source>Statistics</source>
+        <extracomment>Accessible name (read by screen readers) of the statistics viewer's table of counters.</extracomment>
+        <translation>Statistics</translation>
     </message>
 </context>
 </TS>

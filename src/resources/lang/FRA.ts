@@ -3120,7 +3120,7 @@ Le format est xxx.xxx.xxx.xxx, xxx.xxx. ou xxx.xxx.xxx.xxx/nn</translation>
     <message id="confui.smime.ExclRemove">
         <source>Exclude from &amp;removing...</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Exclure de la &amp;suppression...</translation>
+        <translation>E&amp;xclure de la suppression...</translation>
     </message>
     <message id="confui.smime.SignList">
         <source>Sign the outbound messages of these senders:</source>
@@ -3225,7 +3225,7 @@ Le format est xxx.xxx.xxx.xxx, xxx.xxx. ou xxx.xxx.xxx.xxx/nn</translation>
     <message id="confui.smime.ExclPolicy">
         <source>Exclude from the &amp;policy...</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Exclure de la &amp;stratégie...</translation>
+        <translation>E&amp;xclure de la stratégie...</translation>
     </message>
     <message id="confui.dkim.SignList">
         <source>Sign the outbound messages of these domains:</source>
@@ -4980,7 +4980,7 @@ Lettres, chiffres et tirets, parties séparées par des points.</translation>
         <translation>&amp;Démarrer</translation>
     </message>
     <message id="service.stop">
-        <source>&amp;Stop</source>
+        <source>S&amp;top</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
         <translation>&amp;Arrêter</translation>
     </message>
@@ -5172,7 +5172,7 @@ Lettres, chiffres et tirets, parties séparées par des points.</translation>
     <message id="stats.autoRefresh">
         <source>&amp;Automatic refresh:</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Actualisation &amp;automatique :</translation>
+        <translation>Actualisation auto&amp;matique :</translation>
     </message>
     <message id="stats.autoRefresh.off">
         <source>Off</source>
@@ -5195,7 +5195,7 @@ Lettres, chiffres et tirets, parties séparées par des points.</translation>
     <message id="stats.exportHistory">
         <source>Export &amp;history...</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Exporter l&apos;&amp;historique...</translation>
+        <translation>Exporter l&apos;hi&amp;storique...</translation>
     </message>
     <message id="stats.gatewayFiles">
         <source>&amp;Gateway files...</source>
@@ -5901,6 +5901,34 @@ Historique des enregistrements</translation>
         <source>%1 is larger than the history of saves may hold, so no copy of it is kept.</source>
         <extracomment>Message when a file is larger than the history may hold. %1 is the file name.</extracomment>
         <translation>%1 est plus grand que ce que l&apos;historique des enregistrements peut contenir ; aucune copie n&apos;en est conservée.</translation>
+    </message>
+</context>
+<context>
+    <name>a11y (accessibility)</name>
+    <message id="a11y.pageList">
+        <source>Pages</source>
+        <extracomment>Accessible name of the list of pages beside a property sheet's page (read by screen readers).</extracomment>
+        <translation>Pages</translation>
+    </message>
+    <message id="a11y.field">
+        <source>Field %1</source>
+        <extracomment>Accessible name (read by screen readers) of an entry dialog's field that shows no label; %1 is its number.</extracomment>
+        <translation>Champ %1</translation>
+    </message>
+    <message id="a11y.logView">
+        <source>Log</source>
+        <extracomment>Accessible name (read by screen readers) of the main window's log view.</extracomment>
+        <translation>Journal</translation>
+    </message>
+    <message id="a11y.recordList">
+        <source>Records</source>
+        <extracomment>Accessible name (read by screen readers) of the grid of a record list dialog.</extracomment>
+        <translation>Enregistrements</translation>
+    </message>
+    <message id="a11y.statsGrid">
+        <source>Statistics</source>
+        <extracomment>Accessible name (read by screen readers) of the statistics viewer's table of counters.</extracomment>
+        <translation>Statistiques</translation>
     </message>
 </context>
 </TS>

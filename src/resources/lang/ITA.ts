@@ -4980,7 +4980,7 @@ Lettere, cifre e trattini, parti separate da punti.</translation>
         <translation>&amp;Avvia</translation>
     </message>
     <message id="service.stop">
-        <source>&amp;Stop</source>
+        <source>S&amp;top</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
         <translation>&amp;Ferma</translation>
     </message>
@@ -5172,7 +5172,7 @@ Lettere, cifre e trattini, parti separate da punti.</translation>
     <message id="stats.autoRefresh">
         <source>&amp;Automatic refresh:</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Aggiornamento &amp;automatico:</translation>
+        <translation>Aggiornamento auto&amp;matico:</translation>
     </message>
     <message id="stats.autoRefresh.off">
         <source>Off</source>
@@ -5901,6 +5901,34 @@ Cronologia dei salvataggi</translation>
         <source>%1 is larger than the history of saves may hold, so no copy of it is kept.</source>
         <extracomment>Message when a file is larger than the history may hold. %1 is the file name.</extracomment>
         <translation>%1 è più grande di quanto la cronologia dei salvataggi possa contenere; non ne viene conservata alcuna copia.</translation>
+    </message>
+</context>
+<context>
+    <name>a11y (accessibility)</name>
+    <message id="a11y.pageList">
+        <source>Pages</source>
+        <extracomment>Accessible name of the list of pages beside a property sheet's page (read by screen readers).</extracomment>
+        <translation>Pagine</translation>
+    </message>
+    <message id="a11y.field">
+        <source>Field %1</source>
+        <extracomment>Accessible name (read by screen readers) of an entry dialog's field that shows no label; %1 is its number.</extracomment>
+        <translation>Campo %1</translation>
+    </message>
+    <message id="a11y.logView">
+        <source>Log</source>
+        <extracomment>Accessible name (read by screen readers) of the main window's log view.</extracomment>
+        <translation>Registro</translation>
+    </message>
+    <message id="a11y.recordList">
+        <source>Records</source>
+        <extracomment>Accessible name (read by screen readers) of the grid of a record list dialog.</extracomment>
+        <translation>Record</translation>
+    </message>
+    <message id="a11y.statsGrid">
+        <source>Statistics</source>
+        <extracomment>Accessible name (read by screen readers) of the statistics viewer's table of counters.</extracomment>
+        <translation>Statistiche</translation>
     </message>
 </context>
 </TS>

@@ -1101,7 +1101,7 @@ El formato es xxx.xxx.xxx.xxx, xxx.xxx. o xxx.xxx.xxx.xxx/nn</translation>
     <message id="confui.button.delete">
         <source>&amp;Delete</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>&amp;Eliminar</translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message id="confui.button.browse">
         <source>Browse...</source>
@@ -3120,7 +3120,7 @@ El formato es xxx.xxx.xxx.xxx, xxx.xxx. o xxx.xxx.xxx.xxx/nn</translation>
     <message id="confui.smime.ExclRemove">
         <source>Exclude from &amp;removing...</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Excluir de la &amp;eliminación...</translation>
+        <translation>E&amp;xcluir de la eliminación...</translation>
     </message>
     <message id="confui.smime.SignList">
         <source>Sign the outbound messages of these senders:</source>
@@ -4585,7 +4585,7 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
     <message id="records.delete">
         <source>&amp;Delete</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>&amp;Eliminar</translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message id="records.close">
         <source>Close</source>
@@ -4980,7 +4980,7 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
         <translation>&amp;Iniciar</translation>
     </message>
     <message id="service.stop">
-        <source>&amp;Stop</source>
+        <source>S&amp;top</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
         <translation>&amp;Detener</translation>
     </message>
@@ -5163,7 +5163,7 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
     <message id="stats.chart.rates">
         <source>Rates per ho&amp;ur</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Tasas por &amp;hora</translation>
+        <translation>Tasas por ho&amp;ra</translation>
     </message>
     <message id="stats.chart.counters">
         <source>Counters:</source>
@@ -5172,7 +5172,7 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
     <message id="stats.autoRefresh">
         <source>&amp;Automatic refresh:</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Actualización &amp;automática:</translation>
+        <translation>Actualización auto&amp;mática:</translation>
     </message>
     <message id="stats.autoRefresh.off">
         <source>Off</source>
@@ -5195,7 +5195,7 @@ Letras, cifras y guiones, partes separadas por puntos.</translation>
     <message id="stats.exportHistory">
         <source>Export &amp;history...</source>
         <extracomment>&apos;&amp;&apos; marks the access key: keep exactly one; &apos;&amp;&amp;&apos; is a literal &apos;&amp;&apos;.</extracomment>
-        <translation>Exportar &amp;historial...</translation>
+        <translation>Exportar hi&amp;storial...</translation>
     </message>
     <message id="stats.gatewayFiles">
         <source>&amp;Gateway files...</source>
@@ -5901,6 +5901,34 @@ Historial de guardados</translation>
         <source>%1 is larger than the history of saves may hold, so no copy of it is kept.</source>
         <extracomment>Message when a file is larger than the history may hold. %1 is the file name.</extracomment>
         <translation>%1 es más grande de lo que puede contener el historial de guardados; no se conserva ninguna copia.</translation>
+    </message>
+</context>
+<context>
+    <name>a11y (accessibility)</name>
+    <message id="a11y.pageList">
+        <source>Pages</source>
+        <extracomment>Accessible name of the list of pages beside a property sheet's page (read by screen readers).</extracomment>
+        <translation>Páginas</translation>
+    </message>
+    <message id="a11y.field">
+        <source>Field %1</source>
+        <extracomment>Accessible name (read by screen readers) of an entry dialog's field that shows no label; %1 is its number.</extracomment>
+        <translation>Campo %1</translation>
+    </message>
+    <message id="a11y.logView">
+        <source>Log</source>
+        <extracomment>Accessible name (read by screen readers) of the main window's log view.</extracomment>
+        <translation>Registro</translation>
+    </message>
+    <message id="a11y.recordList">
+        <source>Records</source>
+        <extracomment>Accessible name (read by screen readers) of the grid of a record list dialog.</extracomment>
+        <translation>Registros</translation>
+    </message>
+    <message id="a11y.statsGrid">
+        <source>Statistics</source>
+        <extracomment>Accessible name (read by screen readers) of the statistics viewer's table of counters.</extracomment>
+        <translation>Estadísticas</translation>
     </message>
 </context>
 </TS>
