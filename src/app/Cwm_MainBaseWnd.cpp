@@ -283,6 +283,7 @@ void Cwm_MainBaseWnd::installMenu(int languageIndex)
         action->setIconText(gui::toQString(menu::withoutAccessKey(action->text().toStdString())));
     }
     m_settingsSearch->setPlaceholderText(gui::uiText("app.settingsSearch", languageIndex));
+    m_settingsSearch->setAccessibleName(m_settingsSearch->placeholderText());
     setPaneTextId(MessagePane, c::ReadyPrompt);
     updateLockKeyPanes();
     updateCommandStates();

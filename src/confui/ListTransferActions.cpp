@@ -10,7 +10,7 @@
 #include "gui/MessageBox.h"
 
 #include <QAction>
-#include <QTreeWidget>
+#include <QTableView>
 
 namespace morva::confui {
 
@@ -64,7 +64,7 @@ config::ListTarget listTargetOf(const ListBox& box)
 
 void attachListTransfer(ListBox& box, const SheetEnvironment& environment)
 {
-    QTreeWidget* view = box.view();
+    QTableView* view = box.view();
     auto* importAction = new QAction(uiText("import.menu.import", environment.language), view);
     auto* exportAction = new QAction(uiText("import.menu.export", environment.language), view);
     view->addAction(importAction);

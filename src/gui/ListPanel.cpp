@@ -4,7 +4,7 @@
 #include "gui/ListFilterModel.h"
 #include "gui/Text.h"
 
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
@@ -55,13 +55,15 @@ ListPanel::ListPanel(const ListPanelTexts& texts, QAbstractItemView::SelectionMo
     m_buttons->addLayout(m_actions);
     m_buttons->addStretch(1);
 
-    auto* list = new QVBoxLayout;
-    list->addWidget(m_bar);
-    list->addWidget(m_view, 1);
-    auto* layout = new QHBoxLayout(this);
+    // The buttons start beside the list, not beside the filter: Tab then
+    // goes down the panel from the filter to the list to the buttons.
+    auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(list, 1);
-    layout->addLayout(m_buttons);
+    layout->addWidget(m_bar, 0, 0);
+    layout->addWidget(m_view, 1, 0);
+    layout->addLayout(m_buttons, 1, 1);
+    layout->setColumnStretch(0, 1);
+    layout->setRowStretch(1, 1);
 
     connect(m_filter, &ListFilterModel::aboutToRearrange, this, &ListPanel::keepSelection);
     connect(m_filter, &ListFilterModel::rearranged, this, &ListPanel::restoreSelection);

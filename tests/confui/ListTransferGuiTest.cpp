@@ -55,7 +55,7 @@ TEST(ListTransferGui, ImportsIntoTheBoxAndExportsWithAWordAboutPasswords)
     confui::importListEntries(box, environment);
     EXPECT_EQ(binding.values(), (std::vector<std::string>{"anna s3cret", "bob pw1"}));
     EXPECT_EQ(binding.comments(), (std::vector<std::string>{"first", "second"}));
-    EXPECT_EQ(box.view()->topLevelItemCount(), 2);
+    EXPECT_EQ(box.view()->model()->rowCount(), 2);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(fixture.store->getList("InboundSMTPAuthUserPass").size(), 1u)
         << "saved with the sheet, not before";

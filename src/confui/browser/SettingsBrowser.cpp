@@ -71,6 +71,7 @@ SettingsBrowser::SettingsBrowser(const SheetEnvironment& environment, QWidget* p
     m_model->setPending(&m_pending);
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("settingsTable"));
+    m_table->setAccessibleName(windowTitle());
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
