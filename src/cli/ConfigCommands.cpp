@@ -416,8 +416,8 @@ int runConfigCommand(Context& context)
     const std::string& command = context.args[0];
     if (command != "get" && command != "set" && command != "save" && command != "list" &&
         command != "check" && command != "reset" && command != "find" && command != "export-list" &&
-        command != "import-list" && command != "history" &&
-        command != "diff" && command != "restore")
+        command != "import-list" && command != "history" && command != "diff" &&
+        command != "restore")
         return usage(context);
     if ((command == "save" || command == "check") && context.args.size() != 1)
         return usage(context);

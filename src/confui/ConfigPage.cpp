@@ -22,8 +22,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableView>
 #include <QShortcut>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -851,9 +851,9 @@ ConfigPage::SaveResult ConfigPage::save()
     if (m_hooks && m_hooks->saved && !m_hooks->saved(*this))
         return SaveResult::Refused;
     // The sheet reports a failed save, once however many pages failed.
-    const FileSaveResult saved = m_host.saveFile  ? m_host.saveFile()
+    const FileSaveResult saved = m_host.saveFile                           ? m_host.saveFile()
                                  : store().save({caption().toStdString()}) ? FileSaveResult::Saved
-                                                  : FileSaveResult::Failed;
+                                                                           : FileSaveResult::Failed;
     if (saved == FileSaveResult::Cancelled)
         return SaveResult::Refused;
     setModified(false);
