@@ -5,7 +5,9 @@
 
 #include "GuiFixture.h"
 #include "config/ValueRules.h"
+#include "confui/ChangesDialog.h"
 #include "confui/ConfigPage.h"
+#include "confui/ConflictDialog.h"
 #include "confui/EntryEditDialog.h"
 #include "confui/ListBox.h"
 #include "confui/OptionsSheetBuilder.h"
@@ -23,6 +25,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -173,6 +176,23 @@ TEST(SettingsBrowser, OkSavesEveryPendingChangeWithOneSave)
     browser.resetSelected();
     EXPECT_EQ(browser.pendingChanges().size(), 3u);
 
+    // "Changes..." lists what Save would write, the password masked.
+    QStringList reviewed;
+    fixture.dialogs = [&](QDialog& dialog) {
+        if (auto* changes = qobject_cast<morva::confui::ChangesDialog*>(&dialog)) {
+            const QTableWidget* table = changes->table();
+            for (int row = 0; row < table->rowCount(); ++row)
+                for (int column = 0; column < table->columnCount(); ++column)
+                    if (const QTableWidgetItem* item = table->item(row, column))
+                        reviewed << item->text();
+        }
+        return 0;
+    };
+    browser.changesButton()->click();
+    EXPECT_TRUE(reviewed.contains("InboundGreyList")) << reviewed.join('|').toStdString();
+    EXPECT_FALSE(reviewed.join('|').contains("n3w-secret"));
+    EXPECT_TRUE(browser.hasPendingChanges()) << "a review changes nothing";
+
     browser.okButton()->click();
     EXPECT_EQ(browser.result(), QDialog::Accepted);
     EXPECT_EQ(saves, 1);
@@ -183,12 +203,12 @@ TEST(SettingsBrowser, OkSavesEveryPendingChangeWithOneSave)
     EXPECT_TRUE(disk->isDefault(kGreyMin));
 }
 
-TEST(SettingsBrowser, AFailedSaveIsReportedAsTheSheetsReportItAndKeepsTheChanges)
+TEST(SettingsBrowser, AFileChangedOnDiskIsMergedAndAKeyChangedOnBothSidesIsAskedFirst)
 {
     GuiFixture fixture("InboundGreyListMinTime=600\r\n");
     SettingsBrowser browser(fixture.environment());
     ASSERT_TRUE(browser.stageTypedValue(kGreyMin, "700"));
-    // Someone else writes the file meanwhile: the store refuses to save over it.
+    // Someone else writes the file meanwhile, the same key and another one.
     {
         std::ofstream(fixture.dir / "Morva.ini", std::ios::binary)
             << "InboundGreyListMinTime=900\r\nInboundGreyList=True\r\n";
@@ -196,11 +216,33 @@ TEST(SettingsBrowser, AFailedSaveIsReportedAsTheSheetsReportItAndKeepsTheChanges
     std::filesystem::last_write_time(fixture.dir / "Morva.ini",
                                      std::filesystem::file_time_type::clock::now() +
                                          std::chrono::seconds(10));
-    EXPECT_FALSE(browser.save());
-    ASSERT_EQ(fixture.recorder.messages.size(), 1u);
-    EXPECT_EQ(fixture.recorder.messages[0].kind, MessageKind::Failure);
+    int asked = 0;
+    int choice = -1; // Cancel
+    fixture.dialogs = [&](QDialog& dialog) {
+        auto* conflicts = qobject_cast<morva::confui::ConflictDialog*>(&dialog);
+        if (!conflicts)
+            return 0;
+        ++asked;
+        EXPECT_EQ(conflicts->conflictCount(), 1);
+        if (choice < 0)
+            return 0;
+        conflicts->choose(0, static_cast<morva::confui::ConflictDialog::Choice>(choice));
+        conflicts->accept();
+        return conflicts->result();
+    };
+    EXPECT_FALSE(browser.save()) << "Cancel in the conflict dialog saves nothing";
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(fixture.recorder.messages.empty());
     EXPECT_TRUE(browser.hasPendingChanges());
     EXPECT_EQ(fixture.fromDisk()->getInt(kGreyMin), 900) << "the other writer's file stays";
+
+    choice = morva::confui::ConflictDialog::KeepMine;
+    EXPECT_TRUE(browser.save());
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(browser.hasPendingChanges());
+    const auto disk = fixture.fromDisk();
+    EXPECT_EQ(disk->getInt(kGreyMin), 700);
+    EXPECT_TRUE(disk->getBool("InboundGreyList")) << "the other writer's change is kept";
 }
 
 TEST(SettingsBrowser, ListsAreEditedWithTheirEntryDialogAndComments)

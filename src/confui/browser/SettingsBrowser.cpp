@@ -1,10 +1,16 @@
 #include "confui/browser/SettingsBrowser.h"
 
+#include "config/ChangeRows.h"
+#include "config/ConfigSnapshot.h"
 #include "config/ConfigStore.h"
+#include "config/MergeSave.h"
 #include "confui/Catalogue.h"
+#include "confui/ChangesDialog.h"
+#include "confui/ConflictDialog.h"
 #include "confui/Messages.h"
 #include "confui/OptionsSheetBuilder.h"
 #include "confui/QtTexts.h"
+#include "confui/SaveFailureText.h"
 #include "confui/browser/SettingEditDialogs.h"
 #include "confui/browser/SettingsTableModel.h"
 
@@ -42,7 +48,7 @@ QPushButton* plainButton(const QString& text, QWidget* parent)
 } // namespace
 
 SettingsBrowser::SettingsBrowser(const SheetEnvironment& environment, QWidget* parent)
-    : QDialog(parent), m_environment(environment)
+    : QDialog(parent), m_environment(environment), m_base(config::snapshotOf(*environment.store))
 {
     const int language = environment.language;
     setObjectName(QStringLiteral("SettingsBrowser"));
@@ -99,7 +105,8 @@ SettingsBrowser::SettingsBrowser(const SheetEnvironment& environment, QWidget* p
     m_ok = plainButton(uiText("confui.button.ok", language), this);
     m_cancel = plainButton(uiText("confui.button.cancel", language), this);
     m_save = plainButton(uiText("browser.window.save", language), this);
-    for (QPushButton* button : {m_edit, m_reset, m_goTo})
+    m_changes = plainButton(uiText("merge.changes.button", language), this);
+    for (QPushButton* button : {m_edit, m_reset, m_goTo, m_changes})
         buttons->addWidget(button);
     buttons->addStretch();
     for (QPushButton* button : {m_ok, m_cancel, m_save})
@@ -125,6 +132,7 @@ SettingsBrowser::SettingsBrowser(const SheetEnvironment& environment, QWidget* p
     connect(m_ok, &QPushButton::clicked, this, &SettingsBrowser::accept);
     connect(m_cancel, &QPushButton::clicked, this, &SettingsBrowser::reject);
     connect(m_save, &QPushButton::clicked, this, [this] { save(); });
+    connect(m_changes, &QPushButton::clicked, this, &SettingsBrowser::showChanges);
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] {
         m_search->setFocus();
@@ -189,7 +197,7 @@ void SettingsBrowser::setReadOnly(bool readOnly)
     m_readOnly = readOnly;
     if (readOnly)
         m_pending.clear();
-    for (QPushButton* button : {m_edit, m_reset, m_save, m_cancel})
+    for (QPushButton* button : {m_edit, m_reset, m_save, m_cancel, m_changes})
         button->setVisible(!readOnly);
     pendingUpdated();
 }
@@ -316,6 +324,18 @@ void SettingsBrowser::discardPending(const std::string& key)
     pendingUpdated();
 }
 
+void SettingsBrowser::showChanges()
+{
+    std::vector<config::PendingChange> changes;
+    for (const SettingChange& change : pendingChanges())
+        changes.push_back({change.key, change.oldText, change.newText});
+    ChangesDialog dialog(config::changeRows(changes), m_environment.language, this);
+    if (m_environment.runDialog)
+        m_environment.runDialog(dialog);
+    else
+        dialog.exec();
+}
+
 std::vector<SettingChange> SettingsBrowser::pendingChanges() const
 {
     return m_pending.changes(*m_environment.store);
@@ -356,10 +376,32 @@ bool SettingsBrowser::save()
 {
     if (m_pending.empty())
         return true;
-    m_pending.applyTo(*m_environment.store);
-    // The sheets' save: one write of the file, the same messages.
-    if (!saveOrReport(m_environment, this))
-        return false; // the values stay pending: a later Save writes them again
+    config::ConfigStore& store = *m_environment.store;
+    m_pending.applyTo(store);
+    // As a sheet saves: one write of the file, merged with a file another
+    // program changed meanwhile (keys changed on both sides are asked), the
+    // same messages.
+    const config::ConflictResolver resolve = [this](std::vector<config::KeyMerge>& conflicts) {
+        ConflictDialog dialog(conflicts, m_environment.language, this);
+        return m_environment.runDialog(dialog) == QDialog::Accepted;
+    };
+    const config::MergeSaveResult result = config::saveMerging(
+        store, m_base, resolve, m_decisions, config::SaveOrigin{windowTitle().toStdString()});
+    if (result.status != config::MergeSaveStatus::Saved) {
+        // The values stay pending: a later Save writes them again.
+        if (result.status == config::MergeSaveStatus::Failed)
+            showMessage(this, MessageKind::Failure,
+                        QString::fromStdString(saveFailureText(store, m_environment.language)));
+        return false;
+    }
+    if (result.saveStatus == config::SaveStatus::SavedNotDurable)
+        showMessage(this, MessageKind::Notice,
+                    uiText("confui.savedNotDurable", m_environment.language));
+    // A merged save went through a second store: go on with the file as it is.
+    if (result.mergedWithDisk)
+        store.load();
+    m_base = config::snapshotOf(store);
+    m_decisions = {};
     m_pending.clear();
     m_model->refreshValues();
     pendingUpdated();

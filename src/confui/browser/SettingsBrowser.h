@@ -1,5 +1,8 @@
 #pragma once
 
+#include "config/ConfigSnapshot.h"
+#include "config/MergeSave.h"
+
 // The "All Settings" window: every key of the schema, searched as the user
 // types and filtered (changed from default, sheet, kind, lists, no page),
 // edited in place with the pages' controls and checks, set back to its
@@ -86,6 +89,9 @@ public:
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
     QPushButton* goToPageButton() const { return m_goTo; }
+    QPushButton* changesButton() const { return m_changes; }
+    // The "Changes..." review of what Save would write.
+    void showChanges();
 
     void accept() override;
 
@@ -123,6 +129,11 @@ private:
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_save = nullptr;
+    QPushButton* m_changes = nullptr;
+    // The values as the browser read them (or last saved them): what a
+    // merge with a file changed on disk compares both sides against.
+    config::ConfigSnapshot m_base;
+    config::MergeDecisions m_decisions;
 };
 
 } // namespace morva::confui
