@@ -179,15 +179,21 @@ void Cwm_MainBaseWnd::buildToolBar()
             m_toolBar->addSeparator();
             continue;
         }
-        QAction* action = ensureAction(id);
-        action->setIcon(toolbarIcon(id));
-        m_toolBar->addAction(action);
+        m_toolBar->addAction(ensureAction(id));
     }
+    updateToolBarIcons();
     addSettingsSearch();
     // Tool tips arrive at the buttons, not at the bar.
     auto* noToolTips = new NoToolTips(m_toolBar);
     for (QWidget* button : m_toolBar->findChildren<QWidget*>())
         button->installEventFilter(noToolTips);
+}
+
+void Cwm_MainBaseWnd::updateToolBarIcons()
+{
+    for (int id : menu::toolbarButtons())
+        if (id != 0)
+            ensureAction(id)->setIcon(toolbarIcon(id, palette()));
 }
 
 void Cwm_MainBaseWnd::addSettingsSearch()
@@ -527,6 +533,9 @@ bool Cwm_MainBaseWnd::event(QEvent* event)
             setPaneText(MessagePane, tip);
         return true;
     }
+    // The desktop switched between a light and a dark palette.
+    if (event->type() == QEvent::PaletteChange)
+        updateToolBarIcons();
     return QMainWindow::event(event);
 }
 

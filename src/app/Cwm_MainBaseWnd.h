@@ -127,6 +127,7 @@ protected:
 private:
     QAction* ensureAction(int commandId);
     void buildToolBar();
+    void updateToolBarIcons();
     void addSettingsSearch();
     void applyAccelerators();
     void fitClientArea();

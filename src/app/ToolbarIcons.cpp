@@ -2,9 +2,11 @@
 
 #include "resources/CommandIds.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -297,28 +299,71 @@ Glyph glyphFor(int id)
     }
 }
 
-QPixmap render(const Glyph& glyph, int size, bool disabled)
+QImage renderImage(const Glyph& glyph, int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 24.0, size / 24.0);
-    if (disabled)
-        painter.setOpacity(0.35);
     glyph(painter);
-    return pixmap;
+    return image;
+}
+
+// On a dark background the glyphs' dark outlines vanish: a light rim around
+// the glyph's shape keeps it visible without redrawing it in other colours.
+QImage withRim(const QImage& glyph, const QColor& rim)
+{
+    const int size = glyph.width();
+    const int radius = std::max(1, size / 24);
+    QImage shape(size, size, QImage::Format_ARGB32_Premultiplied);
+    shape.fill(Qt::transparent);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            int alpha = 0;
+            for (int dy = -radius; dy <= radius; ++dy)
+                for (int dx = -radius; dx <= radius; ++dx) {
+                    const int u = x + dx;
+                    const int v = y + dy;
+                    if (u >= 0 && v >= 0 && u < size && v < size)
+                        alpha = std::max(alpha, qAlpha(glyph.pixel(u, v)));
+                }
+            // A soft edge of the glyph still gets a solid rim.
+            const int a = std::min(255, alpha * 3) * rim.alpha() / 255;
+            shape.setPixel(x, y, qPremultiply(qRgba(rim.red(), rim.green(), rim.blue(), a)));
+        }
+    QPainter painter(&shape);
+    painter.drawImage(0, 0, glyph);
+    return shape;
+}
+
+QPixmap render(const Glyph& glyph, int size, bool disabled, bool darkBackground)
+{
+    QImage image = renderImage(glyph, size);
+    if (darkBackground)
+        image = withRim(image, QColor(0xe8, 0xec, 0xf0, 220));
+    if (disabled) {
+        QImage faded(size, size, QImage::Format_ARGB32_Premultiplied);
+        faded.fill(Qt::transparent);
+        QPainter painter(&faded);
+        painter.setOpacity(0.35);
+        painter.drawImage(0, 0, image);
+        painter.end();
+        image = faded;
+    }
+    return QPixmap::fromImage(image);
 }
 
 } // namespace
 
-QIcon toolbarIcon(int commandId)
+QIcon toolbarIcon(int commandId, const QPalette& palette)
 {
     const Glyph glyph = glyphFor(commandId);
+    const bool dark = palette.color(QPalette::Window).lightness() < 128;
     QIcon icon;
     for (int size : {16, 24, 32, 48}) {
-        icon.addPixmap(render(glyph, size, false), QIcon::Normal);
-        icon.addPixmap(render(glyph, size, true), QIcon::Disabled);
+        icon.addPixmap(render(glyph, size, false, dark), QIcon::Normal);
+        icon.addPixmap(render(glyph, size, true, dark), QIcon::Disabled);
     }
     return icon;
 }
@@ -333,7 +378,7 @@ QIcon applicationIcon()
     };
     QIcon icon;
     for (int size : {16, 32, 48, 64})
-        icon.addPixmap(render(glyph, size, false));
+        icon.addPixmap(render(glyph, size, false, false));
     return icon;
 }
 

@@ -7,6 +7,8 @@
 #include "confui/Cwm_BasePropSheet.h"
 #include "confui/DomainListCommand.h"
 #include "confui/SheetCommands.h"
+#include "gui/Contrast.h"
+#include "gui/DarkPalette.h"
 #include "platform/testing/FakeServiceManager.h"
 #include "records/RecordEditors.h"
 #include "records/RecordIcons.h"
@@ -123,8 +125,8 @@ INSTANTIATE_TEST_SUITE_P(Language, AccessibilityWalk,
 
 TEST(ScaledIcons, ToolbarAndRecordIconsHaveTwiceSizedPicturesForScaledScreens)
 {
-    for (const QIcon& icon : {morva::app::toolbarIcon(c::Service), morva::records::mailRecordIcon(),
-                              morva::records::userRecordIcon()}) {
+    for (const QIcon& icon : {morva::app::toolbarIcon(c::Service, QPalette()),
+                              morva::records::mailRecordIcon(), morva::records::userRecordIcon()}) {
         const QList<QSize> sizes = icon.availableSizes();
         ASSERT_FALSE(sizes.isEmpty());
         const QSize smallest = *std::min_element(
@@ -132,5 +134,42 @@ TEST(ScaledIcons, ToolbarAndRecordIconsHaveTwiceSizedPicturesForScaledScreens)
         EXPECT_TRUE(sizes.contains(smallest * 2)) << "no picture at 200% of " << smallest.width();
         // At 200% the icon draws from the large picture, not an enlarged small one.
         EXPECT_EQ(icon.pixmap(smallest, 2.0).size(), smallest * 2);
+    }
+}
+
+// The glyphs' edges stand out from the toolbar on a dark palette too (3:1,
+// as graphics need): what shows where the glyph meets the background is
+// measured against the window colour the bar is painted in.
+TEST(ScaledIcons, ToolbarIconsStandOutOnADarkPalette)
+{
+    const QPalette dark = morva::gui::darkPalette();
+    const QColor background = dark.color(QPalette::Window);
+    for (int id : morva::menu::toolbarButtons()) {
+        if (id == 0)
+            continue;
+        const QImage image =
+            morva::app::toolbarIcon(id, dark).pixmap(24, 24).toImage().convertToFormat(
+                QImage::Format_ARGB32);
+        double edgeContrast = 0;
+        int edgePixels = 0;
+        for (int y = 1; y < image.height() - 1; ++y)
+            for (int x = 1; x < image.width() - 1; ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                const bool nextToBackground =
+                    qAlpha(image.pixel(x - 1, y)) == 0 || qAlpha(image.pixel(x + 1, y)) == 0 ||
+                    qAlpha(image.pixel(x, y - 1)) == 0 || qAlpha(image.pixel(x, y + 1)) == 0;
+                if (qAlpha(pixel) == 0 || !nextToBackground)
+                    continue;
+                // The pixel as it shows over the window colour.
+                const double a = qAlpha(pixel) / 255.0;
+                const QColor shown(
+                    static_cast<int>(qRed(pixel) * a + background.red() * (1 - a)),
+                    static_cast<int>(qGreen(pixel) * a + background.green() * (1 - a)),
+                    static_cast<int>(qBlue(pixel) * a + background.blue() * (1 - a)));
+                edgeContrast += morva::gui::contrastRatio(shown, background);
+                ++edgePixels;
+            }
+        ASSERT_GT(edgePixels, 0) << "command " << id;
+        EXPECT_GE(edgeContrast / edgePixels, 3.0) << "command " << id;
     }
 }

@@ -7,6 +7,7 @@
 #include "support/AccessibilityAudit.h"
 
 #include <QDialog>
+#include <QFont>
 #include <QPushButton>
 #include <gtest/gtest.h>
 #include <set>
@@ -129,4 +130,24 @@ TEST(AccessibilityWalk, AccessKeysAreUniqueAndTextsFitInEveryLanguage)
             << "language " << language << ": " << findings.cutTexts.size() << " cut texts\n"
             << describe(findings.cutTexts);
     }
+}
+
+// A desktop set to a font one size larger: the pages and dialogs grow with
+// it and still show every text whole, in every language.
+TEST(AccessibilityWalk, TextsFitWithTheDesktopFontOneSizeLarger)
+{
+    const QFont original = QApplication::font();
+    QFont larger = original;
+    if (original.pointSizeF() > 0)
+        larger.setPointSizeF(original.pointSizeF() + 1);
+    else
+        larger.setPixelSize(original.pixelSize() + 1);
+    QApplication::setFont(larger);
+    for (int language = 0; language < morva::kLanguageCount; ++language) {
+        const AuditFindings findings = walkAllSheets(language, true);
+        EXPECT_TRUE(findings.cutTexts.empty())
+            << "language " << language << ": " << findings.cutTexts.size() << " cut texts\n"
+            << describe(findings.cutTexts);
+    }
+    QApplication::setFont(original);
 }
