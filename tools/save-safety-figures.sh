@@ -102,7 +102,7 @@ time_refusal() { # label, then the command
   end=$(now_ms)
   echo "special: $label exit=$code ms=$((end - start)) $(head -c 160 "$work/special.err" | tr '\n' ' ')"
 }
-rm -f "$work"/*
+rm -rf "${work:?}"/*
 cp "$demo" "$work/Morva.ini"
 echo "Include=/dev/zero" >>"$work/Morva.ini"
 time_refusal "include /dev/zero (config check)" "$ctl" --program-dir "$work" config check
