@@ -65,18 +65,19 @@ std::vector<std::string> liveRecordTexts(const RecordLayout& layout, std::string
         const std::string_view record = bytes.substr(at, layout.length);
         if (record[kDeletedMarker.offset] != ' ')
             continue;
-        std::string text;
-        bool first = true;
+        std::vector<std::string> shown;
         for (const Field& field : layout.fields) {
             if (field.offset == kDeletedMarker.offset || field.kind == FieldKind::Gateway)
                 continue;
-            if (!first)
-                text += " | ";
-            first = false;
             const std::string_view value = record.substr(field.offset, field.width);
-            text += field.kind == FieldKind::Flag ? (value[0] != ' ' ? "*" : "")
-                                                  : config::eightBitToUtf8(trimmed(value));
+            shown.push_back(field.kind == FieldKind::Flag ? (value[0] != ' ' ? "*" : "")
+                                                          : config::eightBitToUtf8(trimmed(value)));
         }
+        while (!shown.empty() && shown.back().empty())
+            shown.pop_back();
+        std::string text;
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            text += (i == 0 ? "" : " | ") + shown[i];
         texts.push_back(std::move(text));
     }
     return texts;

@@ -45,7 +45,8 @@ RecordRestore restoreRecordFile(DataSet& data, std::string_view fileName, std::s
 // reader: one change without key per live record that only `before` holds
 // (old text) or only `after` holds (new text), in the order of the files.
 // A record reads as its fields joined by " | " (blanks trimmed, flags as
-// "*", the gateway's own fields left out), as UTF-8.
+// "*", empty fields at the end and the gateway's own fields left out), as
+// UTF-8.
 std::vector<config::ConfigChange> recordChanges(const RecordLayout& layout, std::string_view before,
                                                 std::string_view after);
 
