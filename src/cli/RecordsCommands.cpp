@@ -292,8 +292,8 @@ int runRecordsCommand(Context& context)
     auto fs = platform::makeSystemFileSystem();
     platform::SystemClock clock;
     StderrFeedback feedback(context.err);
-    db::DataSet data(*fs, clock, context.programDir, {}, &feedback, kLanguage);
     const auto history = makeRecordsHistory(*fs, clock, context.programDir);
+    db::DataSet data(*fs, clock, context.programDir, {}, &feedback, kLanguage);
     data.setHistory(history.get(), "morvactl records " + action);
     if (!data.acquire(noWait ? 1 : db::DataSet::kAttempts)) {
         reportLockFailure(data, context.err);

@@ -201,8 +201,8 @@ int runRecordsTransfer(Context& context)
     auto fs = platform::makeSystemFileSystem();
     platform::SystemClock clock;
     StderrFeedback feedback(context.err);
-    db::DataSet data(*fs, clock, context.programDir, {}, &feedback, kLanguage);
     const auto history = makeRecordsHistory(*fs, clock, context.programDir);
+    db::DataSet data(*fs, clock, context.programDir, {}, &feedback, kLanguage);
     data.setHistory(history.get(), "morvactl records import");
     if (!data.acquire(args.noWait ? 1 : db::DataSet::kAttempts)) {
         const auto& failure = data.lastOpenFailure();

@@ -114,6 +114,7 @@ TEST_F(RecordListDlgTest, AHistoryThatCannotTakeItsCopyIsToldOnceAndTheEditsGoOn
     deleteFirst();
     deleteFirst(); // a second session: not told again
     QApplication::processEvents();
+    m_dataSet.setHistory(nullptr);
     const auto texts = messageTexts();
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[1], QString::fromStdString("The history in " + m_scratch.dir() +
