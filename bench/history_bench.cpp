@@ -1,14 +1,19 @@
 // The history of saves: a save of the demo configuration with and without
-// keeping the former file, and the diff of two large versions.
+// keeping the former file, the diff of two large versions, and an editing
+// session of a large record file with and without its copy (floor: one
+// plain copy of the file).
 #include "config/ConfigDiff.h"
 #include "config/ConfigStore.h"
 #include "config/FileHistory.h"
 #include "config/Schema.h"
+#include "db/DataAliaFile.h"
+#include "db/DataSet.h"
 #include "platform/Clock.h"
 #include "platform/SystemFileSystem.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -79,6 +84,65 @@ void BM_DiffTwoVersions(benchmark::State& state)
     state.counters["changes"] = static_cast<double>(changes);
 }
 BENCHMARK(BM_DiffTwoVersions)->Unit(benchmark::kMicrosecond);
+
+std::string recordsDir(const std::string& name, std::int64_t records)
+{
+    const auto dir = std::filesystem::temp_directory_path() / ("morva-history-bench-" + name);
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    std::string record = "| |forward@example.com|target@example.com| |";
+    record.resize(382, ' ');
+    record += "\r\n";
+    std::ofstream out(dir / "DataAlia.DAT", std::ios::binary);
+    for (std::int64_t n = 0; n < records; ++n)
+        out << record;
+    return dir.string() + "/";
+}
+
+// One editing session that changes one forwarding record of a file of
+// range(0) records; range(1): with the history's copy before the change.
+void BM_RecordSessionWithOneChange(benchmark::State& state)
+{
+    const bool withHistory = state.range(1) != 0;
+    const std::string dir =
+        recordsDir(withHistory ? "records-with" : "records-without", state.range(0));
+    morva::platform::SystemClock clock;
+    auto fileSystem = morva::platform::makeSystemFileSystem();
+    FileHistory history(*fileSystem, clock, dir + "History/", "bench", "bench");
+    morva::db::DataSet data(*fileSystem, clock, dir, {});
+    if (withHistory)
+        data.setHistory(&history);
+    int value = 0;
+    for (auto _ : state) {
+        if (!data.acquire(1) || !data.aliaFile()->goTo(1))
+            state.SkipWithError("no data set");
+        data.aliaFile()->setTargetAddress("t" + std::to_string(++value % 2) + "@example.com");
+        if (!data.release())
+            state.SkipWithError("not written");
+    }
+    if (withHistory && history.entries("DataAlia.DAT").empty())
+        state.SkipWithError("nothing kept");
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_RecordSessionWithOneChange)
+    ->Args({10'000, 0})
+    ->Args({10'000, 1})
+    ->Args({100'000, 0})
+    ->Args({100'000, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// The floor of the copy: the file read and written once as a whole.
+void BM_PlainCopyOfARecordFile(benchmark::State& state)
+{
+    const std::string dir = recordsDir("records-copy", state.range(0));
+    for (auto _ : state) {
+        std::ifstream in(dir + "DataAlia.DAT", std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        std::ofstream(dir + "copy", std::ios::binary | std::ios::trunc) << bytes;
+    }
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_PlainCopyOfARecordFile)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -5,6 +5,8 @@
 //   records add alias FROM TO [--deliver] | block TYPE VALUE | user ADDRESS NAME
 //   records set alias|block|user N <fields as for add>
 //   records delete alias|block|user N...
+//   records history alias|block|user [--format tsv|json]
+//   records restore alias|block|user ID
 //   --no-wait anywhere: a single attempt at the lock instead of five.
 //
 // list prints one line per live record, fields separated by tabs:
@@ -13,7 +15,9 @@
 // record stays on one line.
 #include "cli/Commands.h"
 #include "cli/PrintableText.h"
+#include "cli/RecordsSupport.h"
 #include "cli/TransferCommands.h"
+#include "config/FileHistory.h"
 #include "db/DataAliaFile.h"
 #include "db/DataBlocFile.h"
 #include "db/DataSet.h"
@@ -39,21 +43,6 @@ enum class Table
     Alias,
     Block,
     User
-};
-
-// Status and messages of the lock on stderr: the wait and the failure.
-class StderrFeedback final : public db::DataSetFeedback
-{
-public:
-    explicit StderrFeedback(std::ostream& err) : m_err(err) {}
-    void openWait(std::string_view text) override { m_err << "morvactl: " << text << "\n"; }
-    void showMessage(platform::MessageKind, std::string_view text) override
-    {
-        m_err << "morvactl: " << text << "\n";
-    }
-
-private:
-    std::ostream& m_err;
 };
 
 bool parseTable(const std::string& word, Table* table)
@@ -95,6 +84,8 @@ int usage(Context& context)
                    "       morvactl records delete alias|block|user N...\n"
                    "       morvactl records export alias|block|user [--format csv|tsv]\n"
                    "       morvactl records import alias|block|user FILE [--replace] [--dry-run]\n"
+                   "       morvactl records history alias|block|user [--format tsv|json]\n"
+                   "       morvactl records restore alias|block|user ID\n"
                    "       (--no-wait: a single attempt at the data set lock)\n";
     return kExitUsage;
 }
@@ -258,6 +249,8 @@ int runRecordsCommand(Context& context)
     }
     if (!words.empty() && (words[0] == "export" || words[0] == "import"))
         return runRecordsTransfer(context);
+    if (!words.empty() && (words[0] == "history" || words[0] == "restore"))
+        return runRecordsHistory(context);
     Table table{};
     if (words.size() < 2 || !parseTable(words[1], &table))
         return usage(context);
@@ -299,7 +292,9 @@ int runRecordsCommand(Context& context)
     auto fs = platform::makeSystemFileSystem();
     platform::SystemClock clock;
     StderrFeedback feedback(context.err);
+    const auto history = makeRecordsHistory(*fs, clock, context.programDir);
     db::DataSet data(*fs, clock, context.programDir, {}, &feedback, kLanguage);
+    data.setHistory(history.get(), "morvactl records " + action);
     if (!data.acquire(noWait ? 1 : db::DataSet::kAttempts)) {
         reportLockFailure(data, context.err);
         return kExitFailure;

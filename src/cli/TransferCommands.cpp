@@ -11,7 +11,9 @@
 #include "cli/TransferCommands.h"
 
 #include "cli/PrintableText.h"
+#include "cli/RecordsSupport.h"
 #include "config/ConfigStore.h"
+#include "config/FileHistory.h"
 #include "config/ListTransfer.h"
 #include "config/SecretValues.h"
 #include "db/DataSet.h"
@@ -160,20 +162,6 @@ void reportCounts(const config::ImportPlan& plan, bool dryRun, std::ostream& out
         << ", skipped " << skipped << " duplicates\n";
 }
 
-class StderrFeedback final : public db::DataSetFeedback
-{
-public:
-    explicit StderrFeedback(std::ostream& err) : m_err(err) {}
-    void openWait(std::string_view text) override { m_err << "morvactl: " << text << "\n"; }
-    void showMessage(platform::MessageKind, std::string_view text) override
-    {
-        m_err << "morvactl: " << text << "\n";
-    }
-
-private:
-    std::ostream& m_err;
-};
-
 int recordsUsage(Context& context)
 {
     context.err << "usage: morvactl records export alias|block|user [--format csv|tsv] "
@@ -213,7 +201,9 @@ int runRecordsTransfer(Context& context)
     auto fs = platform::makeSystemFileSystem();
     platform::SystemClock clock;
     StderrFeedback feedback(context.err);
+    const auto history = makeRecordsHistory(*fs, clock, context.programDir);
     db::DataSet data(*fs, clock, context.programDir, {}, &feedback, kLanguage);
+    data.setHistory(history.get(), "morvactl records import");
     if (!data.acquire(args.noWait ? 1 : db::DataSet::kAttempts)) {
         const auto& failure = data.lastOpenFailure();
         if (!failure.fileName.empty())

@@ -15,6 +15,8 @@ namespace morva::cli {
 
 // records export|import ...; context.args starts with "export" or "import".
 int runRecordsTransfer(Context& context);
+// records history|restore ...: the kept versions of a record file.
+int runRecordsHistory(Context& context);
 
 // config export-list KEY [--format csv|text] [--encoding utf-8|8bit]
 int configExportList(Context& context, const config::ConfigStore& store);

@@ -25,7 +25,8 @@ const CommandEntry kCommands[] = {
      "export-list KEY | import-list KEY FILE [--replace] [--dry-run] | "
      "history [--format tsv|json] | diff [ID [ID2]] | diff --against DIR | restore ID"},
     {"records", morva::cli::runRecordsCommand,
-     "records list|add|set|delete|export|import alias|block|user ... [--no-wait]"},
+     "records list|add|set|delete|export|import|history|restore alias|block|user ... "
+     "[--no-wait]"},
     {"log", morva::cli::runLogCommand,
      "log [--follow] [--grep PATTERN]... [--exclude PATTERN]... [--regex] [--thread N] "
      "[--since HH:MM[:SS]] [--file PATH]"},
@@ -93,6 +94,12 @@ void printHelp(std::ostream& out)
            "                          sheets check it; when any is refused nothing is\n"
            "                          written, exit 1 and the rows on stderr by line;\n"
            "                          rows that repeat an entry are skipped\n"
+           "  records history alias|block|user [--format tsv|json]  the versions of the\n"
+           "                          record file kept before the first change of each\n"
+           "                          editing session (folder History): id, time, user,\n"
+           "                          machine, source and the number of records\n"
+           "  records restore alias|block|user ID  put kept version ID back under the\n"
+           "                          data set lock (the file as it is now is kept first)\n"
            "  log [--follow]          the log as time, thread and activity (its last lines,\n"
            "                          or all of it with a search or --file)\n"
            "  signal deliver|stat|queue|sendlog|packwl|restart  ask the gateway for an "
@@ -120,9 +127,9 @@ void printHelp(std::ostream& out)
            "                     config find: language of the page and label columns\n"
            "                     (ENG, DEU, FRA, ITA, SPA; default: the console's)\n"
            "  --json             config get: the values as JSON\n"
-           "  --format FORMAT    config list, config history: tsv or json; records\n"
-           "                     export|import: csv or tsv; config export-list|import-list:\n"
-           "                     csv or text\n"
+           "  --format FORMAT    config list, config history, records history: tsv or\n"
+           "                     json; records export|import: csv or tsv; config\n"
+           "                     export-list|import-list: csv or text\n"
            "  --encoding FORM    export: utf-8 (default) or 8bit (the gateway's code page,\n"
            "                     Windows-1252, for spreadsheets that expect it)\n"
            "  --replace          import: replace every entry instead of appending\n"

@@ -224,21 +224,23 @@ std::string FileHistory::copyPath(std::string_view fileName, std::string_view id
     return m_directory + std::string(fileName) + "." + std::string(id);
 }
 
-bool FileHistory::fail(HistoryProblem problem, FileError error)
+bool FileHistory::fail(std::string_view fileName, HistoryProblem problem, FileError error)
 {
-    if (m_problem != problem)
-        m_problemReported = false;
     m_problem = problem;
     m_problemError = error;
+    m_problemFile = std::string(fileName);
     m_lastKeptId.clear();
     return false;
 }
 
 HistoryProblem FileHistory::takeUnreportedProblem()
 {
-    if (m_problem == HistoryProblem::None || m_problemReported)
+    if (m_problem == HistoryProblem::None)
         return HistoryProblem::None;
-    m_problemReported = true;
+    HistoryProblem& reported = m_reported[m_problemFile];
+    if (reported == m_problem)
+        return HistoryProblem::None;
+    reported = m_problem;
     return m_problem;
 }
 
@@ -259,14 +261,30 @@ bool FileHistory::keep(const std::string& path, std::string_view source, std::in
         m_problem = HistoryProblem::None;
         return true;
     }
-    if (current.size > m_limits.maxBytes)
-        return fail(HistoryProblem::TooLarge, FileError::TooLarge);
+    return keepContents(
+        baseNameOf(path), current.size,
+        [&](std::string* bytes, FileError* error) {
+            return readWholeFile(m_fileSystem, path, m_limits.maxBytes, bytes, error);
+        },
+        source, changedKeys);
+}
+
+bool FileHistory::keepContents(std::string_view fileName, std::uint64_t size,
+                               const ContentReader& read, std::string_view source,
+                               std::int64_t changedKeys)
+{
+    m_lastKeptId.clear();
+    if (size > m_limits.maxBytes)
+        return fail(fileName, HistoryProblem::TooLarge, FileError::TooLarge);
     std::string old;
     FileError error = FileError::None;
-    if (!readWholeFile(m_fileSystem, path, m_limits.maxBytes, &old, &error))
-        return fail(error == FileError::TooLarge ? HistoryProblem::TooLarge
+    if (!read(&old, &error))
+        return fail(fileName,
+                    error == FileError::TooLarge ? HistoryProblem::TooLarge
                                                  : HistoryProblem::WriteFailed,
                     error);
+    if (old.size() > m_limits.maxBytes)
+        return fail(fileName, HistoryProblem::TooLarge, FileError::TooLarge);
     if (m_pendingNewText)
         changedKeys = static_cast<std::int64_t>(
             countChangedKeys(diffConfigTexts(old, (*m_pendingNewText)(), m_listKeys)));
@@ -275,9 +293,8 @@ bool FileHistory::keep(const std::string& path, std::string_view source, std::in
     while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\'))
         folder.pop_back();
     if (!m_fileSystem.createDirectory(folder, &error))
-        return fail(HistoryProblem::WriteFailed, error);
+        return fail(fileName, HistoryProblem::WriteFailed, error);
 
-    const std::string fileName(baseNameOf(path));
     HistoryEntry entry;
     entry.time = m_now();
     entry.user = m_user;
@@ -293,12 +310,12 @@ bool FileHistory::keep(const std::string& path, std::string_view source, std::in
 
     // The copy first: the index never names a copy that is not in place.
     if (!writeWhole(copyPath(fileName, entry.id), old, false, &error))
-        return fail(HistoryProblem::WriteFailed, error);
+        return fail(fileName, HistoryProblem::WriteFailed, error);
     if (!appendIndexLine(indexPath(fileName), indexLine(entry)))
-        return fail(HistoryProblem::WriteFailed, m_problemError);
+        return fail(fileName, HistoryProblem::WriteFailed, m_problemError);
     rotate(fileName);
     m_problem = HistoryProblem::None;
-    m_problemReported = false;
+    m_reported.erase(std::string(fileName));
     m_lastKeptId = entry.id;
     return true;
 }

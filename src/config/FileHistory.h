@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,6 +80,13 @@ public:
     // Keeps the file at `path` as it is now. True when kept or when there is
     // no file to keep; false with problem() set otherwise.
     bool keep(const std::string& path, std::string_view source, std::int64_t changedKeys = -1);
+    // Fills *bytes with the whole file, or sets *error and returns false.
+    using ContentReader = std::function<bool(std::string* bytes, platform::FileError* error)>;
+    // Keeps a file of `size` bytes named `fileName` as `read` gives it, for
+    // a caller that holds the file open itself (a record file is held
+    // without sharing). A file over the size limit is not read.
+    bool keepContents(std::string_view fileName, std::uint64_t size, const ContentReader& read,
+                      std::string_view source, std::int64_t changedKeys = -1);
 
     // The kept versions of the file named `fileName` (no directory), oldest
     // first; lines whose copy is missing are left out.
@@ -92,13 +100,14 @@ public:
     HistoryProblem problem() const { return m_problem; }
     platform::FileError problemError() const { return m_problemError; }
     // The failure of the last keep, the first time it is asked for: a caller
-    // that reports it does so once until a keep works again.
+    // that reports it does so once per file until a keep of that file works
+    // again (the record files and "Morva.ini" share one history).
     HistoryProblem takeUnreportedProblem();
     // The id the last successful keep gave its copy (empty when it kept none).
     const std::string& lastKeptId() const { return m_lastKeptId; }
 
 private:
-    bool fail(HistoryProblem problem, platform::FileError error);
+    bool fail(std::string_view fileName, HistoryProblem problem, platform::FileError error);
     bool appendIndexLine(const std::string& indexPath, const std::string& line);
     void rotate(std::string_view fileName);
     void removeStrays(std::string_view fileName, const std::vector<HistoryEntry>& kept);
@@ -116,7 +125,8 @@ private:
     std::function<std::int64_t()> m_now;
     HistoryProblem m_problem = HistoryProblem::None;
     platform::FileError m_problemError = platform::FileError::None;
-    bool m_problemReported = false;
+    std::string m_problemFile;
+    std::map<std::string, HistoryProblem, std::less<>> m_reported; // per file name
     std::string m_lastKeptId;
     const std::function<std::string()>* m_pendingNewText = nullptr;
 };

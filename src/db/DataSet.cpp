@@ -101,6 +101,14 @@ bool DataSet::openAll()
     // a blank framed one, written when the data set closes.
     if (ok && m_conf->recordCount() == 0)
         m_conf->newRecord(true);
+    if (ok) {
+        // A new session: each edited file is kept once, before its first change.
+        for (RecordFile* file :
+             {static_cast<RecordFile*>(m_alia.get()), static_cast<RecordFile*>(m_bloc.get()),
+              static_cast<RecordFile*>(m_user.get())})
+            file->setBeforeFirstWrite(
+                [this](RecordFile& changed) { keepBeforeFirstChange(changed); });
+    }
     if (!ok) {
         closeAllLocked();
         return false;
@@ -266,6 +274,7 @@ bool DataSet::replaceRecordFile(RecordFile& file, std::string_view contents,
     };
     if (!isOpen() || !file.isOpen())
         return fail(FileError::Io);
+    file.runBeforeFirstWrite();
     if (!file.sync())
         return fail(file.lastError());
     // The file is held without sharing, which a rename over it would not
@@ -281,6 +290,49 @@ bool DataSet::replaceRecordFile(RecordFile& file, std::string_view contents,
     if (!reopened)
         return fail(file.lastError());
     return true;
+}
+
+void DataSet::setHistory(config::FileHistory* history, std::string source)
+{
+    m_history = history;
+    m_historySource = std::move(source);
+}
+
+bool DataSet::keepInHistory(RecordFile& file, std::string_view source)
+{
+    file.setBeforeFirstWrite(nullptr);
+    if (!m_history || !file.isOpen())
+        return false;
+    // Read through the file's own handle: it is held without sharing.
+    std::uint64_t size = 0;
+    file.diskSize(&size);
+    const std::uint64_t limit = m_history->limits().maxBytes;
+    return m_history->keepContents(
+        config::baseNameOf(file.path()), size,
+        [&](std::string* bytes, FileError* error) {
+            return file.readDiskBytes(bytes, limit, error);
+        },
+        source);
+}
+
+void DataSet::keepBeforeFirstChange(RecordFile& file)
+{
+    if (!m_history || keepInHistory(file, m_historySource))
+        return;
+    const config::HistoryProblem problem = m_history->takeUnreportedProblem();
+    if (problem != config::HistoryProblem::None && m_feedback)
+        m_feedback->historyNotKept(config::baseNameOf(file.path()), problem,
+                                   m_history->problemError(), m_history->directory());
+}
+
+LayoutRecordFile* DataSet::keptFileNamed(std::string_view fileName) const
+{
+    for (LayoutRecordFile* file : {static_cast<LayoutRecordFile*>(m_alia.get()),
+                                   static_cast<LayoutRecordFile*>(m_bloc.get()),
+                                   static_cast<LayoutRecordFile*>(m_user.get())})
+        if (file && file->layout().fileName == fileName)
+            return file;
+    return nullptr;
 }
 
 std::vector<std::string> DataSet::pemFiles(const std::string& directory, bool withVoidEntry) const

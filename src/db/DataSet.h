@@ -20,6 +20,7 @@ class DataBlocFile;
 class DataConfFile;
 class DataDummFile;
 class DataUserFile;
+class LayoutRecordFile;
 class RecordFile;
 
 // The program-wide owner of the five record files and of the lock file
@@ -48,6 +49,22 @@ public:
     DataSet& operator=(const DataSet&) = delete;
 
     void setFeedback(DataSetFeedback* feedback) { m_feedback = feedback; }
+
+    // The history that keeps the forwarding, blocking and Exchange user
+    // files before their first change of each session (from open all to
+    // close all), `source` saying what changed them; null: none. It must
+    // outlive the data set. A copy that cannot be kept does not stop the
+    // change: the feedback is told, once per file.
+    void setHistory(config::FileHistory* history, std::string source = "console");
+    void setHistorySource(std::string source) { m_historySource = std::move(source); }
+    config::FileHistory* history() const { return m_history; }
+    // Keeps `file` (one of the open files) as it is on disk now, with
+    // `source`; the session's copy before its first change is then not
+    // taken again. False when no history is set or no copy could be kept.
+    bool keepInHistory(RecordFile& file, std::string_view source);
+    // The open record file named `fileName` ("DataAlia.DAT", ...) of those
+    // the history keeps; null when there is none.
+    LayoutRecordFile* keptFileNamed(std::string_view fileName) const;
     void setLanguage(int languageIndex) { m_language = languageIndex; }
 
     // One attempt: takes the lock and opens the five files; on any failure
@@ -128,6 +145,7 @@ private:
     std::vector<std::string> pemFiles(const std::string& directory, bool withVoidEntry) const;
     std::string withSeparator(std::string directory) const;
     std::string_view tr(std::string_view id) const;
+    void keepBeforeFirstChange(RecordFile& file);
 
     platform::FileSystem& m_fs;
     platform::Clock& m_clock;
@@ -147,6 +165,8 @@ private:
     unsigned m_useCount = 0;
     Failure m_openFailure;
     std::vector<std::string> m_unwritten;
+    config::FileHistory* m_history = nullptr;
+    std::string m_historySource = "console";
 
     CertificateFolders m_certFolders;
     std::string m_smimeCaCert;

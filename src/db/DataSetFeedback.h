@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/FileHistory.h"
 #include "platform/UserFeedback.h"
 
 #include <string_view>
@@ -24,6 +25,13 @@ public:
     virtual void stepProgress() {}
     // Sets the progress bar to its end and removes it.
     virtual void endProgress() {}
+    // No copy of record file `fileName` could be kept in the history in
+    // `directory` before it changed (the change went on). Told once per file
+    // until a copy of it is kept again.
+    virtual void historyNotKept(std::string_view fileName, config::HistoryProblem problem,
+                                platform::FileError error, std::string_view directory)
+    {
+    }
 };
 
 } // namespace morva::db

@@ -113,6 +113,7 @@ bool RecordFile::flush()
         m_lastError = FileError::Io;
         return false;
     }
+    runBeforeFirstWrite();
     const std::uint64_t offset = std::uint64_t(m_current - 1) * m_length;
     const std::uint64_t end = offset + m_length;
     if (!m_file->writeAt(offset, m_buffer.data(), m_length)) {
@@ -127,6 +128,49 @@ bool RecordFile::flush()
     m_fileSize = std::max(m_fileSize, end);
     m_dirty = false;
     m_unsynced = true;
+    return true;
+}
+
+void RecordFile::runBeforeFirstWrite()
+{
+    if (!m_beforeFirstWrite)
+        return;
+    const auto hook = std::move(m_beforeFirstWrite);
+    m_beforeFirstWrite = nullptr;
+    hook(*this);
+}
+
+bool RecordFile::diskSize(std::uint64_t* size)
+{
+    if (!m_file)
+        return false;
+    return m_file->size(size);
+}
+
+bool RecordFile::readDiskBytes(std::string* bytes, std::uint64_t limit, FileError* error)
+{
+    std::uint64_t size = 0;
+    if (!diskSize(&size)) {
+        *error = m_file ? m_file->lastError() : FileError::Io;
+        return false;
+    }
+    if (size > limit) {
+        *error = FileError::TooLarge;
+        return false;
+    }
+    bytes->assign(static_cast<std::size_t>(size), '\0');
+    std::size_t done = 0;
+    while (done < bytes->size()) {
+        std::size_t got = 0;
+        if (!m_file->readAt(done, bytes->data() + done, bytes->size() - done, &got)) {
+            *error = m_file->lastError() == FileError::None ? FileError::Io : m_file->lastError();
+            return false;
+        }
+        if (got == 0)
+            break;
+        done += got;
+    }
+    bytes->resize(done);
     return true;
 }
 

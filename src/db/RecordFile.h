@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -67,6 +68,22 @@ public:
     // false when the record could not be written or the sync failed.
     bool sync();
 
+    // Runs `hook` once, just before the first write to the file (what a
+    // flush or the data set's replace writes); the write goes on whatever
+    // the hook does. It stays set when the file is opened again.
+    void setBeforeFirstWrite(std::function<void(RecordFile&)> hook)
+    {
+        m_beforeFirstWrite = std::move(hook);
+    }
+    // Runs the pending hook now (and never again).
+    void runBeforeFirstWrite();
+    // The file's bytes on disk (not the record still in the buffer), read
+    // through the open handle; false with *error when not open, larger
+    // than `limit` or unreadable.
+    bool readDiskBytes(std::string* bytes, std::uint64_t limit, platform::FileError* error);
+    // The file's size on disk; false when it cannot be told.
+    bool diskSize(std::uint64_t* size);
+
     void setTextField(std::uint32_t offset, std::uint32_t width, std::string_view value);
     void setNumberField(std::uint32_t offset, std::uint32_t width, std::int64_t value);
     void setFlagField(std::uint32_t offset, bool value);
@@ -127,6 +144,7 @@ private:
     std::uint32_t m_cacheLast = 0;
     std::uint32_t m_cacheCapacity = 0;
     std::unique_ptr<platform::File> m_file;
+    std::function<void(RecordFile&)> m_beforeFirstWrite;
     platform::FileError m_lastError = platform::FileError::None;
 };
 

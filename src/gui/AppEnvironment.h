@@ -11,6 +11,10 @@ class ConfigStore;
 class FileHistory;
 } // namespace morva::config
 
+namespace morva::db {
+class DataSet;
+}
+
 namespace morva::platform {
 class AddOnProbe;
 class Clock;
@@ -56,6 +60,10 @@ public:
     // The history of saves beside "Morva.ini"; every save of the store
     // keeps the former file in it.
     config::FileHistory& configHistory() { return *m_configHistory; }
+    // The record files' data set while the console has one (the record
+    // editors set it); null before and after.
+    db::DataSet* dataSet() const { return m_dataSet; }
+    void setDataSet(db::DataSet* dataSet) { m_dataSet = dataSet; }
     const PlatformServices& services() const { return m_services; }
 
     // Chooses the language: the user's regional language, replaced by
@@ -74,6 +82,7 @@ private:
     int m_languageIndex = English;
     std::unique_ptr<config::ConfigStore> m_configStore;
     std::unique_ptr<config::FileHistory> m_configHistory;
+    db::DataSet* m_dataSet = nullptr;
 };
 
 } // namespace morva::gui

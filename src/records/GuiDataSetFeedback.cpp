@@ -7,6 +7,9 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
 
 namespace morva::records {
 
@@ -93,6 +96,28 @@ bool GuiDataSetFeedback::shuttingDown()
 void GuiDataSetFeedback::showMessage(platform::MessageKind kind, std::string_view text)
 {
     gui::MessageBox::show(m_host ? m_host->parentWindow() : nullptr, kind, gui::toQString(text));
+}
+
+void GuiDataSetFeedback::historyNotKept(std::string_view fileName, config::HistoryProblem problem,
+                                        platform::FileError error, std::string_view directory)
+{
+    const int language = gui::MessageBox::language();
+    const QString text =
+        problem == config::HistoryProblem::TooLarge
+            ? gui::uiText("history.record.tooLarge", language, {gui::toQString(fileName)})
+            : gui::uiText("history.record.writeFailed", language,
+                          {gui::toQString(directory),
+                           QString::fromLatin1(platform::fileErrorName(error)),
+                           gui::toQString(fileName)});
+    const auto kind = problem == config::HistoryProblem::TooLarge ? gui::MessageKind::Notice
+                                                                  : gui::MessageKind::Failure;
+    const QPointer<QWidget> fallback = m_host ? m_host->parentWindow() : nullptr;
+    // The write that needed the copy is under way (a flush, a replace):
+    // the message waits until it is over.
+    QTimer::singleShot(0, qApp, [text, kind, fallback] {
+        QWidget* front = QApplication::activeModalWidget();
+        gui::MessageBox::show(front ? front : fallback.data(), kind, text);
+    });
 }
 
 } // namespace morva::records

@@ -32,6 +32,10 @@ public:
     void closeWait() override;
     bool shuttingDown() override;
     void showMessage(platform::MessageKind kind, std::string_view text) override;
+    // Told after the change is over (the edit is not held up), over the
+    // window in front, in the language of the message boxes.
+    void historyNotKept(std::string_view fileName, config::HistoryProblem problem,
+                        platform::FileError error, std::string_view directory) override;
 
 private:
     gui::ConsoleHost* m_host;

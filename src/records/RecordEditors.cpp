@@ -1,6 +1,7 @@
 #include "records/RecordEditors.h"
 
 #include "config/ConfigStore.h"
+#include "config/FileHistory.h"
 #include "db/CertificateSettings.h"
 #include "db/DataSet.h"
 #include "gui/AppEnvironment.h"
@@ -39,12 +40,18 @@ void RecordEditors::createDataSet()
         std::make_unique<db::DataSet>(services.fileSystem, services.clock, environment.programDir(),
                                       db::certificateSettingsFrom(environment.configStore()),
                                       &m_feedback, environment.languageIndex());
+    // Each record file is kept in the history of saves before its first
+    // change of an editing session.
+    m_dataSet->setHistory(&environment.configHistory());
+    environment.setDataSet(m_dataSet.get());
 }
 
 void RecordEditors::closeDataSet()
 {
     // Records still open in an editor are written by the data set's own
     // close; nothing is open once the main window closes.
+    if (m_dataSet && m_environment.dataSet() == m_dataSet.get())
+        m_environment.setDataSet(nullptr);
     m_dataSet.reset();
 }
 

@@ -7,16 +7,22 @@
 #include "config/FileHistory.h"
 #include "config/Schema.h"
 #include "confui/history/HistoryUi.h"
+#include "db/DataAliaFile.h"
+#include "db/DataSet.h"
+#include "db/RecordBytes.h"
+#include "platform/testing/FaultInjectingFileSystem.h"
 #include "resources/CommandIds.h"
 #include "service_gui/GuiTestApp.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
 using namespace morva;
+using Op = platform::FaultInjectingFileSystem::Operation;
 
 namespace {
 
@@ -105,4 +111,68 @@ TEST_F(HistoryUiTest, WindowShowsEachSavesChangesAndRestoresAVersion)
     EXPECT_EQ(file(), kOriginal);
     window.reload();
     EXPECT_EQ(window.list()->topLevelItem(0)->text(3), QStringLiteral("restore"));
+}
+
+TEST_F(HistoryUiTest, WindowListsRecordFileVersionsAndRestoresOneUnderTheLockOnceConfirmed)
+{
+    const std::string original = test::aliasRecord("a@x.com", "b@y.com", false);
+    console.writeFile("DataAlia.DAT", original);
+    platform::FaultInjectingFileSystem fs(*console.fileSystem);
+    config::FileHistory recordHistory(fs, console.clock, console.programDir + "History/", "ann",
+                                      "gw1");
+    db::DataSet data(fs, console.clock, console.programDir, {});
+    data.setHistory(&recordHistory);
+    ASSERT_TRUE(data.acquire(1)); // an editing session adds a record
+    ASSERT_TRUE(data.aliaFile()->newRecord(false));
+    data.aliaFile()->setForwardAddress("c@x.com");
+    ASSERT_TRUE(data.release());
+    const std::string edited = original + test::aliasRecord("c@x.com", "", false);
+    std::ifstream check(console.programDir + "DataAlia.DAT", std::ios::binary);
+    ASSERT_EQ(std::string(std::istreambuf_iterator<char>(check), {}), edited);
+
+    confui::HistoryWindow window(store(), recordHistory, fs, English);
+    window.setDataSet(&data);
+    window.fileChoice()->setCurrentIndex(
+        window.fileChoice()->findData(QStringLiteral("DataAlia.DAT")));
+    ASSERT_EQ(window.list()->topLevelItemCount(), 1);
+    EXPECT_EQ(window.list()->headerItem()->text(4), QStringLiteral("Records"));
+    EXPECT_EQ(window.list()->topLevelItem(0)->text(4), QStringLiteral("1"));
+    EXPECT_EQ(window.changes()->toPlainText(), QStringLiteral("+ c@x.com\n"));
+    auto readAlias = [&] {
+        std::ifstream in(console.programDir + "DataAlia.DAT", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+
+    // No: nothing happens. A replace that fails: told, the file unchanged.
+    console.messages.setAnswer(gui::MessageAnswer::No);
+    window.restoreButton()->click();
+    EXPECT_EQ(readAlias(), edited);
+    console.messages.setAnswer(gui::MessageAnswer::Yes);
+    fs.injectFault(2, platform::FaultInjectingFileSystem::Fault::FailOnce, platform::FileError::Io,
+                   Op::Rename);
+    window.restoreButton()->click();
+    EXPECT_EQ(readAlias(), edited);
+    ASSERT_EQ(console.messages.messages().size(), 3u);
+    EXPECT_EQ(console.messages.messages()[0].kind, gui::MessageKind::Question);
+    EXPECT_TRUE(console.messages.messages()[0].text.startsWith(
+        QStringLiteral("Put DataAlia.DAT back as it was before ")));
+    EXPECT_EQ(console.messages.messages()[2].kind, gui::MessageKind::Failure);
+    EXPECT_EQ(console.messages.messages()[2].text,
+              QStringLiteral("DataAlia.DAT could not be restored (input/output error). "
+                             "The file is unchanged."));
+    EXPECT_FALSE(data.isOpen()) << "the lock is given back";
+
+    fs.clearFault();
+    window.list()->setCurrentItem(
+        window.list()->topLevelItem(window.list()->topLevelItemCount() - 1));
+    window.restoreButton()->click();
+    EXPECT_EQ(readAlias(), original);
+    EXPECT_EQ(console.messages.messages().size(), 4u) << "only the question";
+    EXPECT_EQ(window.list()->topLevelItem(0)->text(3), QStringLiteral("restore"));
+    EXPECT_FALSE(data.isOpen());
+
+    // Without a data set record files are listed, not restored.
+    window.setDataSet(nullptr);
+    EXPECT_FALSE(window.restoreButton()->isEnabled());
+    EXPECT_EQ(window.list()->topLevelItemCount(), 3);
 }

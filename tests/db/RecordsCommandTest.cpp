@@ -119,3 +119,43 @@ TEST_F(RecordsCommand, ReportsALockHeldByTheGateway)
     EXPECT_EQ(result.err, "morvactl: Unable to lock the data files!\n"
                           "morvactl: MORVADTB.LCK: in use by another program\n");
 }
+
+TEST_F(RecordsCommand, HistoryListsTheKeptVersionsAndRestoreTakesOneBack)
+{
+    ASSERT_EQ(run({"add", "alias", "a@x.com", "b@y.com"}).code, 0);
+    ASSERT_EQ(run({"add", "alias", "c@x.com", "d@y.com"}).code, 0);
+    const std::string one = test::aliasRecord("a@x.com", "b@y.com", false);
+
+    const Result listed = run({"history", "alias"});
+    ASSERT_EQ(listed.code, 0) << listed.err;
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(listed.out);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, '\t');)
+            fields.push_back(cell);
+        rows.push_back(fields);
+    }
+    ASSERT_EQ(rows.size(), 2u) << "one copy per changing command";
+    ASSERT_EQ(rows[1].size(), 6u);
+    EXPECT_EQ(rows[1][4], "morvactl records add");
+    EXPECT_EQ(rows[1][5], "1") << "records in that version";
+    EXPECT_EQ(m_scratch.read("History/DataAlia.DAT." + rows[1][0]), one);
+    EXPECT_NE(run({"history", "alias", "--format", "json"}).out.find("\"records\": 1"),
+              std::string::npos);
+    EXPECT_EQ(run({"history", "block"}).out, "");
+
+    const Result restored = run({"restore", "alias", rows[1][0]});
+    ASSERT_EQ(restored.code, 0) << restored.err;
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"), one);
+    EXPECT_NE(run({"history", "alias"}).out.find("morvactl records restore"), std::string::npos);
+
+    const Result unknown = run({"restore", "alias", "20000101-000000"});
+    EXPECT_EQ(unknown.code, 1);
+    EXPECT_EQ(unknown.err, "morvactl: no kept version 20000101-000000 of DataAlia.DAT "
+                           "(morvactl records history alias lists them)\n");
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"), one);
+    EXPECT_EQ(run({"restore", "alias"}).code, cli::kExitUsage);
+    EXPECT_EQ(run({"history", "mail"}).code, cli::kExitUsage);
+}

@@ -1,6 +1,7 @@
 #include "RecordFixture.h"
 #include "app/AdminSettings.h"
 #include "app/Cwm_MainBaseWnd.h"
+#include "config/FileHistory.h"
 #include "db/RecordBytes.h"
 #include "gui/CommandRegistry.h"
 #include "gui/ConsoleWait.h"
@@ -91,6 +92,39 @@ TEST_F(RecordListDlgTest, DeletingRecordTwoOfThreeLeavesOneAndThree)
     ASSERT_EQ(m_messages.messages().size(), 1u);
     EXPECT_EQ(m_messages.messages()[0].text, QStringLiteral("Delete record"));
     EXPECT_EQ(m_scratch.read("DataAlia.DAT"), threeAliases(true));
+}
+
+TEST_F(RecordListDlgTest, AHistoryThatCannotTakeItsCopyIsToldOnceAndTheEditsGoOn)
+{
+    m_scratch.write("DataAlia.DAT", threeAliases());
+    config::FileHistory history(m_fs, m_clock, m_scratch.dir() + "History/", "ann", "gw1");
+    m_dataSet.setHistory(&history);
+    m_fs.injectFault(1, platform::FaultInjectingFileSystem::Fault::FailFromThen,
+                     platform::FileError::AccessDenied, Op::CreateDirectory);
+    auto deleteFirst = [&] {
+        Cwm_AliasListDlg list(m_context);
+        answer = [&](QDialog&) {
+            list.grid()->selectRow(0);
+            list.deleteSelected();
+            QApplication::processEvents(); // the word comes once the write is over
+            return static_cast<int>(QDialog::Rejected);
+        };
+        list.run();
+    };
+    deleteFirst();
+    deleteFirst(); // a second session: not told again
+    QApplication::processEvents();
+    m_dataSet.setHistory(nullptr);
+    const auto texts = messageTexts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[1], QString::fromStdString("The history in " + m_scratch.dir() +
+                                               "History/ could not be written (access denied). "
+                                               "DataAlia.DAT was changed without a copy of the "
+                                               "former file."));
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT"),
+              test::aliasRecord("a@one.com", "x@one.com", false, true) +
+                  test::aliasRecord("b@two.com", "y@two.com", true, true) +
+                  test::aliasRecord("c@three.com", "z@three.com", false));
 }
 
 TEST_F(RecordListDlgTest, DeletingSeveralAsksOnceAndNoKeepsThem)

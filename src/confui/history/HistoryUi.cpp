@@ -78,6 +78,7 @@ public:
     {
         HistoryWindow window(store(), history(), m_environment.services().fileSystem, language(),
                              m_host.parentWindow());
+        window.setDataSet(m_environment.dataSet());
         window.exec();
         m_commands.notifyStateChanged();
     }

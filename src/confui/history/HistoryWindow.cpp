@@ -5,6 +5,9 @@
 #include "config/FileHistory.h"
 #include "confui/SaveFailureText.h"
 #include "confui/history/ChangeText.h"
+#include "db/DataSet.h"
+#include "db/RecordHistory.h"
+#include "db/RecordLayout.h"
 #include "gui/MessageBox.h"
 #include "gui/Text.h"
 
@@ -31,6 +34,16 @@ QString fromBytes(const std::string& text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The text of a record file's name in the file choice.
+const char* fileTextId(const db::RecordLayout& layout)
+{
+    if (&layout == &db::kAliaLayout)
+        return "history.file.alias";
+    if (&layout == &db::kBlocLayout)
+        return "history.file.block";
+    return "history.file.user";
+}
+
 } // namespace
 
 HistoryWindow::HistoryWindow(config::ConfigStore& store, config::FileHistory& history,
@@ -40,6 +53,17 @@ HistoryWindow::HistoryWindow(config::ConfigStore& store, config::FileHistory& hi
 {
     setObjectName(QStringLiteral("configurationHistory"));
     setWindowTitle(gui::uiText("history.caption", language));
+
+    m_file = new QComboBox(this);
+    const std::string configName(config::baseNameOf(store.fileName()));
+    m_file->addItem(gui::uiText("history.file.config", language, {fromBytes(configName)}),
+                    QString::fromStdString(configName));
+    for (const db::RecordLayout* layout : db::keptRecordLayouts()) {
+        const QString name = gui::toQString(layout->fileName);
+        m_file->addItem(gui::uiText(fileTextId(*layout), language, {name}), name);
+    }
+    auto* fileLabel = new QLabel(gui::uiText("history.file.label", language), this);
+    fileLabel->setBuddy(m_file);
 
     m_list = new QTreeWidget(this);
     m_list->setRootIsDecorated(false);
@@ -85,21 +109,46 @@ HistoryWindow::HistoryWindow(config::ConfigStore& store, config::FileHistory& hi
     splitter->addWidget(lower);
     splitter->setStretchFactor(1, 2);
 
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(fileLabel);
+    fileRow->addWidget(m_file);
+    fileRow->addStretch();
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fileRow);
     layout->addWidget(splitter);
     layout->addWidget(buttons);
     resize(760, 560);
 
     connect(m_list, &QTreeWidget::currentItemChanged, this, &HistoryWindow::showChanges);
     connect(m_comparison, &QComboBox::currentIndexChanged, this, &HistoryWindow::showChanges);
+    connect(m_file, &QComboBox::currentIndexChanged, this, &HistoryWindow::reload);
     reload();
 }
 
 HistoryWindow::~HistoryWindow() = default;
 
+void HistoryWindow::setDataSet(db::DataSet* dataSet)
+{
+    m_dataSet = dataSet;
+    showChanges();
+}
+
+std::string HistoryWindow::fileName() const
+{
+    return m_file->currentData().toString().toStdString();
+}
+
+const db::RecordLayout* HistoryWindow::recordLayout() const
+{
+    return db::keptRecordLayout(fileName());
+}
+
 void HistoryWindow::reload()
 {
-    m_entries = m_history.entries(config::baseNameOf(m_store.fileName()));
+    const db::RecordLayout* records = recordLayout();
+    m_entries = m_history.entries(fileName());
+    m_list->headerItem()->setText(
+        4, gui::uiText(records ? "history.column.records" : "history.column.changed", m_language));
     m_list->clear();
     // Newest first; the row keeps the entry's index.
     for (std::size_t i = m_entries.size(); i-- > 0;) {
@@ -109,7 +158,10 @@ void HistoryWindow::reload()
         item->setText(1, fromBytes(entry.user));
         item->setText(2, fromBytes(entry.machine));
         item->setText(3, fromBytes(entry.source));
-        item->setText(4, entry.changedKeys < 0 ? QString() : QString::number(entry.changedKeys));
+        if (records)
+            item->setText(4, QString::number(entry.size / records->length));
+        else if (entry.changedKeys >= 0)
+            item->setText(4, QString::number(entry.changedKeys));
         item->setData(0, Qt::UserRole, static_cast<int>(i));
     }
     for (int column = 0; column < m_list->columnCount(); ++column)
@@ -127,21 +179,28 @@ int HistoryWindow::selectedIndex() const
 
 std::string HistoryWindow::currentText() const
 {
+    // The record files lie beside "Morva.ini".
+    const std::string& configPath = m_store.fileName();
+    const std::string path =
+        configPath.substr(0, configPath.size() - config::baseNameOf(configPath).size()) +
+        fileName();
     std::string text;
     platform::FileError error = platform::FileError::None;
-    config::readWholeFile(m_fileSystem, m_store.fileName(), kMaxShown, &text, &error);
+    config::readWholeFile(m_fileSystem, path, kMaxShown, &text, &error);
     return text;
 }
 
 void HistoryWindow::showChanges()
 {
     const int index = selectedIndex();
-    m_restore->setEnabled(index >= 0);
+    const db::RecordLayout* records = recordLayout();
+    m_restore->setEnabled(index >= 0 && (!records || m_dataSet));
     if (index < 0) {
-        m_changes->setPlainText(gui::uiText("history.empty", m_language));
+        m_changes->setPlainText(
+            gui::uiText(records ? "history.record.empty" : "history.empty", m_language));
         return;
     }
-    const std::string fileName(config::baseNameOf(m_store.fileName()));
+    const std::string fileName = this->fileName();
     const auto position = static_cast<std::size_t>(index);
     std::string before;
     m_history.read(fileName, m_entries[position].id, &before);
@@ -153,7 +212,8 @@ void HistoryWindow::showChanges()
         m_history.read(fileName, m_entries[position + 1].id, &after);
     else
         after = currentText();
-    const auto changes = config::diffConfigTexts(before, after, config::schemaListKeys());
+    const auto changes = records ? db::recordChanges(*records, before, after)
+                                 : config::diffConfigTexts(before, after, config::schemaListKeys());
     m_changes->setPlainText(fromBytes(
         changeLines(changes, gui::uiText("history.noChanges", m_language).toStdString())));
 }
@@ -163,6 +223,8 @@ bool HistoryWindow::restoreSelected()
     const int index = selectedIndex();
     if (index < 0)
         return false;
+    if (recordLayout())
+        return restoreRecordFile(m_entries[static_cast<std::size_t>(index)]);
     std::string bytes;
     const std::string fileName(config::baseNameOf(m_store.fileName()));
     if (!m_history.read(fileName, m_entries[static_cast<std::size_t>(index)].id, &bytes) ||
@@ -172,6 +234,43 @@ bool HistoryWindow::restoreSelected()
         return false;
     }
     return true;
+}
+
+bool HistoryWindow::restoreRecordFile(const config::HistoryEntry& entry)
+{
+    if (!m_dataSet)
+        return false;
+    const QString name = fromBytes(fileName());
+    if (gui::MessageBox::show(this, gui::MessageKind::Question,
+                              gui::uiText("history.record.confirm", m_language,
+                                          {name, fromBytes(config::localTimeText(entry.time))})) !=
+        gui::MessageAnswer::Yes)
+        return false;
+    // The lock: the data set tells why it could not be had.
+    if (!m_dataSet->acquire())
+        return false;
+    const db::RecordRestore restored =
+        db::restoreRecordFile(*m_dataSet, fileName(), entry.id, "restore");
+    const bool closed = m_dataSet->release();
+    const QString error = QString::fromLatin1(platform::fileErrorName(restored.error));
+    switch (restored.status) {
+    case db::RecordRestoreStatus::Restored:
+        return closed;
+    case db::RecordRestoreStatus::NotKept:
+        gui::MessageBox::show(this, gui::MessageKind::Failure,
+                              gui::uiText("history.record.notKept", m_language, {name, error}));
+        return false;
+    case db::RecordRestoreStatus::UnknownFile:
+    case db::RecordRestoreStatus::UnknownVersion:
+        gui::MessageBox::show(this, gui::MessageKind::Failure,
+                              gui::uiText("history.record.versionGone", m_language, {name}));
+        return false;
+    case db::RecordRestoreStatus::WriteFailed:
+        break;
+    }
+    gui::MessageBox::show(this, gui::MessageKind::Failure,
+                          gui::uiText("history.record.restoreFailed", m_language, {name, error}));
+    return false;
 }
 
 } // namespace morva::confui

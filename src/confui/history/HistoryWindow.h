@@ -15,6 +15,11 @@ class FileHistory;
 struct HistoryEntry;
 } // namespace morva::config
 
+namespace morva::db {
+class DataSet;
+struct RecordLayout;
+} // namespace morva::db
+
 namespace morva::platform {
 class FileSystem;
 }
@@ -24,7 +29,9 @@ namespace morva::confui {
 // The saves of "Morva.ini" that the history kept, newest first; the one
 // selected shows its changes key by key (what that save changed, or how it
 // differs from the file now), and "Restore" puts it back through the
-// store's save (a save of its own, kept in turn).
+// store's save (a save of its own, kept in turn). The file choice shows the
+// versions of the record files instead (record by record); one is put back,
+// once confirmed, under the data set's lock, the file as it is kept first.
 class HistoryWindow : public QDialog
 {
     Q_OBJECT
@@ -33,8 +40,12 @@ public:
                   platform::FileSystem& fileSystem, int language, QWidget* parent = nullptr);
     ~HistoryWindow() override;
 
+    // The data set that restores record files (null: record files are
+    // listed, but not restored).
+    void setDataSet(db::DataSet* dataSet);
     // Reads the history again and selects the newest save.
     void reload();
+    QComboBox* fileChoice() const { return m_file; }
     QTreeWidget* list() const { return m_list; }
     QComboBox* comparison() const { return m_comparison; }
     QPlainTextEdit* changes() const { return m_changes; }
@@ -46,13 +57,19 @@ public:
 private:
     void showChanges();
     int selectedIndex() const;
+    std::string fileName() const;
+    // The layout of the chosen record file; null for "Morva.ini".
+    const db::RecordLayout* recordLayout() const;
     std::string currentText() const;
+    bool restoreRecordFile(const config::HistoryEntry& entry);
 
     config::ConfigStore& m_store;
     config::FileHistory& m_history;
     platform::FileSystem& m_fileSystem;
     int m_language;
+    db::DataSet* m_dataSet = nullptr;
     std::vector<config::HistoryEntry> m_entries; // oldest first
+    QComboBox* m_file = nullptr;
     QTreeWidget* m_list = nullptr;
     QComboBox* m_comparison = nullptr;
     QPlainTextEdit* m_changes = nullptr;

@@ -5902,6 +5902,75 @@ Historique des enregistrements</translation>
         <extracomment>Message when a file is larger than the history may hold. %1 is the file name.</extracomment>
         <translation>%1 est plus grand que ce que l&apos;historique des enregistrements peut contenir ; aucune copie n&apos;en est conservée.</translation>
     </message>
+    <message id="history.file.label">
+        <source>&amp;File:</source>
+        <extracomment>Label before the choice of the file whose kept versions the History window lists. &apos;&amp;&apos; marks the access key: keep exactly one.</extracomment>
+        <translation>&amp;Fichier :</translation>
+    </message>
+    <message id="history.file.config">
+        <source>Configuration (%1)</source>
+        <extracomment>Choice of file in the History window: the configuration file. %1 is the file name.</extracomment>
+        <translation>Configuration (%1)</translation>
+    </message>
+    <message id="history.file.alias">
+        <source>E-mail forwarding (%1)</source>
+        <extracomment>Choice of file in the History window: the forwarding records. %1 is the file name.</extracomment>
+        <translation>Transfert des e-mails (%1)</translation>
+    </message>
+    <message id="history.file.block">
+        <source>SMTP blocking (%1)</source>
+        <extracomment>Choice of file in the History window: the SMTP blocking records. %1 is the file name.</extracomment>
+        <translation>Blocage SMTP (%1)</translation>
+    </message>
+    <message id="history.file.user">
+        <source>E-mail addresses on Exchange (%1)</source>
+        <extracomment>Choice of file in the History window: the Exchange user records. %1 is the file name.</extracomment>
+        <translation>Adresses e-mail sur Exchange (%1)</translation>
+    </message>
+    <message id="history.column.records">
+        <source>Records</source>
+        <extracomment>Column of the History window for a record file: how many records the kept version holds.</extracomment>
+        <translation>Enregistrements</translation>
+    </message>
+    <message id="history.record.empty">
+        <source>No version of this file has been kept yet. Before the first change of each editing session, the record file is kept as it was in the folder History.</source>
+        <extracomment>History window: no version of the chosen record file has been kept yet.</extracomment>
+        <translation>Aucune version de ce fichier n&apos;a encore été conservée. Avant la première modification de chaque session d&apos;édition, le fichier d&apos;enregistrements est conservé tel qu&apos;il était dans le dossier History.</translation>
+    </message>
+    <message id="history.record.confirm">
+        <source>Put %1 back as it was before %2?
+
+The file as it is now is kept in the history first.</source>
+        <extracomment>Question before a record file is restored. %1 is the file name, %2 the time of the change the version preceded.</extracomment>
+        <translation>Remettre %1 tel qu&apos;il était avant %2 ?
+
+Le fichier tel qu&apos;il est maintenant est d&apos;abord conservé dans l&apos;historique.</translation>
+    </message>
+    <message id="history.record.restoreFailed">
+        <source>%1 could not be restored (%2). The file is unchanged.</source>
+        <extracomment>Message when the kept version of a record file could not replace it. %1 is the file name, %2 the error.</extracomment>
+        <translation>%1 n&apos;a pas pu être restauré (%2). Le fichier est inchangé.</translation>
+    </message>
+    <message id="history.record.notKept">
+        <source>%1 was not restored: the file as it is now could not be kept in the history first (%2). The file is unchanged.</source>
+        <extracomment>Message when a record file is not restored because its current contents could not be kept. %1 is the file name, %2 the error.</extracomment>
+        <translation>%1 n&apos;a pas été restauré : le fichier tel qu&apos;il est maintenant n&apos;a pas pu être conservé d&apos;abord dans l&apos;historique (%2). Le fichier est inchangé.</translation>
+    </message>
+    <message id="history.record.versionGone">
+        <source>This kept version of %1 can no longer be read. The file is unchanged.</source>
+        <extracomment>Message when the chosen kept version of a record file is missing or damaged. %1 is the file name.</extracomment>
+        <translation>Cette version conservée de %1 ne peut plus être lue. Le fichier est inchangé.</translation>
+    </message>
+    <message id="history.record.tooLarge">
+        <source>%1 is larger than the history may hold, so it was changed without keeping a copy of it.</source>
+        <extracomment>Message in a record editor when the record file is larger than the history may hold. %1 is the file name.</extracomment>
+        <translation>%1 est plus grand que ce que l&apos;historique peut contenir ; il a été modifié sans qu&apos;une copie en soit conservée.</translation>
+    </message>
+    <message id="history.record.writeFailed">
+        <source>The history in %1 could not be written (%2). %3 was changed without a copy of the former file.</source>
+        <extracomment>Message in a record editor when the history could not be written. %1 is the folder, %2 the error, %3 the record file.</extracomment>
+        <translation>L&apos;historique dans %1 n&apos;a pas pu être écrit (%2). %3 a été modifié sans copie de l&apos;ancien fichier.</translation>
+    </message>
 </context>
 <context>
     <name>a11y (accessibility)</name>

@@ -5902,6 +5902,75 @@ Cronologia dei salvataggi</translation>
         <extracomment>Message when a file is larger than the history may hold. %1 is the file name.</extracomment>
         <translation>%1 è più grande di quanto la cronologia dei salvataggi possa contenere; non ne viene conservata alcuna copia.</translation>
     </message>
+    <message id="history.file.label">
+        <source>&amp;File:</source>
+        <extracomment>Label before the choice of the file whose kept versions the History window lists. &apos;&amp;&apos; marks the access key: keep exactly one.</extracomment>
+        <translation>&amp;File:</translation>
+    </message>
+    <message id="history.file.config">
+        <source>Configuration (%1)</source>
+        <extracomment>Choice of file in the History window: the configuration file. %1 is the file name.</extracomment>
+        <translation>Configurazione (%1)</translation>
+    </message>
+    <message id="history.file.alias">
+        <source>E-mail forwarding (%1)</source>
+        <extracomment>Choice of file in the History window: the forwarding records. %1 is the file name.</extracomment>
+        <translation>Inoltro e-mail (%1)</translation>
+    </message>
+    <message id="history.file.block">
+        <source>SMTP blocking (%1)</source>
+        <extracomment>Choice of file in the History window: the SMTP blocking records. %1 is the file name.</extracomment>
+        <translation>Blocco SMTP (%1)</translation>
+    </message>
+    <message id="history.file.user">
+        <source>E-mail addresses on Exchange (%1)</source>
+        <extracomment>Choice of file in the History window: the Exchange user records. %1 is the file name.</extracomment>
+        <translation>Indirizzi e-mail su Exchange (%1)</translation>
+    </message>
+    <message id="history.column.records">
+        <source>Records</source>
+        <extracomment>Column of the History window for a record file: how many records the kept version holds.</extracomment>
+        <translation>Record</translation>
+    </message>
+    <message id="history.record.empty">
+        <source>No version of this file has been kept yet. Before the first change of each editing session, the record file is kept as it was in the folder History.</source>
+        <extracomment>History window: no version of the chosen record file has been kept yet.</extracomment>
+        <translation>Nessuna versione di questo file è stata ancora conservata. Prima della prima modifica di ogni sessione di modifica, il file dei record viene conservato com&apos;era nella cartella History.</translation>
+    </message>
+    <message id="history.record.confirm">
+        <source>Put %1 back as it was before %2?
+
+The file as it is now is kept in the history first.</source>
+        <extracomment>Question before a record file is restored. %1 is the file name, %2 the time of the change the version preceded.</extracomment>
+        <translation>Ripristinare %1 com&apos;era prima di %2?
+
+Il file com&apos;è ora viene prima conservato nella cronologia.</translation>
+    </message>
+    <message id="history.record.restoreFailed">
+        <source>%1 could not be restored (%2). The file is unchanged.</source>
+        <extracomment>Message when the kept version of a record file could not replace it. %1 is the file name, %2 the error.</extracomment>
+        <translation>Non è stato possibile ripristinare %1 (%2). Il file è invariato.</translation>
+    </message>
+    <message id="history.record.notKept">
+        <source>%1 was not restored: the file as it is now could not be kept in the history first (%2). The file is unchanged.</source>
+        <extracomment>Message when a record file is not restored because its current contents could not be kept. %1 is the file name, %2 the error.</extracomment>
+        <translation>%1 non è stato ripristinato: non è stato possibile conservare prima nella cronologia il file com&apos;è ora (%2). Il file è invariato.</translation>
+    </message>
+    <message id="history.record.versionGone">
+        <source>This kept version of %1 can no longer be read. The file is unchanged.</source>
+        <extracomment>Message when the chosen kept version of a record file is missing or damaged. %1 is the file name.</extracomment>
+        <translation>Questa versione conservata di %1 non può più essere letta. Il file è invariato.</translation>
+    </message>
+    <message id="history.record.tooLarge">
+        <source>%1 is larger than the history may hold, so it was changed without keeping a copy of it.</source>
+        <extracomment>Message in a record editor when the record file is larger than the history may hold. %1 is the file name.</extracomment>
+        <translation>%1 è più grande di quanto la cronologia possa contenere; è stato modificato senza conservarne una copia.</translation>
+    </message>
+    <message id="history.record.writeFailed">
+        <source>The history in %1 could not be written (%2). %3 was changed without a copy of the former file.</source>
+        <extracomment>Message in a record editor when the history could not be written. %1 is the folder, %2 the error, %3 the record file.</extracomment>
+        <translation>Non è stato possibile scrivere la cronologia in %1 (%2). %3 è stato modificato senza una copia del file precedente.</translation>
+    </message>
 </context>
 <context>
     <name>a11y (accessibility)</name>
