@@ -19,5 +19,6 @@ for preset in default asan; do
   cmake --build --preset "$preset" -j "$jobs"
   echo "== $preset tests"
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    LSAN_OPTIONS=suppressions="$PWD/tools/lsan.supp" \
     ctest --preset "$preset" -j "$jobs"
 done

@@ -22,7 +22,6 @@ using platform::FileError;
 
 namespace {
 
-constexpr std::size_t kChunkSize = 16384;
 constexpr std::size_t kSaveChunkSize = 1 << 20;
 constexpr int kOpenAttempts = 10;
 constexpr auto kOpenRetryDelay = std::chrono::milliseconds(1000);
