@@ -110,6 +110,13 @@ TEST(SettingsBrowser, SearchAsYouTypeNearestKeysFiltersAndMaskedSecrets)
     EXPECT_FALSE(browser.nearestLabel()->isHidden());
     EXPECT_TRUE(browser.nearestLabel()->text().contains(kGreyMin));
 
+    // Keys the filters hide are found, not misspelt: no "did you mean".
+    browser.listsFilter()->setChecked(true);
+    browser.setSearchText("grey min");
+    EXPECT_EQ(browser.model()->rowCount(), 0);
+    EXPECT_TRUE(browser.nearestLabel()->isHidden());
+    browser.listsFilter()->setChecked(false);
+
     browser.setSearchText("");
     browser.changedFilter()->setChecked(true);
     EXPECT_EQ(browser.model()->rowCount(), 2);

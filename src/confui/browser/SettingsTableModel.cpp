@@ -93,10 +93,13 @@ void SettingsTableModel::rebuildRows()
     m_rows.clear();
     m_nearest.clear();
     const std::string text = toStd(m_text);
-    for (const SearchHit& hit : m_search.find(text, m_language))
+    const auto hits = m_search.find(text, m_language);
+    for (const SearchHit& hit : hits)
         if (m_filter.passes(m_index.at(hit.setting), m_isDefault[hit.setting]))
             m_rows.push_back(hit.setting);
-    if (m_rows.empty() && !m_text.trimmed().isEmpty())
+    // Nearest keys only for a text that matches nothing: keys the filters
+    // hide are found, not misspelt.
+    if (hits.empty() && !m_text.trimmed().isEmpty())
         m_nearest = m_search.nearestKeys(text);
     endResetModel();
 }
