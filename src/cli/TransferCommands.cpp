@@ -224,8 +224,10 @@ int runRecordsTransfer(Context& context)
     db::LayoutRecordFile& file = *db::recordFile(data, table);
     int code = kExitOk;
     if (exporting) {
-        const db::RecordExport exported = db::exportRecords(file, table, args.format, args.form);
-        context.out.write(exported.text.data(), static_cast<std::streamsize>(exported.text.size()));
+        const db::RecordExport exported =
+            db::exportRecords(file, table, args.format, args.form, [&](std::string_view piece) {
+                context.out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            });
         context.out.flush();
         if (exported.lostCharacters > 0)
             context.err << "morvactl: warning: " << exported.lostCharacters
