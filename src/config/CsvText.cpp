@@ -1,6 +1,7 @@
 #include "config/CsvText.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -110,6 +111,11 @@ CsvReadResult readCsv(std::string_view text, char separator)
         return true;
     };
 
+    // The bytes that end an unquoted field, by byte.
+    std::array<bool, 256> endsField{};
+    endsField[static_cast<unsigned char>(separator)] = true;
+    endsField['\r'] = true;
+    endsField['\n'] = true;
     // Rows of a file mostly have as many fields as the one before.
     std::size_t fieldsBefore = 0;
     while (i < size) {
@@ -151,8 +157,7 @@ CsvReadResult readCsv(std::string_view text, char separator)
                 }
             } else {
                 std::size_t stop = i;
-                while (stop < size && text[stop] != separator && text[stop] != '\r' &&
-                       text[stop] != '\n')
+                while (stop < size && !endsField[static_cast<unsigned char>(text[stop])])
                     ++stop;
                 field.assign(text.substr(i, stop - i));
                 i = stop;

@@ -92,6 +92,12 @@ EmailCheck checkEmailAddress(std::string_view address)
     bool seenAny = false;
     while (i < address.size()) {
         const char c = address[i];
+        if (isLocalCharacter(c) && c != '.') { // the common case first
+            seenAny = true;
+            previous = c;
+            localLength = ++i;
+            continue;
+        }
         if (c == '@') {
             ++i;
             break;
@@ -145,6 +151,12 @@ EmailCheck checkEmailAddress(std::string_view address)
     bool trailingSpace = false;
     while (i < address.size()) {
         const char c = address[i];
+        if (isLetterOrDigit(c) && !trailingSpace) { // the common case first
+            ++domainLength;
+            domainLast = c;
+            ++i;
+            continue;
+        }
         if (c == '(') {
             i = skipComment(address, i);
             if (i == std::string_view::npos)

@@ -19,8 +19,9 @@ std::uint32_t tagOf(std::uint64_t hash)
 
 } // namespace
 
-KeyIndex::KeyIndex(std::size_t expectedKeys)
+KeyIndex::KeyIndex(std::size_t expectedKeys, std::size_t expectedBytes)
 {
+    m_keys.reserve(expectedBytes);
     m_entries.reserve(expectedKeys);
     std::size_t slots = 16;
     while (slots < expectedKeys * 2)

@@ -17,7 +17,8 @@ class KeyIndex
 {
 public:
     KeyIndex() = default;
-    explicit KeyIndex(std::size_t expectedKeys);
+    // Room for about `expectedKeys` keys of `expectedBytes` in all.
+    explicit KeyIndex(std::size_t expectedKeys, std::size_t expectedBytes = 0);
 
     // The number `key` was added with, or nullptr.
     const std::size_t* find(std::string_view key) const;

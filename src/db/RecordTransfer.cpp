@@ -352,7 +352,7 @@ bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_vie
                 present.tryAdd(sameRecordKey(currentValues(file, table, &number).view(), &key),
                                file.currentRecord());
     }
-    config::KeyIndex seen(read.rows.size());
+    config::KeyIndex seen(read.rows.size(), text.size());
     std::size_t first = 0;
     if (!read.rows.empty() &&
         config::isHeaderRow(read.rows[0].fields, plan->columns, minimumColumns(table)))
@@ -431,7 +431,7 @@ bool applyRecordImport(DataSet& data, RecordTable table, const ImportPlan& plan,
     }
     const std::uint32_t length = file->recordLength();
     std::string existing;
-    const std::size_t accepted = plan.count(RowMark::Accepted);
+    std::size_t accepted = 0;
     if (mode == ImportMode::Append) {
         const std::uint32_t count = file->recordCount();
         existing.reserve(std::size_t(count) * length);
@@ -463,8 +463,10 @@ bool applyRecordImport(DataSet& data, RecordTable table, const ImportPlan& plan,
         chunk.clear();
         while (next < plan.rows.size() && chunk.size() < kChunkBytes) {
             const ImportRow& row = plan.rows[next++];
-            if (row.mark == RowMark::Accepted)
+            if (row.mark == RowMark::Accepted) {
                 appendRecordBytes(chunk, table, row.stored);
+                ++accepted;
+            }
         }
         *bytes = chunk;
         return !chunk.empty();
