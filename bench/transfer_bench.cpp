@@ -2,6 +2,7 @@
 // bounds they are measured by: the import against writing the same record
 // bytes raw (with sync), the export against one read() of the record file.
 //   transfer_bench [--records=N] [benchmark flags]
+//   transfer_bench [--records=N] --write-files DIR   (for transfer_process.sh)
 #include "cli/Commands.h"
 
 #include <benchmark/benchmark.h>
@@ -44,10 +45,11 @@ std::string aliasRecord(std::size_t i)
 class Files
 {
 public:
-    Files()
+    explicit Files(std::filesystem::path dir = {}, bool keep = false) : m_keep(keep)
     {
-        m_dir =
-            std::filesystem::temp_directory_path() / ("morva-transfer-" + std::to_string(getpid()));
+        m_dir = dir.empty() ? std::filesystem::temp_directory_path() /
+                                  ("morva-transfer-" + std::to_string(getpid()))
+                            : dir;
         std::filesystem::create_directories(m_dir);
         std::string csv = "forward address,target address,deliver\r\n";
         for (std::size_t i = 1; i <= g_records; ++i) {
@@ -57,7 +59,11 @@ public:
         std::ofstream(m_dir / "in.csv", std::ios::binary) << csv;
         std::ofstream(m_dir / "DataAlia.DAT", std::ios::binary) << m_records;
     }
-    ~Files() { std::filesystem::remove_all(m_dir); }
+    ~Files()
+    {
+        if (!m_keep)
+            std::filesystem::remove_all(m_dir);
+    }
 
     std::string programDir() const { return m_dir.string() + "/"; }
     std::string path(const char* name) const { return (m_dir / name).string(); }
@@ -66,6 +72,7 @@ public:
 private:
     std::filesystem::path m_dir;
     std::string m_records;
+    bool m_keep = false;
 };
 
 Files& files()
@@ -154,6 +161,11 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         if (std::strncmp(argv[i], "--records=", 10) == 0)
             g_records = std::strtoul(argv[i] + 10, nullptr, 10);
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--write-files") == 0) {
+            Files written(argv[i + 1], true);
+            return 0;
+        }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

@@ -126,9 +126,11 @@ bool reportPlan(const config::ImportPlan& plan, std::string_view secretKey, std:
         err << "morvactl: " << config::importFileMessage(plan, kLanguage) << "\n";
         return false;
     }
+    std::size_t refused = 0;
     for (const config::ImportRow& row : plan.rows) {
         if (row.mark == config::RowMark::Accepted)
             continue;
+        refused += row.mark == config::RowMark::Refused;
         std::size_t shownFields = row.fields.size();
         while (shownFields > 1 && row.fields[shownFields - 1].empty())
             --shownFields;
@@ -143,7 +145,7 @@ bool reportPlan(const config::ImportPlan& plan, std::string_view secretKey, std:
             << (row.mark == config::RowMark::Refused ? "refused: " : "")
             << config::importRowMessage(row, kLanguage) << " (" << printable(shown) << ")\n";
     }
-    return plan.count(config::RowMark::Refused) == 0;
+    return refused == 0;
 }
 
 void reportRefusal(const config::ImportPlan& plan, std::ostream& err)
@@ -156,10 +158,16 @@ void reportRefusal(const config::ImportPlan& plan, std::ostream& err)
 
 void reportCounts(const config::ImportPlan& plan, bool dryRun, std::ostream& out)
 {
-    const std::size_t skipped =
-        plan.count(config::RowMark::RepeatedInFile) + plan.count(config::RowMark::AlreadyPresent);
-    out << (dryRun ? "would import " : "imported ") << plan.count(config::RowMark::Accepted)
-        << ", skipped " << skipped << " duplicates\n";
+    // One pass: a plan may hold 100,000s of rows.
+    std::size_t accepted = 0;
+    std::size_t skipped = 0;
+    for (const config::ImportRow& row : plan.rows) {
+        accepted += row.mark == config::RowMark::Accepted;
+        skipped += row.mark == config::RowMark::RepeatedInFile ||
+                   row.mark == config::RowMark::AlreadyPresent;
+    }
+    out << (dryRun ? "would import " : "imported ") << accepted << ", skipped " << skipped
+        << " duplicates\n";
 }
 
 int recordsUsage(Context& context)
@@ -214,8 +222,10 @@ int runRecordsTransfer(Context& context)
     db::LayoutRecordFile& file = *db::recordFile(data, table);
     int code = kExitOk;
     if (exporting) {
-        const db::RecordExport exported = db::exportRecords(file, table, args.format, args.form);
-        context.out.write(exported.text.data(), static_cast<std::streamsize>(exported.text.size()));
+        const db::RecordExport exported =
+            db::exportRecords(file, table, args.format, args.form, [&](std::string_view piece) {
+                context.out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            });
         context.out.flush();
         if (exported.lostCharacters > 0)
             context.err << "morvactl: warning: " << exported.lostCharacters

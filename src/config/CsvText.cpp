@@ -1,37 +1,65 @@
 #include "config/CsvText.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+
 namespace morva::config {
 
 namespace {
+
+// Whether an 8-byte word holds the byte `c`: the classic test for a zero
+// byte in word ^ (c repeated).
+bool holdsByte(std::uint64_t word, char c)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    const std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
+    return ((x - kOnes) & ~x & kHighBits) != 0;
+}
 
 bool needsQuotes(std::string_view field, char separator)
 {
     // A reader would take a leading byte order mark for the file's own.
     if (field.starts_with("\xEF\xBB\xBF"))
         return true;
-    for (const char c : field) {
-        if (c == separator || c == '"' || c == '\r' || c == '\n')
+    // Eight bytes at a time: every field of an export of 100,000 records
+    // passes through here.
+    const char* at = field.data();
+    std::size_t left = field.size();
+    for (; left >= 8; at += 8, left -= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, at, 8);
+        if (holdsByte(word, separator) || holdsByte(word, '"') || holdsByte(word, '\r') ||
+            holdsByte(word, '\n'))
             return true;
     }
+    for (; left > 0; ++at, --left)
+        if (*at == separator || *at == '"' || *at == '\r' || *at == '\n')
+            return true;
     return false;
 }
 
-void appendField(std::string& out, std::string_view field, char separator)
+} // namespace
+
+void appendCsvField(std::string& out, std::string_view field, char separator)
 {
     if (!needsQuotes(field, separator)) {
-        out += field;
+        out.append(field);
         return;
     }
     out += '"';
-    for (const char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
+    for (std::size_t at = 0;;) {
+        const std::size_t quote = field.find('"', at);
+        out.append(field.substr(at, quote - at));
+        if (quote == std::string_view::npos)
+            break;
+        out += "\"\""; // a quote is written twice
+        at = quote + 1;
     }
     out += '"';
 }
-
-} // namespace
 
 void appendCsvRow(std::string& out, const CsvRow& row, char separator)
 {
@@ -42,7 +70,7 @@ void appendCsvRow(std::string& out, const CsvRow& row, char separator)
     for (std::size_t i = 0; i < row.size(); ++i) {
         if (i > 0)
             out += separator;
-        appendField(out, row[i], separator);
+        appendCsvField(out, row[i], separator);
     }
     out += "\r\n";
 }
@@ -62,6 +90,9 @@ CsvReadResult readCsv(std::string_view text, char separator)
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
 
+    // A row per line, mostly: no regrowth of the rows of a long file.
+    result.records.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) +
+                           1);
     std::size_t line = 1;
     std::size_t i = 0;
     const std::size_t size = text.size();
@@ -80,34 +111,44 @@ CsvReadResult readCsv(std::string_view text, char separator)
         return true;
     };
 
+    // The bytes that end an unquoted field, by byte.
+    std::array<bool, 256> endsField{};
+    endsField[static_cast<unsigned char>(separator)] = true;
+    endsField['\r'] = true;
+    endsField['\n'] = true;
+    // Rows of a file mostly have as many fields as the one before.
+    std::size_t fieldsBefore = 0;
     while (i < size) {
         if (takeLineEnd())
             continue; // a blank line
         CsvRecord record;
         record.line = line;
+        record.fields.reserve(fieldsBefore);
         while (true) {
             std::string field;
             if (text[i] == '"') {
                 const std::size_t quoteLine = line;
                 ++i;
                 while (true) {
-                    if (i == size) {
+                    const std::size_t quote = text.find('"', i);
+                    if (quote == std::string_view::npos) {
                         result.error = CsvError::UnclosedQuote;
                         result.errorLine = quoteLine;
                         return result;
                     }
-                    const char c = text[i++];
-                    if (c == '"') {
-                        if (i < size && text[i] == '"') {
-                            field += '"';
-                            ++i;
-                            continue;
-                        }
-                        break;
+                    for (std::size_t k = i; k < quote; ++k) {
+                        const char c = text[k];
+                        if (c == '\n' || (c == '\r' && text[k + 1] != '\n'))
+                            ++line;
                     }
-                    if (c == '\n' || (c == '\r' && (i == size || text[i] != '\n')))
-                        ++line;
-                    field += c;
+                    field.append(text.substr(i, quote - i));
+                    i = quote + 1;
+                    if (i < size && text[i] == '"') { // a doubled quote stands for one
+                        field += '"';
+                        ++i;
+                        continue;
+                    }
+                    break;
                 }
                 if (i < size && text[i] != separator && text[i] != '\r' && text[i] != '\n') {
                     result.error = CsvError::TextAfterQuote;
@@ -115,8 +156,9 @@ CsvReadResult readCsv(std::string_view text, char separator)
                     return result;
                 }
             } else {
-                const std::size_t end = text.find_first_of(std::string{separator, '\r', '\n'}, i);
-                const std::size_t stop = end == std::string_view::npos ? size : end;
+                std::size_t stop = i;
+                while (stop < size && !endsField[static_cast<unsigned char>(text[stop])])
+                    ++stop;
                 field.assign(text.substr(i, stop - i));
                 i = stop;
             }
@@ -131,6 +173,7 @@ CsvReadResult readCsv(std::string_view text, char separator)
             }
             break;
         }
+        fieldsBefore = record.fields.size();
         result.records.push_back(std::move(record));
         takeLineEnd();
     }

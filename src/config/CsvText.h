@@ -13,6 +13,9 @@ namespace morva::config {
 // with its quotes doubled.
 using CsvRow = std::vector<std::string>;
 
+// Appends one field, in quotes when it needs them.
+void appendCsvField(std::string& out, std::string_view field, char separator = ',');
+
 // Appends one row and its CRLF. A row of a single empty field is written as
 // "" so that it does not read back as a blank line.
 void appendCsvRow(std::string& out, const CsvRow& row, char separator = ',');

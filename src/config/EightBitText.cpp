@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace morva::config {
 
@@ -12,14 +13,6 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-bool isAscii(std::string_view bytes)
-{
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
-}
 
 void appendUtf8(std::string& out, std::uint32_t code)
 {
@@ -33,16 +26,6 @@ void appendUtf8(std::string& out, std::uint32_t code)
         out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
-}
-
-int windows1252Byte(std::uint32_t code)
-{
-    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
-        return static_cast<int>(code);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == code)
-            return static_cast<int>(0x80 + i);
-    return -1;
 }
 
 // The code point at `i` of well-formed UTF-8 and its length.
@@ -69,6 +52,44 @@ std::uint32_t codePointAt(std::string_view text, std::size_t i, std::size_t* len
 }
 
 } // namespace
+
+bool isAsciiText(std::string_view bytes)
+{
+    // Eight bytes at a time: whole files pass through here.
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    const char* at = bytes.data();
+    std::size_t left = bytes.size();
+    for (; left >= 8; at += 8, left -= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, at, 8);
+        if (word & kHighBits)
+            return false;
+    }
+    for (; left > 0; ++at, --left)
+        if (static_cast<unsigned char>(*at) >= 0x80)
+            return false;
+    return true;
+}
+
+char32_t eightBitCharacter(unsigned char byte)
+{
+    return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char32_t(byte);
+}
+
+int eightBitByte(char32_t character)
+{
+    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
+        return static_cast<int>(character);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == character)
+            return static_cast<int>(0x80 + i);
+    return -1;
+}
+
+bool readsBackAsOtherText(std::string_view eightBitBytes)
+{
+    return !isAsciiText(eightBitBytes) && isWellFormedUtf8(eightBitBytes);
+}
 
 bool isWellFormedUtf8(std::string_view bytes)
 {
@@ -115,21 +136,19 @@ bool isWellFormedUtf8(std::string_view bytes)
 
 std::string eightBitToUtf8(std::string_view bytes)
 {
-    if (isAscii(bytes) || isWellFormedUtf8(bytes))
+    if (isAsciiText(bytes) || isWellFormedUtf8(bytes))
         return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
-    for (char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        appendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte);
-    }
+    for (char c : bytes)
+        appendUtf8(out, eightBitCharacter(static_cast<unsigned char>(c)));
     return out;
 }
 
 bool utf8ToEightBit(std::string_view text, std::string* bytes, std::string* refused)
 {
     bytes->clear();
-    if (isAscii(text)) {
+    if (isAsciiText(text)) {
         bytes->assign(text);
         return true;
     }
@@ -141,7 +160,7 @@ bool utf8ToEightBit(std::string_view text, std::string* bytes, std::string* refu
     bytes->reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         std::size_t length = 1;
-        const int byte = windows1252Byte(codePointAt(text, i, &length));
+        const int byte = eightBitByte(codePointAt(text, i, &length));
         if (byte < 0) {
             if (refused)
                 refused->assign(text.substr(i, length));
@@ -151,7 +170,7 @@ bool utf8ToEightBit(std::string_view text, std::string* bytes, std::string* refu
         i += length;
     }
     // Such bytes would read back as UTF-8, that is as another text.
-    if (isWellFormedUtf8(*bytes)) {
+    if (readsBackAsOtherText(*bytes)) {
         if (refused)
             refused->assign(text);
         return false;
@@ -171,7 +190,7 @@ std::size_t utf8ToEightBitLossy(std::string_view text, std::string* bytes)
     }
     for (std::size_t i = 0; i < text.size();) {
         std::size_t length = 1;
-        const int byte = windows1252Byte(codePointAt(text, i, &length));
+        const int byte = eightBitByte(codePointAt(text, i, &length));
         if (byte < 0) {
             *bytes += '?';
             ++lost;
@@ -188,6 +207,16 @@ std::string fileTextAsUtf8(std::string_view bytes)
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
     return eightBitToUtf8(bytes);
+}
+
+std::string_view fileTextAsUtf8(std::string_view bytes, std::string* storage)
+{
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    if (isAsciiText(bytes) || isWellFormedUtf8(bytes))
+        return bytes;
+    *storage = eightBitToUtf8(bytes);
+    return *storage;
 }
 
 } // namespace morva::config

@@ -147,6 +147,62 @@ std::pair<std::size_t, std::size_t> rangeStartingWith(const std::vector<std::siz
             static_cast<std::size_t>(to - sorted.begin())};
 }
 
+// Eight bytes of `text` from `at` as a number that orders as the bytes do
+// (padded with zeros behind its end).
+std::uint64_t eightBytesAt(std::string_view text, std::size_t at)
+{
+    std::uint64_t value = 0;
+    for (std::size_t k = at; k < at + 8; ++k)
+        value = value << 8 | (k < text.size() ? static_cast<unsigned char>(text[k]) : 0u);
+    return value;
+}
+
+struct SortItem
+{
+    std::uint64_t bytes; // eightBytesAt(key, depth)
+    std::size_t index;
+};
+
+// Sorts [begin, end), whose keys agree on their first `depth` bytes, eight
+// bytes at a time: a comparison is one of two numbers, and only runs that
+// agree on those eight go on to the next. Runs whose keys all end within
+// them are sorted by the whole key, which also orders a key before a
+// longer one it begins.
+template <typename Key>
+void sortFrom(SortItem* begin, SortItem* end, std::size_t depth, const Key& key)
+{
+    for (SortItem* item = begin; item != end; ++item)
+        item->bytes = eightBytesAt(key(item->index), depth);
+    std::sort(begin, end, [](const SortItem& a, const SortItem& b) { return a.bytes < b.bytes; });
+    for (SortItem* run = begin; run != end;) {
+        SortItem* runEnd = run + 1;
+        bool continues = key(run->index).size() > depth + 8;
+        for (; runEnd != end && runEnd->bytes == run->bytes; ++runEnd)
+            continues = continues || key(runEnd->index).size() > depth + 8;
+        if (runEnd - run > 1) {
+            if (continues)
+                sortFrom(run, runEnd, depth + 8, key);
+            else
+                std::sort(run, runEnd, [&](const SortItem& a, const SortItem& b) {
+                    return key(a.index) < key(b.index);
+                });
+        }
+        run = runEnd;
+    }
+}
+
+// Sorts entry indexes by `key`.
+template <typename Key> void sortByKey(std::vector<std::size_t>& indexes, const Key& key)
+{
+    std::vector<SortItem> items;
+    items.reserve(indexes.size());
+    for (const std::size_t i : indexes)
+        items.push_back({0, i});
+    sortFrom(items.data(), items.data() + items.size(), 0, key);
+    for (std::size_t k = 0; k < items.size(); ++k)
+        indexes[k] = items[k].index;
+}
+
 // The positions of a sorted index whose entries are still uncovered: broad
 // patterns do not walk covered entries again (amortised constant per step).
 class UncoveredPositions
@@ -272,10 +328,8 @@ std::vector<ListFinding> checkPatternList(const std::vector<std::string>& entrie
     auto reversedKey = [&](std::size_t i) -> std::string_view { return reversed[i]; };
     std::vector<std::size_t> byHead = uncoveredPlain;
     std::vector<std::size_t> byTail = uncoveredPlain;
-    std::sort(byHead.begin(), byHead.end(),
-              [&](std::size_t a, std::size_t b) { return texts[a] < texts[b]; });
-    std::sort(byTail.begin(), byTail.end(),
-              [&](std::size_t a, std::size_t b) { return reversed[a] < reversed[b]; });
+    sortByKey(byHead, forwardKey);
+    sortByKey(byTail, reversedKey);
     std::vector<std::size_t> headPosition(count), tailPosition(count);
     for (std::size_t k = 0; k < byHead.size(); ++k) {
         headPosition[byHead[k]] = k;
@@ -309,22 +363,6 @@ std::vector<ListFinding> checkPatternList(const std::vector<std::string>& entrie
             continue;
         const auto& codes = patternTrigrams[p] = literalTrigrams(pattern);
         for (const std::uint32_t code : codes)
-            holders.try_emplace(code);
-    }
-    if (!holders.empty())
-        for (const std::size_t i : uncoveredPlain) {
-            const std::string_view text = texts[i];
-            for (std::size_t at = 0; at + 3 <= text.size(); ++at)
-                if (const auto it = holders.find(trigramCode(text, at)); it != holders.end())
-                    if (it->second.empty() || it->second.back() != i)
-                        it->second.push_back(i);
-        }
-
-    for (const std::size_t p : patterns) {
-        if (found[p] || texts[p].find('#') != std::string::npos)
-            continue;
-        patternTrigrams[p] = literalTrigrams(texts[p]);
-        for (const std::uint32_t code : patternTrigrams[p])
             holders.try_emplace(code);
     }
     if (!holders.empty())

@@ -267,6 +267,22 @@ bool DataSet::deleteUserRecord(std::uint32_t n)
 bool DataSet::replaceRecordFile(RecordFile& file, std::string_view contents,
                                 platform::FileError* error)
 {
+    bool given = false;
+    return replaceRecordFile(
+        file,
+        [&](std::string_view* chunk) {
+            if (given)
+                return false;
+            *chunk = contents;
+            given = true;
+            return true;
+        },
+        error);
+}
+
+bool DataSet::replaceRecordFile(RecordFile& file, const platform::ContentSource& produce,
+                                platform::FileError* error)
+{
     auto fail = [error](FileError cause) {
         if (error)
             *error = cause == FileError::None ? FileError::Io : cause;
@@ -283,7 +299,7 @@ bool DataSet::replaceRecordFile(RecordFile& file, std::string_view contents,
         return fail(file.lastError());
     FileError cause = FileError::None;
     const bool replaced =
-        platform::replaceFileAtomically(m_fs, m_clock, file.path(), contents, &cause);
+        platform::replaceFileAtomically(m_fs, m_clock, file.path(), produce, &cause);
     const bool reopened = file.openDataFile();
     if (!replaced)
         return fail(cause);

@@ -3,6 +3,7 @@
 #include "db/CertificateSettings.h"
 #include "db/CountryList.h"
 #include "db/DataSetFeedback.h"
+#include "platform/AtomicReplace.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 
@@ -103,6 +104,10 @@ public:
     // over it while the lock stays held, then opened again. On failure the
     // file keeps its bytes and *error says why.
     bool replaceRecordFile(RecordFile& file, std::string_view contents, platform::FileError* error);
+    // The same with the bytes produced piecewise, so that a large file is
+    // never held whole.
+    bool replaceRecordFile(RecordFile& file, const platform::ContentSource& produce,
+                           platform::FileError* error);
 
     // What made the last open all fail: the file and the reason.
     struct Failure

@@ -313,9 +313,16 @@ std::string_view RecordFile::textView(std::uint32_t offset, std::uint32_t width)
         return {};
     const char* field = m_record + offset;
     std::size_t n = std::min(width, m_length - offset);
-    // Address fields are mostly padding: drop it eight bytes at a time.
-    static constexpr char kSpaces[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
-    while (n >= 8 && std::memcmp(field + n - 8, kSpaces, 8) == 0)
+    // Address fields are mostly padding: drop it 32, then 8 bytes at a time.
+    constexpr std::uint64_t kSpaces = 0x2020202020202020u;
+    auto word = [field](std::size_t at) {
+        std::uint64_t bytes;
+        std::memcpy(&bytes, field + at, 8);
+        return bytes ^ kSpaces;
+    };
+    while (n >= 32 && (word(n - 32) | word(n - 24) | word(n - 16) | word(n - 8)) == 0)
+        n -= 32;
+    while (n >= 8 && word(n - 8) == 0)
         n -= 8;
     while (n > 0 && field[n - 1] == ' ')
         --n;

@@ -2,6 +2,7 @@
 
 #include "config/CsvText.h"
 #include "config/EightBitText.h"
+#include "config/KeyIndex.h"
 #include "config/ValueRules.h"
 #include "db/DataAliaFile.h"
 #include "db/DataBlocFile.h"
@@ -12,7 +13,6 @@
 #include <array>
 #include <cstring>
 #include <span>
-#include <unordered_map>
 
 namespace morva::db {
 
@@ -154,15 +154,20 @@ void checkRow(RecordTable table, ImportRow& row)
     }
 }
 
-// The key two records count as the same by: every column, letters in any case.
-std::string sameRecordKey(std::span<const std::string_view> values)
+// The key two records count as the same by: every column, letters in any
+// case. Written into *key, whose buffer is reused from row to row.
+template <typename Values> const std::string& sameRecordKey(const Values& values, std::string* key)
 {
-    std::string key;
+    key->clear();
     for (std::string_view value : values) {
-        key += config::sameEntryKey(value);
-        key += '\t';
+        const std::size_t at = key->size();
+        key->append(value);
+        for (char& c : std::span(key->data() + at, value.size()))
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        key->push_back('\t');
     }
-    return key;
+    return *key;
 }
 
 // The values of the current record in column order (a flag as "1" or "0",
@@ -192,24 +197,6 @@ RowValues currentValues(const LayoutRecordFile& file, RecordTable table, std::st
     return row;
 }
 
-void appendCsvField(std::string& out, std::string_view field)
-{
-    bool quote = field.starts_with("\xEF\xBB\xBF");
-    for (const char c : field)
-        quote = quote || c == ',' || c == '"' || c == '\r' || c == '\n';
-    if (!quote) {
-        out += field;
-        return;
-    }
-    out += '"';
-    for (const char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
 void appendRow(std::string& out, std::span<const std::string_view> fields, TransferFormat format)
 {
     if (format == TransferFormat::Tsv) {
@@ -224,17 +211,9 @@ void appendRow(std::string& out, std::span<const std::string_view> fields, Trans
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
             out += ',';
-        appendCsvField(out, fields[i]);
+        config::appendCsvField(out, fields[i]);
     }
     out += "\r\n";
-}
-
-bool isAscii(std::string_view text)
-{
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
 }
 
 } // namespace
@@ -297,18 +276,27 @@ const std::vector<std::string>& recordColumns(RecordTable table)
 RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFormat format,
                            TextForm form, const std::vector<std::uint32_t>* only)
 {
+    return exportRecords(file, table, format, form, nullptr, only);
+}
+
+RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFormat format,
+                           TextForm form, const ExportWriter& write,
+                           const std::vector<std::uint32_t>* only)
+{
+    // Given a writer, the text goes out in pieces of about this size.
+    constexpr std::size_t kPieceBytes = std::size_t(1) << 20;
     RecordExport result;
     const auto& columns = recordColumns(table);
     const std::vector<std::string_view> names(columns.begin(), columns.end());
     appendRow(result.text, names, format);
-    result.text.reserve(std::size_t(file.recordCount()) * 64);
+    result.text.reserve(write ? kPieceBytes + 4096 : std::size_t(file.recordCount()) * 64);
     std::string number;
     std::vector<std::string> converted(columns.size());
     auto exportCurrent = [&] {
         RowValues row = currentValues(file, table, &number);
         auto& values = row.values;
         for (std::size_t i = 0; i < row.count; ++i) {
-            if (isAscii(values[i]))
+            if (config::isAsciiText(values[i]))
                 continue;
             if (form == TextForm::Utf8) {
                 converted[i] = config::eightBitToUtf8(values[i]);
@@ -322,16 +310,24 @@ RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFo
         }
         appendRow(result.text, row.view(), format);
         ++result.rows;
+        if (write && result.text.size() >= kPieceBytes) {
+            write(result.text);
+            result.text.clear();
+        }
     };
     if (only) {
         for (std::uint32_t n : *only)
             if (file.goTo(n) && !file.isDeleted())
                 exportCurrent();
-        return result;
+    } else {
+        for (bool found = file.goTo(1); found; found = file.goTo(file.currentRecord() + 1))
+            if (!file.isDeleted())
+                exportCurrent();
     }
-    for (bool found = file.goTo(1); found; found = file.goTo(file.currentRecord() + 1))
-        if (!file.isDeleted())
-            exportCurrent();
+    if (write) {
+        write(result.text);
+        result.text.clear();
+    }
     return result;
 }
 
@@ -341,21 +337,22 @@ bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_vie
 {
     *plan = ImportPlan{};
     plan->columns = recordColumns(table);
-    const std::string text = config::fileTextAsUtf8(fileBytes);
+    std::string converted;
+    const std::string_view text = config::fileTextAsUtf8(fileBytes, &converted);
     config::TableRead read = config::readTable(text, format);
     plan->fileErrorId = read.errorId;
     plan->fileErrorLine = read.errorLine;
 
-    std::unordered_map<std::string, std::size_t> present;
+    std::string key;
+    config::KeyIndex present;
     if (mode == ImportMode::Append) {
         std::string number;
         for (bool found = file.goTo(1); found; found = file.goTo(file.currentRecord() + 1))
             if (!file.isDeleted())
-                present.emplace(sameRecordKey(currentValues(file, table, &number).view()),
-                                file.currentRecord());
+                present.tryAdd(sameRecordKey(currentValues(file, table, &number).view(), &key),
+                               file.currentRecord());
     }
-    std::unordered_map<std::string, std::size_t> seen;
-    seen.reserve(read.rows.size());
+    config::KeyIndex seen(read.rows.size(), text.size());
     std::size_t first = 0;
     if (!read.rows.empty() &&
         config::isHeaderRow(read.rows[0].fields, plan->columns, minimumColumns(table)))
@@ -370,14 +367,13 @@ bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_vie
         row.fields = std::move(read.rows[i].fields);
         checkRow(table, row);
         if (row.mark == RowMark::Accepted) {
-            const std::vector<std::string_view> stored(row.stored.begin(), row.stored.end());
-            const std::string key = sameRecordKey(stored);
-            if (const auto found = present.find(key); found != present.end()) {
+            sameRecordKey(row.stored, &key);
+            if (const std::size_t* record = present.find(key)) {
                 row.mark = RowMark::AlreadyPresent;
-                row.other = found->second;
-            } else if (const auto [at, fresh] = seen.emplace(key, row.line); !fresh) {
+                row.other = *record;
+            } else if (const auto [earlier, fresh] = seen.tryAdd(key, row.line); !fresh) {
                 row.mark = RowMark::RepeatedInFile;
-                row.other = at->second;
+                row.other = earlier;
             }
         }
         plan->rows.push_back(std::move(row));
@@ -434,28 +430,48 @@ bool applyRecordImport(DataSet& data, RecordTable table, const ImportPlan& plan,
         return false;
     }
     const std::uint32_t length = file->recordLength();
-    std::string contents;
-    std::size_t accepted = plan.count(RowMark::Accepted);
+    std::string existing;
+    std::size_t accepted = 0;
     if (mode == ImportMode::Append) {
         const std::uint32_t count = file->recordCount();
-        contents.reserve((std::size_t(count) + accepted) * length);
+        existing.reserve(std::size_t(count) * length);
         // Every record there is, deleted ones too, byte for byte: the
-        // gateway's own bytes in them stay as they were.
+        // gateway's own bytes in them stay as they were. Read now: the
+        // file is closed while it is replaced.
         for (std::uint32_t n = 1; n <= count; ++n) {
             if (!file->goTo(n)) {
                 *error = file->lastError() == platform::FileError::None ? platform::FileError::Io
                                                                         : file->lastError();
                 return false;
             }
-            contents.append(file->buffer());
+            existing.append(file->buffer());
         }
-    } else {
-        contents.reserve(accepted * length);
     }
-    for (const ImportRow& row : plan.rows)
-        if (row.mark == RowMark::Accepted)
-            appendRecordBytes(contents, table, row.stored);
-    if (!data.replaceRecordFile(*file, contents, error))
+    // The new records a chunk at a time, so that the new file is never
+    // held whole.
+    constexpr std::size_t kChunkBytes = std::size_t(1) << 20;
+    std::string chunk;
+    chunk.reserve(kChunkBytes + length);
+    bool existingGiven = existing.empty();
+    std::size_t next = 0;
+    const auto produce = [&](std::string_view* bytes) {
+        if (!existingGiven) {
+            existingGiven = true;
+            *bytes = existing;
+            return true;
+        }
+        chunk.clear();
+        while (next < plan.rows.size() && chunk.size() < kChunkBytes) {
+            const ImportRow& row = plan.rows[next++];
+            if (row.mark == RowMark::Accepted) {
+                appendRecordBytes(chunk, table, row.stored);
+                ++accepted;
+            }
+        }
+        *bytes = chunk;
+        return !chunk.empty();
+    };
+    if (!data.replaceRecordFile(*file, produce, error))
         return false;
     if (written)
         *written = accepted;

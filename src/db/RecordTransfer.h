@@ -49,6 +49,12 @@ struct RecordExport
 // their order) with the header row.
 RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, config::TransferFormat format,
                            config::TextForm form, const std::vector<std::uint32_t>* only = nullptr);
+// The same, the text handed to `write` a piece at a time (about a megabyte
+// each) instead of kept: `text` of the result stays empty.
+using ExportWriter = std::function<void(std::string_view piece)>;
+RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, config::TransferFormat format,
+                           config::TextForm form, const ExportWriter& write,
+                           const std::vector<std::uint32_t>* only = nullptr);
 
 // Checks every row of `fileBytes` as the record sheets check their fields
 // and marks the rows that repeat an earlier row or (appending) a live

@@ -7,7 +7,8 @@
 namespace morva::gui {
 
 // The one mapping between the 8-bit texts of the gateway's files (record
-// fields, "Morva.ini" values and comments) and the texts the editors show.
+// fields, "Morva.ini" values and comments) and the texts the editors show:
+// the rules of config/EightBitText.h applied to QString.
 //
 // Reading: bytes that are valid UTF-8 and hold a multi-byte character are
 // shown as UTF-8 (values written that way keep showing as they did); all

@@ -89,3 +89,24 @@ TEST(CsvReader, StopsAtBrokenQuotingWithTheLine)
     EXPECT_EQ(read.error, CsvError::None);
     EXPECT_EQ(rowsOf(read), (std::vector<CsvRow>{{"5\" disk", "x"}}));
 }
+
+// The writer looks at a field eight bytes at a time: a character that needs
+// quotes is found at every place of fields of every length around a word.
+TEST(CsvWriter, FindsACharacterThatNeedsQuotesAnywhereInTheField)
+{
+    for (std::size_t length = 1; length <= 19; ++length) {
+        for (std::size_t at = 0; at < length; ++at) {
+            for (const char special : {',', '"', '\r', '\n'}) {
+                std::string field(length, 'x');
+                field[at] = special;
+                std::string written;
+                appendCsvField(written, field);
+                ASSERT_EQ(written.front(), '"') << length << " " << at << " " << int(special);
+                EXPECT_EQ(rowsOf(readCsv(written)), (std::vector<CsvRow>{{field}}));
+            }
+        }
+        std::string plain;
+        appendCsvField(plain, std::string(length, '\x2b'));
+        EXPECT_EQ(plain, std::string(length, '\x2b')) << "'+' differs from ',' by one bit";
+    }
+}

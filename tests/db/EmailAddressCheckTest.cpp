@@ -69,6 +69,31 @@ TEST_P(EmailAddress, EachRuleHasItsCode)
 
 INSTANTIATE_TEST_SUITE_P(Rows, EmailAddress, ::testing::ValuesIn(kRows));
 
+// Every byte in each place: the local part, a quoted string and the domain
+// take exactly the characters their rules name.
+TEST(EmailAddress, EachPlaceTakesTheCharactersItsRuleNames)
+{
+    const std::string letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const std::string local = letters + "!#$%&'*+-/=?^_`{|}~.";
+    const std::string quoted = local + "()<>[]:;,@ ";
+    const std::string domain = letters + "-:[].";
+    for (int byte = 1; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        const bool isLocal = local.find(c) != std::string::npos;
+        EXPECT_EQ(isValidEmailAddress(std::string("a") + c + "b@example.com"), isLocal) << byte;
+        if (c != '"' && c != '\\') {
+            EXPECT_EQ(isValidEmailAddress(std::string("\"a") + c + "b\"@example.com"),
+                      quoted.find(c) != std::string::npos)
+                << byte;
+        }
+        if (c != '(') {
+            EXPECT_EQ(isValidEmailAddress(std::string("a@b") + c + "c.com"),
+                      domain.find(c) != std::string::npos)
+                << byte;
+        }
+    }
+}
+
 TEST(EmailAddress, UnterminatedQuotesAndCommentsAreRefused)
 {
     EXPECT_EQ(checkEmailAddress("\"open@example.com"), EmailCheck::BadLocalCharacter);

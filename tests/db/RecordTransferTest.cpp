@@ -212,3 +212,38 @@ TEST_F(Transfer, ListSettingsImportThroughOneSave)
     EXPECT_EQ(config({"get", "SMTPRelayAllowIP"}).out, "172.16.0.0/12\n");
     EXPECT_EQ(config({"export-list", "Postmaster"}).code, 2) << "no list setting";
 }
+
+// Rows enough that the import writes its records and the export its text in
+// several pieces: nothing lost or doubled at the seams, repeats found far apart.
+TEST_F(Transfer, LongListsGoThroughInPieces)
+{
+    const std::string existing = test::aliasRecord("kept@a.com", "x@b.org", false) +
+                                 test::aliasRecord("gone@a.com", "y@b.org", false, true);
+    m_scratch.write("DataAlia.DAT", existing);
+    constexpr std::size_t kRows = 20000;
+    auto from = [](std::size_t i) { return "user" + std::to_string(i) + "@corp.example"; };
+    auto to = [](std::size_t i) { return "mailbox" + std::to_string(i) + "@exchange.example"; };
+    std::string csv = "forward address,target address,deliver\r\n";
+    std::string expectedRecords = existing;
+    std::string expectedExport =
+        "forward address,target address,deliver\r\nkept@a.com,x@b.org,0\r\n";
+    for (std::size_t i = 0; i < kRows; ++i) {
+        const bool deliver = i % 3 == 0;
+        csv += from(i) + "," + to(i) + "," + (deliver ? "1" : "0") + "\r\n";
+        expectedRecords += test::aliasRecord(from(i), to(i), deliver);
+        expectedExport += from(i) + "," + to(i) + "," + (deliver ? "1" : "0") + "\r\n";
+    }
+    csv += "USER10@CORP.example,Mailbox10@exchange.example,no\r\n"; // line 20002
+    csv += "Kept@a.com,x@b.org\r\n";                                // line 20003
+    const Result imported = records({"import", "alias", file("in.csv", csv)});
+    EXPECT_EQ(imported.out, "imported 20000, skipped 2 duplicates\n");
+    EXPECT_EQ(imported.err,
+              "line 20002: Repeats line 12: skipped (USER10@CORP.example, "
+              "Mailbox10@exchange.example, no)\n"
+              "line 20003: Already in the list (entry 1): skipped (Kept@a.com, x@b.org)\n");
+    EXPECT_TRUE(m_scratch.read("DataAlia.DAT") == expectedRecords);
+    const Result exported = records({"export", "alias"});
+    EXPECT_EQ(exported.code, 0);
+    EXPECT_GT(exported.out.size(), std::size_t(1) << 20);
+    EXPECT_TRUE(exported.out == expectedExport);
+}
