@@ -22,6 +22,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace morva::app {
@@ -290,6 +291,9 @@ void Cwm_MainBaseWnd::installMenu(int languageIndex)
     }
     m_settingsSearch->setPlaceholderText(gui::uiText("app.settingsSearch", languageIndex));
     m_settingsSearch->setAccessibleName(m_settingsSearch->placeholderText());
+    // Qt's button for the tools a narrow (or scaled) window cannot show.
+    if (auto* more = m_toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(gui::uiText("app.toolbar.more", languageIndex));
     setPaneTextId(MessagePane, c::ReadyPrompt);
     updateLockKeyPanes();
     updateCommandStates();

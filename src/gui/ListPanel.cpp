@@ -3,6 +3,7 @@
 #include "gui/ListFilterBar.h"
 #include "gui/ListFilterModel.h"
 #include "gui/Text.h"
+#include "gui/UnlabelledHeaderView.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -33,7 +34,8 @@ ListPanel::ListPanel(const ListPanelTexts& texts, QAbstractItemView::SelectionMo
     // which keeps lists of 100,000 rows fast.
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
-    QHeaderView* header = m_view->horizontalHeader();
+    auto* header = new UnlabelledHeaderView({}, m_view);
+    m_view->setHorizontalHeader(header);
     header->setStretchLastSection(true);
     // Qt draws the header of a selected row's sections in bold otherwise.
     header->setHighlightSections(false);
@@ -150,6 +152,12 @@ void ListPanel::showRow(int shownRow)
     m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                          QItemSelectionModel::Rows);
     m_view->scrollTo(index);
+}
+
+void ListPanel::setUnlabelledColumns(std::set<int> columns)
+{
+    static_cast<UnlabelledHeaderView*>(m_view->horizontalHeader())
+        ->setUnlabelled(std::move(columns));
 }
 
 } // namespace morva::gui

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QWidget>
+#include <set>
 #include <vector>
 
 class QPushButton;
@@ -37,6 +38,9 @@ public:
     void setSourceModel(QAbstractItemModel* source);
 
     QTableView* view() const { return m_view; }
+    // Columns whose heading is not painted (an icon column), though the
+    // model names them for screen readers.
+    void setUnlabelledColumns(std::set<int> columns);
     ListFilterModel* filterModel() const { return m_filter; }
     ListFilterBar* filterBar() const { return m_bar; }
     QPushButton* newButton() const { return m_new; }

@@ -27,7 +27,9 @@ Cwm_RecordListDlg::Cwm_RecordListDlg(const RecordContext& context, std::string_v
     setWindowTitle(uiText(captionId, context.language));
     m_model = new RecordListModel(std::move(icon), std::move(headings), this);
     m_frame = buildListDialogFrame(*this, QAbstractItemView::ExtendedSelection, context.language);
+    m_model->setIconHeading(windowTitle());
     m_frame.panel->setSourceModel(m_model);
+    m_frame.panel->setUnlabelledColumns({0});
     QHeaderView* header = m_frame.grid->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     header->resizeSection(0, 24);

@@ -59,6 +59,8 @@ QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
+    if (section == 0)
+        return m_iconHeading;
     if (section >= 1 && section - 1 < m_headings.size())
         return m_headings[section - 1];
     return {};

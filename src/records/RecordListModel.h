@@ -24,6 +24,8 @@ public:
     };
 
     RecordListModel(QIcon icon, QStringList headings, QObject* parent = nullptr);
+    // What a screen reader calls the icon column (the header paints none).
+    void setIconHeading(QString heading) { m_iconHeading = std::move(heading); }
 
     void setRows(std::vector<Row> rows);
     const std::vector<Row>& rows() const { return m_rows; }
@@ -37,6 +39,7 @@ public:
 private:
     QIcon m_icon;
     QStringList m_headings; // "Rec" and the two text columns
+    QString m_iconHeading;
     std::vector<Row> m_rows;
 };
 

@@ -3,6 +3,7 @@
 #include "gui/ConsoleWait.h"
 #include "gui/Cwm_WaitDlg.h"
 #include "gui/Text.h"
+#include "gui/UnlabelledHeaderView.h"
 #include "platform/AtomicReplace.h"
 #include "platform/FileSystem.h"
 #include "resources/Texts.h"
@@ -62,7 +63,11 @@ Cwm_StatListDlg::Cwm_StatListDlg(QWidget* parent, Statistics& statistics, int la
     setWindowTitle(uiText("stats.caption", languageIndex));
 
     m_model = new StatTableModel(this);
+    m_model->setHeadings(uiText("records.col.name", languageIndex),
+                         uiText("browser.column.value", languageIndex));
     m_grid = new QTableView(this);
+    // The gateway's grid shows no headings; screen readers still get them.
+    m_grid->setHorizontalHeader(new gui::UnlabelledHeaderView({0, 1}, m_grid));
     m_grid->setAccessibleName(uiText("a11y.statsGrid", languageIndex));
     m_grid->setObjectName("grid");
     m_grid->setModel(m_model);

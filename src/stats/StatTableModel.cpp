@@ -64,10 +64,17 @@ QVariant StatTableModel::data(const QModelIndex& index, int role) const
     }
 }
 
+void StatTableModel::setHeadings(QString name, QString value)
+{
+    m_headings[0] = std::move(name);
+    m_headings[1] = std::move(value);
+    emit headerDataChanged(Qt::Horizontal, 0, 1);
+}
+
 QVariant StatTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (role == Qt::DisplayRole && orientation == Qt::Horizontal)
-        return QString();
+        return section == 0 || section == 1 ? m_headings[section] : QString();
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

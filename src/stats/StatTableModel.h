@@ -8,10 +8,10 @@
 
 namespace morva::stats {
 
-// The two columns (name, value) of the statistics grid, with empty
-// headings. The texts are the gateway's: bytes that are not UTF-8 show as
-// replacement characters and control characters as their visible symbols,
-// so a value can neither break a row nor hide what it holds.
+// The two columns (name, value) of the statistics grid. The grid paints
+// empty headings; the names given here are for screen readers. The texts are the gateway's: bytes
+// that are not UTF-8 show as replacement characters and control characters as their visible
+// symbols, so a value can neither break a row nor hide what it holds.
 class StatTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -19,6 +19,7 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void setRows(const std::vector<StatLine>& rows);
+    void setHeadings(QString name, QString value);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -36,6 +37,7 @@ private:
         QString value;
     };
     std::vector<Row> m_rows;
+    QString m_headings[2];
 };
 
 } // namespace morva::stats

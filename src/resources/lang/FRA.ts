@@ -5724,6 +5724,11 @@ Historique des enregistrements</translation>
         <extracomment>Placeholder of the search field in the main window&apos;s toolbar; Enter opens the settings browser with the text.</extracomment>
         <translation>Rechercher un paramètre (Ctrl+K)</translation>
     </message>
+    <message id="app.toolbar.more">
+        <source>More tools</source>
+        <extracomment>Accessible name of the button at the end of the main window&apos;s toolbar that shows the tools that do not fit.</extracomment>
+        <translation>Autres outils</translation>
+    </message>
     <message id="browser.window.caption">
         <source>All Settings</source>
         <extracomment>Title of the settings browser window.</extracomment>

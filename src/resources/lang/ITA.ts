@@ -5724,6 +5724,11 @@ Cronologia dei salvataggi</translation>
         <extracomment>Placeholder of the search field in the main window&apos;s toolbar; Enter opens the settings browser with the text.</extracomment>
         <translation>Cerca impostazioni (Ctrl+K)</translation>
     </message>
+    <message id="app.toolbar.more">
+        <source>More tools</source>
+        <extracomment>Accessible name of the button at the end of the main window&apos;s toolbar that shows the tools that do not fit.</extracomment>
+        <translation>Altri strumenti</translation>
+    </message>
     <message id="browser.window.caption">
         <source>All Settings</source>
         <extracomment>Title of the settings browser window.</extracomment>
