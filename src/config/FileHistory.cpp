@@ -2,6 +2,7 @@
 
 #include "config/CsvText.h"
 #include "platform/AtomicReplace.h"
+#include "platform/FileReading.h"
 
 #include <algorithm>
 #include <charconv>
@@ -98,19 +99,8 @@ bool readWholeFile(platform::FileSystem& fs, const std::string& path, std::uint6
         *error = FileError::TooLarge;
         return false;
     }
-    bytes->assign(static_cast<std::size_t>(size), '\0');
-    std::size_t done = 0;
-    while (done < bytes->size()) {
-        std::size_t got = 0;
-        if (!file->readAt(done, bytes->data() + done, bytes->size() - done, &got)) {
-            *error = file->lastError() == FileError::None ? FileError::Io : file->lastError();
-            return false;
-        }
-        if (got == 0)
-            break;
-        done += got;
-    }
-    bytes->resize(done);
+    if (!platform::readFromStart(*file, size, bytes, error))
+        return false;
     file->close();
     return true;
 }

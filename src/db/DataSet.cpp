@@ -267,17 +267,7 @@ bool DataSet::deleteUserRecord(std::uint32_t n)
 bool DataSet::replaceRecordFile(RecordFile& file, std::string_view contents,
                                 platform::FileError* error)
 {
-    bool given = false;
-    return replaceRecordFile(
-        file,
-        [&](std::string_view* chunk) {
-            if (given)
-                return false;
-            *chunk = contents;
-            given = true;
-            return true;
-        },
-        error);
+    return replaceRecordFile(file, platform::wholeContents(contents), error);
 }
 
 bool DataSet::replaceRecordFile(RecordFile& file, const platform::ContentSource& produce,

@@ -1,5 +1,7 @@
 #include "db/RecordFile.h"
 
+#include "platform/FileReading.h"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -158,20 +160,7 @@ bool RecordFile::readDiskBytes(std::string* bytes, std::uint64_t limit, FileErro
         *error = FileError::TooLarge;
         return false;
     }
-    bytes->assign(static_cast<std::size_t>(size), '\0');
-    std::size_t done = 0;
-    while (done < bytes->size()) {
-        std::size_t got = 0;
-        if (!m_file->readAt(done, bytes->data() + done, bytes->size() - done, &got)) {
-            *error = m_file->lastError() == FileError::None ? FileError::Io : m_file->lastError();
-            return false;
-        }
-        if (got == 0)
-            break;
-        done += got;
-    }
-    bytes->resize(done);
-    return true;
+    return platform::readFromStart(*m_file, size, bytes, error);
 }
 
 bool RecordFile::sync()

@@ -46,20 +46,21 @@ constexpr std::size_t kTemporarySuffixLength = 8;
 
 } // namespace
 
+ContentSource wholeContents(std::string_view contents)
+{
+    return [contents, given = false](std::string_view* chunk) mutable {
+        if (given)
+            return false;
+        *chunk = contents;
+        given = true;
+        return true;
+    };
+}
+
 bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::string& path,
                            std::string_view contents, FileError* error)
 {
-    bool given = false;
-    return replaceFileAtomically(
-        fileSystem, clock, path,
-        [&](std::string_view* chunk) {
-            if (given)
-                return false;
-            *chunk = contents;
-            given = true;
-            return true;
-        },
-        error);
+    return replaceFileAtomically(fileSystem, clock, path, wholeContents(contents), error);
 }
 
 bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::string& path,

@@ -39,6 +39,8 @@ enum class ReplaceResult
 // bytes (left valid until its next call) and returns true, or returns false
 // when all were given.
 using ContentSource = std::function<bool(std::string_view* chunk)>;
+// A source that gives `contents` (which must outlive it) in one piece.
+ContentSource wholeContents(std::string_view contents);
 ReplaceResult replaceFile(FileSystem& fileSystem, Clock& clock, const std::string& path,
                           const ContentSource& produce, FileError* error = nullptr);
 
