@@ -548,21 +548,30 @@ bool readsBackAs(std::string_view rest, ValueFlags flags, std::string_view value
     return parsed.comment == comment && normalizedValue(parsed.value, flags) == value;
 }
 
-// A Quoted value goes inside double quotes, unless it holds a quote that
-// would end the quoted part early (a value read from an unterminated quote):
-// it is then written as it stands when that form reads back to the same value.
-bool quoteValue(std::string_view value, ValueFlags flags, const std::string* comment)
+// How a Quoted value that holds a double quote is written.
+enum class QuotedForm
+{
+    Quoted,     // inside double quotes
+    AsItStands, // a quote would end the quoted part early (a value read
+                // from an unterminated quote): written as it stands
+    Trimmed,    // no form reads back exactly (blanks at its ends that
+                // only a quote could keep): written as the reader would
+                // take it, so the next save writes the same line
+};
+
+QuotedForm quotedForm(std::string_view value, ValueFlags flags, const std::string* comment)
 {
     if (!std::memchr(value.data(), '"', value.size()))
-        return true;
+        return QuotedForm::Quoted;
     const std::string_view note = comment ? std::string_view(*comment) : std::string_view();
     const std::string suffix = note.empty() ? std::string() : " ;" + std::string(note);
-    std::string quotedForm(1, '"');
-    quotedForm.append(value).append(1, '"').append(suffix);
-    std::string plainForm(value);
-    plainForm.append(suffix);
-    return readsBackAs(quotedForm, flags, value, note) ||
-           !readsBackAs(plainForm, flags, value, note);
+    std::string quoted(1, '"');
+    quoted.append(value).append(1, '"').append(suffix);
+    if (readsBackAs(quoted, flags, value, note))
+        return QuotedForm::Quoted;
+    std::string plain(value);
+    plain.append(suffix);
+    return readsBackAs(plain, flags, value, note) ? QuotedForm::AsItStands : QuotedForm::Trimmed;
 }
 
 char* writeComment(char* p, const std::string* comment)
@@ -583,7 +592,10 @@ char* writeComment(char* p, const std::string* comment)
 void writeCarefully(TextBuffer& out, std::string_view key, std::string_view value, ValueFlags flags,
                     bool quoted, const std::string* comment)
 {
-    const bool quote = quoted && quoteValue(value, flags, comment);
+    const QuotedForm form = quoted ? quotedForm(value, flags, comment) : QuotedForm::AsItStands;
+    const bool quote = quoted && form == QuotedForm::Quoted;
+    if (form == QuotedForm::Trimmed)
+        value = trimBlanks(value);
     char* p = out.room(key.size() + value.size() + (comment ? comment->size() : 0) + 7);
     p = TextBuffer::put(p, key);
     *p++ = '=';

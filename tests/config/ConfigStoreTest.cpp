@@ -83,6 +83,19 @@ TEST_F(MemoryStore, SavedFileReadsBackToTheSameValues)
     EXPECT_EQ(saved(), first);
 }
 
+// An unterminated quote whose trailing asterisk leaves a blank at the end:
+// no line reads back to exactly that value. It is written as the reader
+// takes it, so the second save writes the first one's line.
+TEST_F(MemoryStore, AValueNoLineCanHoldSettlesAfterOneSave)
+{
+    load("InboundBlockSubject=\"; *");
+    const std::string first = saved();
+    EXPECT_EQ(first, "InboundBlockSubject=\";\r\n");
+    reload();
+    EXPECT_EQ(store->getList("InboundBlockSubject"), std::vector<std::string>{"\";"});
+    EXPECT_EQ(saved(), first);
+}
+
 TEST_F(MemoryStore, LineFeedsFromSettersCannotAddLines)
 {
     reload();
