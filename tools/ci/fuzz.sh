@@ -62,6 +62,8 @@ mkdir -p "$corpora"/{config_reader,config_network,pe_version,db_email,db_records
 cp tools/demo/Morva.ini "$corpora/config_reader/demo.ini"
 seed config_reader includes.ini \
   'Include=a.ini\r\nSMTPRelayAllowIP=10\r\n\n#--\nInclude=b.ini\n#--\nInclude=a.ini\n'
+# an unterminated quote left with a blank at its end (no line holds it exactly)
+seed config_reader quote-star 'InboundBlockSubject="; *'
 seed_each config_network 10.1.2.3/24 10 172.16.5 0.0.0.0/0 ::1 2001:db8::/32 \
   1:2:3:4:5:6:7:8 host.example
 cp tests/platform/fixtures/*.exe "$corpora/pe_version/"
