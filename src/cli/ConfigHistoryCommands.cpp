@@ -1,6 +1,7 @@
 // morvactl config history|diff: the versions of Morva.ini that saves kept
 // and what changed between them.
 #include "cli/ConfigCommandParts.h"
+#include "cli/HistoryListing.h"
 #include "cli/JsonText.h"
 #include "config/ConfigDiff.h"
 #include "config/CsvText.h"
@@ -77,34 +78,9 @@ int configHistory(Context& context, const config::FileHistory& history)
             return historyUsage(context);
         json = format == "json";
     }
-    const auto entries = history.entries("Morva.ini");
-    if (json) {
-        context.out << "[";
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            const auto& e = entries[i];
-            context.out << (i ? ",\n " : "\n ") << "{\"id\": " << jsonString(e.id)
-                        << ", \"time\": " << jsonString(config::localTimeText(e.time))
-                        << ", \"user\": " << jsonString(e.user)
-                        << ", \"machine\": " << jsonString(e.machine)
-                        << ", \"source\": " << jsonString(e.source)
-                        << ", \"changedKeys\": " << e.changedKeys << ", \"size\": " << e.size
-                        << "}";
-        }
-        context.out << (entries.empty() ? "]\n" : "\n]\n");
-        return kExitOk;
-    }
-    std::string line;
-    for (const auto& e : entries) {
-        line.clear();
-        for (const std::string& field :
-             {e.id, config::localTimeText(e.time), e.user, e.machine, e.source}) {
-            config::appendTabEscaped(line, field);
-            line += '\t';
-        }
-        line += std::to_string(e.changedKeys);
-        line += '\n';
-        context.out << line;
-    }
+    printHistoryEntries(
+        context.out, history.entries("Morva.ini"), "changedKeys",
+        [](const config::HistoryEntry& e) { return e.changedKeys; }, json);
     return kExitOk;
 }
 

@@ -1,6 +1,7 @@
 // morvactl records history|restore: the versions of a record file that the
 // history kept before the changes of each editing session, and putting one
 // back under the data set lock.
+#include "cli/HistoryListing.h"
 #include "cli/JsonText.h"
 #include "cli/RecordsSupport.h"
 #include "cli/TransferCommands.h"
@@ -26,37 +27,6 @@ int usage(Context& context)
     context.err << "usage: morvactl records history alias|block|user [--format tsv|json]\n"
                    "       morvactl records restore alias|block|user ID [--no-wait]\n";
     return kExitUsage;
-}
-
-void printEntries(std::ostream& out, const std::vector<config::HistoryEntry>& entries,
-                  std::uint32_t recordLength, bool json)
-{
-    if (json) {
-        out << "[";
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            const auto& e = entries[i];
-            out << (i ? ",\n " : "\n ") << "{\"id\": " << jsonString(e.id)
-                << ", \"time\": " << jsonString(config::localTimeText(e.time))
-                << ", \"user\": " << jsonString(e.user)
-                << ", \"machine\": " << jsonString(e.machine)
-                << ", \"source\": " << jsonString(e.source)
-                << ", \"records\": " << e.size / recordLength << ", \"size\": " << e.size << "}";
-        }
-        out << (entries.empty() ? "]\n" : "\n]\n");
-        return;
-    }
-    std::string line;
-    for (const auto& e : entries) {
-        line.clear();
-        for (const std::string& field :
-             {e.id, config::localTimeText(e.time), e.user, e.machine, e.source}) {
-            config::appendTabEscaped(line, field);
-            line += '\t';
-        }
-        line += std::to_string(e.size / recordLength);
-        line += '\n';
-        out << line;
-    }
 }
 
 std::string_view restoreFailure(db::RecordRestoreStatus status)
@@ -111,7 +81,13 @@ int runRecordsHistory(Context& context)
     platform::SystemClock clock;
     const auto history = makeRecordsHistory(*fs, clock, context.programDir);
     if (listing) {
-        printEntries(context.out, history->entries(fileName), layout.length, json);
+        const std::uint32_t length = layout.length;
+        printHistoryEntries(
+            context.out, history->entries(fileName), "records",
+            [length](const config::HistoryEntry& e) {
+                return static_cast<std::int64_t>(e.size / length);
+            },
+            json);
         return kExitOk;
     }
     const std::string& id = words[2];

@@ -7,6 +7,16 @@
 
 namespace morva::config {
 
+void ImportRow::refuse(std::size_t failedColumn, std::string_view reasonId,
+                       std::vector<std::string> reasonArguments)
+{
+    mark = RowMark::Refused;
+    column = failedColumn;
+    messageId = reasonId;
+    arguments = std::move(reasonArguments);
+    stored.clear();
+}
+
 std::size_t ImportPlan::count(RowMark mark) const
 {
     return static_cast<std::size_t>(std::count_if(

@@ -54,6 +54,10 @@ struct ImportRow
     // RepeatedInFile: the line of the first; AlreadyPresent: the 1-based
     // position (record number for records) of the entry it repeats.
     std::size_t other = 0;
+
+    // Marks the row refused for `column` with the reason's text id.
+    void refuse(std::size_t failedColumn, std::string_view reasonId,
+                std::vector<std::string> reasonArguments = {});
 };
 
 struct ImportPlan

@@ -27,16 +27,6 @@ bool beyondBasicPlane(std::string_view utf8)
     return false;
 }
 
-void refuse(ImportRow& row, std::size_t column, std::string_view messageId,
-            std::vector<std::string> arguments = {})
-{
-    row.mark = RowMark::Refused;
-    row.column = column;
-    row.messageId = messageId;
-    row.arguments = std::move(arguments);
-    row.stored.clear();
-}
-
 // The row's fields of a plain text line: the entry and, where the key keeps
 // them, the comment after the first ";" (an entry holding ";" in quotes).
 std::vector<std::string> textLineFields(std::string_view line, bool keepsComments)
@@ -56,27 +46,27 @@ void checkRow(const ListTarget& target, ImportRow& row)
     while (row.fields.size() > columns && trimmed(row.fields.back()).empty())
         row.fields.pop_back();
     if (row.fields.size() == 2 && !target.keepsComments)
-        return refuse(row, 1, "import.noComments");
+        return row.refuse(1, "import.noComments");
     if (row.fields.empty() || row.fields.size() > columns)
-        return refuse(row, 0, "import.columnCount",
-                      {std::to_string(row.fields.size()), std::to_string(columns)});
+        return row.refuse(0, "import.columnCount",
+                          {std::to_string(row.fields.size()), std::to_string(columns)});
     row.fields.resize(columns);
     const std::string_view entryText = trimmed(row.fields[0]);
     if (holdsControlCharacter(entryText))
-        return refuse(row, 0, "import.controlCharacter");
+        return row.refuse(0, "import.controlCharacter");
     if (holdsControlCharacter(row.fields.back()) && columns == 2)
-        return refuse(row, 1, "import.controlCharacter");
+        return row.refuse(1, "import.controlCharacter");
     std::string entry;
     if (target.utf8) {
         if (beyondBasicPlane(entryText))
-            return refuse(row, 0, "import.notStorable");
+            return row.refuse(0, "import.notStorable");
         entry.assign(entryText);
     } else if (!utf8ToEightBit(entryText, &entry)) {
-        return refuse(row, 0, "import.notStorable");
+        return row.refuse(0, "import.notStorable");
     }
     std::string comment;
     if (columns == 2 && !utf8ToEightBit(trimmed(row.fields[1]), &comment))
-        return refuse(row, 1, "import.notStorable");
+        return row.refuse(1, "import.notStorable");
     if (target.networks)
         if (auto network = normalizeIpEntry(entry))
             entry = *network;
@@ -85,7 +75,7 @@ void checkRow(const ListTarget& target, ImportRow& row)
     if (check.ok() && target.entryCheck)
         check = target.entryCheck(entry);
     if (!check.ok())
-        return refuse(row, 0, check.messageId, std::move(check.arguments));
+        return row.refuse(0, check.messageId, std::move(check.arguments));
     row.stored = {std::move(entry), std::move(comment)};
 }
 

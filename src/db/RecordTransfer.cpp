@@ -72,22 +72,12 @@ bool parseFlag(std::string_view text, bool* value)
     return false;
 }
 
-void refuse(ImportRow& row, std::size_t column, std::string_view messageId,
-            std::vector<std::string> arguments = {})
-{
-    row.mark = RowMark::Refused;
-    row.column = column;
-    row.messageId = messageId;
-    row.arguments = std::move(arguments);
-    row.stored.clear();
-}
-
 void refuseField(ImportRow& row, std::size_t column, const FieldCheck& check)
 {
     std::vector<std::string> arguments;
     if (check.messageId == "db.tooLong")
         arguments.push_back(std::to_string(check.limit));
-    refuse(row, column, check.messageId, std::move(arguments));
+    row.refuse(column, check.messageId, std::move(arguments));
 }
 
 // The 8-bit bytes of text column `column`; false (row refused) when a
@@ -96,7 +86,7 @@ bool storedText(ImportRow& row, std::size_t column, std::string* bytes)
 {
     if (config::utf8ToEightBit(row.fields[column], bytes))
         return true;
-    refuse(row, column, "import.notStorable");
+    row.refuse(column, "import.notStorable");
     return false;
 }
 
@@ -108,8 +98,8 @@ void checkRow(RecordTable table, ImportRow& row)
     while (row.fields.size() > expected && stripped(row.fields.back()).empty())
         row.fields.pop_back();
     if (row.fields.size() < minimumColumns(table) || row.fields.size() > expected) {
-        refuse(row, 0, "import.columnCount",
-               {std::to_string(row.fields.size()), std::to_string(expected)});
+        row.refuse(0, "import.columnCount",
+                   {std::to_string(row.fields.size()), std::to_string(expected)});
         return;
     }
     row.stored.assign(expected, std::string());
@@ -124,7 +114,7 @@ void checkRow(RecordTable table, ImportRow& row)
         }
         bool deliver = false;
         if (row.fields.size() > 2 && !parseFlag(row.fields[2], &deliver))
-            return refuse(row, 2, "import.badFlag");
+            return row.refuse(2, "import.badFlag");
         row.stored[2].assign(1, deliver ? '1' : '0');
         return;
     }
@@ -133,7 +123,7 @@ void checkRow(RecordTable table, ImportRow& row)
         // does not offer: a list exported with such records reads back.
         const auto type = config::parseNumberField(row.fields[0]);
         if (!type || *type < 0 || *type > 3)
-            return refuse(row, 0, "db.badBlockType");
+            return row.refuse(0, "db.badBlockType");
         stored[0] = std::to_string(*type);
         if (!storedText(row, 1, &stored[1]))
             return;
