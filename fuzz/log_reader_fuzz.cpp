@@ -123,9 +123,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::size_t length = std::min<std::size_t>(next() % 32 + 1u, size - at);
             const std::string piece(reinterpret_cast<const char*>(data + at), length);
             at += length;
+            const std::size_t before = file.size();
             for (std::size_t i = 0; i < times && file.size() < (200u << 10); ++i)
                 file += piece;
-            newSinceLastRead = newSinceLastRead || length > 0;
+            // A file already at the cap stays unchanged, and the next read
+            // rightly ends its unfinished line.
+            newSinceLastRead = newSinceLastRead || file.size() > before;
             break;
         }
         default: { // replaced by another file

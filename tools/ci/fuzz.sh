@@ -69,6 +69,8 @@ seed_each config_network 10.1.2.3/24 10 172.16.5 0.0.0.0/0 ::1 2001:db8::/32 \
 cp tests/platform/fixtures/*.exe "$corpora/pe_version/"
 # append a line, read, append half a line, read, append the rest, read
 seed log_reader appends '\x00\x2f081226001 10:00:00 12: Connection from 192.0.2.1\r\n\x01\x03\x00\x08081226001\x01\x01\x00\x10 10:00:01 1: half\r\n\x01\x00'
+# a burst on a file already at the harness's size cap leaves it unchanged
+base64 -d >"$corpora/log_reader/burst-at-cap" <<<'ATA6MDA6MDAgMgAQrzgyMTJVNhAwMgAAAAAAra2tra2tra2tra2tra2tra2tJDAwIDEwOjAwOjAwIDIAEK84MjEyVTYQMDIwMQAAYxABBM3zMLowMTowMAkwTQA='
 seed log_reader rotation '\x00\x20081226001 10:00:00 12: first line\r\n\x01\x00\x02\x00\x00\x10081226002 10:01:00\x01\x00'
 seed_each policy_entry '*@example.com,partner.pem' '"a,b",c' '"say ""hi""",x' \
   'example.com,sel,"k;1.pem"' '*@bank.example,1,0,4' ' a , b ,'
