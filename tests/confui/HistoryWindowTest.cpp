@@ -176,3 +176,32 @@ TEST_F(HistoryUiTest, WindowListsRecordFileVersionsAndRestoresOneUnderTheLockOnc
     EXPECT_FALSE(window.restoreButton()->isEnabled());
     EXPECT_EQ(window.list()->topLevelItemCount(), 3);
 }
+
+TEST_F(HistoryUiTest, WindowSaysWhichVersionCannotBeReadInsteadOfComparingItAsEmpty)
+{
+    saveTtl(120);
+    platform::FaultInjectingFileSystem fs(*console.fileSystem);
+    confui::HistoryWindow window(store(), history(), fs, English);
+    ASSERT_EQ(window.changes()->toPlainText(),
+              QStringLiteral("InboundSLSCacheTTL: 60  \u2192  120\n"));
+
+    // The file as it is now cannot be read: said so, not "every key removed".
+    fs.injectFault(1, platform::FaultInjectingFileSystem::Fault::FailFromThen,
+                   platform::FileError::AccessDenied, Op::Open);
+    window.reload();
+    EXPECT_EQ(window.changes()->toPlainText(),
+              QStringLiteral("Morva.ini could not be read (access denied), so no changes against "
+                             "it can be shown."));
+
+    // A kept copy damaged in place (same size, other bytes).
+    fs.clearFault();
+    const std::string copy =
+        console.programDir + "History/Morva.ini." + history().entries("Morva.ini").back().id;
+    std::string bytes = kOriginal;
+    bytes[bytes.size() - 3] = '9';
+    std::ofstream(copy, std::ios::binary | std::ios::trunc) << bytes;
+    window.reload();
+    EXPECT_TRUE(window.changes()->toPlainText().startsWith(
+        QStringLiteral("The version of Morva.ini kept on ")))
+        << window.changes()->toPlainText().toStdString();
+}

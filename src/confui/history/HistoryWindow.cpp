@@ -177,17 +177,16 @@ int HistoryWindow::selectedIndex() const
     return item ? item->data(0, Qt::UserRole).toInt() : -1;
 }
 
-std::string HistoryWindow::currentText() const
+bool HistoryWindow::readCurrent(std::string* text, platform::FileError* error) const
 {
     // The record files lie beside "Morva.ini".
     const std::string& configPath = m_store.fileName();
     const std::string path =
         configPath.substr(0, configPath.size() - config::baseNameOf(configPath).size()) +
         fileName();
-    std::string text;
-    platform::FileError error = platform::FileError::None;
-    config::readWholeFile(m_fileSystem, path, kMaxShown, &text, &error);
-    return text;
+    // A file that is not there holds nothing: every kept entry was removed.
+    return config::readWholeFile(m_fileSystem, path, kMaxShown, text, error) ||
+           *error == platform::FileError::NotFound;
 }
 
 void HistoryWindow::showChanges()
@@ -202,16 +201,29 @@ void HistoryWindow::showChanges()
     }
     const std::string fileName = this->fileName();
     const auto position = static_cast<std::size_t>(index);
+    // A version that cannot be read is said so, never compared as empty.
+    const QString name = fromBytes(fileName);
+    auto keptUnreadable = [&](const config::HistoryEntry& entry) {
+        m_changes->setPlainText(gui::uiText("history.keptUnreadable", m_language,
+                                            {name, fromBytes(config::localTimeText(entry.time))}));
+    };
     std::string before;
-    m_history.read(fileName, m_entries[position].id, &before);
+    if (!m_history.read(fileName, m_entries[position].id, &before))
+        return keptUnreadable(m_entries[position]);
     std::string after;
     // A kept version is the file before its save: the save's own changes
     // lead to the next kept version, or to the file now for the newest.
     const bool againstCurrent = m_comparison->currentIndex() == 1;
-    if (!againstCurrent && position + 1 < m_entries.size())
-        m_history.read(fileName, m_entries[position + 1].id, &after);
-    else
-        after = currentText();
+    if (!againstCurrent && position + 1 < m_entries.size()) {
+        if (!m_history.read(fileName, m_entries[position + 1].id, &after))
+            return keptUnreadable(m_entries[position + 1]);
+    } else if (platform::FileError error = platform::FileError::None;
+               !readCurrent(&after, &error)) {
+        m_changes->setPlainText(
+            gui::uiText("history.currentUnreadable", m_language,
+                        {name, QString::fromLatin1(platform::fileErrorName(error))}));
+        return;
+    }
     const auto changes = records ? db::recordChanges(*records, before, after)
                                  : config::diffConfigTexts(before, after, config::schemaListKeys());
     m_changes->setPlainText(fromBytes(

@@ -22,7 +22,8 @@ struct RecordLayout;
 
 namespace morva::platform {
 class FileSystem;
-}
+enum class FileError;
+} // namespace morva::platform
 
 namespace morva::confui {
 
@@ -60,7 +61,9 @@ private:
     std::string fileName() const;
     // The layout of the chosen record file; null for "Morva.ini".
     const db::RecordLayout* recordLayout() const;
-    std::string currentText() const;
+    // The file as it is now; false with *error when it is there but cannot
+    // be read.
+    bool readCurrent(std::string* text, platform::FileError* error) const;
     bool restoreRecordFile(const config::HistoryEntry& entry);
 
     config::ConfigStore& m_store;

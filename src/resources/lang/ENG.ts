@@ -5966,6 +5966,16 @@ The file as it is now is kept in the history first.</translation>
         <extracomment>Message when the chosen kept version of a record file is missing or damaged. %1 is the file name.</extracomment>
         <translation>This kept version of %1 can no longer be read. The file is unchanged.</translation>
     </message>
+    <message id="history.keptUnreadable">
+        <source>The version of %1 kept on %2 can no longer be read (it is damaged or gone), so its changes cannot be shown.</source>
+        <extracomment>Shown instead of the changes when a kept version cannot be read. %1 is the file name, %2 the time the version was kept.</extracomment>
+        <translation>The version of %1 kept on %2 can no longer be read (it is damaged or gone), so its changes cannot be shown.</translation>
+    </message>
+    <message id="history.currentUnreadable">
+        <source>%1 could not be read (%2), so no changes against it can be shown.</source>
+        <extracomment>Shown instead of the changes when the file as it is now cannot be read. %1 is the file name, %2 the error.</extracomment>
+        <translation>%1 could not be read (%2), so no changes against it can be shown.</translation>
+    </message>
     <message id="history.record.tooLarge">
         <source>%1 is larger than the history may hold, so it was changed without keeping a copy of it.</source>
         <extracomment>Message in a record editor when the record file is larger than the history may hold. %1 is the file name.</extracomment>

@@ -5966,6 +5966,16 @@ Le fichier tel qu&apos;il est maintenant est d&apos;abord conservé dans l&apos;
         <extracomment>Message when the chosen kept version of a record file is missing or damaged. %1 is the file name.</extracomment>
         <translation>Cette version conservée de %1 ne peut plus être lue. Le fichier est inchangé.</translation>
     </message>
+    <message id="history.keptUnreadable">
+        <source>The version of %1 kept on %2 can no longer be read (it is damaged or gone), so its changes cannot be shown.</source>
+        <extracomment>Shown instead of the changes when a kept version cannot be read. %1 is the file name, %2 the time the version was kept.</extracomment>
+        <translation>La version de %1 conservée le %2 ne peut plus être lue (elle est endommagée ou absente) ; ses modifications ne peuvent donc pas être affichées.</translation>
+    </message>
+    <message id="history.currentUnreadable">
+        <source>%1 could not be read (%2), so no changes against it can be shown.</source>
+        <extracomment>Shown instead of the changes when the file as it is now cannot be read. %1 is the file name, %2 the error.</extracomment>
+        <translation>%1 n&apos;a pas pu être lu (%2) ; aucune modification par rapport à ce fichier ne peut donc être affichée.</translation>
+    </message>
     <message id="history.record.tooLarge">
         <source>%1 is larger than the history may hold, so it was changed without keeping a copy of it.</source>
         <extracomment>Message in a record editor when the record file is larger than the history may hold. %1 is the file name.</extracomment>

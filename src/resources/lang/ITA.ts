@@ -5966,6 +5966,16 @@ Il file com&apos;è ora viene prima conservato nella cronologia.</translation>
         <extracomment>Message when the chosen kept version of a record file is missing or damaged. %1 is the file name.</extracomment>
         <translation>Questa versione conservata di %1 non può più essere letta. Il file è invariato.</translation>
     </message>
+    <message id="history.keptUnreadable">
+        <source>The version of %1 kept on %2 can no longer be read (it is damaged or gone), so its changes cannot be shown.</source>
+        <extracomment>Shown instead of the changes when a kept version cannot be read. %1 is the file name, %2 the time the version was kept.</extracomment>
+        <translation>La versione di %1 conservata il %2 non può più essere letta (è danneggiata o mancante), quindi le sue modifiche non possono essere mostrate.</translation>
+    </message>
+    <message id="history.currentUnreadable">
+        <source>%1 could not be read (%2), so no changes against it can be shown.</source>
+        <extracomment>Shown instead of the changes when the file as it is now cannot be read. %1 is the file name, %2 the error.</extracomment>
+        <translation>Impossibile leggere %1 (%2), quindi non è possibile mostrare le modifiche rispetto a esso.</translation>
+    </message>
     <message id="history.record.tooLarge">
         <source>%1 is larger than the history may hold, so it was changed without keeping a copy of it.</source>
         <extracomment>Message in a record editor when the record file is larger than the history may hold. %1 is the file name.</extracomment>

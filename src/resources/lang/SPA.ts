@@ -5966,6 +5966,16 @@ El archivo tal como está ahora se conserva primero en el historial.</translatio
         <extracomment>Message when the chosen kept version of a record file is missing or damaged. %1 is the file name.</extracomment>
         <translation>Esta versión conservada de %1 ya no se puede leer. El archivo no ha cambiado.</translation>
     </message>
+    <message id="history.keptUnreadable">
+        <source>The version of %1 kept on %2 can no longer be read (it is damaged or gone), so its changes cannot be shown.</source>
+        <extracomment>Shown instead of the changes when a kept version cannot be read. %1 is the file name, %2 the time the version was kept.</extracomment>
+        <translation>La versión de %1 conservada el %2 ya no se puede leer (está dañada o falta), por lo que no se pueden mostrar sus cambios.</translation>
+    </message>
+    <message id="history.currentUnreadable">
+        <source>%1 could not be read (%2), so no changes against it can be shown.</source>
+        <extracomment>Shown instead of the changes when the file as it is now cannot be read. %1 is the file name, %2 the error.</extracomment>
+        <translation>No se pudo leer %1 (%2), por lo que no se pueden mostrar cambios respecto a él.</translation>
+    </message>
     <message id="history.record.tooLarge">
         <source>%1 is larger than the history may hold, so it was changed without keeping a copy of it.</source>
         <extracomment>Message in a record editor when the record file is larger than the history may hold. %1 is the file name.</extracomment>
