@@ -5713,10 +5713,10 @@ All Settings</source>
 Alle Einstellungen</translation>
     </message>
     <message id="app.prompt.6061">
-        <source>Show the kept versions of Morva.ini, what each save changed, and restore one
+        <source>Show the kept versions of Morva.ini and the record files, what each save changed, and restore one
 Save history</source>
         <extracomment>Status bar prompt of the command &quot;Save History...&quot;; the line after the line break is its tool tip.</extracomment>
-        <translation>Zeigt die aufbewahrten Fassungen von Morva.ini und was jede Speicherung geändert hat, und stellt eine wieder her
+        <translation>Zeigt die aufbewahrten Fassungen von Morva.ini und der Datensatzdateien und was jede Speicherung geändert hat, und stellt eine wieder her
 Verlauf der Speicherungen</translation>
     </message>
     <message id="app.settingsSearch">

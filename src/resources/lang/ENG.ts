@@ -5713,10 +5713,10 @@ All Settings</source>
 All Settings</translation>
     </message>
     <message id="app.prompt.6061">
-        <source>Show the kept versions of Morva.ini, what each save changed, and restore one
+        <source>Show the kept versions of Morva.ini and the record files, what each save changed, and restore one
 Save history</source>
         <extracomment>Status bar prompt of the command &quot;Save History...&quot;; the line after the line break is its tool tip.</extracomment>
-        <translation>Show the kept versions of Morva.ini, what each save changed, and restore one
+        <translation>Show the kept versions of Morva.ini and the record files, what each save changed, and restore one
 Save history</translation>
     </message>
     <message id="app.settingsSearch">

@@ -5713,10 +5713,10 @@ All Settings</source>
 Tutte le impostazioni</translation>
     </message>
     <message id="app.prompt.6061">
-        <source>Show the kept versions of Morva.ini, what each save changed, and restore one
+        <source>Show the kept versions of Morva.ini and the record files, what each save changed, and restore one
 Save history</source>
         <extracomment>Status bar prompt of the command &quot;Save History...&quot;; the line after the line break is its tool tip.</extracomment>
-        <translation>Mostra le versioni conservate di Morva.ini e ciò che ogni salvataggio ha modificato, e ne ripristina una
+        <translation>Mostra le versioni conservate di Morva.ini e dei file dei record e ciò che ogni salvataggio ha modificato, e ne ripristina una
 Cronologia dei salvataggi</translation>
     </message>
     <message id="app.settingsSearch">

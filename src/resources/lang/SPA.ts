@@ -5713,10 +5713,10 @@ All Settings</source>
 Todos los ajustes</translation>
     </message>
     <message id="app.prompt.6061">
-        <source>Show the kept versions of Morva.ini, what each save changed, and restore one
+        <source>Show the kept versions of Morva.ini and the record files, what each save changed, and restore one
 Save history</source>
         <extracomment>Status bar prompt of the command &quot;Save History...&quot;; the line after the line break is its tool tip.</extracomment>
-        <translation>Muestra las versiones guardadas de Morva.ini y lo que cambió cada guardado, y restaura una
+        <translation>Muestra las versiones guardadas de Morva.ini y de los archivos de registros y lo que cambió cada guardado, y restaura una
 Historial de guardados</translation>
     </message>
     <message id="app.settingsSearch">
