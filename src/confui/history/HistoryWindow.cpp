@@ -194,18 +194,16 @@ void HistoryWindow::showChanges()
     const int index = selectedIndex();
     const db::RecordLayout* records = recordLayout();
     m_restore->setEnabled(index >= 0 && (!records || m_dataSet));
-    if (index < 0) {
-        m_changes->setPlainText(
+    if (index < 0)
+        return showNote(
             gui::uiText(records ? "history.record.empty" : "history.empty", m_language));
-        return;
-    }
     const std::string fileName = this->fileName();
     const auto position = static_cast<std::size_t>(index);
     // A version that cannot be read is said so, never compared as empty.
     const QString name = fromBytes(fileName);
     auto keptUnreadable = [&](const config::HistoryEntry& entry) {
-        m_changes->setPlainText(gui::uiText("history.keptUnreadable", m_language,
-                                            {name, fromBytes(config::localTimeText(entry.time))}));
+        showNote(gui::uiText("history.keptUnreadable", m_language,
+                             {name, fromBytes(config::localTimeText(entry.time))}));
     };
     std::string before;
     if (!m_history.read(fileName, m_entries[position].id, &before))
@@ -219,15 +217,21 @@ void HistoryWindow::showChanges()
             return keptUnreadable(m_entries[position + 1]);
     } else if (platform::FileError error = platform::FileError::None;
                !readCurrent(&after, &error)) {
-        m_changes->setPlainText(
-            gui::uiText("history.currentUnreadable", m_language,
-                        {name, QString::fromLatin1(platform::fileErrorName(error))}));
-        return;
+        return showNote(gui::uiText("history.currentUnreadable", m_language,
+                                    {name, QString::fromLatin1(platform::fileErrorName(error))}));
     }
     const auto changes = records ? db::recordChanges(*records, before, after)
                                  : config::diffConfigTexts(before, after, config::schemaListKeys());
+    // Change lines stay whole, one per key or record, to be compared.
+    m_changes->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_changes->setPlainText(fromBytes(
         changeLines(changes, gui::uiText("history.noChanges", m_language).toStdString())));
+}
+
+void HistoryWindow::showNote(const QString& text)
+{
+    m_changes->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_changes->setPlainText(text);
 }
 
 bool HistoryWindow::restoreSelected()

@@ -64,6 +64,8 @@ private:
     // The file as it is now; false with *error when it is there but cannot
     // be read.
     bool readCurrent(std::string* text, platform::FileError* error) const;
+    // A sentence in place of the changes, wrapped to the pane.
+    void showNote(const QString& text);
     bool restoreRecordFile(const config::HistoryEntry& entry);
 
     config::ConfigStore& m_store;
