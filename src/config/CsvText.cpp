@@ -1,5 +1,7 @@
 #include "config/CsvText.h"
 
+#include "config/ByteScan.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -9,36 +11,10 @@ namespace morva::config {
 
 namespace {
 
-// Whether an 8-byte word holds the byte `c`: the classic test for a zero
-// byte in word ^ (c repeated).
-bool holdsByte(std::uint64_t word, char c)
-{
-    constexpr std::uint64_t kOnes = 0x0101010101010101u;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
-    const std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
-    return ((x - kOnes) & ~x & kHighBits) != 0;
-}
-
 bool needsQuotes(std::string_view field, char separator)
 {
     // A reader would take a leading byte order mark for the file's own.
-    if (field.starts_with("\xEF\xBB\xBF"))
-        return true;
-    // Eight bytes at a time: every field of an export of 100,000 records
-    // passes through here.
-    const char* at = field.data();
-    std::size_t left = field.size();
-    for (; left >= 8; at += 8, left -= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, at, 8);
-        if (holdsByte(word, separator) || holdsByte(word, '"') || holdsByte(word, '\r') ||
-            holdsByte(word, '\n'))
-            return true;
-    }
-    for (; left > 0; ++at, --left)
-        if (*at == separator || *at == '"' || *at == '\r' || *at == '\n')
-            return true;
-    return false;
+    return field.starts_with("\xEF\xBB\xBF") || scanBytes(field, separator, '"', '\r', '\n').anyOf;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "config/EightBitText.h"
 
+#include "config/ByteScan.h"
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -55,20 +57,7 @@ std::uint32_t codePointAt(std::string_view text, std::size_t i, std::size_t* len
 
 bool isAsciiText(std::string_view bytes)
 {
-    // Eight bytes at a time: whole files pass through here.
-    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
-    const char* at = bytes.data();
-    std::size_t left = bytes.size();
-    for (; left >= 8; at += 8, left -= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, at, 8);
-        if (word & kHighBits)
-            return false;
-    }
-    for (; left > 0; ++at, --left)
-        if (static_cast<unsigned char>(*at) >= 0x80)
-            return false;
-    return true;
+    return !scanBytes(bytes, 0, 0, 0, 0).highBytes;
 }
 
 char32_t eightBitCharacter(unsigned char byte)

@@ -1,5 +1,6 @@
 #include "db/RecordFile.h"
 
+#include "config/ByteScan.h"
 #include "platform/FileReading.h"
 
 #include <algorithm>
@@ -86,14 +87,11 @@ bool RecordFile::openDataFile()
         m_file.reset();
         return false;
     }
-    const std::uint64_t cacheBytes =
-        std::min<std::uint64_t>(std::uint64_t(m_cacheRecords) * m_length, size);
-    m_cacheCapacity = static_cast<std::uint32_t>(cacheBytes / m_length);
-    m_cache.assign(std::size_t(m_cacheCapacity) * m_length, ' ');
-    emptyCache();
     m_count = static_cast<std::uint32_t>(
         std::min<std::uint64_t>(size / m_length, std::numeric_limits<std::uint32_t>::max()));
     m_fileSize = size;
+    emptyCache();
+    setReadAhead(m_cacheRecords);
     m_unsynced = false;
     m_current = 0;
     m_noRecord = true;
@@ -300,22 +298,8 @@ std::string_view RecordFile::textView(std::uint32_t offset, std::uint32_t width)
 {
     if (offset >= m_length)
         return {};
-    const char* field = m_record + offset;
-    std::size_t n = std::min(width, m_length - offset);
-    // Address fields are mostly padding: drop it 32, then 8 bytes at a time.
-    constexpr std::uint64_t kSpaces = 0x2020202020202020u;
-    auto word = [field](std::size_t at) {
-        std::uint64_t bytes;
-        std::memcpy(&bytes, field + at, 8);
-        return bytes ^ kSpaces;
-    };
-    while (n >= 32 && (word(n - 32) | word(n - 24) | word(n - 16) | word(n - 8)) == 0)
-        n -= 32;
-    while (n >= 8 && word(n - 8) == 0)
-        n -= 8;
-    while (n > 0 && field[n - 1] == ' ')
-        --n;
-    return {field, n};
+    const std::string_view field(m_record + offset, std::min(width, m_length - offset));
+    return field.substr(0, config::lengthWithoutTrailingSpaces(field));
 }
 
 std::string RecordFile::textField(std::uint32_t offset, std::uint32_t width) const
@@ -348,6 +332,21 @@ std::int64_t RecordFile::numberField(std::uint32_t offset, std::uint32_t width) 
 bool RecordFile::flagField(std::uint32_t offset) const
 {
     return offset < m_length && m_record[offset] != ' ';
+}
+
+void RecordFile::setReadAhead(std::uint32_t records)
+{
+    if (records == 0)
+        records = m_cacheRecords;
+    const std::uint64_t cacheBytes =
+        std::min<std::uint64_t>(std::uint64_t(records) * m_length, m_fileSize);
+    const auto capacity = static_cast<std::uint32_t>(cacheBytes / m_length);
+    if (capacity == m_cacheCapacity && m_cache.size() == std::size_t(capacity) * m_length)
+        return;
+    ownBuffer(); // the cache the record may live in goes away
+    emptyCache();
+    m_cacheCapacity = capacity;
+    m_cache.assign(std::size_t(capacity) * m_length, ' ');
 }
 
 void RecordFile::emptyCache()

@@ -108,6 +108,10 @@ public:
     std::uint32_t cacheFirst() const { return m_cacheFirst; }
     std::uint32_t cacheLast() const { return m_cacheLast; }
     std::uint32_t cacheCapacity() const { return m_cacheCapacity; }
+    // Reads `records` records ahead per block from now on, for a walk over
+    // the whole file (0: as many as the file's own read-ahead). Reopening
+    // the file returns to its own read-ahead.
+    void setReadAhead(std::uint32_t records);
 
 protected:
     // `programDir` ends with the native separator.

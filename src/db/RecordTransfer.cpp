@@ -1,5 +1,6 @@
 #include "db/RecordTransfer.h"
 
+#include "config/ByteScan.h"
 #include "config/CsvText.h"
 #include "config/EightBitText.h"
 #include "config/KeyIndex.h"
@@ -281,30 +282,48 @@ RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFo
     appendRow(result.text, names, format);
     result.text.reserve(write ? kPieceBytes + 4096 : std::size_t(file.recordCount()) * 64);
     std::string number;
-    std::vector<std::string> converted(columns.size());
+    std::string converted;
+    const bool tsv = format == TransferFormat::Tsv;
+    std::string& out = result.text;
     auto exportCurrent = [&] {
-        RowValues row = currentValues(file, table, &number);
-        auto& values = row.values;
+        const RowValues row = currentValues(file, table, &number);
         for (std::size_t i = 0; i < row.count; ++i) {
-            if (config::isAsciiText(values[i]))
-                continue;
-            if (form == TextForm::Utf8) {
-                converted[i] = config::eightBitToUtf8(values[i]);
-            } else if (config::isWellFormedUtf8(values[i])) {
-                // Bytes written as UTF-8 by another program: their text in 8 bits.
-                result.lostCharacters += config::utf8ToEightBitLossy(values[i], &converted[i]);
-            } else {
+            if (i > 0)
+                out += tsv ? '\t' : ',';
+            std::string_view value = row.values[i];
+            // One pass tells the usual field (plain ASCII, nothing to quote
+            // or escape), which is copied as it is.
+            const config::ByteScan scan = tsv ? config::scanBytes(value, '\t', '\\', '\r', '\n')
+                                              : config::scanBytes(value, ',', '"', '\r', '\n');
+            if (scan.highBytes) {
+                if (form == TextForm::Utf8) {
+                    converted = config::eightBitToUtf8(value);
+                    value = converted;
+                } else if (config::isWellFormedUtf8(value)) {
+                    // Bytes written as UTF-8 by another program: their text in 8 bits.
+                    result.lostCharacters += config::utf8ToEightBitLossy(value, &converted);
+                    value = converted;
+                }
+            } else if (!scan.anyOf) {
+                out.append(value);
                 continue;
             }
-            values[i] = converted[i];
+            if (tsv)
+                config::appendTabEscaped(out, value);
+            else
+                config::appendCsvField(out, value);
         }
-        appendRow(result.text, row.view(), format);
+        out += tsv ? "\n" : "\r\n";
         ++result.rows;
         if (write && result.text.size() >= kPieceBytes) {
             write(result.text);
             result.text.clear();
         }
     };
+    // A walk over every record reads in blocks of about a mebibyte, not in
+    // the console's small blocks.
+    constexpr std::uint32_t kScanBytes = std::uint32_t(1) << 20;
+    file.setReadAhead(std::max<std::uint32_t>(1, kScanBytes / file.recordLength()));
     if (only) {
         for (std::uint32_t n : *only)
             if (file.goTo(n) && !file.isDeleted())
@@ -314,6 +333,7 @@ RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFo
             if (!file.isDeleted())
                 exportCurrent();
     }
+    file.setReadAhead(0);
     if (write) {
         write(result.text);
         result.text.clear();
