@@ -281,20 +281,30 @@ RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFo
     const std::vector<std::string_view> names(columns.begin(), columns.end());
     appendRow(result.text, names, format);
     result.text.reserve(write ? kPieceBytes + 4096 : std::size_t(file.recordCount()) * 64);
-    std::string number;
     std::string converted;
     const bool tsv = format == TransferFormat::Tsv;
+    const config::ByteScanner scanner = tsv ? config::ByteScanner('\t', '\\', '\r', '\n')
+                                            : config::ByteScanner(',', '"', '\r', '\n');
+    const std::span<const Field* const> fields = fieldsOf(table);
     std::string& out = result.text;
     auto exportCurrent = [&] {
-        const RowValues row = currentValues(file, table, &number);
-        for (std::size_t i = 0; i < row.count; ++i) {
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const Field& field = *fields[i];
             if (i > 0)
                 out += tsv ? '\t' : ',';
-            std::string_view value = row.values[i];
-            // One pass tells the usual field (plain ASCII, nothing to quote
+            // Flags and numbers are digits: nothing to quote or convert.
+            if (field.kind == FieldKind::Flag) {
+                out += file.flagField(field.offset) ? '1' : '0';
+                continue;
+            }
+            if (field.kind == FieldKind::Number) {
+                out += std::to_string(file.numberField(field.offset, field.width));
+                continue;
+            }
+            std::string_view value = file.textView(field.offset, field.width);
+            // One pass tells the usual text (plain ASCII, nothing to quote
             // or escape), which is copied as it is.
-            const config::ByteScan scan = tsv ? config::scanBytes(value, '\t', '\\', '\r', '\n')
-                                              : config::scanBytes(value, ',', '"', '\r', '\n');
+            const config::ByteScan scan = scanner.scan(value);
             if (scan.highBytes) {
                 if (form == TextForm::Utf8) {
                     converted = config::eightBitToUtf8(value);

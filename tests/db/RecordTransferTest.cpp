@@ -247,3 +247,36 @@ TEST_F(Transfer, LongListsGoThroughInPieces)
     EXPECT_GT(exported.out.size(), std::size_t(1) << 20);
     EXPECT_TRUE(exported.out == expectedExport);
 }
+
+TEST_F(Transfer, AnExportLongerThanOneReadBlockHasEveryRecordAndTheReadAheadIsGivenBack)
+{
+    // More records than one block of the export's read-ahead holds, a deleted
+    // one at the block's end.
+    constexpr int kRecords = 3000;
+    std::string bytes;
+    std::string expected = "forward address,target address,deliver\r\n";
+    for (int i = 1; i <= kRecords; ++i) {
+        const std::string from = "u" + std::to_string(i) + "@a.com";
+        const bool deleted = i == 2730;
+        bytes += test::aliasRecord(from, "t@b.org", i % 2 == 0, deleted);
+        if (!deleted)
+            expected += from + ",t@b.org," + (i % 2 == 0 ? "1" : "0") + "\r\n";
+    }
+    m_scratch.write("DataAlia.DAT", bytes);
+    EXPECT_EQ(records({"export", "alias"}).out, expected);
+
+    platform::FakeClock clock;
+    platform::PosixFileSystem fs;
+    db::DataSet data(fs, clock, m_scratch.dir(), {});
+    ASSERT_TRUE(data.acquire(1));
+    db::LayoutRecordFile& file = *data.aliaFile();
+    const std::uint32_t ownReadAhead = file.cacheCapacity();
+    const std::vector<std::uint32_t> selection{kRecords, 1};
+    EXPECT_EQ(db::exportRecords(file, db::RecordTable::Alias, config::TransferFormat::Csv,
+                                config::TextForm::Utf8, &selection)
+                  .text,
+              "forward address,target address,deliver\r\nu3000@a.com,t@b.org,1\r\n"
+              "u1@a.com,t@b.org,0\r\n");
+    EXPECT_EQ(file.cacheCapacity(), ownReadAhead);
+    EXPECT_TRUE(data.release());
+}
