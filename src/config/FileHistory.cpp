@@ -1,5 +1,6 @@
 #include "config/FileHistory.h"
 
+#include "config/ContentHash.h"
 #include "config/CsvText.h"
 #include "platform/AtomicReplace.h"
 #include "platform/FileReading.h"
@@ -41,22 +42,12 @@ std::string formatTime(std::int64_t seconds, const char* format)
     return std::string(text, length);
 }
 
-// FNV-1a: enough to tell a line cut short or overwritten from a whole one.
-std::uint32_t checksum(std::string_view bytes)
-{
-    std::uint32_t hash = 2166136261u;
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 16777619u;
-    }
-    return hash;
-}
-
-std::string hex8(std::uint32_t value)
+// A hash as sixteen hexadecimal digits.
+std::string hex16(std::uint64_t value)
 {
     static const char kDigits[] = "0123456789abcdef";
-    std::string text(8, '0');
-    for (int i = 7; i >= 0; --i, value >>= 4)
+    std::string text(16, '0');
+    for (int i = 15; i >= 0; --i, value >>= 4)
         text[static_cast<std::size_t>(i)] = kDigits[value & 0xF];
     return text;
 }
@@ -122,10 +113,11 @@ std::string indexLine(const HistoryEntry& entry)
     line += '\t';
     line += std::to_string(entry.size);
     line += '\t';
-    line += hex8(entry.checksum);
-    const std::uint32_t sum = checksum(line);
+    line += hex16(entry.checksum);
+    // The line's own hash tells a line cut short or overwritten from a whole one.
+    const std::uint64_t sum = contentHash(line);
     line += '\t';
-    line += hex8(sum);
+    line += hex16(sum);
     line += '\n';
     return line;
 }
@@ -134,7 +126,7 @@ bool parseIndexLine(std::string_view line, HistoryEntry* entry)
 {
     const std::size_t lastTab = line.rfind('\t');
     if (lastTab == std::string_view::npos ||
-        hex8(checksum(line.substr(0, lastTab))) != line.substr(lastTab + 1))
+        hex16(contentHash(line.substr(0, lastTab))) != line.substr(lastTab + 1))
         return false;
     std::vector<std::string_view> fields;
     std::size_t begin = 0;
@@ -154,9 +146,9 @@ bool parseIndexLine(std::string_view line, HistoryEntry* entry)
     return !entry->id.empty() && entry->id.find_first_of("/\\") == std::string::npos &&
            entry->id.find("..") == std::string::npos && parseNumber(fields[1], &entry->time) &&
            parseNumber(fields[5], &entry->changedKeys) && parseNumber(fields[6], &entry->size) &&
-           fields[7].size() == 8 &&
-           std::from_chars(fields[7].data(), fields[7].data() + 8, entry->checksum, 16).ptr ==
-               fields[7].data() + 8;
+           fields[7].size() == 16 &&
+           std::from_chars(fields[7].data(), fields[7].data() + 16, entry->checksum, 16).ptr ==
+               fields[7].data() + 16;
 }
 
 // The whole lines of an index; what cannot be read is no line.
@@ -292,7 +284,7 @@ bool FileHistory::keepContents(std::string_view fileName, std::uint64_t size,
     entry.source = std::string(source);
     entry.changedKeys = changedKeys;
     entry.size = old.size();
-    entry.checksum = checksum(old);
+    entry.checksum = contentHash(old);
     const std::string stamp = formatTime(entry.time, "%Y%m%d-%H%M%S");
     entry.id = stamp;
     for (int n = 2; m_fileSystem.stat(copyPath(fileName, entry.id)).exists; ++n)
@@ -441,7 +433,7 @@ bool FileHistory::read(std::string_view fileName, std::string_view id, std::stri
     FileError error = FileError::None;
     return entry != all.end() &&
            readWholeFile(m_fileSystem, copyPath(fileName, id), entry->size, bytes, &error) &&
-           checksum(*bytes) == entry->checksum;
+           contentHash(*bytes) == entry->checksum;
 }
 
 } // namespace morva::config

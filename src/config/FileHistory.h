@@ -35,7 +35,7 @@ struct HistoryEntry
     std::string source;            // what saved (SaveOrigin::source)
     std::int64_t changedKeys = -1; // -1 when not counted (record files)
     std::uint64_t size = 0;
-    std::uint32_t checksum = 0; // of the copy's bytes
+    std::uint64_t checksum = 0; // of the copy's bytes (contentHash)
 };
 
 // Why the last copy was not kept.
