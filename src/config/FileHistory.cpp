@@ -21,6 +21,8 @@ namespace {
 constexpr platform::OpenMode kReadShared = 1;
 constexpr platform::OpenMode kAppend = 5;
 constexpr std::size_t kIndexFields = 9;
+// A record file is copied into the history a mebibyte at a time.
+constexpr std::uint64_t kPieceBytes = std::uint64_t(1) << 20;
 
 std::tm localTime(std::int64_t seconds)
 {
@@ -270,10 +272,48 @@ bool FileHistory::keepContents(std::string_view fileName, std::uint64_t size,
     if (m_pendingNewText)
         changedKeys = static_cast<std::int64_t>(
             countChangedKeys(diffConfigTexts(old, (*m_pendingNewText)(), m_listKeys)));
+    return keepVersion(
+        fileName, old.size(),
+        [&](std::uint64_t offset, std::string_view* piece, FileError*) {
+            *piece = std::string_view(old).substr(static_cast<std::size_t>(offset));
+            return true;
+        },
+        source, changedKeys);
+}
 
+bool FileHistory::keepPieces(std::string_view fileName, std::uint64_t size, const PieceReader& read,
+                             std::string_view source)
+{
+    m_lastKeptId.clear();
+    if (size > m_limits.maxBytes)
+        return fail(fileName, HistoryProblem::TooLarge, FileError::TooLarge);
+    std::string buffer;
+    return keepVersion(
+        fileName, size,
+        [&](std::uint64_t offset, std::string_view* piece, FileError* error) {
+            buffer.resize(
+                static_cast<std::size_t>(std::min<std::uint64_t>(kPieceBytes, size - offset)));
+            std::size_t got = 0;
+            if (!read(offset, buffer.data(), buffer.size(), &got, error))
+                return false;
+            if (got == 0) {
+                *error = FileError::Io; // shorter than it was said to be
+                return false;
+            }
+            *piece = std::string_view(buffer.data(), got);
+            return true;
+        },
+        source, -1);
+}
+
+bool FileHistory::keepVersion(std::string_view fileName, std::uint64_t size,
+                              const PieceSource& piece, std::string_view source,
+                              std::int64_t changedKeys)
+{
     std::string folder = m_directory;
     while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\'))
         folder.pop_back();
+    FileError error = FileError::None;
     if (!m_fileSystem.createDirectory(folder, &error))
         return fail(fileName, HistoryProblem::WriteFailed, error);
 
@@ -283,15 +323,14 @@ bool FileHistory::keepContents(std::string_view fileName, std::uint64_t size,
     entry.machine = m_machine;
     entry.source = std::string(source);
     entry.changedKeys = changedKeys;
-    entry.size = old.size();
-    entry.checksum = contentHash(old);
+    entry.size = size;
     const std::string stamp = formatTime(entry.time, "%Y%m%d-%H%M%S");
     entry.id = stamp;
     for (int n = 2; m_fileSystem.stat(copyPath(fileName, entry.id)).exists; ++n)
         entry.id = stamp + "-" + std::to_string(n);
 
     // The copy first: the index never names a copy that is not in place.
-    if (!writeWhole(copyPath(fileName, entry.id), old, false, &error))
+    if (!writeCopy(copyPath(fileName, entry.id), size, piece, &entry.checksum, &error))
         return fail(fileName, HistoryProblem::WriteFailed, error);
     if (!appendIndexLine(indexPath(fileName), indexLine(entry)))
         return fail(fileName, HistoryProblem::WriteFailed, m_problemError);
@@ -350,6 +389,42 @@ bool FileHistory::writeWhole(const std::string& path, std::string_view bytes, bo
     if (written && m_fileSystem.rename(temporary, path, error))
         return true;
     if (!written && error)
+        *error = file->lastError() == FileError::None ? FileError::Io : file->lastError();
+    if (file->isOpen())
+        file->close();
+    m_fileSystem.remove(temporary);
+    return false;
+}
+
+bool FileHistory::writeCopy(const std::string& path, std::uint64_t size, const PieceSource& piece,
+                            std::uint64_t* hash, FileError* error)
+{
+    // As writeWhole without a sync, a piece at a time: a record file is
+    // never held whole, and its hash is taken on the way.
+    std::string temporary;
+    auto file = m_fileSystem.createTemporary(m_directory, "~" + std::string(baseNameOf(path)) + ".",
+                                             &temporary, error);
+    if (!file)
+        return false;
+    ContentHash content;
+    bool written = true;
+    for (std::uint64_t offset = 0; written && offset < size;) {
+        std::string_view bytes;
+        if (!piece(offset, &bytes, error)) {
+            file->close();
+            m_fileSystem.remove(temporary);
+            return false;
+        }
+        content.add(bytes);
+        written = file->writeAt(offset, bytes.data(), bytes.size());
+        offset += bytes.size();
+    }
+    written = written && file->close();
+    if (written && m_fileSystem.rename(temporary, path, error)) {
+        *hash = content.value();
+        return true;
+    }
+    if (!written)
         *error = file->lastError() == FileError::None ? FileError::Io : file->lastError();
     if (file->isOpen())
         file->close();

@@ -87,6 +87,21 @@ public:
     // without sharing). A file over the size limit is not read.
     bool keepContents(std::string_view fileName, std::uint64_t size, const ContentReader& read,
                       std::string_view source, std::int64_t changedKeys = -1);
+    // Reads up to `size` bytes at `offset` into `buffer`, telling how many
+    // in *got; false with *error set when the read fails.
+    using PieceReader = std::function<bool(std::uint64_t offset, char* buffer, std::size_t size,
+                                           std::size_t* got, platform::FileError* error)>;
+    // The same for a file of `size` bytes read a piece at a time (a record
+    // file: never held whole). Its keys are not counted.
+    bool keepPieces(std::string_view fileName, std::uint64_t size, const PieceReader& read,
+                    std::string_view source);
+    // A keep of the file named `fileName` that failed before it began, as
+    // its reader could not tell the file's size: reported as a failed keep.
+    bool notReadable(std::string_view fileName, platform::FileError error)
+    {
+        return fail(fileName, HistoryProblem::WriteFailed,
+                    error == platform::FileError::None ? platform::FileError::Io : error);
+    }
 
     // The kept versions of the file named `fileName` (no directory), oldest
     // first; lines whose copy is missing are left out.
@@ -113,6 +128,13 @@ private:
     void removeStrays(std::string_view fileName, const std::vector<HistoryEntry>& kept);
     bool writeWhole(const std::string& path, std::string_view bytes, bool sync,
                     platform::FileError* error);
+    // The bytes from `offset` on (at least one), or false with *error set.
+    using PieceSource = std::function<bool(std::uint64_t offset, std::string_view* piece,
+                                           platform::FileError* error)>;
+    bool keepVersion(std::string_view fileName, std::uint64_t size, const PieceSource& piece,
+                     std::string_view source, std::int64_t changedKeys);
+    bool writeCopy(const std::string& path, std::uint64_t size, const PieceSource& piece,
+                   std::uint64_t* hash, platform::FileError* error);
     std::string indexPath(std::string_view fileName) const;
 
     platform::FileSystem& m_fileSystem;

@@ -309,15 +309,15 @@ bool DataSet::keepInHistory(RecordFile& file, std::string_view source)
     file.setBeforeFirstWrite(nullptr);
     if (!m_history || !file.isOpen())
         return false;
-    // Read through the file's own handle: it is held without sharing.
+    // Read through the file's own handle (it is held without sharing), a
+    // piece at a time: a large file is never held whole.
     std::uint64_t size = 0;
-    file.diskSize(&size);
-    const std::uint64_t limit = m_history->limits().maxBytes;
-    return m_history->keepContents(
+    if (!file.diskSize(&size))
+        return m_history->notReadable(config::baseNameOf(file.path()), file.lastError());
+    return m_history->keepPieces(
         config::baseNameOf(file.path()), size,
-        [&](std::string* bytes, FileError* error) {
-            return file.readDiskBytes(bytes, limit, error);
-        },
+        [&](std::uint64_t offset, char* buffer, std::size_t length, std::size_t* got,
+            FileError* error) { return file.readDiskPiece(offset, buffer, length, got, error); },
         source);
 }
 

@@ -1,7 +1,6 @@
 #include "db/RecordFile.h"
 
 #include "config/ByteScan.h"
-#include "platform/FileReading.h"
 
 #include <algorithm>
 #include <cstring>
@@ -144,21 +143,25 @@ bool RecordFile::diskSize(std::uint64_t* size)
 {
     if (!m_file)
         return false;
-    return m_file->size(size);
+    if (m_file->size(size))
+        return true;
+    m_lastError = m_file->lastError();
+    return false;
 }
 
-bool RecordFile::readDiskBytes(std::string* bytes, std::uint64_t limit, FileError* error)
+bool RecordFile::readDiskPiece(std::uint64_t offset, char* buffer, std::size_t size,
+                               std::size_t* got, FileError* error)
 {
-    std::uint64_t size = 0;
-    if (!diskSize(&size)) {
-        *error = m_file ? m_file->lastError() : FileError::Io;
+    *got = 0;
+    if (!m_file) {
+        *error = FileError::Io;
         return false;
     }
-    if (size > limit) {
-        *error = FileError::TooLarge;
+    if (!m_file->readAt(offset, buffer, size, got)) {
+        *error = m_file->lastError() == FileError::None ? FileError::Io : m_file->lastError();
         return false;
     }
-    return platform::readFromStart(*m_file, size, bytes, error);
+    return true;
 }
 
 bool RecordFile::sync()

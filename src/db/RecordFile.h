@@ -77,10 +77,11 @@ public:
     }
     // Runs the pending hook now (and never again).
     void runBeforeFirstWrite();
-    // The file's bytes on disk (not the record still in the buffer), read
-    // through the open handle; false with *error when not open, larger
-    // than `limit` or unreadable.
-    bool readDiskBytes(std::string* bytes, std::uint64_t limit, platform::FileError* error);
+    // Up to `size` bytes at `offset` on disk (not the record still in the
+    // buffer), read through the open handle;
+    // *got tells how many. False with *error when not open or unreadable.
+    bool readDiskPiece(std::uint64_t offset, char* buffer, std::size_t size, std::size_t* got,
+                       platform::FileError* error);
     // The file's size on disk; false when it cannot be told.
     bool diskSize(std::uint64_t* size);
 

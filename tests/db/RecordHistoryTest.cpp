@@ -223,3 +223,26 @@ TEST(RecordChanges, LiveRecordsThatOnlyOneVersionHoldsAsReaderTexts)
     EXPECT_EQ(recordChanges(kAliaLayout, "", test::aliasRecord("a\xE9@x", "b", true))[0].newText,
               "a\xC3\xA9@x | b | *");
 }
+
+TEST_F(RecordHistoryTest, AFileOfManyPiecesIsKeptWholeAndAReadThatFailsMidwayKeepsNothing)
+{
+    // More than the history copies in one piece (a mebibyte).
+    std::string large;
+    for (int i = 0; i < 3000; ++i)
+        large += test::aliasRecord("u" + std::to_string(i) + "@x.com", "t@y.com", i % 2 == 0);
+    memory.put(kAlia, large);
+    addAlias("c@x.com");
+    EXPECT_EQ(kept("DataAlia.DAT"), std::vector<std::string>{large});
+
+    // The second piece cannot be read: no copy, no line, the edit goes on.
+    const std::string edited = memory.contents(kAlia);
+    ASSERT_TRUE(data.acquire(1));
+    fs.injectFault(2, Fault::FailOnce, platform::FileError::Io, Op::ReadAt);
+    ASSERT_TRUE(data.aliaFile()->goTo(1));
+    data.aliaFile()->setForwardAddress("first@x.com");
+    ASSERT_TRUE(data.release());
+    EXPECT_EQ(kept("DataAlia.DAT"), std::vector<std::string>{large});
+    EXPECT_EQ(feedback.notices, std::vector<std::string>{"DataAlia.DAT not written"});
+    EXPECT_EQ(memory.contents(kAlia).substr(3, 11), "first@x.com");
+    EXPECT_EQ(memory.contents(kAlia).size(), edited.size());
+}
