@@ -110,26 +110,47 @@ void diffKey(std::string_view key, const std::vector<std::string_view>* before,
 
 } // namespace
 
+namespace {
+
+struct SchemaKeySets
+{
+    std::unordered_set<std::string_view> lists;
+    std::unordered_set<std::string_view> singles;
+};
+
+// Built on the first question and kept for the life of the program (the
+// names point into the schema table, which lives as long): a command that
+// never compares two files never pays for it.
+const SchemaKeySets& schemaKeySets()
+{
+    static const SchemaKeySets* const sets = [] {
+        auto* built = new SchemaKeySets; // NOLINT(cppcoreguidelines-owning-memory): kept to the end
+        std::size_t count = 0;
+        const SchemaGroup* groups = schemaGroups(&count);
+        for (std::size_t g = 0; g < count; ++g) {
+            auto& names = isListKind(groups[g].kind) ? built->lists : built->singles;
+            std::string_view rest = groups[g].names;
+            while (!rest.empty()) {
+                const std::size_t blank = rest.find(' ');
+                names.insert(rest.substr(0, blank));
+                rest =
+                    blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+            }
+        }
+        return built;
+    }();
+    return *sets;
+}
+
+} // namespace
+
 ListKeyTest schemaListKeys()
 {
-    // Names point into the schema table, which lives as long as the program.
-    auto lists = std::make_shared<std::unordered_set<std::string_view>>();
-    auto singles = std::make_shared<std::unordered_set<std::string_view>>();
-    std::size_t count = 0;
-    const SchemaGroup* groups = schemaGroups(&count);
-    for (std::size_t g = 0; g < count; ++g) {
-        auto& names = isListKind(groups[g].kind) ? *lists : *singles;
-        std::string_view rest = groups[g].names;
-        while (!rest.empty()) {
-            const std::size_t blank = rest.find(' ');
-            names.insert(rest.substr(0, blank));
-            rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
-        }
-    }
-    return [lists, singles](std::string_view key, bool repeated) {
-        if (lists->count(key))
+    return [](std::string_view key, bool repeated) {
+        const SchemaKeySets& sets = schemaKeySets();
+        if (sets.lists.count(key))
             return true;
-        return singles->count(key) ? false : repeated;
+        return sets.singles.count(key) ? false : repeated;
     };
 }
 

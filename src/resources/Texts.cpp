@@ -1,7 +1,9 @@
 #include "resources/Texts.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <mutex>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -34,18 +36,21 @@ namespace {
 
 using Index = std::unordered_map<std::string_view, std::string_view>;
 
-// Built once, on first use; function-local statics are initialised
-// thread-safely, and the tables are read-only afterwards.
-const std::vector<Index>& indexes()
+// Each language's index is built on its first use (a morvactl command needs
+// English only) and kept for the life of the process: destroying thousands
+// of entries at exit would cost as much as building them.
+const Index& indexOf(int languageIndex)
 {
-    static const std::vector<Index> built = [] {
-        std::vector<Index> all(kLanguageCount);
-        for (int language = 0; language < kLanguageCount; ++language)
-            for (const TextEntry& entry : languageTexts(language))
-                all[static_cast<std::size_t>(language)].emplace(entry.id, entry.text);
-        return all;
-    }();
-    return built;
+    static std::array<std::once_flag, kLanguageCount> once;
+    static std::array<const Index*, kLanguageCount> built{};
+    const auto slot = static_cast<std::size_t>(languageIndex);
+    std::call_once(once[slot], [languageIndex, slot] {
+        auto* index = new Index; // NOLINT(cppcoreguidelines-owning-memory): kept to the end
+        for (const TextEntry& entry : languageTexts(languageIndex))
+            index->emplace(entry.id, entry.text);
+        built[slot] = index;
+    });
+    return *built[slot];
 }
 
 bool validLanguage(int languageIndex)
@@ -92,13 +97,12 @@ std::string_view resourceFor(int commandId, int languageIndex, const StringLooku
 
 std::string_view text(std::string_view id, int languageIndex)
 {
-    const auto& all = indexes();
     if (!validLanguage(languageIndex))
         languageIndex = English;
-    const Index& own = all[static_cast<std::size_t>(languageIndex)];
+    const Index& own = indexOf(languageIndex);
     if (auto it = own.find(id); it != own.end())
         return it->second;
-    const Index& english = all[English];
+    const Index& english = indexOf(English);
     if (auto it = english.find(id); it != english.end())
         return it->second;
     return id;
@@ -106,8 +110,8 @@ std::string_view text(std::string_view id, int languageIndex)
 
 bool hasText(std::string_view id)
 {
-    for (const Index& index : indexes())
-        if (index.count(id))
+    for (int language = 0; language < kLanguageCount; ++language)
+        if (indexOf(language).count(id))
             return true;
     return false;
 }
@@ -186,9 +190,8 @@ std::string_view localText(const LocalText& table, int languageIndex)
 LocalText localTexts(std::string_view id)
 {
     LocalText table{};
-    const auto& all = indexes();
     for (int language = 0; language < kLanguageCount; ++language) {
-        const Index& index = all[static_cast<std::size_t>(language)];
+        const Index& index = indexOf(language);
         if (auto it = index.find(id); it != index.end())
             table[language] = it->second.data(); // catalogue texts are NUL-terminated literals
     }
