@@ -1,7 +1,5 @@
 #include "db/RecordFile.h"
 
-#include "config/ByteScan.h"
-
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -295,14 +293,6 @@ void RecordFile::setFlagField(std::uint32_t offset, bool value)
         return;
     ownBuffer()[offset] = value ? '*' : ' ';
     markChanged();
-}
-
-std::string_view RecordFile::textView(std::uint32_t offset, std::uint32_t width) const
-{
-    if (offset >= m_length)
-        return {};
-    const std::string_view field(m_record + offset, std::min(width, m_length - offset));
-    return field.substr(0, config::lengthWithoutTrailingSpaces(field));
 }
 
 std::string RecordFile::textField(std::uint32_t offset, std::uint32_t width) const

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "config/ByteScan.h"
 #include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -90,7 +92,14 @@ public:
     void setFlagField(std::uint32_t offset, bool value);
     std::string textField(std::uint32_t offset, std::uint32_t width) const;
     // The same without a copy; valid until the record changes or the cursor moves.
-    std::string_view textView(std::uint32_t offset, std::uint32_t width) const;
+    std::string_view textView(std::uint32_t offset, std::uint32_t width) const
+    {
+        if (offset >= m_length)
+            return {};
+        // Inline: an export of every record asks for each of its fields.
+        const std::string_view field(m_record + offset, std::min(width, m_length - offset));
+        return field.substr(0, config::lengthWithoutTrailingSpaces(field));
+    }
     std::int64_t numberField(std::uint32_t offset, std::uint32_t width) const;
     bool flagField(std::uint32_t offset) const;
 

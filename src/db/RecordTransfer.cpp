@@ -12,7 +12,9 @@
 #include "db/RecordFieldChecks.h"
 
 #include <array>
+#include <charconv>
 #include <cstring>
+#include <functional>
 #include <span>
 
 namespace morva::db {
@@ -207,6 +209,75 @@ void appendRow(std::string& out, std::span<const std::string_view> fields, Trans
     out += "\r\n";
 }
 
+// Room for the longest row whose fields need neither quotes nor conversion:
+// texts at their full width, numbers of up to 20 characters, flags, the
+// separators and the line end.
+std::size_t longestPlainRow(std::span<const Field* const> fields)
+{
+    std::size_t room = 2;
+    for (const Field* field : fields)
+        room += 1 + (field->kind == FieldKind::Text     ? field->width
+                     : field->kind == FieldKind::Number ? 20u
+                                                        : 1u);
+    return room;
+}
+
+// Collects rows in a buffer of about a mebibyte and hands it to `sink` when
+// full. Each row first gets room for the longest plain row, so the usual
+// field is one copy; a field that needs quotes or conversion makes room for
+// itself.
+class RowWriter
+{
+public:
+    static constexpr std::size_t kPieceBytes = std::size_t(1) << 20;
+    using Sink = std::function<void(std::string_view)>;
+
+    RowWriter(std::size_t room, Sink sink)
+        : m_room(room), m_sink(std::move(sink)), m_buffer(kPieceBytes + room)
+    {
+    }
+    void begin()
+    {
+        if (m_at + m_room > m_buffer.size())
+            flush();
+    }
+    void put(char c) { m_buffer[m_at++] = c; }
+    void put(std::string_view text)
+    {
+        std::memcpy(m_buffer.data() + m_at, text.data(), text.size());
+        m_at += text.size();
+    }
+    // Text beyond the row's room.
+    void putMore(std::string_view text)
+    {
+        if (m_at + text.size() + m_room > m_buffer.size())
+            m_buffer.resize(m_at + text.size() + m_room);
+        put(text);
+    }
+    void putNumber(std::int64_t value)
+    {
+        char* const at = m_buffer.data() + m_at;
+        m_at += static_cast<std::size_t>(std::to_chars(at, at + 20, value).ptr - at);
+    }
+    void end()
+    {
+        if (m_at >= kPieceBytes)
+            flush();
+    }
+    void flush()
+    {
+        if (m_at > 0)
+            m_sink(std::string_view(m_buffer.data(), m_at));
+        m_at = 0;
+    }
+
+private:
+    std::size_t m_room;
+    Sink m_sink;
+    std::vector<char> m_buffer;
+    std::size_t m_at = 0;
+};
+
 } // namespace
 
 bool parseRecordTable(std::string_view word, RecordTable* table)
@@ -274,37 +345,51 @@ RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFo
                            TextForm form, const ExportWriter& write,
                            const std::vector<std::uint32_t>* only)
 {
-    // Given a writer, the text goes out in pieces of about this size.
-    constexpr std::size_t kPieceBytes = std::size_t(1) << 20;
     RecordExport result;
+    const std::span<const Field* const> fields = fieldsOf(table);
+    // Given a writer, the text goes out in pieces of about a mebibyte.
+    if (!write)
+        result.text.reserve(std::size_t(file.recordCount()) * 64);
+    RowWriter row(longestPlainRow(fields), [&](std::string_view piece) {
+        if (write)
+            write(piece);
+        else
+            result.text.append(piece);
+    });
+    std::string special; // a field that needs quotes, escapes or conversion
     const auto& columns = recordColumns(table);
     const std::vector<std::string_view> names(columns.begin(), columns.end());
-    appendRow(result.text, names, format);
-    result.text.reserve(write ? kPieceBytes + 4096 : std::size_t(file.recordCount()) * 64);
+    appendRow(special, names, format);
+    row.putMore(special);
+
     std::string converted;
     const bool tsv = format == TransferFormat::Tsv;
+    const char separator = tsv ? '\t' : ',';
     const config::ByteScanner scanner = tsv ? config::ByteScanner('\t', '\\', '\r', '\n')
                                             : config::ByteScanner(',', '"', '\r', '\n');
-    const std::span<const Field* const> fields = fieldsOf(table);
-    std::string& out = result.text;
     auto exportCurrent = [&] {
+        row.begin();
         for (std::size_t i = 0; i < fields.size(); ++i) {
             const Field& field = *fields[i];
             if (i > 0)
-                out += tsv ? '\t' : ',';
+                row.put(separator);
             // Flags and numbers are digits: nothing to quote or convert.
             if (field.kind == FieldKind::Flag) {
-                out += file.flagField(field.offset) ? '1' : '0';
+                row.put(file.flagField(field.offset) ? '1' : '0');
                 continue;
             }
             if (field.kind == FieldKind::Number) {
-                out += std::to_string(file.numberField(field.offset, field.width));
+                row.putNumber(file.numberField(field.offset, field.width));
                 continue;
             }
             std::string_view value = file.textView(field.offset, field.width);
             // One pass tells the usual text (plain ASCII, nothing to quote
             // or escape), which is copied as it is.
             const config::ByteScan scan = scanner.scan(value);
+            if (!scan.highBytes && !scan.anyOf) {
+                row.put(value);
+                continue;
+            }
             if (scan.highBytes) {
                 if (form == TextForm::Utf8) {
                     converted = config::eightBitToUtf8(value);
@@ -314,21 +399,19 @@ RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFo
                     result.lostCharacters += config::utf8ToEightBitLossy(value, &converted);
                     value = converted;
                 }
-            } else if (!scan.anyOf) {
-                out.append(value);
-                continue;
             }
+            special.clear();
             if (tsv)
-                config::appendTabEscaped(out, value);
+                config::appendTabEscaped(special, value);
             else
-                config::appendCsvField(out, value);
+                config::appendCsvField(special, value);
+            row.putMore(special);
         }
-        out += tsv ? "\n" : "\r\n";
+        if (!tsv)
+            row.put('\r');
+        row.put('\n');
+        row.end();
         ++result.rows;
-        if (write && result.text.size() >= kPieceBytes) {
-            write(result.text);
-            result.text.clear();
-        }
     };
     // A walk over every record reads in blocks of about a mebibyte, not in
     // the console's small blocks.
@@ -344,10 +427,7 @@ RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFo
                 exportCurrent();
     }
     file.setReadAhead(0);
-    if (write) {
-        write(result.text);
-        result.text.clear();
-    }
+    row.flush();
     return result;
 }
 
