@@ -46,7 +46,7 @@ ContentHash::ContentHash() : m_lanes{kPrime1 + kPrime2, kPrime2, 0, 0 - kPrime1}
 
 void ContentHash::stripe(const unsigned char* bytes)
 {
-    for (int lane = 0; lane < 4; ++lane)
+    for (std::size_t lane = 0; lane < 4; ++lane)
         m_lanes[lane] = round(m_lanes[lane], read64(bytes + 8 * lane));
 }
 
