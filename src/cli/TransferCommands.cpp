@@ -234,7 +234,9 @@ int runRecordsTransfer(Context& context)
             code = kExitFailure;
     } else {
         config::ImportPlan plan;
-        db::planRecordImport(file, table, bytes, args.format, args.mode, &plan);
+        // Only the rows not imported are reported: the others need not keep their fields.
+        db::planRecordImport(file, table, bytes, args.format, args.mode, &plan, {},
+                             config::KeptFields::RowsNotAccepted);
         if (!reportPlan(plan, {}, context.err)) {
             reportRefusal(plan, context.err);
             code = kExitFailure;

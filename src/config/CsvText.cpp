@@ -63,97 +63,116 @@ std::string writeCsv(const CsvRow& header, const std::vector<CsvRow>& rows, char
 CsvReadResult readCsv(std::string_view text, char separator)
 {
     CsvReadResult result;
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
-
     // A row per line, mostly: no regrowth of the rows of a long file.
     result.records.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) +
                            1);
-    std::size_t line = 1;
-    std::size_t i = 0;
-    const std::size_t size = text.size();
-    // Consumes a line end at `i` (CRLF, LF or CR); false when there is none.
-    auto takeLineEnd = [&]() {
-        if (i < size && text[i] == '\r') {
-            ++i;
-            if (i < size && text[i] == '\n')
-                ++i;
-        } else if (i < size && text[i] == '\n') {
-            ++i;
-        } else {
-            return false;
-        }
-        ++line;
-        return true;
-    };
-
-    // The bytes that end an unquoted field, by byte.
-    std::array<bool, 256> endsField{};
-    endsField[static_cast<unsigned char>(separator)] = true;
-    endsField['\r'] = true;
-    endsField['\n'] = true;
-    // Rows of a file mostly have as many fields as the one before.
-    std::size_t fieldsBefore = 0;
-    while (i < size) {
-        if (takeLineEnd())
-            continue; // a blank line
-        CsvRecord record;
-        record.line = line;
-        record.fields.reserve(fieldsBefore);
-        while (true) {
-            std::string field;
-            if (text[i] == '"') {
-                const std::size_t quoteLine = line;
-                ++i;
-                while (true) {
-                    const std::size_t quote = text.find('"', i);
-                    if (quote == std::string_view::npos) {
-                        result.error = CsvError::UnclosedQuote;
-                        result.errorLine = quoteLine;
-                        return result;
-                    }
-                    for (std::size_t k = i; k < quote; ++k) {
-                        const char c = text[k];
-                        if (c == '\n' || (c == '\r' && text[k + 1] != '\n'))
-                            ++line;
-                    }
-                    field.append(text.substr(i, quote - i));
-                    i = quote + 1;
-                    if (i < size && text[i] == '"') { // a doubled quote stands for one
-                        field += '"';
-                        ++i;
-                        continue;
-                    }
-                    break;
-                }
-                if (i < size && text[i] != separator && text[i] != '\r' && text[i] != '\n') {
-                    result.error = CsvError::TextAfterQuote;
-                    result.errorLine = line;
-                    return result;
-                }
-            } else {
-                std::size_t stop = i;
-                while (stop < size && !endsField[static_cast<unsigned char>(text[stop])])
-                    ++stop;
-                field.assign(text.substr(i, stop - i));
-                i = stop;
-            }
-            record.fields.push_back(std::move(field));
-            if (i < size && text[i] == separator) {
-                ++i;
-                if (i == size) { // a separator right before the end: one more empty field
-                    record.fields.emplace_back();
-                    break;
-                }
-                continue;
-            }
-            break;
-        }
-        fieldsBefore = record.fields.size();
+    CsvReader reader(text, separator);
+    CsvRecord record;
+    while (reader.next(&record.fields, &record.line))
         result.records.push_back(std::move(record));
-        takeLineEnd();
-    }
+    result.error = reader.error();
+    result.errorLine = reader.errorLine();
     return result;
+}
+
+CsvReader::CsvReader(std::string_view text, char separator) : m_text(text), m_separator(separator)
+{
+    if (m_text.starts_with("\xEF\xBB\xBF"))
+        m_text.remove_prefix(3);
+    m_endsField[static_cast<unsigned char>(separator)] = true;
+    m_endsField['\r'] = true;
+    m_endsField['\n'] = true;
+}
+
+// Consumes a line end (CRLF, LF or CR); false when there is none.
+bool CsvReader::takeLineEnd()
+{
+    const std::size_t size = m_text.size();
+    if (m_at < size && m_text[m_at] == '\r') {
+        ++m_at;
+        if (m_at < size && m_text[m_at] == '\n')
+            ++m_at;
+    } else if (m_at < size && m_text[m_at] == '\n') {
+        ++m_at;
+    } else {
+        return false;
+    }
+    ++m_line;
+    return true;
+}
+
+bool CsvReader::fail(CsvError error, std::size_t line)
+{
+    m_error = error;
+    m_errorLine = line;
+    m_at = m_text.size();
+    return false;
+}
+
+bool CsvReader::next(CsvRow* fields, std::size_t* line)
+{
+    const std::string_view text = m_text;
+    const std::size_t size = text.size();
+    while (takeLineEnd()) {
+        // blank lines
+    }
+    if (m_at >= size)
+        return false;
+    *line = m_line;
+    std::size_t count = 0;
+    auto nextField = [&]() -> std::string& {
+        if (count == fields->size())
+            fields->emplace_back();
+        std::string& field = (*fields)[count++];
+        field.clear();
+        return field;
+    };
+    std::size_t& i = m_at;
+    while (true) {
+        std::string& field = nextField();
+        if (text[i] == '"') {
+            const std::size_t quoteLine = m_line;
+            ++i;
+            while (true) {
+                const std::size_t quote = text.find('"', i);
+                if (quote == std::string_view::npos)
+                    return fail(CsvError::UnclosedQuote, quoteLine);
+                for (std::size_t k = i; k < quote; ++k) {
+                    const char c = text[k];
+                    if (c == '\n' || (c == '\r' && text[k + 1] != '\n'))
+                        ++m_line;
+                }
+                field.append(text.substr(i, quote - i));
+                i = quote + 1;
+                if (i < size && text[i] == '"') { // a doubled quote stands for one
+                    field += '"';
+                    ++i;
+                    continue;
+                }
+                break;
+            }
+            if (i < size && text[i] != m_separator && text[i] != '\r' && text[i] != '\n')
+                return fail(CsvError::TextAfterQuote, m_line);
+        } else {
+            std::size_t stop = i;
+            while (stop < size && !m_endsField[static_cast<unsigned char>(text[stop])])
+                ++stop;
+            field.assign(text.substr(i, stop - i));
+            i = stop;
+        }
+        if (i < size && text[i] == m_separator) {
+            ++i;
+            if (i == size) { // a separator right before the end: one more empty field
+                nextField();
+                break;
+            }
+            continue;
+        }
+        break;
+    }
+    fields->resize(count);
+    takeLineEnd();
+    return true;
 }
 
 void appendTabEscaped(std::string& out, std::string_view text)

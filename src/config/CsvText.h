@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -48,6 +49,33 @@ struct CsvReadResult
 // quote inside an unquoted field is kept as a character. Reading stops at
 // the first error.
 CsvReadResult readCsv(std::string_view text, char separator = ',');
+
+// The same a row at a time: the strings of the row given to next() are
+// reused, so a long file is read without an allocation per field.
+class CsvReader
+{
+public:
+    explicit CsvReader(std::string_view text, char separator = ',');
+
+    // The next row into *fields and the line it starts on into *line; false
+    // at the end of the text or at an error (*fields is then undefined).
+    bool next(CsvRow* fields, std::size_t* line);
+
+    CsvError error() const { return m_error; }
+    std::size_t errorLine() const { return m_errorLine; }
+
+private:
+    bool takeLineEnd();
+    bool fail(CsvError error, std::size_t line);
+
+    std::string_view m_text;
+    std::size_t m_at = 0;
+    std::size_t m_line = 1;
+    char m_separator;
+    std::array<bool, 256> m_endsField{}; // the bytes that end an unquoted field
+    CsvError m_error = CsvError::None;
+    std::size_t m_errorLine = 0;
+};
 
 // Appends `text` as one field of a tab-separated line: backslash, tab and
 // line ends written as \\, \t, \n and \r, so a field never splits its line.

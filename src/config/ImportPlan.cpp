@@ -72,10 +72,9 @@ std::string importFileMessage(const ImportPlan& plan, int languageIndex)
 
 namespace {
 
-std::string unescapeTab(std::string_view field)
+// Appends the field of a tab-separated line with its escapes undone.
+void appendUnescaped(std::string& out, std::string_view field)
 {
-    std::string out;
-    out.reserve(field.size());
     for (std::size_t i = 0; i < field.size(); ++i) {
         if (field[i] != '\\' || i + 1 == field.size()) {
             out += field[i];
@@ -99,36 +98,6 @@ std::string unescapeTab(std::string_view field)
             out += field[i];
         }
     }
-    return out;
-}
-
-TableRead readTsv(std::string_view text)
-{
-    TableRead read;
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
-    std::size_t line = 0;
-    while (!text.empty()) {
-        ++line;
-        const std::size_t end = text.find('\n');
-        std::string_view row = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        if (row.ends_with('\r'))
-            row.remove_suffix(1);
-        if (row.empty())
-            continue;
-        TableRow parsed;
-        parsed.line = line;
-        while (true) {
-            const std::size_t tab = row.find('\t');
-            parsed.fields.push_back(unescapeTab(row.substr(0, tab)));
-            if (tab == std::string_view::npos)
-                break;
-            row.remove_prefix(tab + 1);
-        }
-        read.rows.push_back(std::move(parsed));
-    }
-    return read;
 }
 
 std::string trimmedLower(std::string_view text)
@@ -142,26 +111,77 @@ std::string trimmedLower(std::string_view text)
 
 } // namespace
 
-TableRead readTable(std::string_view text, TransferFormat format)
+TableReader::TableReader(std::string_view text, TransferFormat format)
+    : m_tsv(format == TransferFormat::Tsv), m_rest(text), m_csv(m_tsv ? std::string_view() : text)
 {
-    if (format == TransferFormat::Tsv)
-        return readTsv(text);
-    CsvReadResult csv = readCsv(text);
-    TableRead read;
-    read.rows.reserve(csv.records.size());
-    for (CsvRecord& record : csv.records)
-        read.rows.push_back({record.line, std::move(record.fields)});
-    switch (csv.error) {
+    if (m_tsv && m_rest.starts_with("\xEF\xBB\xBF"))
+        m_rest.remove_prefix(3);
+}
+
+bool TableReader::next(TableRow* row)
+{
+    if (m_tsv)
+        return nextTsv(row);
+    return m_csv.next(&row->fields, &row->line);
+}
+
+bool TableReader::nextTsv(TableRow* row)
+{
+    while (!m_rest.empty()) {
+        ++m_line;
+        const std::size_t end = m_rest.find('\n');
+        std::string_view line = m_rest.substr(0, end);
+        m_rest = end == std::string_view::npos ? std::string_view() : m_rest.substr(end + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (line.empty())
+            continue;
+        row->line = m_line;
+        std::size_t count = 0;
+        while (true) {
+            if (count == row->fields.size())
+                row->fields.emplace_back();
+            std::string& field = row->fields[count++];
+            field.clear();
+            const std::size_t tab = line.find('\t');
+            appendUnescaped(field, line.substr(0, tab));
+            if (tab == std::string_view::npos)
+                break;
+            line.remove_prefix(tab + 1);
+        }
+        row->fields.resize(count);
+        return true;
+    }
+    return false;
+}
+
+std::string_view TableReader::errorId() const
+{
+    switch (m_csv.error()) {
     case CsvError::None:
         break;
     case CsvError::UnclosedQuote:
-        read.errorId = "import.unclosedQuote";
-        break;
+        return "import.unclosedQuote";
     case CsvError::TextAfterQuote:
-        read.errorId = "import.textAfterQuote";
-        break;
+        return "import.textAfterQuote";
     }
-    read.errorLine = csv.errorLine;
+    return {};
+}
+
+std::size_t TableReader::errorLine() const
+{
+    return m_csv.errorLine();
+}
+
+TableRead readTable(std::string_view text, TransferFormat format)
+{
+    TableRead read;
+    TableReader reader(text, format);
+    TableRow row;
+    while (reader.next(&row))
+        read.rows.push_back(std::move(row));
+    read.errorId = reader.errorId();
+    read.errorLine = reader.errorLine();
     return read;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/CsvText.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -75,6 +77,15 @@ struct ImportPlan
     bool importable(bool skipRefused) const;
 };
 
+// Which rows of a plan keep the fields they were read with: a preview shows
+// every row; a command that reports only the rows it does not import keeps
+// none of the others, so a plan of 100,000s of rows holds far less.
+enum class KeptFields
+{
+    EveryRow,
+    RowsNotAccepted,
+};
+
 // Called now and then with the work done and the whole; false cancels.
 using TransferProgress = std::function<bool(std::size_t done, std::size_t total)>;
 
@@ -100,6 +111,28 @@ struct TableRead
 // Reads CSV (RFC 4180) or TSV (fields split at tabs; \\ \t \n \r escapes)
 // from UTF-8 text; blank lines are no rows.
 TableRead readTable(std::string_view text, TransferFormat format);
+
+// The same a row at a time: the strings of the row given to next() are
+// reused, so a long file is read without an allocation per field.
+class TableReader
+{
+public:
+    TableReader(std::string_view text, TransferFormat format);
+
+    // The next row into *row; false at the end of the text or at an error.
+    bool next(TableRow* row);
+
+    std::string_view errorId() const; // empty: read to the end
+    std::size_t errorLine() const;
+
+private:
+    bool nextTsv(TableRow* row);
+
+    bool m_tsv;
+    std::string_view m_rest; // TSV: the text not read yet
+    std::size_t m_line = 0;  // TSV: the line read last
+    CsvReader m_csv;
+};
 
 // Whether `fields` is the header row naming `columns` (ASCII case and
 // blanks around the names ignored; fewer columns than named are allowed

@@ -11,11 +11,13 @@
 #include "db/DataUserFile.h"
 #include "db/RecordFieldChecks.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstring>
 #include <functional>
 #include <span>
+#include <utility>
 
 namespace morva::db {
 
@@ -83,26 +85,29 @@ void refuseField(ImportRow& row, std::size_t column, const FieldCheck& check)
     row.refuse(column, check.messageId, std::move(arguments));
 }
 
+using RowFields = std::vector<std::string>;
+
 // The 8-bit bytes of text column `column`; false (row refused) when a
 // character cannot be stored.
-bool storedText(ImportRow& row, std::size_t column, std::string* bytes)
+bool storedText(ImportRow& row, const RowFields& fields, std::size_t column, std::string* bytes)
 {
-    if (config::utf8ToEightBit(row.fields[column], bytes))
+    if (config::utf8ToEightBit(fields[column], bytes))
         return true;
     row.refuse(column, "import.notStorable");
     return false;
 }
 
-// Fills row.stored from row.fields, or refuses the row.
-void checkRow(RecordTable table, ImportRow& row)
+// Fills row.stored from `fields` (the row as read, its empty cells at the end
+// taken off), or refuses the row.
+void checkRow(RecordTable table, RowFields& fields, ImportRow& row)
 {
     const std::size_t expected = fieldsOf(table).size();
     // Spreadsheets leave empty cells at the end of a row.
-    while (row.fields.size() > expected && stripped(row.fields.back()).empty())
-        row.fields.pop_back();
-    if (row.fields.size() < minimumColumns(table) || row.fields.size() > expected) {
+    while (fields.size() > expected && stripped(fields.back()).empty())
+        fields.pop_back();
+    if (fields.size() < minimumColumns(table) || fields.size() > expected) {
         row.refuse(0, "import.columnCount",
-                   {std::to_string(row.fields.size()), std::to_string(expected)});
+                   {std::to_string(fields.size()), std::to_string(expected)});
         return;
     }
     row.stored.assign(expected, std::string());
@@ -110,13 +115,13 @@ void checkRow(RecordTable table, ImportRow& row)
     switch (table) {
     case RecordTable::Alias: {
         for (std::size_t column = 0; column < 2; ++column) {
-            if (!storedText(row, column, &stored[column]))
+            if (!storedText(row, fields, column, &stored[column]))
                 return;
             if (const FieldCheck check = checkAddressValue(stored[column]); !check.ok())
                 return refuseField(row, column, check);
         }
         bool deliver = false;
-        if (row.fields.size() > 2 && !parseFlag(row.fields[2], &deliver))
+        if (fields.size() > 2 && !parseFlag(fields[2], &deliver))
             return row.refuse(2, "import.badFlag");
         row.stored[2].assign(1, deliver ? '1' : '0');
         return;
@@ -124,22 +129,22 @@ void checkRow(RecordTable table, ImportRow& row)
     case RecordTable::Block: {
         // The gateway also knows type 3 (a sender's domain), which the sheet
         // does not offer: a list exported with such records reads back.
-        const auto type = config::parseNumberField(row.fields[0]);
+        const auto type = config::parseNumberField(fields[0]);
         if (!type || *type < 0 || *type > 3)
             return row.refuse(0, "db.badBlockType");
         stored[0] = std::to_string(*type);
-        if (!storedText(row, 1, &stored[1]))
+        if (!storedText(row, fields, 1, &stored[1]))
             return;
         if (const FieldCheck check = checkTextValue(stored[1], kAddressFieldLimit); !check.ok())
             return refuseField(row, 1, check);
         return;
     }
     case RecordTable::User:
-        if (!storedText(row, 0, &stored[0]))
+        if (!storedText(row, fields, 0, &stored[0]))
             return;
         if (const FieldCheck check = checkAddressValue(stored[0]); !check.ok())
             return refuseField(row, 0, check);
-        if (!storedText(row, 1, &stored[1]))
+        if (!storedText(row, fields, 1, &stored[1]))
             return;
         if (const FieldCheck check = checkTextValue(stored[1], kUserNameLimit); !check.ok())
             return refuseField(row, 1, check);
@@ -433,15 +438,14 @@ RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFo
 
 bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_view fileBytes,
                       TransferFormat format, ImportMode mode, ImportPlan* plan,
-                      const TransferProgress& progress)
+                      const TransferProgress& progress, config::KeptFields kept)
 {
     *plan = ImportPlan{};
     plan->columns = recordColumns(table);
     std::string converted;
     const std::string_view text = config::fileTextAsUtf8(fileBytes, &converted);
-    config::TableRead read = config::readTable(text, format);
-    plan->fileErrorId = read.errorId;
-    plan->fileErrorLine = read.errorLine;
+    // Rows are counted by lines: a row per line, mostly.
+    const std::size_t lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
 
     std::string key;
     config::KeyIndex present;
@@ -452,20 +456,21 @@ bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_vie
                 present.tryAdd(sameRecordKey(currentValues(file, table, &number).view(), &key),
                                file.currentRecord());
     }
-    config::KeyIndex seen(read.rows.size(), text.size());
-    std::size_t first = 0;
-    if (!read.rows.empty() &&
-        config::isHeaderRow(read.rows[0].fields, plan->columns, minimumColumns(table)))
-        first = 1;
-    plan->rows.reserve(read.rows.size() - first);
+    config::KeyIndex seen(lines, text.size());
+    plan->rows.reserve(lines);
+    config::TableReader reader(text, format);
+    config::TableRow read; // its strings are reused from row to row
+    bool first = true;
     constexpr std::size_t kProgressStep = 4096;
-    for (std::size_t i = first; i < read.rows.size(); ++i) {
-        if (progress && (i - first) % kProgressStep == 0 && !progress(i - first, read.rows.size()))
+    while (reader.next(&read)) {
+        if (std::exchange(first, false) &&
+            config::isHeaderRow(read.fields, plan->columns, minimumColumns(table)))
+            continue;
+        if (progress && plan->rows.size() % kProgressStep == 0 && !progress(read.line, lines))
             return false;
         ImportRow row;
-        row.line = read.rows[i].line;
-        row.fields = std::move(read.rows[i].fields);
-        checkRow(table, row);
+        row.line = read.line;
+        checkRow(table, read.fields, row);
         if (row.mark == RowMark::Accepted) {
             sameRecordKey(row.stored, &key);
             if (const std::size_t* record = present.find(key)) {
@@ -476,8 +481,12 @@ bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_vie
                 row.other = earlier;
             }
         }
+        if (kept == config::KeptFields::EveryRow || row.mark != RowMark::Accepted)
+            row.fields = read.fields;
         plan->rows.push_back(std::move(row));
     }
+    plan->fileErrorId = reader.errorId();
+    plan->fileErrorLine = reader.errorLine();
     return true;
 }
 

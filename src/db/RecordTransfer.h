@@ -62,7 +62,8 @@ RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, config::Tr
 // text. Cancelled through `progress`: false, and the plan is incomplete.
 bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_view fileBytes,
                       config::TransferFormat format, config::ImportMode mode,
-                      config::ImportPlan* plan, const TransferProgress& progress = {});
+                      config::ImportPlan* plan, const TransferProgress& progress = {},
+                      config::KeptFields kept = config::KeptFields::EveryRow);
 
 // The record bytes of an accepted row (`stored` values), framed as the
 // gateway reads them.

@@ -110,3 +110,28 @@ TEST(CsvWriter, FindsACharacterThatNeedsQuotesAnywhereInTheField)
         EXPECT_EQ(plain, std::string(length, '\x2b')) << "'+' differs from ',' by one bit";
     }
 }
+
+// A reader that reuses its row's strings gives every row as readCsv() does:
+// no field of a longer row before it, no text of a field before, is left.
+TEST(CsvReader, ARowReadIntoTheStringsOfTheRowBeforeHoldsOnlyItsOwnFields)
+{
+    const std::string text = "first,second,third\r\n"
+                             "\"a long quoted field\",x\r\n"
+                             "y\r\n"
+                             "\r\n"
+                             "\"\",,\"two\nlines\"\n"
+                             ",\n";
+    const CsvReadResult whole = readCsv(text);
+    ASSERT_EQ(whole.error, CsvError::None);
+    CsvReader reader(text);
+    CsvRecord reused;
+    std::vector<CsvRecord> rows;
+    while (reader.next(&reused.fields, &reused.line))
+        rows.push_back(reused);
+    ASSERT_EQ(rows.size(), whole.records.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].fields, whole.records[i].fields) << i;
+        EXPECT_EQ(rows[i].line, whole.records[i].line) << i;
+    }
+    EXPECT_EQ(rows.back().fields, (CsvRow{"", ""}));
+}

@@ -180,6 +180,56 @@ TEST_F(Transfer, AFailedReplaceLeavesTheFileAndTheDataSetUsable)
             << "no temporary left: " << entry.path();
 }
 
+// morvactl keeps the fields only of the rows it reports; its plan must
+// still judge every row as the preview's does, whatever the rows before
+// left in the reader's reused strings.
+TEST_F(Transfer, APlanThatKeepsOnlyTheReportedRowsJudgesEveryRowAsTheFullOne)
+{
+    m_scratch.write("DataAlia.DAT", test::aliasRecord("old@a.com", "x@b.org", false));
+    platform::PosixFileSystem fs;
+    platform::FakeClock clock;
+    db::DataSet data(fs, clock, m_scratch.dir(), {});
+    ASSERT_TRUE(data.acquire(1));
+    const std::pair<config::TransferFormat, std::string> files[] = {
+        {config::TransferFormat::Csv, "a@b.com,c@d.com,1,,\r\n"
+                                      "x@b.com\r\n"
+                                      "\"e@b.com\",f@d.com\r\n"
+                                      "OLD@a.com,x@b.org,0,extra\r\n"
+                                      "old@a.com,x@b.org\r\n"
+                                      "A@B.com,c@d.com,yes\r\n"},
+        {config::TransferFormat::Tsv, "a@b.com\tc@d.com\t1\n"
+                                      "x\\t@b.com\n"
+                                      "e@b.com\tf@d.com\n"
+                                      "a@b.com\tc@d.com\t1\n"},
+    };
+    for (const auto& [format, text] : files) {
+        config::ImportPlan full;
+        config::ImportPlan lean;
+        ASSERT_TRUE(db::planRecordImport(*data.aliaFile(), db::RecordTable::Alias, text, format,
+                                         config::ImportMode::Append, &full));
+        ASSERT_TRUE(db::planRecordImport(*data.aliaFile(), db::RecordTable::Alias, text, format,
+                                         config::ImportMode::Append, &lean, {},
+                                         config::KeptFields::RowsNotAccepted));
+        ASSERT_EQ(lean.rows.size(), full.rows.size()) << text;
+        ASSERT_GE(full.count(config::RowMark::Accepted), 2u) << text;
+        for (std::size_t i = 0; i < full.rows.size(); ++i) {
+            const config::ImportRow& a = full.rows[i];
+            const config::ImportRow& b = lean.rows[i];
+            EXPECT_EQ(b.line, a.line) << text << i;
+            EXPECT_EQ(b.mark, a.mark) << text << i;
+            EXPECT_EQ(b.messageId, a.messageId) << text << i;
+            EXPECT_EQ(b.other, a.other) << text << i;
+            EXPECT_EQ(b.stored, a.stored) << text << i;
+            if (a.mark != config::RowMark::Accepted) {
+                EXPECT_EQ(b.fields, a.fields) << text << i;
+            }
+        }
+        EXPECT_EQ(full.rows[1].fields, (std::vector<std::string>{format == config::TransferFormat::Tsv ? "x\t@b.com" : "x@b.com"}))
+            << "a row shorter than the one before it";
+    }
+    EXPECT_TRUE(data.release());
+}
+
 TEST_F(Transfer, ListSettingsImportThroughOneSave)
 {
     m_scratch.write("Morva.ini", "SMTPRelayAllowIP=10.0.0.0/8 ;lan\r\n"
