@@ -174,6 +174,27 @@ std::vector<HistoryEntry> readIndex(platform::FileSystem& fs, const std::string&
     return entries;
 }
 
+// The bytes of a file of `size` bytes that `read` gives, a piece of up to a
+// mebibyte at a time in *buffer; a file shorter than `size` fails.
+std::function<bool(std::uint64_t, std::string_view*, FileError*)>
+piecesOf(FileHistory::PieceReader read, std::uint64_t size, std::string* buffer)
+{
+    return [read = std::move(read), size, buffer](std::uint64_t offset, std::string_view* piece,
+                                                  FileError* error) {
+        buffer->resize(
+            static_cast<std::size_t>(std::min<std::uint64_t>(kPieceBytes, size - offset)));
+        std::size_t got = 0;
+        if (!read(offset, buffer->data(), buffer->size(), &got, error))
+            return false;
+        if (got == 0) {
+            *error = FileError::Io; // shorter than it was said to be
+            return false;
+        }
+        *piece = std::string_view(buffer->data(), got);
+        return true;
+    };
+}
+
 } // namespace
 
 std::string_view baseNameOf(std::string_view path)
@@ -272,11 +293,14 @@ bool FileHistory::keepContents(std::string_view fileName, std::uint64_t size,
     if (m_pendingNewText)
         changedKeys = static_cast<std::int64_t>(
             countChangedKeys(diffConfigTexts(old, (*m_pendingNewText)(), m_listKeys)));
+    const PieceSource whole = [&](std::uint64_t offset, std::string_view* piece, FileError*) {
+        *piece = std::string_view(old).substr(static_cast<std::size_t>(offset));
+        return true;
+    };
     return keepVersion(
         fileName, old.size(),
-        [&](std::uint64_t offset, std::string_view* piece, FileError*) {
-            *piece = std::string_view(old).substr(static_cast<std::size_t>(offset));
-            return true;
+        [&](const std::string& copy, std::uint64_t* hash, FileError* copyError) {
+            return writeCopy(copy, old.size(), whole, hash, copyError);
         },
         source, changedKeys);
 }
@@ -288,26 +312,98 @@ bool FileHistory::keepPieces(std::string_view fileName, std::uint64_t size, cons
     if (size > m_limits.maxBytes)
         return fail(fileName, HistoryProblem::TooLarge, FileError::TooLarge);
     std::string buffer;
+    const PieceSource pieces = piecesOf(read, size, &buffer);
     return keepVersion(
         fileName, size,
-        [&](std::uint64_t offset, std::string_view* piece, FileError* error) {
-            buffer.resize(
-                static_cast<std::size_t>(std::min<std::uint64_t>(kPieceBytes, size - offset)));
-            std::size_t got = 0;
-            if (!read(offset, buffer.data(), buffer.size(), &got, error))
-                return false;
-            if (got == 0) {
-                *error = FileError::Io; // shorter than it was said to be
-                return false;
-            }
-            *piece = std::string_view(buffer.data(), got);
-            return true;
+        [&](const std::string& copy, std::uint64_t* hash, FileError* error) {
+            return writeCopy(copy, size, pieces, hash, error);
         },
         source, -1);
 }
 
+bool FileHistory::keepLinked(const std::string& path, std::string_view source)
+{
+    m_lastKeptId.clear();
+    const std::string_view fileName = baseNameOf(path);
+    // A link's target is what the rename replaces.
+    const std::string target = m_fileSystem.resolveLink(path);
+    const platform::FileStat current = m_fileSystem.stat(target);
+    if (!current.exists || current.isDirectory) {
+        m_problem = HistoryProblem::None;
+        return true;
+    }
+    if (current.size > m_limits.maxBytes)
+        return fail(fileName, HistoryProblem::TooLarge, FileError::TooLarge);
+    return keepVersion(
+        fileName, current.size,
+        [&](const std::string& copy, std::uint64_t* hash, FileError* error) {
+            if (!m_fileSystem.link(target, copy))
+                return copyFile(target, copy, current.size, hash, error);
+            if (hashFile(copy, current.size, hash, error))
+                return true;
+            m_fileSystem.remove(copy);
+            return false;
+        },
+        source, -1);
+}
+
+void FileHistory::separateCopy(std::string_view fileName, std::string_view id)
+{
+    const std::string copy = copyPath(fileName, id);
+    const platform::FileStat kept = m_fileSystem.stat(copy);
+    std::uint64_t hash = 0;
+    FileError error = FileError::None;
+    if (kept.exists && copyFile(copy, copy, kept.size, &hash, &error))
+        return;
+    m_fileSystem.remove(copy);
+}
+
+bool FileHistory::copyFile(const std::string& from, const std::string& to, std::uint64_t size,
+                           std::uint64_t* hash, FileError* error)
+{
+    auto file = m_fileSystem.open(from, kReadShared, error);
+    if (!file)
+        return false;
+    std::string buffer;
+    const PieceSource pieces = piecesOf(
+        [&](std::uint64_t offset, char* bytes, std::size_t length, std::size_t* got,
+            FileError* readError) {
+            if (file->readAt(offset, bytes, length, got))
+                return true;
+            *readError = file->lastError();
+            return false;
+        },
+        size, &buffer);
+    // The source is closed before the copy is renamed into place: the copy
+    // may take the source's own name.
+    return writeCopy(to, size, pieces, hash, error, [&] { file->close(); });
+}
+
+bool FileHistory::hashFile(const std::string& path, std::uint64_t size, std::uint64_t* hash,
+                           FileError* error) const
+{
+    auto file = m_fileSystem.open(path, kReadShared, error);
+    if (!file)
+        return false;
+    std::string buffer(static_cast<std::size_t>(std::min(kPieceBytes, size)), '\0');
+    ContentHash content;
+    for (std::uint64_t offset = 0; offset < size;) {
+        std::size_t got = 0;
+        const std::size_t length =
+            static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), size - offset));
+        if (!file->readAt(offset, buffer.data(), length, &got) || got == 0) {
+            *error = file->lastError() == FileError::None ? FileError::Io : file->lastError();
+            return false;
+        }
+        content.add(std::string_view(buffer.data(), got));
+        offset += got;
+    }
+    *hash = content.value();
+    return true;
+}
+
 bool FileHistory::keepVersion(std::string_view fileName, std::uint64_t size,
-                              const PieceSource& piece, std::string_view source,
+                              const CopyMaker& makeCopy, std::string_view source,
                               std::int64_t changedKeys)
 {
     std::string folder = m_directory;
@@ -330,7 +426,7 @@ bool FileHistory::keepVersion(std::string_view fileName, std::uint64_t size,
         entry.id = stamp + "-" + std::to_string(n);
 
     // The copy first: the index never names a copy that is not in place.
-    if (!writeCopy(copyPath(fileName, entry.id), size, piece, &entry.checksum, &error))
+    if (!makeCopy(copyPath(fileName, entry.id), &entry.checksum, &error))
         return fail(fileName, HistoryProblem::WriteFailed, error);
     if (!appendIndexLine(indexPath(fileName), indexLine(entry)))
         return fail(fileName, HistoryProblem::WriteFailed, m_problemError);
@@ -397,7 +493,8 @@ bool FileHistory::writeWhole(const std::string& path, std::string_view bytes, bo
 }
 
 bool FileHistory::writeCopy(const std::string& path, std::uint64_t size, const PieceSource& piece,
-                            std::uint64_t* hash, FileError* error)
+                            std::uint64_t* hash, FileError* error,
+                            const std::function<void()>& afterLastPiece)
 {
     // As writeWhole without a sync, a piece at a time: a record file is
     // never held whole, and its hash is taken on the way.
@@ -420,6 +517,8 @@ bool FileHistory::writeCopy(const std::string& path, std::uint64_t size, const P
         offset += bytes.size();
     }
     written = written && file->close();
+    if (afterLastPiece)
+        afterLastPiece();
     if (written && m_fileSystem.rename(temporary, path, error)) {
         *hash = content.value();
         return true;

@@ -95,6 +95,17 @@ public:
     // file: never held whole). Its keys are not counted.
     bool keepPieces(std::string_view fileName, std::uint64_t size, const PieceReader& read,
                     std::string_view source);
+    // Keeps the file at `path`, which a rename is about to replace (so that
+    // its bytes never change again), as a further name of the file itself
+    // rather than a copy of its bytes; where the history's folder cannot
+    // give the file a second name (another volume, a file system without
+    // them), as a copy. Its checksum is taken all the same.
+    bool keepLinked(const std::string& path, std::string_view source);
+    // After a keepLinked() whose rename then failed, the kept version is
+    // still a name of the file in use: it gets bytes of its own, so that
+    // later changes of the file do not reach it (or, when they cannot be
+    // copied, it is given up rather than left to change).
+    void separateCopy(std::string_view fileName, std::string_view id);
     // A keep of the file named `fileName` that failed before it began, as
     // its reader could not tell the file's size: reported as a failed keep.
     bool notReadable(std::string_view fileName, platform::FileError error)
@@ -131,10 +142,20 @@ private:
     // The bytes from `offset` on (at least one), or false with *error set.
     using PieceSource = std::function<bool(std::uint64_t offset, std::string_view* piece,
                                            platform::FileError* error)>;
-    bool keepVersion(std::string_view fileName, std::uint64_t size, const PieceSource& piece,
+    // Puts the version's bytes at `copyPath`, their checksum in *hash.
+    using CopyMaker = std::function<bool(const std::string& copyPath, std::uint64_t* hash,
+                                         platform::FileError* error)>;
+    bool keepVersion(std::string_view fileName, std::uint64_t size, const CopyMaker& makeCopy,
                      std::string_view source, std::int64_t changedKeys);
     bool writeCopy(const std::string& path, std::uint64_t size, const PieceSource& piece,
-                   std::uint64_t* hash, platform::FileError* error);
+                   std::uint64_t* hash, platform::FileError* error,
+                   const std::function<void()>& afterLastPiece = {});
+    // Copies the file at `from` (`size` bytes) to `to`, replacing it.
+    bool copyFile(const std::string& from, const std::string& to, std::uint64_t size,
+                  std::uint64_t* hash, platform::FileError* error);
+    // The checksum of the `size` bytes of the file at `path`.
+    bool hashFile(const std::string& path, std::uint64_t size, std::uint64_t* hash,
+                  platform::FileError* error) const;
     std::string indexPath(std::string_view fileName) const;
 
     platform::FileSystem& m_fileSystem;

@@ -280,16 +280,32 @@ bool DataSet::replaceRecordFile(RecordFile& file, const platform::ContentSource&
     };
     if (!isOpen() || !file.isOpen())
         return fail(FileError::Io);
-    file.runBeforeFirstWrite();
+    // The session's version before its first change is kept as a further
+    // name of the old file, given just before the rename takes its name
+    // away: its bytes are neither read into a copy nor written twice.
+    const bool keepAsLink = m_history && file.beforeFirstWritePending();
+    if (!keepAsLink)
+        file.runBeforeFirstWrite();
     if (!file.sync())
         return fail(file.lastError());
     // The file is held without sharing, which a rename over it would not
     // get past; the lock file keeps the gateway away meanwhile.
     if (!file.close())
         return fail(file.lastError());
+    std::string linkedId;
+    const auto keepOldFile = [&] {
+        file.setBeforeFirstWrite(nullptr);
+        if (m_history->keepLinked(file.path(), m_historySource))
+            linkedId = m_history->lastKeptId();
+        else
+            reportHistoryProblem(file);
+    };
     FileError cause = FileError::None;
     const bool replaced =
-        platform::replaceFileAtomically(m_fs, m_clock, file.path(), produce, &cause);
+        platform::replaceFileAtomically(m_fs, m_clock, file.path(), produce, &cause,
+                                        keepAsLink ? platform::BeforeRename(keepOldFile) : nullptr);
+    if (!replaced && !linkedId.empty())
+        m_history->separateCopy(config::baseNameOf(file.path()), linkedId);
     const bool reopened = file.openDataFile();
     if (!replaced)
         return fail(cause);
@@ -325,6 +341,11 @@ void DataSet::keepBeforeFirstChange(RecordFile& file)
 {
     if (!m_history || keepInHistory(file, m_historySource))
         return;
+    reportHistoryProblem(file);
+}
+
+void DataSet::reportHistoryProblem(RecordFile& file)
+{
     const config::HistoryProblem problem = m_history->takeUnreportedProblem();
     if (problem != config::HistoryProblem::None && m_feedback)
         m_feedback->historyNotKept(config::baseNameOf(file.path()), problem,

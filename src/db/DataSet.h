@@ -151,6 +151,8 @@ private:
     std::string withSeparator(std::string directory) const;
     std::string_view tr(std::string_view id) const;
     void keepBeforeFirstChange(RecordFile& file);
+    // Tells the feedback why the history could not keep `file` (once per file).
+    void reportHistoryProblem(RecordFile& file);
 
     platform::FileSystem& m_fs;
     platform::Clock& m_clock;

@@ -79,6 +79,7 @@ public:
     }
     // Runs the pending hook now (and never again).
     void runBeforeFirstWrite();
+    bool beforeFirstWritePending() const { return static_cast<bool>(m_beforeFirstWrite); }
     // Up to `size` bytes at `offset` on disk (not the record still in the
     // buffer), read through the open handle;
     // *got tells how many. False with *error when not open or unreadable.

@@ -64,16 +64,18 @@ bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::stri
 }
 
 bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::string& path,
-                           const ContentSource& produce, FileError* error)
+                           const ContentSource& produce, FileError* error,
+                           const BeforeRename& beforeRename)
 {
-    const ReplaceResult result = replaceFile(fileSystem, clock, path, produce, error);
+    const ReplaceResult result = replaceFile(fileSystem, clock, path, produce, error, beforeRename);
     if (result == ReplaceResult::ReplacedNotDurable && error && *error == FileError::None)
         *error = FileError::Io;
     return result == ReplaceResult::Replaced;
 }
 
 ReplaceResult replaceFile(FileSystem& fileSystem, Clock& clock, const std::string& path,
-                          const ContentSource& produce, FileError* error)
+                          const ContentSource& produce, FileError* error,
+                          const BeforeRename& beforeRename)
 {
     setError(error, FileError::None);
     const std::string target = fileSystem.resolveLink(path);
@@ -115,6 +117,8 @@ ReplaceResult replaceFile(FileSystem& fileSystem, Clock& clock, const std::strin
         return abandon(file->lastError());
     if (!file->close())
         return abandon(file->lastError());
+    if (beforeRename)
+        beforeRename();
 
     const auto deadline = clock.now() + kRenameRetryFor;
     while (!fileSystem.rename(temporaryPath, target, &failure)) {

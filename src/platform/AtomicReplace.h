@@ -41,15 +41,20 @@ enum class ReplaceResult
 using ContentSource = std::function<bool(std::string_view* chunk)>;
 // A source that gives `contents` (which must outlive it) in one piece.
 ContentSource wholeContents(std::string_view contents);
+// Called once the new bytes are complete and synced, right before the
+// rename: the old file is about to be replaced whole.
+using BeforeRename = std::function<void()>;
 ReplaceResult replaceFile(FileSystem& fileSystem, Clock& clock, const std::string& path,
-                          const ContentSource& produce, FileError* error = nullptr);
+                          const ContentSource& produce, FileError* error = nullptr,
+                          const BeforeRename& beforeRename = {});
 
 // The same, true only for ReplaceResult::Replaced (a failed directory sync is
 // reported as false with its error, the new bytes in place).
 bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::string& path,
                            std::string_view contents, FileError* error = nullptr);
 bool replaceFileAtomically(FileSystem& fileSystem, Clock& clock, const std::string& path,
-                           const ContentSource& produce, FileError* error = nullptr);
+                           const ContentSource& produce, FileError* error = nullptr,
+                           const BeforeRename& beforeRename = {});
 
 // Removes the temporary files that replaces of `path` (links followed) left
 // behind when their process was killed: only names of the form the replace

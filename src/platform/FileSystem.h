@@ -125,6 +125,18 @@ public:
     // Renames `from` over `to`, replacing it.
     virtual bool rename(const std::string& from, const std::string& to,
                         FileError* error = nullptr) = 0;
+    // Gives the file `existing` the further name `newPath` (a hard link),
+    // which must not exist and be on the same volume. Backends and file
+    // systems without such names refuse (InvalidMode or the system's error).
+    virtual bool link(const std::string& existing, const std::string& newPath,
+                      FileError* error = nullptr)
+    {
+        (void)existing;
+        (void)newPath;
+        if (error)
+            *error = FileError::InvalidMode;
+        return false;
+    }
 
     // Pieces of the atomic replace (see AtomicReplace.h).
     // Creates a new file exclusively in `directory` with a unique name that

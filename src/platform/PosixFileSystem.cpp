@@ -501,6 +501,17 @@ bool PosixFileSystem::rename(const std::string& from, const std::string& to, Fil
     return true;
 }
 
+bool PosixFileSystem::link(const std::string& existing, const std::string& newPath,
+                           FileError* error)
+{
+    if (::link(existing.c_str(), newPath.c_str()) != 0) {
+        setError(error, fileErrorFromErrno(errno));
+        return false;
+    }
+    setError(error, FileError::None);
+    return true;
+}
+
 std::unique_ptr<File> PosixFileSystem::createTemporary(const std::string& directory,
                                                        std::string_view prefix, std::string* path,
                                                        FileError* error)

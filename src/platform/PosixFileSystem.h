@@ -28,6 +28,8 @@ public:
     bool remove(const std::string& path, FileError* error = nullptr) override;
     bool rename(const std::string& from, const std::string& to,
                 FileError* error = nullptr) override;
+    bool link(const std::string& existing, const std::string& newPath,
+              FileError* error = nullptr) override;
     std::unique_ptr<File> createTemporary(const std::string& directory, std::string_view prefix,
                                           std::string* path, FileError* error = nullptr) override;
     bool copyAttributes(const std::string& from, const std::string& to,

@@ -492,6 +492,17 @@ bool WindowsFileSystem::rename(const std::string& from, const std::string& to, F
     return code == ERROR_SUCCESS;
 }
 
+bool WindowsFileSystem::link(const std::string& existing, const std::string& newPath,
+                             FileError* error)
+{
+    if (!CreateHardLinkW(widen(newPath).c_str(), widen(existing).c_str(), nullptr)) {
+        setError(error, fileErrorFromWin32(GetLastError()));
+        return false;
+    }
+    setError(error, FileError::None);
+    return true;
+}
+
 std::unique_ptr<File> WindowsFileSystem::createTemporary(const std::string& directory,
                                                          std::string_view prefix, std::string* path,
                                                          FileError* error)

@@ -29,6 +29,8 @@ public:
     // SharingViolation, so the caller may retry.
     bool rename(const std::string& from, const std::string& to,
                 FileError* error = nullptr) override;
+    bool link(const std::string& existing, const std::string& newPath,
+              FileError* error = nullptr) override;
     std::unique_ptr<File> createTemporary(const std::string& directory, std::string_view prefix,
                                           std::string* path, FileError* error = nullptr) override;
     // Copies owner, group and DACL; where the caller may not set the owner

@@ -3,6 +3,7 @@
 #include "db/RecordTransfer.h"
 
 #include "cli/Commands.h"
+#include "config/FileHistory.h"
 #include "config/ImportPlan.h"
 #include "db/DataAliaFile.h"
 #include "db/DataSet.h"
@@ -200,6 +201,7 @@ TEST_F(Transfer, APlanThatKeepsOnlyTheReportedRowsJudgesEveryRowAsTheFullOne)
         {config::TransferFormat::Tsv, "a@b.com\tc@d.com\t1\n"
                                       "x\\t@b.com\n"
                                       "e@b.com\tf@d.com\n"
+                                      "E@b.com\tf@d.com\n"
                                       "a@b.com\tc@d.com\t1\n"},
     };
     for (const auto& [format, text] : files) {
@@ -224,10 +226,78 @@ TEST_F(Transfer, APlanThatKeepsOnlyTheReportedRowsJudgesEveryRowAsTheFullOne)
                 EXPECT_EQ(b.fields, a.fields) << text << i;
             }
         }
-        EXPECT_EQ(full.rows[1].fields, (std::vector<std::string>{format == config::TransferFormat::Tsv ? "x\t@b.com" : "x@b.com"}))
+        EXPECT_EQ(full.rows[1].fields,
+                  (std::vector<std::string>{format == config::TransferFormat::Tsv ? "x\t@b.com"
+                                                                                  : "x@b.com"}))
             << "a row shorter than the one before it";
     }
     EXPECT_TRUE(data.release());
+}
+
+// An import keeps the file it replaces in the history as a second name of
+// the old file, not a copy of its bytes. When the rename then fails, the
+// file with both names stays in use: the kept version must get bytes of its
+// own before the next edit changes the file in place.
+TEST_F(Transfer, TheReplacedFileIsKeptUnderASecondNameThatAFailedRenameSeparates)
+{
+    const std::string original = test::aliasRecord("old@a.com", "x@b.org", false);
+    m_scratch.write("DataAlia.DAT", original);
+    platform::PosixFileSystem posix;
+    platform::FaultInjectingFileSystem fs{posix};
+    platform::FakeClock clock;
+    config::FileHistory history(fs, clock, m_scratch.dir() + "History" + posix.separator(), "ann",
+                                "gw1");
+    db::DataSet data(fs, clock, m_scratch.dir(), {});
+    data.setHistory(&history, "import");
+    using Op = platform::FaultInjectingFileSystem::Operation;
+    auto import = [&](const std::string& csv) {
+        config::ImportPlan plan;
+        EXPECT_TRUE(db::planRecordImport(*data.aliaFile(), db::RecordTable::Alias, csv,
+                                         config::TransferFormat::Csv, config::ImportMode::Replace,
+                                         &plan));
+        platform::FileError error = platform::FileError::None;
+        return db::applyRecordImport(data, db::RecordTable::Alias, plan,
+                                     config::ImportMode::Replace, &error);
+    };
+    auto keptVersions = [&] {
+        std::vector<std::string> versions;
+        for (const auto& entry : history.entries("DataAlia.DAT")) {
+            std::string bytes;
+            versions.push_back(history.read("DataAlia.DAT", entry.id, &bytes) ? bytes : "?");
+        }
+        return versions;
+    };
+
+    ASSERT_TRUE(data.acquire(1));
+    ASSERT_TRUE(import("n@a.com,m@b.org\n"));
+    EXPECT_EQ(fs.count(Op::Link), 1u);
+    ASSERT_TRUE(data.release());
+    const std::string imported = m_scratch.read("DataAlia.DAT");
+    EXPECT_EQ(imported, test::aliasRecord("n@a.com", "m@b.org", false));
+    EXPECT_EQ(keptVersions(), std::vector<std::string>{original});
+
+    // The rename fails: the file stays as it was, and so does the version
+    // kept of it when the file is then edited in place.
+    ASSERT_TRUE(data.acquire(1));
+    fs.injectFault(1, platform::FaultInjectingFileSystem::Fault::FailOnce, platform::FileError::Io,
+                   Op::Rename);
+    EXPECT_FALSE(import("p@a.com,q@b.org\n"));
+    fs.clearFault();
+    ASSERT_TRUE(data.aliaFile()->goTo(1));
+    data.aliaFile()->setForwardAddress("edited@a.com");
+    ASSERT_TRUE(data.release());
+    EXPECT_EQ(m_scratch.read("DataAlia.DAT").substr(3, 12), "edited@a.com");
+    EXPECT_EQ(keptVersions(), (std::vector<std::string>{original, imported}));
+
+    // Where no second name can be given, the version is copied.
+    const std::string edited = m_scratch.read("DataAlia.DAT");
+    ASSERT_TRUE(data.acquire(1));
+    fs.injectFault(1, platform::FaultInjectingFileSystem::Fault::FailOnce,
+                   platform::FileError::InvalidMode, Op::Link);
+    EXPECT_TRUE(import("r@a.com,s@b.org\n"));
+    fs.clearFault();
+    ASSERT_TRUE(data.release());
+    EXPECT_EQ(keptVersions(), (std::vector<std::string>{original, imported, edited}));
 }
 
 TEST_F(Transfer, ListSettingsImportThroughOneSave)

@@ -248,6 +248,16 @@ bool FaultInjectingFileSystem::rename(const std::string& from, const std::string
     return m_inner.rename(from, to, error);
 }
 
+bool FaultInjectingFileSystem::link(const std::string& existing, const std::string& newPath,
+                                    FileError* error)
+{
+    if (FileError e = m_state->enter(Operation::Link); e != FileError::None) {
+        setError(error, e);
+        return false;
+    }
+    return m_inner.link(existing, newPath, error);
+}
+
 std::unique_ptr<File> FaultInjectingFileSystem::createTemporary(const std::string& directory,
                                                                 std::string_view prefix,
                                                                 std::string* path, FileError* error)

@@ -14,7 +14,7 @@ namespace morva::platform {
 //
 // Counted operations: open, readAt, writeAt, size, sync, close, stat, list,
 // remove, rename, createTemporary, copyAttributes, syncDirectory, truncate,
-// createDirectory. Numbers
+// createDirectory, link. Numbers
 // start at 1. With `only` set, only operations of that kind are counted
 // towards the fault (all operations are still tallied per kind).
 //
@@ -44,8 +44,9 @@ public:
         SyncDirectory,
         Truncate,
         CreateDirectory,
+        Link,
     };
-    static constexpr int kOperationKinds = 15;
+    static constexpr int kOperationKinds = 16;
 
     enum class Fault
     {
@@ -77,6 +78,8 @@ public:
     bool remove(const std::string& path, FileError* error = nullptr) override;
     bool rename(const std::string& from, const std::string& to,
                 FileError* error = nullptr) override;
+    bool link(const std::string& existing, const std::string& newPath,
+              FileError* error = nullptr) override;
     std::unique_ptr<File> createTemporary(const std::string& directory, std::string_view prefix,
                                           std::string* path, FileError* error = nullptr) override;
     bool copyAttributes(const std::string& from, const std::string& to,
