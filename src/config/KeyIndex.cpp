@@ -6,11 +6,6 @@ namespace morva::config {
 
 namespace {
 
-std::uint64_t hashOf(std::string_view key)
-{
-    return std::hash<std::string_view>{}(key);
-}
-
 // The slot index from the low bits, the tag from the high ones.
 std::uint32_t tagOf(std::uint64_t hash)
 {
@@ -45,20 +40,35 @@ std::size_t KeyIndex::slotOf(std::string_view key, std::uint64_t hash) const
     }
 }
 
-const std::size_t* KeyIndex::find(std::string_view key) const
+std::uint64_t KeyIndex::hashOf(std::string_view key)
+{
+    return std::hash<std::string_view>{}(key);
+}
+
+void KeyIndex::prefetch(std::uint64_t hash) const
+{
+#if defined(__GNUC__)
+    if (!m_slots.empty())
+        __builtin_prefetch(&m_slots[hash & (m_slots.size() - 1)]);
+#else
+    (void)hash;
+#endif
+}
+
+const std::size_t* KeyIndex::find(std::string_view key, std::uint64_t hash) const
 {
     if (m_slots.empty())
         return nullptr;
-    const Slot& held = m_slots[slotOf(key, hashOf(key))];
+    const Slot& held = m_slots[slotOf(key, hash)];
     return held.entry == 0 ? nullptr : &m_entries[held.entry - 1].value;
 }
 
-std::pair<std::size_t, bool> KeyIndex::tryAdd(std::string_view key, std::size_t value)
+std::pair<std::size_t, bool> KeyIndex::tryAdd(std::string_view key, std::uint64_t hash,
+                                              std::size_t value)
 {
     // At most half full, so that a probe ends soon.
     if (m_slots.empty() || (m_entries.size() + 1) * 2 > m_slots.size())
         grow();
-    const std::uint64_t hash = hashOf(key);
     Slot& held = m_slots[slotOf(key, hash)];
     if (held.entry != 0)
         return {m_entries[held.entry - 1].value, false};

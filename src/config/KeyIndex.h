@@ -21,11 +21,24 @@ public:
     explicit KeyIndex(std::size_t expectedKeys, std::size_t expectedBytes = 0);
 
     // The number `key` was added with, or nullptr.
-    const std::size_t* find(std::string_view key) const;
+    const std::size_t* find(std::string_view key) const { return find(key, hashOf(key)); }
 
     // Adds `key` with `value` when it is not there: (value, true); else
     // (the number it has, false).
-    std::pair<std::size_t, bool> tryAdd(std::string_view key, std::size_t value);
+    std::pair<std::size_t, bool> tryAdd(std::string_view key, std::size_t value)
+    {
+        return tryAdd(key, hashOf(key), value);
+    }
+
+    // The same with the key's hash worked out before, for a caller that
+    // prefetches: a key's slot is a random place in a table of megabytes,
+    // and loading it takes longer than checking a row. Asking for the slot
+    // of the next key while the one before is finished hides that wait.
+    static std::uint64_t hashOf(std::string_view key);
+    void prefetch(std::uint64_t hash) const;
+    const std::size_t* find(std::string_view key, std::uint64_t hash) const;
+    std::pair<std::size_t, bool> tryAdd(std::string_view key, std::uint64_t hash,
+                                        std::size_t value);
 
     std::size_t size() const { return m_entries.size(); }
 

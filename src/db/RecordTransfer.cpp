@@ -16,6 +16,7 @@
 #include <charconv>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <span>
 #include <utility>
 
@@ -445,7 +446,8 @@ bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_vie
     std::string converted;
     const std::string_view text = config::fileTextAsUtf8(fileBytes, &converted);
     // Rows are counted by lines: a row per line, mostly.
-    const std::size_t lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    const std::size_t lines =
+        static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
 
     std::string key;
     config::KeyIndex present;
@@ -459,32 +461,64 @@ bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_vie
     config::KeyIndex seen(lines, text.size());
     plan->rows.reserve(lines);
     config::TableReader reader(text, format);
-    config::TableRow read; // its strings are reused from row to row
+    // Rows are read into two sets of strings in turn, reused from row to row.
+    // An accepted row's repeat check waits for the next row's check, so that
+    // the slots its key needs are fetched meanwhile; until then its fields
+    // stay in their set, in case it is a repeat whose fields are kept.
+    std::array<config::TableRow, 2> read;
+    std::array<std::string, 2> keys;
+    std::size_t at = 0;
+    struct Waiting
+    {
+        std::size_t row;
+        std::size_t set;
+        std::uint64_t hash;
+    };
+    std::optional<Waiting> waiting;
+    const auto checkRepeat = [&](const Waiting& w) {
+        ImportRow& row = plan->rows[w.row];
+        if (const std::size_t* record = present.find(keys[w.set], w.hash)) {
+            row.mark = RowMark::AlreadyPresent;
+            row.other = *record;
+        } else if (const auto [earlier, fresh] = seen.tryAdd(keys[w.set], w.hash, row.line);
+                   !fresh) {
+            row.mark = RowMark::RepeatedInFile;
+            row.other = earlier;
+        }
+        if (kept == config::KeptFields::RowsNotAccepted && row.mark != RowMark::Accepted)
+            row.fields = read[w.set].fields;
+    };
     bool first = true;
     constexpr std::size_t kProgressStep = 4096;
-    while (reader.next(&read)) {
+    while (reader.next(&read[at])) {
+        config::TableRow& current = read[at];
         if (std::exchange(first, false) &&
-            config::isHeaderRow(read.fields, plan->columns, minimumColumns(table)))
+            config::isHeaderRow(current.fields, plan->columns, minimumColumns(table)))
             continue;
-        if (progress && plan->rows.size() % kProgressStep == 0 && !progress(read.line, lines))
+        if (progress && plan->rows.size() % kProgressStep == 0 && !progress(current.line, lines))
             return false;
         ImportRow row;
-        row.line = read.line;
-        checkRow(table, read.fields, row);
-        if (row.mark == RowMark::Accepted) {
-            sameRecordKey(row.stored, &key);
-            if (const std::size_t* record = present.find(key)) {
-                row.mark = RowMark::AlreadyPresent;
-                row.other = *record;
-            } else if (const auto [earlier, fresh] = seen.tryAdd(key, row.line); !fresh) {
-                row.mark = RowMark::RepeatedInFile;
-                row.other = earlier;
-            }
-        }
+        row.line = current.line;
+        checkRow(table, current.fields, row);
         if (kept == config::KeptFields::EveryRow || row.mark != RowMark::Accepted)
-            row.fields = read.fields;
+            row.fields = current.fields;
+        std::optional<Waiting> next;
+        if (row.mark == RowMark::Accepted) {
+            const std::uint64_t hash =
+                config::KeyIndex::hashOf(sameRecordKey(row.stored, &keys[at]));
+            present.prefetch(hash);
+            seen.prefetch(hash);
+            next = Waiting{plan->rows.size(), at, hash};
+        }
         plan->rows.push_back(std::move(row));
+        if (waiting)
+            checkRepeat(*waiting);
+        waiting = next;
+        if (next)
+            at ^= 1; // the waiting row's fields stay where they are
     }
+    if (waiting)
+        checkRepeat(*waiting);
     plan->fileErrorId = reader.errorId();
     plan->fileErrorLine = reader.errorLine();
     return true;
