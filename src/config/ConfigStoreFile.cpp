@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <type_traits>
 
 namespace morva::config {
@@ -24,7 +25,17 @@ namespace {
 
 constexpr std::size_t kSaveChunkSize = 1 << 20;
 constexpr int kOpenAttempts = 10;
-constexpr auto kOpenRetryDelay = std::chrono::milliseconds(1000);
+
+// About a second, drawn anew for every wait. Two programs that open the
+// file at the same moment may each find the other holding it; waiting the
+// same second, they would meet again at every attempt and both give up.
+std::chrono::milliseconds openRetryDelay()
+{
+    static thread_local std::minstd_rand random(
+        std::random_device{}() ^
+        static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    return std::chrono::milliseconds(800 + random() % 401);
+}
 constexpr platform::OpenMode kReadShareRead = 3; // read/write, others may only read
 // Deeper include chains are treated as unreadable includes; this bounds the
 // recursion whatever the files hold.
@@ -263,7 +274,7 @@ bool ConfigStore::Reader::readFile(const std::string& path, FileError* error)
             platform::isNotPlainFile(*error))
             return false;
         if (attempt + 1 < kOpenAttempts)
-            m_store.m_clock.sleepFor(kOpenRetryDelay);
+            m_store.m_clock.sleepFor(openRetryDelay());
     }
     if (!file)
         return false;
