@@ -1,5 +1,6 @@
 // The parsing of import files: any bytes give a plan without fault; every
-// row it accepts holds no control character and frames a whole record, and
+// row it accepts holds no control character and frames a whole record, the
+// plan that packs its accepted rows judges every row alike, and
 // a list written out as CSV from the accepted rows reads back to the same
 // entries (the text form shares the ";" ambiguity of "Morva.ini" itself).
 // The first byte picks the format, the table and the list.
@@ -10,10 +11,12 @@
 #include "db/RecordTransfer.h"
 #include "platform/SystemFileSystem.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
 using namespace morva;
 
@@ -40,6 +43,32 @@ void checkRecords(std::string_view text, config::TransferFormat format, db::Reco
             if (config::holdsControlCharacter(value))
                 std::abort();
     }
+    // The plan morvactl makes, its accepted rows packed, says the same.
+    config::ImportPlan lean;
+    if (!db::planRecordImport(file, table, text, format, config::ImportMode::Replace, &lean, {},
+                              config::KeptRows::ReportedOnly))
+        std::abort();
+    std::size_t reported = 0;
+    std::size_t accepted = 0;
+    std::vector<std::string_view> packed;
+    for (const config::ImportRow& row : plan.rows) {
+        if (row.mark == config::RowMark::Accepted) {
+            if (accepted >= lean.accepted.size())
+                std::abort();
+            lean.accepted.row(accepted++, &packed);
+            if (!std::equal(packed.begin(), packed.end(), row.stored.begin(), row.stored.end()))
+                std::abort();
+            continue;
+        }
+        if (reported >= lean.rows.size())
+            std::abort();
+        const config::ImportRow& same = lean.rows[reported++];
+        if (same.line != row.line || same.mark != row.mark || same.other != row.other ||
+            same.fields != row.fields || same.messageId != row.messageId)
+            std::abort();
+    }
+    if (reported != lean.rows.size() || accepted != lean.accepted.size())
+        std::abort();
 }
 
 void checkList(std::string_view text, config::TransferFormat format, std::uint8_t pick)

@@ -159,7 +159,7 @@ void reportRefusal(const config::ImportPlan& plan, std::ostream& err)
 void reportCounts(const config::ImportPlan& plan, bool dryRun, std::ostream& out)
 {
     // One pass: a plan may hold 100,000s of rows.
-    std::size_t accepted = 0;
+    std::size_t accepted = plan.accepted.size();
     std::size_t skipped = 0;
     for (const config::ImportRow& row : plan.rows) {
         accepted += row.mark == config::RowMark::Accepted;
@@ -234,9 +234,9 @@ int runRecordsTransfer(Context& context)
             code = kExitFailure;
     } else {
         config::ImportPlan plan;
-        // Only the rows not imported are reported: the others need not keep their fields.
+        // Only the rows not imported are reported.
         db::planRecordImport(file, table, bytes, args.format, args.mode, &plan, {},
-                             config::KeptFields::RowsNotAccepted);
+                             config::KeptRows::ReportedOnly);
         if (!reportPlan(plan, {}, context.err)) {
             reportRefusal(plan, context.err);
             code = kExitFailure;

@@ -17,10 +17,32 @@ void ImportRow::refuse(std::size_t failedColumn, std::string_view reasonId,
     stored.clear();
 }
 
+void PackedRows::add(const std::vector<std::string>& values)
+{
+    for (const std::string& value : values) {
+        m_bytes += value;
+        m_valueEnds.push_back(m_bytes.size());
+    }
+    m_rowEnds.push_back(m_valueEnds.size());
+}
+
+void PackedRows::row(std::size_t n, std::vector<std::string_view>* values) const
+{
+    values->clear();
+    std::size_t value = n == 0 ? 0 : m_rowEnds[n - 1];
+    std::size_t begin = value == 0 ? 0 : m_valueEnds[value - 1];
+    for (; value < m_rowEnds[n]; ++value) {
+        values->push_back(std::string_view(m_bytes).substr(begin, m_valueEnds[value] - begin));
+        begin = m_valueEnds[value];
+    }
+}
+
 std::size_t ImportPlan::count(RowMark mark) const
 {
-    return static_cast<std::size_t>(std::count_if(
-        rows.begin(), rows.end(), [mark](const ImportRow& row) { return row.mark == mark; }));
+    return static_cast<std::size_t>(
+               std::count_if(rows.begin(), rows.end(),
+                             [mark](const ImportRow& row) { return row.mark == mark; })) +
+           (mark == RowMark::Accepted ? accepted.size() : 0);
 }
 
 bool ImportPlan::importable(bool skipRefused) const

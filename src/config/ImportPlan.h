@@ -62,10 +62,29 @@ struct ImportRow
                 std::vector<std::string> reasonArguments = {});
 };
 
+// Rows of stored values, one after another in one buffer: how a plan that
+// does not show its accepted rows keeps them (see KeptRows).
+class PackedRows
+{
+public:
+    void add(const std::vector<std::string>& values);
+    std::size_t size() const { return m_rowEnds.size(); }
+    // The values of row `n` (from 0) in column order, into *values.
+    void row(std::size_t n, std::vector<std::string_view>* values) const;
+
+private:
+    std::string m_bytes;
+    std::vector<std::size_t> m_valueEnds; // in m_bytes
+    std::vector<std::size_t> m_rowEnds;   // in m_valueEnds
+};
+
 struct ImportPlan
 {
     std::vector<std::string> columns; // the names the header row carries
+    // The rows in file order: every row, or (KeptRows::ReportedOnly) every
+    // row but the accepted ones, which are in `accepted`.
     std::vector<ImportRow> rows;
+    PackedRows accepted;
     // The file as a whole could not be read (an unclosed quote, ...): no row
     // after `fileErrorLine` is known, so nothing may be imported.
     std::string_view fileErrorId;
@@ -77,13 +96,14 @@ struct ImportPlan
     bool importable(bool skipRefused) const;
 };
 
-// Which rows of a plan keep the fields they were read with: a preview shows
-// every row; a command that reports only the rows it does not import keeps
-// none of the others, so a plan of 100,000s of rows holds far less.
-enum class KeptFields
+// What a plan keeps of its rows: a preview shows every row; a command that
+// reports only the rows it does not import keeps of the accepted ones their
+// stored values alone, packed, so that a plan of 100,000s of rows holds a
+// few megabytes instead of tens.
+enum class KeptRows
 {
-    EveryRow,
-    RowsNotAccepted,
+    Every,
+    ReportedOnly,
 };
 
 // Called now and then with the work done and the whole; false cancels.

@@ -111,7 +111,8 @@ void checkRow(RecordTable table, RowFields& fields, ImportRow& row)
                    {std::to_string(fields.size()), std::to_string(expected)});
         return;
     }
-    row.stored.assign(expected, std::string());
+    // Every value is assigned below: the strings of a reused row keep their room.
+    row.stored.resize(expected);
     std::vector<std::string>& stored = row.stored;
     switch (table) {
     case RecordTable::Alias: {
@@ -439,7 +440,7 @@ RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFo
 
 bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_view fileBytes,
                       TransferFormat format, ImportMode mode, ImportPlan* plan,
-                      const TransferProgress& progress, config::KeptFields kept)
+                      const TransferProgress& progress, config::KeptRows kept)
 {
     *plan = ImportPlan{};
     plan->columns = recordColumns(table);
@@ -459,24 +460,28 @@ bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_vie
                                file.currentRecord());
     }
     config::KeyIndex seen(lines, text.size());
-    plan->rows.reserve(lines);
+    const bool everyRow = kept == config::KeptRows::Every;
+    if (everyRow)
+        plan->rows.reserve(lines);
     config::TableReader reader(text, format);
-    // Rows are read into two sets of strings in turn, reused from row to row.
-    // An accepted row's repeat check waits for the next row's check, so that
-    // the slots its key needs are fetched meanwhile; until then its fields
-    // stay in their set, in case it is a repeat whose fields are kept.
+    // Rows are read and checked in two sets of strings in turn, reused from
+    // row to row. An accepted row's repeat check waits for the next row's
+    // check, so that the slots its key needs are fetched meanwhile; until
+    // then the row stays in its set, in case it is a repeat whose fields
+    // are kept.
     std::array<config::TableRow, 2> read;
+    std::array<ImportRow, 2> checked;
     std::array<std::string, 2> keys;
     std::size_t at = 0;
     struct Waiting
     {
-        std::size_t row;
         std::size_t set;
         std::uint64_t hash;
+        std::size_t index; // in plan->rows, when every row is kept
     };
     std::optional<Waiting> waiting;
     const auto checkRepeat = [&](const Waiting& w) {
-        ImportRow& row = plan->rows[w.row];
+        ImportRow& row = everyRow ? plan->rows[w.index] : checked[w.set];
         if (const std::size_t* record = present.find(keys[w.set], w.hash)) {
             row.mark = RowMark::AlreadyPresent;
             row.other = *record;
@@ -485,37 +490,53 @@ bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_vie
             row.mark = RowMark::RepeatedInFile;
             row.other = earlier;
         }
-        if (kept == config::KeptFields::RowsNotAccepted && row.mark != RowMark::Accepted)
-            row.fields = read[w.set].fields;
+        if (everyRow)
+            return;
+        if (row.mark == RowMark::Accepted) {
+            plan->accepted.add(row.stored);
+            return;
+        }
+        row.fields = read[w.set].fields;
+        plan->rows.push_back(std::move(row));
     };
     bool first = true;
+    std::size_t rows = 0;
     constexpr std::size_t kProgressStep = 4096;
     while (reader.next(&read[at])) {
         config::TableRow& current = read[at];
         if (std::exchange(first, false) &&
             config::isHeaderRow(current.fields, plan->columns, minimumColumns(table)))
             continue;
-        if (progress && plan->rows.size() % kProgressStep == 0 && !progress(current.line, lines))
+        if (progress && rows++ % kProgressStep == 0 && !progress(current.line, lines))
             return false;
-        ImportRow row;
+        ImportRow& row = checked[at];
         row.line = current.line;
+        row.mark = RowMark::Accepted;
+        row.messageId = {};
+        row.arguments.clear();
+        row.column = 0;
+        row.other = 0;
         checkRow(table, current.fields, row);
-        if (kept == config::KeptFields::EveryRow || row.mark != RowMark::Accepted)
-            row.fields = current.fields;
         std::optional<Waiting> next;
         if (row.mark == RowMark::Accepted) {
             const std::uint64_t hash =
                 config::KeyIndex::hashOf(sameRecordKey(row.stored, &keys[at]));
             present.prefetch(hash);
             seen.prefetch(hash);
-            next = Waiting{plan->rows.size(), at, hash};
+            next = Waiting{at, hash, 0};
         }
-        plan->rows.push_back(std::move(row));
+        // The row before is settled first: rows go into the plan in order.
         if (waiting)
             checkRepeat(*waiting);
+        if (everyRow || row.mark != RowMark::Accepted) {
+            if (next)
+                next->index = plan->rows.size();
+            row.fields = current.fields;
+            plan->rows.push_back(everyRow && next ? row : std::move(row));
+        }
         waiting = next;
         if (next)
-            at ^= 1; // the waiting row's fields stay where they are
+            at ^= 1; // the waiting row stays where it is
     }
     if (waiting)
         checkRepeat(*waiting);
@@ -531,7 +552,10 @@ std::string recordBytes(RecordTable table, const std::vector<std::string>& store
     return bytes;
 }
 
-void appendRecordBytes(std::string& out, RecordTable table, const std::vector<std::string>& stored)
+namespace {
+
+template <typename Values>
+void appendRecord(std::string& out, RecordTable table, const Values& stored)
 {
     const RecordLayout& layout = recordLayout(table);
     const std::size_t start = out.size();
@@ -562,6 +586,19 @@ void appendRecordBytes(std::string& out, RecordTable table, const std::vector<st
         put(user::kName, stored[1], false);
         break;
     }
+}
+
+} // namespace
+
+void appendRecordBytes(std::string& out, RecordTable table, const std::vector<std::string>& stored)
+{
+    appendRecord(out, table, stored);
+}
+
+void appendRecordBytes(std::string& out, RecordTable table,
+                       const std::vector<std::string_view>& stored)
+{
+    appendRecord(out, table, stored);
 }
 
 bool applyRecordImport(DataSet& data, RecordTable table, const ImportPlan& plan, ImportMode mode,
@@ -597,6 +634,8 @@ bool applyRecordImport(DataSet& data, RecordTable table, const ImportPlan& plan,
     chunk.reserve(kChunkBytes + length);
     bool existingGiven = existing.empty();
     std::size_t next = 0;
+    std::size_t nextPacked = 0;
+    std::vector<std::string_view> values;
     const auto produce = [&](std::string_view* bytes) {
         if (!existingGiven) {
             existingGiven = true;
@@ -607,9 +646,15 @@ bool applyRecordImport(DataSet& data, RecordTable table, const ImportPlan& plan,
         while (next < plan.rows.size() && chunk.size() < kChunkBytes) {
             const ImportRow& row = plan.rows[next++];
             if (row.mark == RowMark::Accepted) {
-                appendRecordBytes(chunk, table, row.stored);
+                appendRecord(chunk, table, row.stored);
                 ++accepted;
             }
+        }
+        // A plan that keeps only the rows it reports holds its accepted ones packed.
+        while (nextPacked < plan.accepted.size() && chunk.size() < kChunkBytes) {
+            plan.accepted.row(nextPacked++, &values);
+            appendRecord(chunk, table, values);
+            ++accepted;
         }
         *bytes = chunk;
         return !chunk.empty();

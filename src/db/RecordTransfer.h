@@ -63,12 +63,14 @@ RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, config::Tr
 bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_view fileBytes,
                       config::TransferFormat format, config::ImportMode mode,
                       config::ImportPlan* plan, const TransferProgress& progress = {},
-                      config::KeptFields kept = config::KeptFields::EveryRow);
+                      config::KeptRows kept = config::KeptRows::Every);
 
 // The record bytes of an accepted row (`stored` values), framed as the
 // gateway reads them.
 std::string recordBytes(RecordTable table, const std::vector<std::string>& stored);
 void appendRecordBytes(std::string& out, RecordTable table, const std::vector<std::string>& stored);
+void appendRecordBytes(std::string& out, RecordTable table,
+                       const std::vector<std::string_view>& stored);
 
 // Writes the accepted rows of `plan`: appended behind every record there is
 // (deleted ones kept) or replacing them all. The new file is written whole
