@@ -194,6 +194,11 @@ bool RecordFile::goTo(std::uint32_t n)
 
 bool RecordFile::readRecord(std::uint32_t n)
 {
+    if (n <= m_viewRecords) {
+        m_record = m_viewData + std::size_t(n - 1) * m_length;
+        m_current = n;
+        return true;
+    }
     if (m_cacheFirst != 0 && n >= m_cacheFirst && n <= m_cacheLast) {
         m_record = m_cache.data() + std::size_t(n - m_cacheFirst) * m_length;
         m_current = n;
@@ -342,8 +347,36 @@ void RecordFile::setReadAhead(std::uint32_t records)
     m_cache.assign(std::size_t(capacity) * m_length, ' ');
 }
 
+void RecordFile::beginWalk()
+{
+    endWalk();
+    // Bytes of the file that a record not yet written would hide are never
+    // read from the view: a walk starts with the file as it is on disk.
+    if (m_file && !m_dirty && m_fileSize >= m_length)
+        m_view = m_file->mapForReading(m_fileSize - m_fileSize % m_length);
+    if (m_view) {
+        m_viewData = m_view->data();
+        m_viewRecords = static_cast<std::uint32_t>(m_view->size() / m_length);
+    } else {
+        constexpr std::uint32_t kWalkBytes = std::uint32_t(1) << 20;
+        setReadAhead(std::max<std::uint32_t>(1, kWalkBytes / m_length));
+    }
+}
+
+void RecordFile::endWalk()
+{
+    emptyCache();
+    setReadAhead(0);
+}
+
 void RecordFile::emptyCache()
 {
+    if (m_view) {
+        ownBuffer(); // the record may live in the view
+        m_view.reset();
+        m_viewData = nullptr;
+        m_viewRecords = 0;
+    }
     m_cacheFirst = 0;
     m_cacheLast = 0;
 }

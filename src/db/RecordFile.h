@@ -123,6 +123,12 @@ public:
     // the whole file (0: as many as the file's own read-ahead). Reopening
     // the file returns to its own read-ahead.
     void setReadAhead(std::uint32_t records);
+    // A walk over every record (an export): the records are read from a
+    // view of the whole file where the system gives one, else a mebibyte at
+    // a time. A change of a record or of the file ends the view; endWalk()
+    // returns to the file's own reads.
+    void beginWalk();
+    void endWalk();
 
 protected:
     // `programDir` ends with the native separator.
@@ -155,6 +161,9 @@ private:
     bool m_unsynced = false;
     bool m_noRecord = true;
     std::vector<char> m_cache;
+    std::unique_ptr<platform::FileView> m_view; // during a walk
+    const char* m_viewData = nullptr;
+    std::uint32_t m_viewRecords = 0;
     std::uint32_t m_cacheFirst = 0;
     std::uint32_t m_cacheLast = 0;
     std::uint32_t m_cacheCapacity = 0;

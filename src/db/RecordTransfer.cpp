@@ -420,10 +420,9 @@ RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFo
         row.end();
         ++result.rows;
     };
-    // A walk over every record reads in blocks of about a mebibyte, not in
-    // the console's small blocks.
-    constexpr std::uint32_t kScanBytes = std::uint32_t(1) << 20;
-    file.setReadAhead(std::max<std::uint32_t>(1, kScanBytes / file.recordLength()));
+    // A walk over every record reads from a view of the file, or in blocks
+    // of about a mebibyte, not in the console's small blocks.
+    file.beginWalk();
     if (only) {
         for (std::uint32_t n : *only)
             if (file.goTo(n) && !file.isDeleted())
@@ -433,7 +432,7 @@ RecordExport exportRecords(LayoutRecordFile& file, RecordTable table, TransferFo
             if (!file.isDeleted())
                 exportCurrent();
     }
-    file.setReadAhead(0);
+    file.endWalk();
     row.flush();
     return result;
 }

@@ -77,12 +77,33 @@ struct FileStat
     std::uint64_t fileId = 0;
 };
 
+// A read-only view of the first bytes of an open file (File::mapForReading).
+// It stays valid after the file is closed, until it is destroyed.
+class FileView
+{
+public:
+    virtual ~FileView() = default;
+    virtual const char* data() const = 0;
+    virtual std::size_t size() const = 0;
+};
+
 // One open file. Not thread-safe; owned by whoever opened it. Destroying an
 // open File closes it (ignoring the result: call close() to know).
 class File
 {
 public:
     virtual ~File() = default;
+
+    // A view of the file's first `size` bytes, which must all be there, for
+    // a reader that goes over a whole file while no program may cut it
+    // short (it is held against writers). Its pages come straight from the
+    // system's cache, where reads would copy them. Null where the backend
+    // maps no files: the caller reads instead.
+    virtual std::unique_ptr<FileView> mapForReading(std::uint64_t size)
+    {
+        (void)size;
+        return nullptr;
+    }
 
     // Reads up to `length` bytes at `offset`; *got receives the count (less
     // than length only at end of file). False on an I/O error.

@@ -12,7 +12,9 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <initializer_list>
+#include <limits>
 #include <random>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -152,6 +154,21 @@ bool isHeldOpen(const std::string& path)
 // written to be synced (see PosixFile::writeBehind).
 constexpr std::size_t kWriteBehindBytes = std::size_t(1) << 20;
 
+class MappedView final : public FileView
+{
+public:
+    MappedView(const char* data, std::size_t size) : m_data(data), m_size(size) {}
+    ~MappedView() override { ::munmap(const_cast<char*>(m_data), m_size); }
+    MappedView(const MappedView&) = delete;
+    MappedView& operator=(const MappedView&) = delete;
+    const char* data() const override { return m_data; }
+    std::size_t size() const override { return m_size; }
+
+private:
+    const char* m_data;
+    std::size_t m_size;
+};
+
 class PosixFile final : public File
 {
 public:
@@ -268,6 +285,18 @@ public:
     }
 
     bool isOpen() const override { return m_fd >= 0; }
+
+    std::unique_ptr<FileView> mapForReading(std::uint64_t size) override
+    {
+        if (m_fd < 0 || size == 0 || size > std::numeric_limits<std::size_t>::max())
+            return nullptr;
+        const auto length = static_cast<std::size_t>(size);
+        void* at = ::mmap(nullptr, length, PROT_READ, MAP_SHARED, m_fd, 0);
+        if (at == MAP_FAILED)
+            return nullptr;
+        ::madvise(at, length, MADV_SEQUENTIAL);
+        return std::make_unique<MappedView>(static_cast<const char*>(at), length);
+    }
     FileError lastError() const override { return m_lastError; }
 
 private:

@@ -116,6 +116,21 @@ OVERLAPPED at(std::uint64_t offset)
 
 constexpr std::size_t kMaxChunk = 1u << 30;
 
+class MappedView final : public FileView
+{
+public:
+    MappedView(const char* data, std::size_t size) : m_data(data), m_size(size) {}
+    ~MappedView() override { UnmapViewOfFile(m_data); }
+    MappedView(const MappedView&) = delete;
+    MappedView& operator=(const MappedView&) = delete;
+    const char* data() const override { return m_data; }
+    std::size_t size() const override { return m_size; }
+
+private:
+    const char* m_data;
+    std::size_t m_size;
+};
+
 class WindowsFile final : public File
 {
 public:
@@ -221,6 +236,22 @@ public:
     }
 
     bool isOpen() const override { return m_handle != INVALID_HANDLE_VALUE; }
+
+    std::unique_ptr<FileView> mapForReading(std::uint64_t size) override
+    {
+        if (m_handle == INVALID_HANDLE_VALUE || size == 0 ||
+            size > std::numeric_limits<std::size_t>::max())
+            return nullptr;
+        HANDLE mapping = CreateFileMappingW(m_handle, nullptr, PAGE_READONLY, 0, 0, nullptr);
+        if (!mapping)
+            return nullptr;
+        const auto length = static_cast<std::size_t>(size);
+        const void* at = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, length);
+        CloseHandle(mapping); // the view keeps the mapping
+        if (!at)
+            return nullptr;
+        return std::make_unique<MappedView>(static_cast<const char*>(at), length);
+    }
     FileError lastError() const override { return m_lastError; }
 
 private:

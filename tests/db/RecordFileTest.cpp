@@ -289,6 +289,42 @@ TEST_F(RecordFileTest, WalkReadsInBlocksAndFieldChangesEmptyTheCache)
     EXPECT_EQ(alia.cacheLast(), 105u);
 }
 
+// A walk reads the file's own view where the system gives one: a record
+// changed during it is written and read back, not the view's old bytes, a
+// record appended behind the view is read, and the file reads on after it.
+TEST_F(RecordFileTest, AWalkOverAViewSeesTheChangesMadeDuringIt)
+{
+    writeFile("DataAlia.DAT", aliasFile(250));
+    DataAliaFile alia(m_posix, m_dir);
+    ASSERT_TRUE(alia.openDataFile());
+    alia.beginWalk();
+    ASSERT_TRUE(alia.goTo(2));
+    EXPECT_EQ(alia.forwardAddress(), "from2@a.com");
+    alia.setForwardAddress("changed@a.com");
+    ASSERT_TRUE(alia.goTo(3));
+    EXPECT_EQ(alia.forwardAddress(), "from3@a.com");
+    ASSERT_TRUE(alia.goTo(2));
+    EXPECT_EQ(alia.forwardAddress(), "changed@a.com");
+    ASSERT_TRUE(alia.newRecord(false));
+    alia.setForwardAddress("new@a.com");
+    alia.setTargetAddress("to@b.com");
+    alia.beginWalk(); // the record is written first: a walk starts from the disk
+    std::uint32_t seen = 0;
+    for (bool found = alia.goTo(1); found; found = alia.goTo(alia.currentRecord() + 1))
+        ++seen;
+    EXPECT_EQ(seen, 251u);
+    EXPECT_TRUE(alia.goTo(251));
+    EXPECT_EQ(alia.forwardAddress(), "new@a.com");
+    alia.endWalk();
+    EXPECT_EQ(alia.forwardAddress(), "new@a.com") << "the record outlives the view";
+    ASSERT_TRUE(alia.goTo(2));
+    EXPECT_EQ(alia.forwardAddress(), "changed@a.com");
+    EXPECT_TRUE(alia.close());
+    const std::string written = readFile("DataAlia.DAT");
+    EXPECT_EQ(written.substr(kAliaLayout.length + 3, 13), "changed@a.com");
+    EXPECT_EQ(written.size(), 251u * kAliaLayout.length);
+}
+
 TEST_F(RecordFileTest, SmallFilesAndFilesWithoutCache)
 {
     writeFile("DataAlia.DAT", aliasFile(2) + "xxxxx");
