@@ -67,8 +67,7 @@ CsvReadResult readCsv(std::string_view text, char separator)
     result.records.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) +
                            1);
     CsvReader reader(text, separator);
-    CsvRecord record;
-    while (reader.next(&record.fields, &record.line))
+    for (CsvRecord record; reader.next(&record.fields, &record.line); record = {})
         result.records.push_back(std::move(record));
     result.error = reader.error();
     result.errorLine = reader.errorLine();

@@ -199,8 +199,7 @@ TableRead readTable(std::string_view text, TransferFormat format)
 {
     TableRead read;
     TableReader reader(text, format);
-    TableRow row;
-    while (reader.next(&row))
+    for (TableRow row; reader.next(&row); row = {})
         read.rows.push_back(std::move(row));
     read.errorId = reader.errorId();
     read.errorLine = reader.errorLine();
