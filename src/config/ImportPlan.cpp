@@ -17,6 +17,13 @@ void ImportRow::refuse(std::size_t failedColumn, std::string_view reasonId,
     stored.clear();
 }
 
+void PackedRows::reserve(std::size_t rows, std::size_t values, std::size_t bytes)
+{
+    m_bytes.reserve(bytes);
+    m_valueEnds.reserve(rows * values);
+    m_rowEnds.reserve(rows);
+}
+
 void PackedRows::add(const std::vector<std::string>& values)
 {
     for (const std::string& value : values) {

@@ -67,6 +67,9 @@ struct ImportRow
 class PackedRows
 {
 public:
+    // Room for about `rows` rows of `values` values and `bytes` bytes in all:
+    // a buffer that grows by doubling copies and touches twice the memory.
+    void reserve(std::size_t rows, std::size_t values, std::size_t bytes);
     void add(const std::vector<std::string>& values);
     std::size_t size() const { return m_rowEnds.size(); }
     // The values of row `n` (from 0) in column order, into *values.
