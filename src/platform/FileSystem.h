@@ -79,12 +79,22 @@ struct FileStat
 
 // A read-only view of the first bytes of an open file (File::mapForReading).
 // It stays valid after the file is closed, until it is destroyed.
+// Each backend's view releases its mapping when destroyed.
 class FileView
 {
 public:
     virtual ~FileView() = default;
-    virtual const char* data() const = 0;
-    virtual std::size_t size() const = 0;
+    FileView(const FileView&) = delete;
+    FileView& operator=(const FileView&) = delete;
+    const char* data() const { return m_data; }
+    std::size_t size() const { return m_size; }
+
+protected:
+    FileView(const char* data, std::size_t size) : m_data(data), m_size(size) {}
+
+private:
+    const char* m_data;
+    std::size_t m_size;
 };
 
 // One open file. Not thread-safe; owned by whoever opened it. Destroying an

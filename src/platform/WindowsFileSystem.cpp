@@ -119,16 +119,8 @@ constexpr std::size_t kMaxChunk = 1u << 30;
 class MappedView final : public FileView
 {
 public:
-    MappedView(const char* data, std::size_t size) : m_data(data), m_size(size) {}
-    ~MappedView() override { UnmapViewOfFile(m_data); }
-    MappedView(const MappedView&) = delete;
-    MappedView& operator=(const MappedView&) = delete;
-    const char* data() const override { return m_data; }
-    std::size_t size() const override { return m_size; }
-
-private:
-    const char* m_data;
-    std::size_t m_size;
+    MappedView(const char* bytes, std::size_t length) : FileView(bytes, length) {}
+    ~MappedView() override { UnmapViewOfFile(data()); }
 };
 
 class WindowsFile final : public File
