@@ -195,6 +195,18 @@ piecesOf(FileHistory::PieceReader read, std::uint64_t size, std::string* buffer)
     };
 }
 
+// Reads through an open file.
+FileHistory::PieceReader readerOf(platform::File& file)
+{
+    return [&file](std::uint64_t offset, char* bytes, std::size_t length, std::size_t* got,
+                   FileError* error) {
+        if (file.readAt(offset, bytes, length, got))
+            return true;
+        *error = file.lastError() == FileError::None ? FileError::Io : file.lastError();
+        return false;
+    };
+}
+
 } // namespace
 
 std::string_view baseNameOf(std::string_view path)
@@ -365,15 +377,7 @@ bool FileHistory::copyFile(const std::string& from, const std::string& to, std::
     if (!file)
         return false;
     std::string buffer;
-    const PieceSource pieces = piecesOf(
-        [&](std::uint64_t offset, char* bytes, std::size_t length, std::size_t* got,
-            FileError* readError) {
-            if (file->readAt(offset, bytes, length, got))
-                return true;
-            *readError = file->lastError();
-            return false;
-        },
-        size, &buffer);
+    const PieceSource pieces = piecesOf(readerOf(*file), size, &buffer);
     // The source is closed before the copy is renamed into place: the copy
     // may take the source's own name.
     return writeCopy(to, size, pieces, hash, error, [&] { file->close(); });
@@ -385,18 +389,15 @@ bool FileHistory::hashFile(const std::string& path, std::uint64_t size, std::uin
     auto file = m_fileSystem.open(path, kReadShared, error);
     if (!file)
         return false;
-    std::string buffer(static_cast<std::size_t>(std::min(kPieceBytes, size)), '\0');
+    std::string buffer;
+    const PieceSource pieces = piecesOf(readerOf(*file), size, &buffer);
     ContentHash content;
     for (std::uint64_t offset = 0; offset < size;) {
-        std::size_t got = 0;
-        const std::size_t length =
-            static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), size - offset));
-        if (!file->readAt(offset, buffer.data(), length, &got) || got == 0) {
-            *error = file->lastError() == FileError::None ? FileError::Io : file->lastError();
+        std::string_view piece;
+        if (!pieces(offset, &piece, error))
             return false;
-        }
-        content.add(std::string_view(buffer.data(), got));
-        offset += got;
+        content.add(piece);
+        offset += piece.size();
     }
     *hash = content.value();
     return true;
