@@ -119,16 +119,9 @@ bool CsvReader::next(CsvRow* fields, std::size_t* line)
         return false;
     *line = m_line;
     std::size_t count = 0;
-    auto nextField = [&]() -> std::string& {
-        if (count == fields->size())
-            fields->emplace_back();
-        std::string& field = (*fields)[count++];
-        field.clear();
-        return field;
-    };
     std::size_t& i = m_at;
     while (true) {
-        std::string& field = nextField();
+        std::string& field = reusedField(*fields, &count);
         if (text[i] == '"') {
             const std::size_t quoteLine = m_line;
             ++i;
@@ -162,7 +155,7 @@ bool CsvReader::next(CsvRow* fields, std::size_t* line)
         if (i < size && text[i] == m_separator) {
             ++i;
             if (i == size) { // a separator right before the end: one more empty field
-                nextField();
+                reusedField(*fields, &count);
                 break;
             }
             continue;

@@ -50,6 +50,17 @@ struct CsvReadResult
 // the first error.
 CsvReadResult readCsv(std::string_view text, char separator = ',');
 
+// The field after the first `*count` of a row read into the strings of the
+// row before: the string in its place emptied (its room kept), or a new one.
+inline std::string& reusedField(CsvRow& fields, std::size_t* count)
+{
+    if (*count == fields.size())
+        fields.emplace_back();
+    std::string& field = fields[(*count)++];
+    field.clear();
+    return field;
+}
+
 // The same a row at a time: the strings of the row given to next() are
 // reused, so a long file is read without an allocation per field.
 class CsvReader

@@ -168,10 +168,7 @@ bool TableReader::nextTsv(TableRow* row)
         row->line = m_line;
         std::size_t count = 0;
         while (true) {
-            if (count == row->fields.size())
-                row->fields.emplace_back();
-            std::string& field = row->fields[count++];
-            field.clear();
+            std::string& field = reusedField(row->fields, &count);
             const std::size_t tab = line.find('\t');
             appendUnescaped(field, line.substr(0, tab));
             if (tab == std::string_view::npos)

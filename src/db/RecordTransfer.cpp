@@ -533,7 +533,7 @@ bool planRecordImport(LayoutRecordFile& file, RecordTable table, std::string_vie
             if (next)
                 next->index = plan->rows.size();
             row.fields = current.fields;
-            plan->rows.push_back(everyRow && next ? row : std::move(row));
+            plan->rows.push_back(std::move(row));
         }
         waiting = next;
         if (next)
